@@ -1,0 +1,13 @@
+// The program's and its maker's names and addresses.
+#pragma once
+
+#include <QString>
+
+namespace Product {
+inline const QString Name = QStringLiteral("Selvora");
+inline const QString Maker = QStringLiteral("Selvora Software");
+inline const QString WebSite = QStringLiteral("https://www.selvora-software.it");
+inline const QString ContactEmail = QStringLiteral("info@selvora-software.it");
+// The password of a fresh program folder.
+inline const QString InitialPassword = QStringLiteral("selvora");
+} // namespace Product

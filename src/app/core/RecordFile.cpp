@@ -1,0 +1,170 @@
+#include "app/core/RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+RecordFile::FileFactory g_factory;
+constexpr qint64 kBlockBytes = 4 * 1024 * 1024;
+} // namespace
+
+RecordFile::RecordFile(const QString& path, int recordSize)
+    : m_path(path)
+    , m_size(recordSize)
+{
+}
+
+RecordFile::~RecordFile()
+{
+    close();
+}
+
+void RecordFile::setFileFactory(FileFactory factory)
+{
+    g_factory = std::move(factory);
+}
+
+QString RecordFile::accessMessage()
+{
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                          "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                          "installazione del programma.");
+}
+
+bool RecordFile::fail(const QString& what)
+{
+    m_error = what;
+    if (m_file && !m_file->errorString().isEmpty())
+        m_error += QStringLiteral(": ") + m_file->errorString();
+    return false;
+}
+
+bool RecordFile::open()
+{
+    close();
+    m_error.clear();
+    if (QFileInfo(m_path).isDir()) {
+        m_error = QStringLiteral("%1 is a folder").arg(m_path);
+        return false;
+    }
+    m_file = g_factory ? g_factory(m_path) : std::make_unique<QFile>(m_path);
+    // Unbuffered: a write that fails is seen at once, not at some later flush.
+    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        fail(QStringLiteral("cannot open %1").arg(m_path));
+        m_file.reset();
+        return false;
+    }
+    return true;
+}
+
+void RecordFile::close()
+{
+    if (m_file) {
+        m_file->close();
+        m_file.reset();
+    }
+}
+
+bool RecordFile::isOpen() const
+{
+    return m_file && m_file->isOpen();
+}
+
+qint64 RecordFile::count() const
+{
+    return m_file ? m_file->size() / m_size : 0;
+}
+
+bool RecordFile::read(qint64 n, QByteArray* record)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("file not open"));
+    if (n < 1 || n > count())
+        return fail(QStringLiteral("card %1 out of range").arg(n));
+    if (!m_file->seek((n - 1) * m_size))
+        return fail(QStringLiteral("seek failed"));
+    QByteArray bytes = m_file->read(m_size);
+    if (bytes.size() != m_size)
+        return fail(QStringLiteral("short read"));
+    *record = bytes;
+    return true;
+}
+
+bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes)
+{
+    if (!m_file->seek(offset))
+        return false;
+    const qint64 written = m_file->write(bytes);
+    if (written != bytes.size())
+        return false;
+    if (!m_file->flush())
+        return false;
+    return m_file->error() == QFileDevice::NoError;
+}
+
+bool RecordFile::rewrite(qint64 n, const QByteArray& record)
+{
+    if (record.size() != m_size)
+        return fail(QStringLiteral("record of %1 bytes, expected %2").arg(record.size()).arg(m_size));
+    QByteArray old;
+    if (!read(n, &old))
+        return false;
+    if (writeAt((n - 1) * m_size, record))
+        return true;
+    fail(QStringLiteral("cannot write card %1").arg(n));
+    // Put the card back as it was; the other cards were never touched.
+    m_file->unsetError();
+    writeAt((n - 1) * m_size, old);
+    return false;
+}
+
+qint64 RecordFile::append(const QByteArray& record)
+{
+    if (!isOpen()) {
+        fail(QStringLiteral("file not open"));
+        return 0;
+    }
+    if (record.size() != m_size) {
+        fail(QStringLiteral("record of %1 bytes, expected %2").arg(record.size()).arg(m_size));
+        return 0;
+    }
+    const qint64 cards = count();
+    if (writeAt(cards * m_size, record))
+        return cards + 1;
+    fail(QStringLiteral("cannot append card %1").arg(cards + 1));
+    // Back to whole cards: a torn record must never be counted as a card.
+    m_file->unsetError();
+    m_file->resize(cards * m_size);
+    return 0;
+}
+
+bool RecordFile::scan(const std::function<bool(qint64 n, const char* record)>& visit)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("file not open"));
+    const qint64 total = count();
+    if (total == 0)
+        return true;
+    if (!m_file->seek(0))
+        return fail(QStringLiteral("seek failed"));
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_size);
+    QByteArray block(perBlock * m_size, Qt::Uninitialized);
+    qint64 n = 0;
+    while (n < total) {
+        const qint64 want = qMin(perBlock, total - n);
+        const qint64 bytes = want * m_size;
+        qint64 got = 0;
+        while (got < bytes) {
+            const qint64 r = m_file->read(block.data() + got, bytes - got);
+            if (r <= 0)
+                return fail(QStringLiteral("short read"));
+            got += r;
+        }
+        for (qint64 i = 0; i < want; ++i) {
+            if (!visit(n + i + 1, block.constData() + i * m_size))
+                return true;
+        }
+        n += want;
+    }
+    return true;
+}

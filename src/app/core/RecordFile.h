@@ -1,0 +1,69 @@
+// A headerless file of fixed-size records: the candidate archive and every
+// session file. Card n (from 1) is the record at byte (n - 1) x size; the card
+// count is the file size divided by the size, rounded down, so a partial tail
+// is never read. Each command opens the file, works in whole records and
+// closes it again; nothing is cached between commands.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QFile;
+
+class RecordFile
+{
+public:
+    RecordFile(const QString& path, int recordSize);
+    ~RecordFile();
+
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens for reading and writing; a missing file is created empty. A path
+    // that is a folder, or a file that cannot be opened for writing, fails.
+    bool open();
+    void close();
+    bool isOpen() const;
+
+    int recordSize() const { return m_size; }
+    qint64 count() const;
+
+    // Card n, 1 <= n <= count().
+    bool read(qint64 n, QByteArray* record);
+
+    // Overwrites card n in place (1 <= n <= count()). If the write fails the
+    // old bytes are put back, so no other card is ever touched.
+    bool rewrite(qint64 n, const QByteArray& record);
+
+    // Writes a new card after the last whole card (over any partial tail) and
+    // returns its number; 0 on failure, after shrinking the file back to its
+    // whole cards.
+    qint64 append(const QByteArray& record);
+
+    // Reads every card from the first to the last in large sequential blocks.
+    // The callback gets the card number and a pointer to recordSize() bytes,
+    // and returns false to stop early.
+    bool scan(const std::function<bool(qint64 n, const char* record)>& visit);
+
+    QString errorString() const { return m_error; }
+
+    // "Attenzione: il sistema non permette di accedere all'archivio..." as the
+    // program shows it whenever a record file cannot be used.
+    static QString accessMessage();
+
+    // Tests give the layer files that fail on purpose.
+    using FileFactory = std::function<std::unique_ptr<QFile>(const QString& path)>;
+    static void setFileFactory(FileFactory factory);
+
+private:
+    bool fail(const QString& what);
+    bool writeAt(qint64 offset, const QByteArray& bytes);
+
+    QString m_path;
+    int m_size;
+    std::unique_ptr<QFile> m_file;
+    QString m_error;
+};

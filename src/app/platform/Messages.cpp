@@ -1,0 +1,100 @@
+#include "app/platform/Messages.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QQueue>
+
+namespace {
+bool g_test = false;
+QQueue<Messages::Answer> g_answers;
+QList<Messages::Shown> g_shown;
+int g_unscripted = 0;
+} // namespace
+
+namespace Messages {
+
+QString displayText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+Answer show(QWidget* parent, Kind kind, const QString& text)
+{
+    if (g_test) {
+        g_shown.append({kind, text});
+        if (!g_answers.isEmpty())
+            return g_answers.dequeue();
+        if (kind == Kind::Confirmation) {
+            ++g_unscripted;
+            return Answer::No;
+        }
+        return Answer::Ok;
+    }
+
+    QMessageBox box(parent);
+    box.setText(displayText(text));
+    switch (kind) {
+    case Kind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        box.setWindowTitle(QStringLiteral("Attenzione"));
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Kind::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setWindowTitle(QStringLiteral("Errore"));
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Kind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setWindowTitle(QStringLiteral("Informazione"));
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Kind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        box.setWindowTitle(QStringLiteral("Conferma"));
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Kind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        box.setWindowTitle(QStringLiteral("Selvora"));
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    const int r = box.exec();
+    switch (r) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+void setTestMode(bool on) { g_test = on; }
+bool testMode() { return g_test; }
+void queueAnswer(Answer answer) { g_answers.enqueue(answer); }
+QList<Shown> shown() { return g_shown; }
+QList<Shown> takeShown()
+{
+    QList<Shown> s = g_shown;
+    g_shown.clear();
+    return s;
+}
+int pendingAnswers() { return int(g_answers.size()); }
+int unscriptedConfirmations() { return g_unscripted; }
+void resetTestState()
+{
+    g_answers.clear();
+    g_shown.clear();
+    g_unscripted = 0;
+}
+
+} // namespace Messages

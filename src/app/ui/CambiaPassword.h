@@ -1,0 +1,12 @@
+// Change of the access password.
+#pragma once
+
+#include <QWidget>
+
+class TfrmCambiaPassword : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmCambiaPassword(QWidget* parent = nullptr);
+};

@@ -1,0 +1,6 @@
+#include "app/ui/Info.h"
+
+TfrmInfo::TfrmInfo(QWidget* parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,68 @@
+#include "app/ui/InfoBar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+const char* kInfo = "infoBarText";
+const char* kClears = "infoBarClears";
+} // namespace
+
+InfoBar::InfoBar(const QString& idleText, const QColor& strip, QWidget* parent)
+    : QFrame(parent)
+    , m_text(new QLabel(idleText, this))
+{
+    setObjectName(QStringLiteral("shpInfo"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, strip);
+    setPalette(pal);
+    setFixedHeight(30);
+    setMouseTracking(true);
+    installEventFilter(this);
+    setProperty(kClears, true);
+
+    m_text->setObjectName(QStringLiteral("panInfo"));
+    m_text->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    QPalette tp = m_text->palette();
+    tp.setColor(QPalette::WindowText, Qt::white);
+    m_text->setPalette(tp);
+    m_text->setAccessibleName(QStringLiteral("Barra informazioni"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 2, 8, 2);
+    layout->addWidget(m_text);
+}
+
+QString InfoBar::text() const
+{
+    return m_text->text();
+}
+
+void InfoBar::describe(QWidget* command, const QString& text)
+{
+    command->setProperty(kInfo, text);
+    command->setToolTip(text);
+    command->setMouseTracking(true);
+    command->installEventFilter(this);
+}
+
+void InfoBar::clearOver(QWidget* background)
+{
+    background->setProperty(kClears, true);
+    background->setMouseTracking(true);
+    background->installEventFilter(this);
+}
+
+bool InfoBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        const QVariant info = watched->property(kInfo);
+        if (info.isValid())
+            m_text->setText(info.toString());
+        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool())
+            m_text->clear();
+    }
+    return false;
+}

@@ -1,0 +1,12 @@
+// The login window: the first window of the program.
+#pragma once
+
+#include <QWidget>
+
+class TfrmPassword : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmPassword(QWidget* parent = nullptr);
+};

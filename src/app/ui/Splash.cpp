@@ -1,0 +1,6 @@
+#include "app/ui/Splash.h"
+
+TfrmSplash::TfrmSplash(QWidget* parent)
+    : QDialog(parent)
+{
+}

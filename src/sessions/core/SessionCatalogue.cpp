@@ -1,0 +1,72 @@
+#include "sessions/core/SessionCatalogue.h"
+
+#include "app/core/TextRules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace SessionCatalogue {
+
+bool isRefusedKey(QChar c)
+{
+    static const QString refused = QStringLiteral("\"*/:<>?\\°ÇÑçñ");
+    return refused.contains(c);
+}
+
+bool isAcceptableName(const QString& name)
+{
+    for (QChar c : name) {
+        if (isRefusedKey(c) || c == QLatin1Char('|') || c.unicode() < 32 || c.unicode() == 127)
+            return false;
+    }
+    return true;
+}
+
+QStringList list(const QString& folder)
+{
+    QStringList names;
+    const QDir dir(folder);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& info : entries) {
+        if (info.fileName().endsWith(Extension, Qt::CaseInsensitive))
+            names.append(info.fileName());
+    }
+    std::sort(names.begin(), names.end(), TextRules::listLess);
+    return names;
+}
+
+bool exists(const QString& folder, const QString& fileName)
+{
+    if (QFileInfo::exists(QDir(folder).filePath(fileName)))
+        return true;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+int createEmpty(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno ? errno : EIO;
+    if (::close(fd) != 0)
+        return errno ? errno : EIO;
+    return 0;
+}
+
+QString sessionName(const QString& fileName)
+{
+    return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+}
+
+} // namespace SessionCatalogue

@@ -1,0 +1,33 @@
+// The set of sessions: the ".vai" files directly in the program folder. There
+// is no index; the folder is the catalogue.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace SessionCatalogue {
+
+inline const QString Extension = QStringLiteral(".vai");
+
+// Characters the name field drops when typed.
+bool isRefusedKey(QChar c);
+// Whether a (trimmed) name may become a file name in the program folder: no
+// refused character, no path separator, no control character, no "|".
+bool isAcceptableName(const QString& name);
+
+// The file names (with extension, as on disk) of the sessions in folder, in
+// list order. Only plain files whose name ends in ".vai" in any letter case.
+QStringList list(const QString& folder);
+
+// A session file whose name equals fileName when letters are compared
+// without regard to case, as on the removable drives the folder travels on.
+bool exists(const QString& folder, const QString& fileName);
+
+// Creates the empty session file; 0 on success, else the system's error number.
+int createEmpty(const QString& path);
+
+// The session name shown to the user: the file name less its last four
+// characters.
+QString sessionName(const QString& fileName);
+
+} // namespace SessionCatalogue

@@ -1,0 +1,165 @@
+#include "sessions/ui/CreaArchivio.h"
+
+#include "app/core/ProgramFolder.h"
+#include "app/core/TextRules.h"
+#include "app/platform/Messages.h"
+#include "app/ui/Application.h"
+#include "app/ui/FieldColour.h"
+#include "app/ui/Help.h"
+#include "app/ui/PictureButton.h"
+#include "sessions/core/SessionCatalogue.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QString kTopic = QStringLiteral("Gestione sessioni colloqui di lavoro");
+}
+
+TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
+    : ScreenWindow(parent)
+{
+    setObjectName(QStringLiteral("frmCreaArchivio"));
+    setWindowTitle(QStringLiteral(" Selvora - Creazione nuova sessione"));
+    setWindowIcon(selvoraIcon(QStringLiteral("folder-plus")));
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panCrea"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setStyleSheet(QStringLiteral("#panCrea { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
+    panel->setMaximumWidth(760);
+
+    auto* heading = new QLabel(QStringLiteral("Creazione di una nuova sessione di colloqui"), panel);
+    heading->setObjectName(QStringLiteral("titCrea"));
+    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    heading->setStyleSheet(QStringLiteral("color: #1f4e79; border: none;"));
+
+    auto* caption = new QLabel(QStringLiteral("&Nome della nuova sessione:"), panel);
+    caption->setObjectName(QStringLiteral("infFile"));
+    caption->setFont(QFont(QStringLiteral("Verdana"), 11));
+    caption->setStyleSheet(QStringLiteral("border: none;"));
+
+    txtFile = new QLineEdit(panel);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    txtFile->setMaxLength(250);
+    txtFile->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
+    txtFile->setAccessibleName(QStringLiteral("Nome della nuova sessione"));
+    caption->setBuddy(txtFile);
+    FieldColour::install(txtFile);
+    txtFile->installEventFilter(this);
+
+    auto* hint = new QLabel(QStringLiteral("Ogni sessione è un file con estensione VAI nella cartella del programma: "
+                                           "conviene darle il nome del ruolo e del periodo dei colloqui."),
+                            panel);
+    hint->setWordWrap(true);
+    hint->setFont(QFont(QStringLiteral("Verdana"), 9));
+    hint->setStyleSheet(QStringLiteral("color: #404040; border: none;"));
+
+    btnApplica = new PictureButton(QStringLiteral("btnApplica"), QStringLiteral("circle-check"),
+                                   QStringLiteral("APPLICA E CHIUDI"), QStringLiteral("Applica e chiudi"), panel);
+    btnApplica->setToolTip(QStringLiteral("Crea la nuova sessione e torna al menu principale."));
+    btnAnnulla = new PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral("x"),
+                                   QStringLiteral("ANNULLA"), QStringLiteral("Annulla"), panel);
+    btnAnnulla->setToolTip(QStringLiteral("Torna al menu principale senza creare la sessione."));
+    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
+                                 QStringLiteral("Guida"), panel);
+    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(imgGuida);
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+
+    auto* inner = new QVBoxLayout(panel);
+    inner->setContentsMargins(24, 24, 24, 24);
+    inner->setSpacing(12);
+    inner->addWidget(heading);
+    inner->addWidget(caption);
+    inner->addWidget(txtFile);
+    inner->addWidget(hint);
+    inner->addLayout(buttons);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(panel, 1);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addLayout(row);
+    layout->addStretch(2);
+
+    connect(btnApplica, &QToolButton::clicked, this, &TfrmCreaArchivio::btnApplicaClick);
+    connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
+    resize(900, 600);
+}
+
+void TfrmCreaArchivio::showEvent(QShowEvent* event)
+{
+    txtFile->clear();
+    txtFile->setFocus();
+    ScreenWindow::showEvent(event);
+}
+
+bool TfrmCreaArchivio::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtFile && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        // Characters a file name cannot hold are dropped as they are typed.
+        if (typed.size() == 1 && SessionCatalogue::isRefusedKey(typed.at(0)))
+            return true;
+    }
+    return ScreenWindow::eventFilter(watched, event);
+}
+
+void TfrmCreaArchivio::btnApplicaClick()
+{
+    lblFile->clear();
+    const QString name = TextRules::trimmed(txtFile->text());
+    if (name.isEmpty()) {
+        Messages::warning(this, QStringLiteral("Attenzione: per creare la nuova sessione è necessario indicarne il nome."));
+        txtFile->setFocus();
+        return;
+    }
+    // A pasted name may hold what typing would have refused: a separator
+    // would put the file outside the program folder.
+    if (!SessionCatalogue::isAcceptableName(name)) {
+        Messages::warning(this, QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.\r\n\r\n"
+                                               "Non si possono usare i caratteri \" * / : < > ? \\ | ° Ç Ñ ç ñ."));
+        txtFile->setFocus();
+        return;
+    }
+    const QString fileName = name + SessionCatalogue::Extension;
+    const QString path = ProgramFolder::file(fileName);
+    lblFile->setText(path);
+    if (SessionCatalogue::exists(ProgramFolder::path(), fileName)) {
+        Messages::warning(this, QStringLiteral("Attenzione: il nome della sessione indicato è già stato utilizzato in precedenza.\r\n\r\n"
+                                               "Inserire un nome diverso oppure, se si desidera aprire una sessione già creata, "
+                                               "premere il pulsante Apri sessione esistente."));
+        return;
+    }
+    const int error = SessionCatalogue::createEmpty(path);
+    if (error != 0) {
+        ErrorReport::show(QStringLiteral("I/O error %1").arg(error));
+        return;
+    }
+    Messages::information(this, QStringLiteral("Il file di archivio relativo alla nuova sessione è stato creato con successo.\r\n\r\n"
+                                               "E' ora possibile visualizzarlo nell'elenco delle sessioni esistenti."));
+    close();
+}
+
+void TfrmCreaArchivio::btnAnnullaClick()
+{
+    close();
+}
+
+void TfrmCreaArchivio::imgGuidaClick()
+{
+    Help::showTopic(this, kTopic);
+}
