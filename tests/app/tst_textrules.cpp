@@ -1,0 +1,131 @@
+// The shared text rules: trimming, folding, matching, digits-only, columns
+// and the list order.
+#include "app/core/Cp1252.h"
+#include "app/core/TextRules.h"
+#include "support/TestMain.h"
+
+class TestTextRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trimmed_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("blanks") << "  Rossi  " << "Rossi";
+        QTest::newRow("controls") << QString("\t\r\nRossi\x01 ") << "Rossi";
+        QTest::newRow("inner kept") << " A  B " << "A  B";
+        QTest::newRow("non-breaking space kept") << QString(QChar(0xA0)) + "x" << QString(QChar(0xA0)) + "x";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("only blanks") << "   " << "";
+    }
+    void trimmed()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(TextRules::trimmed(text), expected);
+    }
+
+    void matches_data()
+    {
+        QTest::addColumn<QString>("haystack");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("capitals find small") << "mario rossi" << "ROSSI" << true;
+        QTest::newRow("small find capitals") << "MARIO ROSSI" << "rossi" << true;
+        QTest::newRow("accent exact") << "Niccolò" << "ò" << true;
+        QTest::newRow("accent case differs") << "NICCOLÒ" << "ò" << false;
+        QTest::newRow("empty never matches") << "abc" << "" << false;
+        QTest::newRow("trailing blank counts") << "Rossi Mario" << "rossi " << true;
+        QTest::newRow("trailing blank fails at end") << "Mario Rossi" << "rossi " << false;
+    }
+    void matches()
+    {
+        QFETCH(QString, haystack);
+        QFETCH(QString, needle);
+        QFETCH(bool, expected);
+        QCOMPARE(TextRules::matches(haystack, needle), expected);
+    }
+
+    void soloCifre()
+    {
+        QVERIFY(SoloCifre(""));
+        QVERIFY(SoloCifre("01234567890"));
+        QVERIFY(!SoloCifre("0123A"));
+        QVERIFY(!SoloCifre(" 123"));
+        QVERIFY(!SoloCifre(QString::fromUtf8("١٢٣"))); // other scripts' digits are not 0 to 9
+    }
+
+    void column_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("padded") << "Rossi" << 8 << "Rossi   ";
+        QTest::newRow("cut") << "Bianchi Giovanni" << 7 << "Bianchi";
+        QTest::newRow("trimmed first") << "  Verdi  " << 6 << "Verdi ";
+        QTest::newRow("exact") << "ABC" << 3 << "ABC";
+    }
+    void column()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, expected);
+        QCOMPARE(TextRules::column(text, width), expected);
+    }
+
+    void listOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("sign");
+        QTest::newRow("z before underscore") << "zeta" << "_uno" << -1;
+        QTest::newRow("case folded") << "abc" << "ABD" << -1;
+        QTest::newRow("equal but case") << "abc" << "ABC" << 0;
+        QTest::newRow("prefix first") << "ABC" << "ABCD" << -1;
+        QTest::newRow("digits before letters") << "9" << "A" << -1;
+        QTest::newRow("accented after Z") << "È" << "Z" << 1;
+        QTest::newRow("bracket after small a") << "[" << "a" << 1; // a is compared as A (0x41) < [ (0x5B)
+    }
+    void listOrder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, sign);
+        const int c = TextRules::listCompare(a, b);
+        QCOMPARE(c < 0 ? -1 : (c > 0 ? 1 : 0), sign);
+    }
+
+    void cp1252_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << "Rossi" << QByteArray("Rossi");
+        QTest::newRow("a grave") << "à" << QByteArray("\xE0");
+        QTest::newRow("euro") << "€" << QByteArray("\x80");
+        QTest::newRow("l stroke unmappable") << "ł" << QByteArray("?");
+        QTest::newRow("emoji is one question mark") << QString::fromUtf8("a\xF0\x9F\x98\x80" "b") << QByteArray("a?b");
+        QTest::newRow("Si flag") << "Sì" << QByteArray("S\xEC");
+        QTest::newRow("curly quotes") << QString::fromUtf8("\u201Cx\u201D") << QByteArray("\x93x\x94");
+    }
+    void cp1252()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Cp1252::encode(text), bytes);
+        if (!bytes.contains('?'))
+            QCOMPARE(Cp1252::decode(bytes), text);
+    }
+
+    void cp1252RoundTripsEveryByte()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        QCOMPARE(Cp1252::encode(Cp1252::decode(all)), all);
+    }
+};
+
+SELVORA_TEST_MAIN(TestTextRules)
+#include "tst_textrules.moc"
