@@ -132,6 +132,9 @@ private slots:
             QApplication::sendEvent(crea()->txtFile, &press);
         }
         QCOMPARE(crea()->txtFile->text(), QStringLiteral("abcdefghi|jklm"));
+        crea()->txtFile->clear();
+        QTest::keyClicks(crea()->txtFile, QStringLiteral("Operai specializzati 2026"));
+        QCOMPARE(crea()->txtFile->text(), QStringLiteral("Operai specializzati 2026"));
     }
 
     void pastedNamesThatWouldLeaveTheFolder_data()
