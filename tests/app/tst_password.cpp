@@ -69,7 +69,7 @@ class TestPassword : public QObject
         login->show();
         QApplication::setActiveWindow(login);
         QVERIFY(QTest::qWaitForWindowActive(login));
-}
+    }
     void showChange()
     {
         login->hide();
