@@ -72,6 +72,7 @@ QString idleText()
 QWidget* cell(QWidget* parent, QLabel* caption, QLineEdit* field, QWidget* button = nullptr)
 {
     auto* box = new QWidget(parent);
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(1);
@@ -92,7 +93,7 @@ PictureButton* smallButton(QWidget* parent, const char* name, const char* icon, 
 {
     auto* b = new PictureButton(QString::fromLatin1(name), QString::fromLatin1(icon), QString(), what, parent);
     b->setIconSize(QSize(18, 18));
-    b->setFixedSize(26, 24);
+    b->setFixedSize(26, 26);
     return b;
 }
 
@@ -140,6 +141,7 @@ void TfrmCandidati::build()
         field->setObjectName(QString::fromLatin1(kFields[i].name));
         field->setMaxLength(TSchedaCandidato::maxChars(fieldOf(i)));
         field->setFont(fieldFont);
+        field->setFixedHeight(26);
         const QString caption = QString::fromUtf8(kFields[i].caption);
         field->setAccessibleName(caption.left(caption.size() - 1));
         auto* label = new QLabel(caption, pan);
@@ -188,7 +190,7 @@ void TfrmCandidati::build()
 
     // --- photo --------------------------------------------------------------
     imgFoto = new PhotoBox(QStringLiteral("imgFoto"), pan);
-    imgFoto->setFixedSize(231, 296);
+    imgFoto->setFixedSize(258, 331);
     imgFoto->setAccessibleName(QStringLiteral("Foto del candidato"));
     imgFoto->setStyleSheet(QStringLiteral("#imgFoto { border: 1px solid #4682B4; }"));
     imgBianco = new PhotoBox(QStringLiteral("imgBianco"), this);
@@ -300,7 +302,7 @@ void TfrmCandidati::build()
     auto c = [&](int i, QWidget* button = nullptr) { return cell(pan, captions[i], m_fields[i], button); };
 
     auto* right = new QVBoxLayout;
-    right->setSpacing(5);
+    right->setSpacing(9);
     right->addWidget(titScheda);
     right->addLayout(row({{c(0), 5}, {c(1), 0}, {c(2), 0}, {c(3), 3}}));
     right->addLayout(row({{c(4), 3}, {c(5), 5}}));
@@ -342,6 +344,7 @@ void TfrmCandidati::build()
     rule->setFrameShadow(QFrame::Sunken);
     inner->addWidget(rule);
     inner->addLayout(body);
+    inner->addSpacing(6);
     inner->addLayout(noteRow);
     inner->addStretch();
     inner->addWidget(shpInfo);
