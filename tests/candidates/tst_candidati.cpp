@@ -119,7 +119,7 @@ private slots:
         Windows::avvio()->hide();
     }
 
-    // --- the window as designed ------------------------------------------------
+    // --- the window and its controls---------------------------------------------
     void fieldLimits_data()
     {
         QTest::addColumn<QString>("name");

@@ -25,7 +25,7 @@
 
 namespace {
 
-struct FieldSpec
+struct FieldEntry
 {
     const char* name;
     const char* caption;
@@ -33,7 +33,7 @@ struct FieldSpec
 
 // The 25 text fields in record order, which is also the Enter chain and the
 // tab order; each one's typing limit is its record field's width.
-const FieldSpec kFields[25] = {
+const FieldEntry kFields[25] = {
     {"txtCandidato", "Cognome e nome:"},
     {"txtSesso", "Sesso:"},
     {"txtDataNasc", "Data nascita:"},
