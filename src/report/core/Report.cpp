@@ -3,6 +3,7 @@
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -345,8 +346,10 @@ public:
                     newPage();
                     continue;
                 }
-                // Taller than a whole page: what does not fit is cut.
-                put(items, 0, avail);
+                // Taller than a whole page: what does not fit is cut, and
+                // no text line is left showing in half.
+                const double cut = breakPoint(items, avail);
+                put(items, 0, cut > kEps ? cut : avail);
                 m_y = m_area.bottom();
                 m_bandsOnPage = true;
                 return;
@@ -798,6 +801,14 @@ bool Report::printTo(QPrinter* printer) const
 
 bool Report::exportPdf(const QString& path, QString* error) const
 {
+    // Written through a temporary file that replaces the target at the end:
+    // only ever over a plain file, never over a device or a pipe.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        if (error)
+            *error = QStringLiteral("%1 non è un file.").arg(path);
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
