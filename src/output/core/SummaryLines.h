@@ -14,6 +14,7 @@
 class SummaryLine
 {
 public:
+    SummaryLine() { m_text.reserve(160); }
     SummaryLine& column(const QString& text, int width);
     SummaryLine& literal(const QString& text);
     // Appends the last column and gives the line.
@@ -32,8 +33,6 @@ void sort(QStringList& lines);
 // The order of the rows of lines, for lists that carry data with each line:
 // result[k] is the row that goes to place k.
 QList<int> sortedOrder(const QStringList& lines);
-// The key under which plain code-unit order is the list order.
-QString sortKey(const QString& line);
 
 // Whether foldedNeedle (already with A to Z turned into a to z) occurs in
 // haystack with A to Z turned into a to z; an empty needle never matches.

@@ -1,5 +1,6 @@
 #include "output/ui/SummaryList.h"
 
+#include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/EnterChain.h"
 #include "output/core/SummaryLines.h"
@@ -183,11 +184,8 @@ void TSummaryList::addLine(const QString& line, qint64 position)
     if (m_sorted) {
         // After the last line that does not sort after it: equal lines keep
         // the order they were added in.
-        const QString key = SummaryLines::sortKey(line);
         const QStringList& lines = m_model->lines();
-        const auto it = std::upper_bound(lines.cbegin(), lines.cend(), key, [](const QString& k, const QString& l) {
-            return QStringView(k).compare(QStringView(SummaryLines::sortKey(l)), Qt::CaseSensitive) < 0;
-        });
+        const auto it = std::upper_bound(lines.cbegin(), lines.cend(), line, TextRules::listLess);
         row = int(it - lines.cbegin());
     }
     m_model->insertRow(row, line, position);
