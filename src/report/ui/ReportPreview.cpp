@@ -38,7 +38,7 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
     btnZoomMeno = button("btnZoomMeno", "zoom-out", QStringLiteral("Riduci"), QStringLiteral("Riduce le pagine."));
     btnLarghezza = button("btnLarghezza", "arrow-left-right", QStringLiteral("Larghezza pagina"),
                           QStringLiteral("Adatta la pagina alla larghezza della finestra."));
-    btnPaginaIntera = button("btnPaginaIntera", "scan", QStringLiteral("Pagina intera"),
+    btnPaginaIntera = button("btnPaginaIntera", "file-text", QStringLiteral("Pagina intera"),
                              QStringLiteral("Mostra la pagina intera."));
     btnPrima = button("btnPrima", "chevrons-left", QString(), QStringLiteral("Prima pagina"));
     btnPrecedente = button("btnPrecedente", "chevron-left", QString(), QStringLiteral("Pagina precedente"));
