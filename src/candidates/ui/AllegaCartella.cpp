@@ -56,7 +56,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     heading->setObjectName(QStringLiteral("imgTitolo"));
     heading->setGeometry(0, 0, 634, 64);
     heading->setStyleSheet(QStringLiteral(
-        "QLabel { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1f4e79, stop:1 #5b8fc7);"
+        "QLabel#imgTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1f4e79, stop:1 #5b8fc7);"
         " color: white; font: bold 15pt \"Verdana\"; padding-left: 70px; }"));
     heading->setText(QStringLiteral("Documenti allegati alla scheda"));
     auto* clip = new QLabel(heading);

@@ -38,6 +38,10 @@ void TfrmZoom::FormShow()
 {
     const QScreen* s = screen();
     const QSize area = areaFor(s ? s->geometry().size() : QSize(1024, 768));
+    // Without a window manager to maximise it, the window still takes the
+    // screen, so the picture area is never cut.
+    if (s && (width() < area.width() || height() < area.height()))
+        setGeometry(s->availableGeometry());
     panContainer->resize(area);
     imgFoto->setGeometry(QRect(QPoint(0, 0), area));
     centre();
