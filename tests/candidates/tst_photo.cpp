@@ -1,7 +1,7 @@
 // Photo copies written to disk and the zoom window; the card window's photo
 // commands are driven in tst_cardcommands.
 #include "candidates/core/FotoDisco.h"
-#include "candidates/ui/FittedPicture.h"
+#include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/Zoom.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"

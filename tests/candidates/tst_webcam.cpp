@@ -3,7 +3,7 @@
 // way out switching the camera off; and the window on a computer without a
 // camera.
 #include "app/platform/Camera.h"
-#include "candidates/ui/FittedPicture.h"
+#include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"

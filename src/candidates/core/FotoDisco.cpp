@@ -4,11 +4,31 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 
 namespace FotoDisco {
+
+QString titoloCarica()
+{
+    return QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
+}
+
+QString filtroCarica()
+{
+    return QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+}
+
+QImage carica(const QString& fileName)
+{
+    QImageReader reader(fileName);
+    reader.setDecideFormatFromContent(true);
+    // A camera's JPEG may say it is to be turned: it is shown upright.
+    reader.setAutoTransform(true);
+    return reader.read();
+}
 
 QString titolo()
 {

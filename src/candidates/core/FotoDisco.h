@@ -9,6 +9,14 @@
 
 namespace FotoDisco {
 
+// The open dialog's title and filters, for a photo in JPEG or bitmap format.
+QString titoloCarica();
+QString filtroCarica();
+
+// The picture in the file, whatever its extension says; a null picture when
+// the file is missing or is no picture (a damaged JPEG, for one).
+QImage carica(const QString& fileName);
+
 // The save dialog's title, proposed name and filter.
 QString titolo();
 QString nomeProposto(); // "Foto.jpg"

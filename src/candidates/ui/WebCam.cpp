@@ -6,7 +6,7 @@
 #include "app/platform/Messages.h"
 #include "app/ui/ScreenWindow.h"
 #include "candidates/core/FotoDisco.h"
-#include "candidates/ui/FittedPicture.h"
+#include "candidates/ui/PhotoBox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -71,17 +71,17 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
     camCamera->setObjectName(QStringLiteral("camCamera"));
 
     panCamera = makePanel(this, QStringLiteral("panCamera"), QRect(10, 10, 390, 293));
-    imgCamera = new FittedPicture(QStringLiteral("imgCamera"), panCamera);
+    imgCamera = new PhotoBox(QStringLiteral("imgCamera"), panCamera);
     imgCamera->setAccessibleName(QStringLiteral("Immagine della webcam"));
     panTarget = makePanel(this, QStringLiteral("panTarget"), QRect(407, 10, 390, 293));
-    imgTarget = new FittedPicture(QStringLiteral("imgTarget"), panTarget);
+    imgTarget = new PhotoBox(QStringLiteral("imgTarget"), panTarget);
     imgTarget->setAccessibleName(QStringLiteral("Foto catturata"));
     for (QFrame* panel : {panCamera, panTarget}) {
         auto* box = new QVBoxLayout(panel);
         box->setContentsMargins(1, 1, 1, 1);
         box->addWidget(panel == panCamera ? imgCamera : imgTarget);
     }
-    imgBianco = new FittedPicture(QStringLiteral("imgBianco"), this);
+    imgBianco = new PhotoBox(QStringLiteral("imgBianco"), this);
     imgBianco->setVisible(false);
     lblMemory = makeHiddenLabel(this, QStringLiteral("lblMemory"));
 

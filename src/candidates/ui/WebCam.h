@@ -6,7 +6,7 @@
 #include <QImage>
 
 class Camera;
-class FittedPicture;
+class PhotoBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -21,10 +21,10 @@ public:
 
     Camera* camCamera;
     QFrame* panCamera;
-    FittedPicture* imgCamera;
+    PhotoBox* imgCamera;
     QFrame* panTarget;
-    FittedPicture* imgTarget;
-    FittedPicture* imgBianco;
+    PhotoBox* imgTarget;
+    PhotoBox* imgBianco;
     QLabel* lblMemory;
     // Says that there is no camera, or why it could not be switched on.
     QLabel* lblStato;

@@ -1,6 +1,6 @@
 #include "candidates/ui/Zoom.h"
 
-#include "candidates/ui/FittedPicture.h"
+#include "candidates/ui/PhotoBox.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -17,10 +17,10 @@ TfrmZoom::TfrmZoom(QWidget* parent)
     panContainer->setObjectName(QStringLiteral("panContainer"));
     panContainer->installEventFilter(this);
 
-    imgFoto = new FittedPicture(QStringLiteral("imgFoto"), panContainer);
+    imgFoto = new PhotoBox(QStringLiteral("imgFoto"), panContainer);
     imgFoto->setCursor(Qt::PointingHandCursor);
     imgFoto->setAccessibleName(QStringLiteral("Foto del candidato"));
-    connect(imgFoto, &FittedPicture::clicked, this, &TfrmZoom::imgFotoClick);
+    connect(imgFoto, &PhotoBox::clicked, this, &TfrmZoom::imgFotoClick);
 }
 
 QSize TfrmZoom::areaFor(const QSize& screen)
@@ -74,5 +74,7 @@ void TfrmZoom::imgFotoClick()
 
 void TfrmZoom::panContainerClick()
 {
-    accept();
+    // A click on the picture reaches the panel too; the window is shut once.
+    if (isVisible())
+        accept();
 }

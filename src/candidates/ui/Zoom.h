@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class FittedPicture;
+class PhotoBox;
 class QFrame;
 
 class TfrmZoom : public QDialog
@@ -14,7 +14,7 @@ public:
     explicit TfrmZoom(QWidget* parent = nullptr);
 
     QFrame* panContainer;
-    FittedPicture* imgFoto;
+    PhotoBox* imgFoto;
 
     // The picture area for a screen of that size: 60 pixels narrower and 90
     // lower, so the photo fills most of the screen.
