@@ -11,6 +11,8 @@
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
+#include "tools/ui/CodFisc.h"
+#include "tools/ui/PartitaIva.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -263,6 +265,70 @@ private slots:
         QCOMPARE(TMisc::opened(), QStringList{handed});
         QCOMPARE(w->txtEmail->text(), field);
         expectNone();
+    }
+
+    // --- checks ------------------------------------------------------------------
+    // A non-empty code of digits only goes to the VAT number check; a code
+    // with anything else in it, or none, to the fiscal code check. The
+    // window gets the trimmed code.
+    void fiscalCodeCheckWindow_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("handed");
+        QTest::newRow("eleven digits") << "12345678903" << "TfrmPartitaIva" << "12345678903";
+        QTest::newRow("digits between blanks") << "  0123  " << "TfrmPartitaIva" << "0123";
+        QTest::newRow("sixteen digits") << "1234567890123456" << "TfrmPartitaIva" << "1234567890123456";
+        QTest::newRow("fiscal code") << "RSSMRA80A01H501U" << "TfrmCodFisc" << "RSSMRA80A01H501U";
+        QTest::newRow("one letter among digits") << "1234567890A" << "TfrmCodFisc" << "1234567890A";
+        QTest::newRow("empty") << "" << "TfrmCodFisc" << "";
+        QTest::newRow("blanks only") << "   " << "TfrmCodFisc" << "";
+    }
+    void fiscalCodeCheckWindow()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, window);
+        QFETCH(QString, handed);
+        TempProgramFolder folder;
+        open();
+        w->txtCodFisc->setText(code);
+        QString got;
+        Modal::queueHook([&](QDialog* d) {
+            QCOMPARE(d->parentWidget(), static_cast<QWidget*>(w));
+            if (auto* vat = qobject_cast<TfrmPartitaIva*>(d))
+                got = vat->txtPartitaIva->text();
+            else if (auto* cf = qobject_cast<TfrmCodFisc*>(d))
+                got = cf->txtCodFisc->text();
+            d->reject();
+        });
+        click(w, "btnCodFisc");
+        QCOMPARE(Modal::history(), QStringList{window});
+        QCOMPARE(got, handed);
+        QCOMPARE(w->txtCodFisc->text(), code);
+    }
+
+    void vatCheckWindow_data()
+    {
+        QTest::addColumn<QString>("vat");
+        QTest::newRow("number") << "12345678903";
+        QTest::newRow("empty") << "";
+    }
+    void vatCheckWindow()
+    {
+        QFETCH(QString, vat);
+        TempProgramFolder folder;
+        open();
+        w->txtPartitaIva->setText(vat);
+        QString got = QStringLiteral("<not opened>");
+        Modal::queueHook([&](QDialog* d) {
+            auto* dlg = qobject_cast<TfrmPartitaIva*>(d);
+            QVERIFY(dlg);
+            got = dlg->txtPartitaIva->text();
+            d->reject();
+        });
+        click(w, "btnPartitaIva");
+        QCOMPARE(Modal::history(), QStringList{"TfrmPartitaIva"});
+        QCOMPARE(got, vat);
     }
 
     // --- photo -------------------------------------------------------------------

@@ -19,6 +19,9 @@
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
+#include "tools/ui/CodFisc.h"
+#include "tools/ui/FieldText.h"
+#include "tools/ui/PartitaIva.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -809,12 +812,25 @@ void TfrmCandidati::btnZoomFotoClick()
 
 void TfrmCandidati::btnCodFiscClick()
 {
-    // opened once that window exists
+    // A code made only of digits is a VAT number written in the fiscal code
+    // field (a firm's fiscal code is its VAT number).
+    const QString code = TextRules::trimmed(txtCodFisc->text());
+    if (!code.isEmpty() && SoloCifre(code)) {
+        std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva(this));
+        FieldText::set(dlg->txtPartitaIva, code, TfrmPartitaIva::MaxPartitaIva);
+        Modal::run(dlg.get());
+        return;
+    }
+    std::unique_ptr<TfrmCodFisc> dlg(new TfrmCodFisc(this));
+    FieldText::set(dlg->txtCodFisc, code, TfrmCodFisc::MaxCodFisc);
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnPartitaIvaClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva(this));
+    FieldText::set(dlg->txtPartitaIva, TextRules::trimmed(txtPartitaIva->text()), TfrmPartitaIva::MaxPartitaIva);
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnEmailClick()
