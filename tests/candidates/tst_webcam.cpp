@@ -13,6 +13,11 @@
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QVideoFrame>
+#include <QVideoFrameFormat>
+#include <QVideoSink>
+
+#include <thread>
 
 namespace {
 
@@ -404,6 +409,28 @@ private slots:
         QVERIFY(!w.camCamera->isActive());
         click(&w, "btnClose");
         QVERIFY(!w.isVisible());
+    }
+
+    // Frames reach the real camera's sink on the media backend's thread; one
+    // arriving while the camera is off is dropped on the user-interface
+    // thread and never handed to the window.
+    void realCameraDropsFramesWhileOff()
+    {
+        Camera::setFactory(nullptr);
+        QObject owner;
+        Camera* camera = Camera::create(&owner);
+        auto* sink = camera->findChild<QVideoSink*>();
+        QVERIFY(sink);
+        QSignalSpy frames(camera, &Camera::frameReady);
+        QVideoFrame frame(QVideoFrameFormat(QSize(4, 4), QVideoFrameFormat::Format_BGRA8888));
+        std::thread backend([&] {
+            for (int i = 0; i < 20; ++i)
+                sink->setVideoFrame(frame);
+        });
+        backend.join();
+        QTest::qWait(50);
+        QCOMPARE(frames.count(), 0);
+        QVERIFY(!camera->isActive());
     }
 };
 

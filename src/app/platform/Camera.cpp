@@ -1,11 +1,12 @@
-// The real camera on Qt Multimedia: a capture session feeding a video sink
-// that lives on the user-interface thread.
+// The real camera on Qt Multimedia: a capture session feeding a video sink,
+// its frames handed over to the user-interface thread.
 #include "app/platform/Camera.h"
 
 #include <QCamera>
 #include <QCameraDevice>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
+#include <QMutex>
 #include <QVideoFrame>
 #include <QVideoSink>
 
@@ -24,22 +25,29 @@ public:
         : Camera(parent)
         , m_sink(new QVideoSink(this))
     {
-        // The sink may be fed from the media backend's own thread. The
-        // connection's context is this object, which lives on the
-        // user-interface thread, so every frame is converted and handed on
-        // there and the window's pictures are only touched by that thread.
-        connect(m_sink, &QVideoSink::videoFrameChanged, this,
+        // The sink is fed on the media backend's own thread. There only the
+        // newest frame is kept, and one hand-over at a time is queued to the
+        // user-interface thread, where the frame is converted and passed on:
+        // the window's pictures are only touched by that thread, and a busy
+        // window skips frames instead of piling them up in memory.
+        connect(m_sink, &QVideoSink::videoFrameChanged, m_sink,
                 [this](const QVideoFrame& frame) {
-                    if (!m_camera || !m_camera->isActive())
-                        return; // a frame still queued after switching off
-                    const QImage image = frame.toImage();
-                    if (!image.isNull())
-                        emit frameReady(image);
+                    QMutexLocker lock(&m_lock);
+                    m_latest = frame;
+                    if (m_pending)
+                        return;
+                    m_pending = true;
+                    QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
                 },
-                Qt::QueuedConnection);
+                Qt::DirectConnection);
     }
 
-    ~MultimediaCamera() override { stop(); }
+    ~MultimediaCamera() override
+    {
+        stop();
+        m_session.setVideoSink(nullptr);
+        QObject::disconnect(m_sink, &QVideoSink::videoFrameChanged, nullptr, nullptr);
+    }
 
     bool available() const override { return !QMediaDevices::videoInputs().isEmpty(); }
 
@@ -72,9 +80,28 @@ public:
     bool isActive() const override { return m_camera && m_camera->isActive(); }
 
 private:
+    void deliver()
+    {
+        QVideoFrame frame;
+        {
+            QMutexLocker lock(&m_lock);
+            frame = m_latest;
+            m_latest = QVideoFrame();
+            m_pending = false;
+        }
+        if (!isActive())
+            return; // a frame still on its way when the camera went off
+        const QImage image = frame.toImage();
+        if (!image.isNull())
+            emit frameReady(image);
+    }
+
     QMediaCaptureSession m_session;
     QVideoSink* m_sink;
     QCamera* m_camera = nullptr;
+    QMutex m_lock;
+    QVideoFrame m_latest; // guarded by m_lock
+    bool m_pending = false; // guarded by m_lock
 };
 
 } // namespace
