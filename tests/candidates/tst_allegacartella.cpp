@@ -79,7 +79,7 @@ private slots:
     void init() { resetSeams(); }
     void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
-    void designedState()
+    void initialState()
     {
         TfrmAllegaCartella w;
         QCOMPARE(w.windowTitle(), QStringLiteral(" Allega file"));

@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(folder.read("Foto.jpg"), QByteArray("older"));
     }
 
-    void zoomDesignedState()
+    void zoomInitialState()
     {
         TfrmZoom z;
         QCOMPARE(z.windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));

@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!g_log.active);
     }
 
-    void designedState()
+    void initialState()
     {
         TfrmWebCam w;
         QCOMPARE(w.windowTitle(), QStringLiteral(" Cattura foto con webcam"));
