@@ -33,6 +33,20 @@ QString getSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                        const QString& filter, const QString& defaultSuffix)
+{
+    if (g_test)
+        return scripted(true, caption, proposed, filter);
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 void setTestMode(bool on) { g_test = on; }
 void queueFileName(const QString& name) { g_names.enqueue(name); }
 QList<Asked> asked() { return g_asked; }

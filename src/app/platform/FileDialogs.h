@@ -15,6 +15,11 @@ QString getOpenFileName(QWidget* parent, const QString& caption, const QString& 
 // The dialog asks before overwriting an existing file.
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                         const QString& filter);
+// The same, adding defaultSuffix (without the dot) to a name typed without an
+// extension before the overwrite question, so the question is about the file
+// that will really be written. Test mode returns the scripted name as given.
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                        const QString& filter, const QString& defaultSuffix);
 
 struct Asked
 {

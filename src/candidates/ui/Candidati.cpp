@@ -3,15 +3,25 @@
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
+#include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
+#include "app/platform/Modal.h"
+#include "app/platform/OpenURL.h"
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "candidates/core/FotoDisco.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
+#include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/PhotoBox.h"
+#include "candidates/ui/WebCam.h"
+#include "candidates/ui/Zoom.h"
+#include "tools/ui/CodFisc.h"
+#include "tools/ui/FieldText.h"
+#include "tools/ui/PartitaIva.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -22,6 +32,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -694,7 +706,23 @@ void TfrmCandidati::cmdEsciClick()
 
 void TfrmCandidati::cmdDuplicaClick()
 {
-    // opened once that window exists
+    if (TextRules::trimmed(lblPosizione->text()).isEmpty()) {
+        Messages::warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
+                                               "soltanto dopo che questa è stata inserita in archivio."));
+        return;
+    }
+    // A new card keeping the 25 text fields: no attachments, no photo, not
+    // flagged, no position. Nothing is written until the user stores it,
+    // and then it is appended: the card copied stays as it is.
+    for (QLabel* l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
+        l->clear();
+    lblPosizione->clear();
+    mostraFotoBianca();
+    chkRicontatta->setChecked(false);
+    txtCandidato->setFocus();
+    Messages::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                               "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                                               "scheda in archivio."));
 }
 
 void TfrmCandidati::cmdTrovaClick()
@@ -704,7 +732,11 @@ void TfrmCandidati::cmdTrovaClick()
 
 void TfrmCandidati::cmdFileClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmAllegaCartella> dlg(new TfrmAllegaCartella(this));
+    // Its tag and this card's six attachment labels, trimmed; on apply it
+    // writes them back here itself.
+    dlg->leggiScheda();
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdAnteprimaClick()
@@ -729,40 +761,81 @@ void TfrmCandidati::cmdEsportaClick()
 
 void TfrmCandidati::btnCaricaFotoClick()
 {
-    // opened once that window exists
+    const QString chosen = FileDialogs::getOpenFileName(this, FotoDisco::titoloCarica(), QString(),
+                                                        FotoDisco::filtroCarica());
+    if (chosen.isEmpty())
+        return;
+    // A file that is no picture leaves the blank photo, which shows that
+    // the load failed.
+    const QImage photo = FotoDisco::carica(chosen);
+    if (photo.isNull())
+        mostraFotoBianca();
+    else
+        imgFoto->setPicture(photo);
 }
 
 void TfrmCandidati::btnWebcamClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmWebCam> dlg(new TfrmWebCam(this));
+    dlg->lblMemory->setText(TfrmWebCam::tagScheda());
+    connect(dlg.get(), &TfrmWebCam::fotoImportata, imgFoto, &PhotoBox::setPicture);
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnSalvaFotoClick()
 {
-    // opened once that window exists
+    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(), FotoDisco::nomeProposto(),
+                                                        FotoDisco::filtro(), QStringLiteral("jpg"));
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = FotoDisco::conEstensione(chosen);
+    // The copy only: the card's own photo file is not touched. A copy that
+    // cannot be written is reported and the photo stays in the box, so that
+    // it can be stored with the card or saved elsewhere.
+    if (!FotoDisco::scrivi(fileName, imgFoto->picture()))
+        Messages::error(this, FotoDisco::messaggioErrore(fileName));
 }
 
 void TfrmCandidati::btnCancFotoClick()
 {
-    // opened once that window exists
+    // The card's photo file becomes the placeholder only when the card is
+    // stored.
+    mostraFotoBianca();
 }
 
 void TfrmCandidati::btnZoomFotoClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmZoom> dlg(new TfrmZoom(this));
+    dlg->imgFoto->setPicture(imgFoto->picture());
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnCodFiscClick()
 {
-    // opened once that window exists
+    // A code made only of digits is a VAT number written in the fiscal code
+    // field (a firm's fiscal code is its VAT number).
+    const QString code = TextRules::trimmed(txtCodFisc->text());
+    if (!code.isEmpty() && SoloCifre(code)) {
+        std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva(this));
+        FieldText::set(dlg->txtPartitaIva, code, TfrmPartitaIva::MaxPartitaIva);
+        Modal::run(dlg.get());
+        return;
+    }
+    std::unique_ptr<TfrmCodFisc> dlg(new TfrmCodFisc(this));
+    FieldText::set(dlg->txtCodFisc, code, TfrmCodFisc::MaxCodFisc);
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnPartitaIvaClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva(this));
+    FieldText::set(dlg->txtPartitaIva, TextRules::trimmed(txtPartitaIva->text()), TfrmPartitaIva::MaxPartitaIva);
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnEmailClick()
 {
-    // opened once that window exists
+    // No test of the address: with none, the mail program opens a message
+    // without an addressee.
+    TMisc::Open(QStringLiteral("\"mailto:") + TextRules::trimmed(txtEmail->text()) + QLatin1Char('"'));
 }

@@ -1,0 +1,45 @@
+// The folder of attached files, "Documenti_Allegati" in the program folder,
+// shared by every candidate card: a card stores only each file's name.
+#pragma once
+
+#include <QString>
+
+namespace Allegati {
+
+// "Documenti_Allegati" in the program folder (no trailing "/").
+QString cartella();
+
+// Whether a stored attachment name names a file directly inside the folder:
+// not empty, no path separator of any system, not "." or "..". Names read
+// from the archive are not to be trusted: "..\\..\\x" must never reach a file
+// outside the folder.
+bool nomeSicuro(const QString& name);
+
+// The file of the trimmed name in the folder; empty when the name is not safe.
+QString percorso(const QString& name);
+
+// The file's name without its folder, as a slot stores it.
+QString nomeDi(const QString& sourcePath);
+
+// Whether the folder already holds a file of that name.
+bool esiste(const QString& name);
+
+// Whether sourcePath is the very file the folder holds under that name.
+bool stessoFile(const QString& sourcePath, const QString& name);
+
+// Copies the file into the folder under its own name, creating the folder
+// when missing and replacing a file of that name in one step: a failed copy
+// leaves the older file whole. False, with *error set, on any failure.
+bool copia(const QString& sourcePath, QString* error = nullptr);
+
+// The open dialog's title and filter.
+QString titolo();
+QString filtro();
+// The question before replacing a file of the same name.
+QString domandaSovrascrivi();
+// The report of a file that could not be copied into the folder.
+QString messaggioCopia(const QString& name);
+// The report of a stored name that does not name a file in the folder.
+QString messaggioNome(const QString& name);
+
+} // namespace Allegati
