@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 const char* kInfo = "infoBarText";
@@ -61,8 +62,20 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event)
         const QVariant info = watched->property(kInfo);
         if (info.isValid())
             m_text->setText(info.toString());
-        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool())
+        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool()
+                 && !overCommand(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
             m_text->clear();
     }
+    return false;
+}
+
+bool InfoBar::overCommand(QWidget* background, QMouseEvent* event) const
+{
+    // A command that ignores a mouse move passes it on to the background it
+    // stands on; that move is still over the command and must not empty the
+    // bar.
+    for (QWidget* w = background->childAt(event->position().toPoint()); w && w != background; w = w->parentWidget())
+        if (w->property(kInfo).isValid())
+            return true;
     return false;
 }

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 class QLabel;
+class QMouseEvent;
 
 class InfoBar : public QFrame
 {
@@ -26,6 +27,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool overCommand(QWidget* background, QMouseEvent* event) const;
 
 private:
     QLabel* m_text;
