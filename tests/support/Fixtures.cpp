@@ -101,3 +101,16 @@ QByteArray filled(int size, char byte)
 {
     return QByteArray(size, byte);
 }
+
+bool activate(QWidget* w)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QCoreApplication::processEvents();
+        w->raise();
+        w->activateWindow();
+        if (QTest::qWaitForWindowActive(w, 500) && QApplication::activeWindow() == w)
+            return true;
+        QApplication::setActiveWindow(w);
+    }
+    return QApplication::activeWindow() == w;
+}

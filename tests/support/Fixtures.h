@@ -37,6 +37,10 @@ T* control(QObject* root, const QString& name)
         qWarning("control %s not found", qPrintable(name));
     return found;
 }
+// Makes w the active window (offscreen too) so that focus and focus colours
+// can be checked; true when it is.
+bool activate(QWidget* w);
+
 // A file whose writes fail after a budget of bytes, as a full disk would.
 class FailingFile : public QFile
 {

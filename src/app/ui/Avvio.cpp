@@ -44,6 +44,7 @@ PictureButton* entryCaption(QWidget* parent, const QString& name, const QString&
     auto* button = new PictureButton(name, QString(), caption, caption, parent);
     button->setAutoRaise(false);
     button->setMinimumSize(220, 36);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
     button->setStyleSheet(QStringLiteral("QToolButton { background: #4682B4; color: white; border-radius: 4px; }"
                                          "QToolButton:hover { background: #5A9BD4; }"));
@@ -153,6 +154,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::imgEsciClick);
 
     resize(900, 680);
+    // A screen window: shown maximised whoever shows it.
+    setWindowState(Qt::WindowMaximized);
 }
 
 bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event)

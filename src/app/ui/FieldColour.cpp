@@ -1,51 +1,32 @@
 #include "app/ui/FieldColour.h"
 
-#include <QEvent>
-#include <QObject>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
-
-namespace {
-
-const char* kRest = "fieldRestColour";
-const char* kFill = "fieldFill";
-
-void paint(QWidget* field, const QColor& fill)
-{
-    field->setProperty(kFill, fill);
-    field->setStyleSheet(QStringLiteral("%1 { background-color: %2; border: 1px solid %3; }")
-                             .arg(QString::fromLatin1(field->metaObject()->className()),
-                                  fill.name(QColor::HexRgb), FieldColour::Border.name(QColor::HexRgb)));
-}
-
-class Filter : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* field = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::FocusIn)
-            paint(field, FieldColour::Focus);
-        else if (event->type() == QEvent::FocusOut)
-            paint(field, field->property(kRest).value<QColor>());
-        return false;
-    }
-};
-
-} // namespace
 
 namespace FieldColour {
 
 void install(QWidget* field, const QColor& rest)
 {
-    field->setProperty(kRest, rest);
-    paint(field, field->hasFocus() ? Focus : rest);
-    field->installEventFilter(new Filter(field));
+    // The style sheet decides the fill from the field's focus at every paint,
+    // so the colour can never lag behind the focus (a window hidden and shown
+    // again, a focus change while the window is inactive).
+    const QString cls = QString::fromLatin1(field->metaObject()->className());
+    field->setStyleSheet(QStringLiteral("%1 { background-color: %2; border: 1px solid %4; }"
+                                        "%1:focus { background-color: %3; }")
+                             .arg(cls, rest.name(QColor::HexRgb), Focus.name(QColor::HexRgb),
+                                  Border.name(QColor::HexRgb)));
 }
 
 QColor current(const QWidget* field)
 {
-    return field->property(kFill).value<QColor>();
+    // What the user sees: a pixel just inside the right border, away from the
+    // text cursor.
+    const QImage image = const_cast<QWidget*>(field)->grab().toImage();
+    if (image.isNull())
+        return QColor();
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(image.width() - int(3 * dpr), int(3 * dpr));
 }
 
 } // namespace FieldColour

@@ -9,6 +9,8 @@
 ScreenWindow::ScreenWindow(QWidget* parent)
     : QWidget(parent)
 {
+    // Working screen windows open maximised, whoever shows them.
+    setWindowState(Qt::WindowMaximized);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event)

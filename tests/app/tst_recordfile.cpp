@@ -1,0 +1,220 @@
+// The record-file layer under both archives: offsets, counts with a partial
+// tail, creation of a missing file, and failed writes that must leave every
+// other card exactly as it was.
+#include "app/core/RecordFile.h"
+#include "support/Fixtures.h"
+#include "support/TestMain.h"
+
+namespace {
+constexpr int kSize = 100;
+
+QByteArray card(char c)
+{
+    return filled(kSize, c);
+}
+} // namespace
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingFileIsCreatedEmpty()
+    {
+        TempProgramFolder folder;
+        RecordFile file(folder.file("nuovo.vai"), kSize);
+        QVERIFY(file.open());
+        QCOMPARE(file.count(), 0);
+        file.close();
+        QVERIFY(QFileInfo::exists(folder.file("nuovo.vai")));
+        QCOMPARE(QFileInfo(folder.file("nuovo.vai")).size(), 0);
+    }
+
+    void countIgnoresPartialTail_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("cards");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("partial only") << kSize - 1 << 0;
+        QTest::newRow("one") << kSize << 1;
+        QTest::newRow("three and a tail") << 3 * kSize + 37 << 3;
+    }
+    void countIgnoresPartialTail()
+    {
+        QFETCH(int, bytes);
+        QFETCH(int, cards);
+        TempProgramFolder folder;
+        folder.write("a.vai", QByteArray(bytes, 'x'));
+        RecordFile file(folder.file("a.vai"), kSize);
+        QVERIFY(file.open());
+        QCOMPARE(file.count(), qint64(cards));
+    }
+
+    void readsCardAtItsOffset()
+    {
+        TempProgramFolder folder;
+        folder.write("a.vai", card('A') + card('B') + card('C') + "tail");
+        RecordFile file(folder.file("a.vai"), kSize);
+        QVERIFY(file.open());
+        QByteArray got;
+        QVERIFY(file.read(2, &got));
+        QCOMPARE(got, card('B'));
+        QVERIFY(file.read(3, &got));
+        QCOMPARE(got, card('C'));
+        QVERIFY(!file.read(4, &got)); // the tail is never a card
+        QVERIFY(!file.read(0, &got));
+    }
+
+    void appendLandsAfterLastWholeCard()
+    {
+        // 3612-byte cards: a 7300-byte file holds two, and the next card lands
+        // at byte 7224 over the 76 bytes of the torn tail.
+        TempProgramFolder folder;
+        folder.write("Archivio_Candidati.pro", QByteArray(3612, 'a') + QByteArray(3612, 'b') + QByteArray(76, 'z'));
+        RecordFile file(folder.file("Archivio_Candidati.pro"), 3612);
+        QVERIFY(file.open());
+        QCOMPARE(file.append(QByteArray(3612, 'c')), qint64(3));
+        file.close();
+        const QByteArray bytes = folder.read("Archivio_Candidati.pro");
+        QCOMPARE(bytes.size(), 3 * 3612);
+        QCOMPARE(bytes.mid(7224), QByteArray(3612, 'c'));
+        QCOMPARE(bytes.left(7224), QByteArray(3612, 'a') + QByteArray(3612, 'b'));
+    }
+
+    void rewriteTouchesOnlyItsCard()
+    {
+        TempProgramFolder folder;
+        folder.write("a.vai", card('A') + card('B') + card('C'));
+        RecordFile file(folder.file("a.vai"), kSize);
+        QVERIFY(file.open());
+        QVERIFY(file.rewrite(2, card('X')));
+        QVERIFY(!file.rewrite(4, card('Y'))); // beyond the end: no hole, no card
+        QVERIFY(!file.rewrite(1, QByteArray(kSize - 1, 'Y'))); // wrong size
+        file.close();
+        QCOMPARE(folder.read("a.vai"), card('A') + card('X') + card('C'));
+    }
+
+    void failedAppendShrinksBackToWholeCards_data()
+    {
+        QTest::addColumn<qint64>("budget");
+        QTest::newRow("nothing written") << qint64(0);
+        QTest::newRow("half a card written") << qint64(kSize / 2);
+    }
+    void failedAppendShrinksBackToWholeCards()
+    {
+        QFETCH(qint64, budget);
+        TempProgramFolder folder;
+        const QByteArray before = card('A') + card('B');
+        folder.write("a.vai", before + "torn");
+        {
+            FailingWrites failing(budget);
+            RecordFile file(folder.file("a.vai"), kSize);
+            QVERIFY(file.open());
+            QCOMPARE(file.append(card('C')), qint64(0));
+            QVERIFY(!file.errorString().isEmpty());
+        }
+        QCOMPARE(folder.read("a.vai"), before);
+    }
+
+    void failedRewriteRestoresTheCard()
+    {
+        TempProgramFolder folder;
+        const QByteArray before = card('A') + card('B') + card('C');
+        folder.write("a.vai", before);
+        {
+            // The first half of the new card gets written, then the disk is
+            // full; the old card must come back.
+            FailingWrites failing(kSize / 2);
+            RecordFile file(folder.file("a.vai"), kSize);
+            QVERIFY(file.open());
+            QVERIFY(!file.rewrite(2, card('X')));
+        }
+        // The restore itself may have failed on the "full disk"; neighbours
+        // must be untouched whatever happened to card 2.
+        const QByteArray after = folder.read("a.vai");
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.left(kSize), card('A'));
+        QCOMPARE(after.mid(2 * kSize), card('C'));
+    }
+
+    void failedRewriteOnRealDeviceLeavesNeighbours()
+    {
+        // A write budget larger than one card: the new card goes down, but
+        // nothing else moves.
+        TempProgramFolder folder;
+        folder.write("a.vai", card('A') + card('B') + card('C'));
+        {
+            FailingWrites failing(kSize);
+            RecordFile file(folder.file("a.vai"), kSize);
+            QVERIFY(file.open());
+            QVERIFY(file.rewrite(3, card('Z')));
+            QVERIFY(!file.rewrite(1, card('Y'))); // budget used up
+        }
+        QCOMPARE(folder.read("a.vai"), card('A') + card('B') + card('Z'));
+    }
+
+    void openFailures()
+    {
+        TempProgramFolder folder;
+        QDir(folder.path()).mkdir("cartella.vai");
+        RecordFile onFolder(folder.file("cartella.vai"), kSize);
+        QVERIFY(!onFolder.open());
+        RecordFile inMissingFolder(folder.file("manca/a.vai"), kSize);
+        QVERIFY(!inMissingFolder.open());
+        QVERIFY(!QFileInfo::exists(folder.file("manca")));
+    }
+
+    void fullDiskAppendFails()
+    {
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("no /dev/full here");
+        RecordFile file("/dev/full", kSize);
+        QVERIFY(file.open());
+        QCOMPARE(file.append(card('A')), qint64(0));
+    }
+
+    void scanVisitsEveryCardInOrderAcrossBlocks()
+    {
+        // More than one 4 MB block of 5865-byte cards.
+        TempProgramFolder folder;
+        const int cards = 1500;
+        QByteArray bytes;
+        bytes.reserve(cards * 5865 + 10);
+        for (int i = 0; i < cards; ++i) {
+            QByteArray rec(5865, char('a' + i % 26));
+            rec.replace(0, 4, QByteArray::number(i).rightJustified(4, '0'));
+            bytes += rec;
+        }
+        bytes += "tail";
+        folder.write("big.vai", bytes);
+        RecordFile file(folder.file("big.vai"), 5865);
+        QVERIFY(file.open());
+        int seen = 0;
+        bool ordered = true;
+        QVERIFY(file.scan([&](qint64 n, const char* rec) {
+            ordered = ordered && n == seen + 1 && QByteArray(rec, 4).toInt() == seen
+                      && rec[5864] == char('a' + seen % 26);
+            ++seen;
+            return true;
+        }));
+        QCOMPARE(seen, cards);
+        QVERIFY(ordered);
+
+        int stoppedAt = 0;
+        QVERIFY(file.scan([&](qint64 n, const char*) {
+            stoppedAt = int(n);
+            return n < 10;
+        }));
+        QCOMPARE(stoppedAt, 10);
+    }
+
+    void accessMessageAsStored()
+    {
+        QCOMPARE(RecordFile::accessMessage(),
+                 QString::fromUtf8("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
+    }
+};
+
+SELVORA_TEST_MAIN(TestRecordFile)
+#include "tst_recordfile.moc"
