@@ -1,11 +1,12 @@
 # The manual tool writes a PDF document.
+cmake_minimum_required(VERSION 3.21)
 file(REMOVE ${OUT})
 execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "make_guida failed: ${rc}")
 endif()
-file(READ ${OUT} head LIMIT 5)
-if(NOT head STREQUAL "%PDF-")
+file(READ ${OUT} head LIMIT 5 HEX)
+if(NOT "${head}" STREQUAL "255044462d") # "%PDF-"
   message(FATAL_ERROR "not a PDF: ${head}")
 endif()
 file(SIZE ${OUT} size)

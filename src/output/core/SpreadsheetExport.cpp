@@ -138,11 +138,14 @@ bool ExportTable::isEdited(int row, int column) const
 
 void ExportTable::appendCellBytes(int row, int column, QByteArray* out) const
 {
-    const auto edit = m_edits.constFind(key(row, column, m_columns));
-    if (edit != m_edits.constEnd())
-        out->append(SpreadsheetExport::escape(TextRules::trimmed(edit.value())));
-    else
-        SpreadsheetExport::appendEscaped(stored(row, column), out);
+    if (!m_edits.isEmpty()) {
+        const auto edit = m_edits.constFind(key(row, column, m_columns));
+        if (edit != m_edits.constEnd()) {
+            out->append(SpreadsheetExport::escape(TextRules::trimmed(edit.value())));
+            return;
+        }
+    }
+    SpreadsheetExport::appendEscaped(stored(row, column), out);
 }
 
 // --- the file ---------------------------------------------------------------
