@@ -6,6 +6,7 @@
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
 #include "app/platform/OpenURL.h"
+#include "report/ui/ReportPrinter.h"
 
 TempProgramFolder::TempProgramFolder()
 {
@@ -48,6 +49,7 @@ void resetSeams()
     FileDialogs::resetTestState();
     Modal::resetTestState();
     TMisc::resetTestState();
+    ReportPrinter::resetTestState();
 }
 
 QString seamsLeftovers()
@@ -63,6 +65,10 @@ QString seamsLeftovers()
         left << QStringLiteral("%1 dialog hooks unused").arg(Modal::pendingHooks());
     if (!Modal::unscripted().isEmpty())
         left << QStringLiteral("unscripted dialogs: ") + Modal::unscripted().join(QStringLiteral(", "));
+    if (ReportPrinter::pendingAnswers())
+        left << QStringLiteral("%1 print answers unused").arg(ReportPrinter::pendingAnswers());
+    if (ReportPrinter::unscripted())
+        left << QStringLiteral("%1 unscripted print dialogs").arg(ReportPrinter::unscripted());
     return left.join(QStringLiteral("; "));
 }
 

@@ -7,6 +7,7 @@
 #include "app/platform/Modal.h"
 #include "app/platform/OpenURL.h"
 #include "app/ui/Application.h"
+#include "report/ui/ReportPrinter.h"
 
 #include <QDesktopServices>
 #include <QtTest>
@@ -25,6 +26,7 @@ inline void selvoraTestSetup(QApplication& app)
     FileDialogs::setTestMode(true);
     Modal::setTestMode(true);
     TMisc::setTestMode(true);
+    ReportPrinter::setTestMode(true);
     static UrlSink sink;
     for (const char* scheme : {"file", "http", "https", "mailto"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink, "swallow");

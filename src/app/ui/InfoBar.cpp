@@ -8,6 +8,18 @@
 namespace {
 const char* kInfo = "infoBarText";
 const char* kClears = "infoBarClears";
+
+// A move that a command ignored reaches its container too; the container
+// must not then empty the bar the command has just written.
+bool overDescribedChild(QWidget* background, QMouseEvent* move)
+{
+    for (QWidget* w = background->childAt(move->position().toPoint()); w && w != background;
+         w = w->parentWidget()) {
+        if (w->property(kInfo).isValid())
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 InfoBar::InfoBar(const QString& idleText, const QColor& strip, QWidget* parent)
@@ -63,19 +75,8 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event)
         if (info.isValid())
             m_text->setText(info.toString());
         else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool()
-                 && !overCommand(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+                 && !overDescribedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
             m_text->clear();
     }
-    return false;
-}
-
-bool InfoBar::overCommand(QWidget* background, QMouseEvent* event) const
-{
-    // A command that ignores a mouse move passes it on to the background it
-    // stands on; that move is still over the command and must not empty the
-    // bar.
-    for (QWidget* w = background->childAt(event->position().toPoint()); w && w != background; w = w->parentWidget())
-        if (w->property(kInfo).isValid())
-            return true;
     return false;
 }

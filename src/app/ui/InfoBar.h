@@ -8,7 +8,6 @@
 #include <QFrame>
 
 class QLabel;
-class QMouseEvent;
 
 class InfoBar : public QFrame
 {
@@ -27,9 +26,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool overCommand(QWidget* background, QMouseEvent* event) const;
 
 private:
     QLabel* m_text;

@@ -1,7 +1,12 @@
-// The ranking chooser.
+// The ranking chooser: lists the sessions and opens the alphabetical or the
+// merit ranking of the selected one, as dialogs above it.
 #pragma once
 
 #include "app/ui/ScreenWindow.h"
+
+class QLabel;
+class QListWidget;
+class PictureButton;
 
 class TfrmApriClassifica : public ScreenWindow
 {
@@ -9,4 +14,28 @@ class TfrmApriClassifica : public ScreenWindow
 
 public:
     explicit TfrmApriClassifica(QWidget* parent = nullptr);
+
+    QListWidget* lstFiles;
+    QLabel* lblCreati;
+    QLabel* lblIstruzioni;
+    PictureButton* btnApri;
+    PictureButton* btnExcel;
+    PictureButton* btnAnnulla;
+    PictureButton* imgGuida;
+    QLabel* lblFile;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void btnApriClick();
+    void btnExcelClick();
+    void btnAnnullaClick();
+    void imgGuidaClick();
+
+private:
+    void listSessions();
+    // The selected session's file name, after the two checks; empty when a
+    // warning was shown.
+    QString chosenSession();
 };

@@ -1,0 +1,49 @@
+// The password file "unins000.dll" in the program folder: in spite of its
+// name an INI text file; the scrambled password is the value of "Valore" in
+// section "Accesso". Only one value is ever read or written, and a write
+// leaves every other line of the file as it was.
+#pragma once
+
+#include <QString>
+
+namespace IniFile {
+
+// The value of key in section (names compared without regard to the case of
+// A to Z, blanks around the value removed). A missing file, section or key
+// gives the empty text.
+QString readValue(const QString& path, const QString& section, const QString& key);
+
+// Replaces the value in place, adding the key at the end of its section or
+// the section at the end of the file when missing; every other byte stays
+// as it was. The new file replaces the old one in a single step, so a
+// failure midway leaves the old file whole. False, with *error set, when the
+// file cannot be read or written.
+bool writeValue(const QString& path, const QString& section, const QString& key,
+                const QString& value, QString* error = nullptr);
+
+// The same edit on the file's bytes, without touching the disk.
+QByteArray withValue(const QByteArray& contents, const QString& section, const QString& key,
+                     const QString& value);
+
+} // namespace IniFile
+
+namespace PasswordFile {
+
+// "unins000.dll"
+QString fileName();
+// The file in the program folder.
+QString path();
+inline const QString Section = QStringLiteral("Accesso");
+inline const QString Key = QStringLiteral("Valore");
+
+// The form in which a password is compared and stored: the letters a to z
+// in capitals (no other letter changes case), then the characters with codes
+// up to 32 removed at both ends.
+QString normalised(const QString& typed);
+
+// The stored (scrambled) value; empty when the file, section or key is
+// missing.
+QString readValue();
+bool writeValue(const QString& hex, QString* error = nullptr);
+
+} // namespace PasswordFile

@@ -1,0 +1,56 @@
+#include "rankings/ui/Classifica.h"
+
+#include "app/core/RecordFile.h"
+#include "app/core/TextRules.h"
+#include "app/platform/Messages.h"
+#include "app/ui/ScreenWindow.h"
+#include "output/ui/SummaryList.h"
+#include "rankings/core/Rankings.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+TfrmClassifica::TfrmClassifica(QWidget* parent)
+    : TRankingWindow(parent, QStringLiteral(" Selvora - Graduatoria alfabetica"),
+                     QStringLiteral("Graduatoria alfabetica"), true)
+{
+    setObjectName(QStringLiteral("frmClassifica"));
+    lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
+}
+
+QString* TfrmClassifica::lastSearched()
+{
+    return &m_lastSearched;
+}
+
+void TfrmClassifica::FormShow()
+{
+    m_lastSearched.clear();
+    txtTrova->clear();
+    lstRecords->clear();
+    lblTotConcorrenti->setText(QStringLiteral("0"));
+    QList<RankingRow> rows;
+    if (!Rankings::readSession(TextRules::trimmed(lblFile->text()), &rows)) {
+        // An unreadable session is said so, rather than shown as a ranking
+        // with no candidates.
+        Messages::warning(this, RecordFile::accessMessage());
+        return;
+    }
+    QStringList lines;
+    QList<qint64> cards;
+    lines.reserve(rows.size());
+    for (const RankingRow& row : rows) {
+        if (!Rankings::inAlphaRanking(row))
+            continue;
+        lines.append(Rankings::alphaLine(row));
+        cards.append(row.card);
+    }
+    lstRecords->setLines(lines, cards);
+    lblTotConcorrenti->setText(QString::number(lstRecords->count()));
+}
+
+void TfrmClassifica::done(int result)
+{
+    lstRecords->clear();
+    TRankingWindow::done(result);
+}

@@ -1,0 +1,152 @@
+#include "rankings/ui/RankingWindow.h"
+
+#include "app/core/Formats.h"
+#include "app/core/TextRules.h"
+#include "app/platform/Messages.h"
+#include "app/ui/Help.h"
+#include "app/ui/PictureButton.h"
+#include "output/core/SummaryReport.h"
+#include "output/ui/SummaryList.h"
+#include "output/ui/SummaryPrint.h"
+#include "rankings/core/Rankings.h"
+#include "report/core/Report.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QString& reportName, bool sorted)
+    : QDialog(parent)
+    , frxReport(SummaryReport::create(reportName))
+{
+    Formats::apply();
+    setWindowTitle(caption);
+    setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    setStyleSheet(QStringLiteral("TRankingWindow { background: #f4f7fb; }"));
+
+    titClassifica = new QLabel(QStringLiteral("- - -"), this);
+    titClassifica->setObjectName(QStringLiteral("titClassifica"));
+    titClassifica->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    titClassifica->setStyleSheet(QStringLiteral("color: maroon;"));
+
+    lstRecords = new TSummaryList(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setSorted(sorted);
+    lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
+
+    infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), this);
+    infIntervallo->setObjectName(QStringLiteral("infIntervallo"));
+    lblTotConcorrenti = new QLabel(QStringLiteral("0"), this);
+    lblTotConcorrenti->setObjectName(QStringLiteral("lblTotConcorrenti"));
+    lblTotConcorrenti->setMinimumWidth(80);
+    lblTotConcorrenti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* label : {infIntervallo, lblTotConcorrenti}) {
+        label->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        label->setStyleSheet(QStringLiteral("color: maroon;"));
+    }
+
+    lblTrova = new QLabel(QStringLiteral("T&rova:"), this);
+    lblTrova->setObjectName(QStringLiteral("lblTrova"));
+    lblTrova->setFont(QFont(QStringLiteral("Verdana"), 10));
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 10));
+    txtTrova->setMinimumWidth(280);
+    lblTrova->setBuddy(txtTrova);
+
+    btnTrova = new QPushButton(selvoraIcon(QStringLiteral("search")), QStringLiteral("Trova"), this);
+    btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    btnTrova->setToolTip(QStringLiteral("Cerca il testo indicato nella graduatoria."));
+    btnStampa = new QPushButton(selvoraIcon(QStringLiteral("printer")), QStringLiteral("Stampa graduatoria"), this);
+    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    btnStampa->setToolTip(QStringLiteral("Stampa la graduatoria su fogli A4 orizzontali."));
+    btnStampa->setAutoDefault(false);
+    btnEsci = new QPushButton(selvoraIcon(QStringLiteral("log-out")), QStringLiteral("Esci"), this);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    btnEsci->setToolTip(QStringLiteral("Chiude la graduatoria."));
+    btnEsci->setAutoDefault(false);
+    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
+                                 QStringLiteral("Guida"), this);
+    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    TSummaryList::linkFind(txtTrova, btnTrova);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(lblTrova);
+    findRow->addWidget(txtTrova);
+    findRow->addWidget(btnTrova);
+    findRow->addStretch();
+    findRow->addWidget(infIntervallo);
+    findRow->addWidget(lblTotConcorrenti);
+
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(imgGuida);
+    commandRow->addStretch();
+    commandRow->addWidget(btnStampa);
+    commandRow->addWidget(btnEsci);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->addWidget(titClassifica);
+    layout->addWidget(lstRecords, 1);
+    layout->addLayout(findRow);
+    layout->addLayout(commandRow);
+
+    setTabOrder(txtTrova, btnTrova);
+    setTabOrder(btnTrova, lstRecords);
+    setTabOrder(lstRecords, btnStampa);
+    setTabOrder(btnStampa, btnEsci);
+
+    connect(btnTrova, &QPushButton::clicked, this, &TRankingWindow::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &TRankingWindow::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &TRankingWindow::btnEsciClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TRankingWindow::imgGuidaClick);
+
+    resize(1200, 760);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+TRankingWindow::~TRankingWindow() = default;
+
+void TRankingWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The ranking is built once, when the window opens; restoring it from
+    // the task bar does not read the file again.
+    if (m_shown)
+        return;
+    m_shown = true;
+    FormShow();
+    txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+void TRankingWindow::btnTrovaClick()
+{
+    lstRecords->find(this, txtTrova->text(), lastSearched());
+}
+
+void TRankingWindow::btnStampaClick()
+{
+    if (lstRecords->count() == 0) {
+        Messages::warning(this, QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+        return;
+    }
+    if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
+        return;
+    QStringList lines = lstRecords->lines();
+    lines.append(Rankings::closingLines(lblTotConcorrenti->text()));
+    SummaryPrint::print(this, *frxReport, TextRules::trimmed(titClassifica->text()), lines);
+}
+
+void TRankingWindow::btnEsciClick()
+{
+    close();
+}
+
+void TRankingWindow::imgGuidaClick()
+{
+    Help::showTopic(this, QStringLiteral("Visualizzazione graduatorie"));
+}

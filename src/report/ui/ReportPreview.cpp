@@ -1,0 +1,193 @@
+#include "report/ui/ReportPreview.h"
+
+#include "app/ui/PictureButton.h"
+#include "report/core/Report.h"
+#include "report/ui/ReportPrinter.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+TReportPreview::TReportPreview(const Report& report, QWidget* parent)
+    : QDialog(parent)
+    , m_report(report)
+    , m_printer(new QPrinter(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("frmAnteprimaReport"));
+    setWindowTitle(QStringLiteral(" Anteprima - %1").arg(report.name()));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    setWindowIcon(selvoraIcon(QStringLiteral("eye")));
+    report.applyPageLayout(m_printer.get());
+
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("panComandi"));
+    bar->setStyleSheet(QStringLiteral("#panComandi { background: #e8eef5; border-bottom: 1px solid #9fb6cd; }"));
+
+    const auto button = [bar](const char* name, const char* icon, const QString& caption, const QString& tip) {
+        auto* b = new PictureButton(QString::fromLatin1(name), QString::fromLatin1(icon), caption, caption, bar);
+        b->setToolTip(tip);
+        b->setIconSize(QSize(22, 22));
+        return b;
+    };
+    btnStampa = button("btnStampa", "printer", QStringLiteral("Stampa"), QStringLiteral("Stampa le pagine."));
+    btnZoomPiu = button("btnZoomPiu", "zoom-in", QStringLiteral("Ingrandisci"), QStringLiteral("Ingrandisce le pagine."));
+    btnZoomMeno = button("btnZoomMeno", "zoom-out", QStringLiteral("Riduci"), QStringLiteral("Riduce le pagine."));
+    btnLarghezza = button("btnLarghezza", "arrow-left-right", QStringLiteral("Larghezza pagina"),
+                          QStringLiteral("Adatta la pagina alla larghezza della finestra."));
+    btnPaginaIntera = button("btnPaginaIntera", "file-text", QStringLiteral("Pagina intera"),
+                             QStringLiteral("Mostra la pagina intera."));
+    btnPrima = button("btnPrima", "chevrons-left", QString(), QStringLiteral("Prima pagina"));
+    btnPrecedente = button("btnPrecedente", "chevron-left", QString(), QStringLiteral("Pagina precedente"));
+    btnSuccessiva = button("btnSuccessiva", "chevron-right", QString(), QStringLiteral("Pagina successiva"));
+    btnUltima = button("btnUltima", "chevrons-right", QString(), QStringLiteral("Ultima pagina"));
+    btnSchermoIntero = button("btnSchermoIntero", "maximize", QStringLiteral("Schermo intero"),
+                              QStringLiteral("Mostra l'anteprima a schermo intero (F11)."));
+    btnChiudi = button("btnChiudi", "x", QStringLiteral("Chiudi"), QStringLiteral("Chiude l'anteprima."));
+    for (PictureButton* b : {btnPrima, btnPrecedente, btnSuccessiva, btnUltima})
+        b->setAccessibleName(b->toolTip());
+
+    lblPagina = new QLabel(bar);
+    lblPagina->setObjectName(QStringLiteral("lblPagina"));
+    lblPagina->setMinimumWidth(120);
+    lblPagina->setAlignment(Qt::AlignCenter);
+
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->addWidget(btnStampa);
+    row->addSpacing(12);
+    row->addWidget(btnZoomPiu);
+    row->addWidget(btnZoomMeno);
+    row->addWidget(btnLarghezza);
+    row->addWidget(btnPaginaIntera);
+    row->addSpacing(12);
+    row->addWidget(btnPrima);
+    row->addWidget(btnPrecedente);
+    row->addWidget(lblPagina);
+    row->addWidget(btnSuccessiva);
+    row->addWidget(btnUltima);
+    row->addStretch();
+    row->addWidget(btnSchermoIntero);
+    row->addWidget(btnChiudi);
+
+    pvwPagine = new QPrintPreviewWidget(m_printer.get(), this);
+    pvwPagine->setObjectName(QStringLiteral("pvwPagine"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(pvwPagine, 1);
+
+    const int buttons = report.previewButtons;
+    btnStampa->setVisible(buttons & Report::PreviewPrint);
+    for (PictureButton* b : {btnZoomPiu, btnZoomMeno, btnLarghezza, btnPaginaIntera})
+        b->setVisible(buttons & Report::PreviewZoom);
+    btnSchermoIntero->setVisible(buttons & Report::PreviewFullScreen);
+    btnChiudi->setVisible(buttons & Report::PreviewClose);
+
+    connect(pvwPagine, &QPrintPreviewWidget::paintRequested, this, &TReportPreview::paintPages);
+    connect(pvwPagine, &QPrintPreviewWidget::previewChanged, this, &TReportPreview::showPageNumber);
+    connect(btnStampa, &QToolButton::clicked, this, &TReportPreview::btnStampaClick);
+    connect(btnZoomPiu, &QToolButton::clicked, this, &TReportPreview::btnZoomPiuClick);
+    connect(btnZoomMeno, &QToolButton::clicked, this, &TReportPreview::btnZoomMenoClick);
+    connect(btnLarghezza, &QToolButton::clicked, this, &TReportPreview::btnLarghezzaClick);
+    connect(btnPaginaIntera, &QToolButton::clicked, this, &TReportPreview::btnPaginaInteraClick);
+    connect(btnPrima, &QToolButton::clicked, this, [this] { pvwPagine->setCurrentPage(1); showPageNumber(); });
+    connect(btnPrecedente, &QToolButton::clicked, this, [this] {
+        pvwPagine->setCurrentPage(qMax(1, pvwPagine->currentPage() - 1));
+        showPageNumber();
+    });
+    connect(btnSuccessiva, &QToolButton::clicked, this, [this] {
+        pvwPagine->setCurrentPage(qMin(pvwPagine->pageCount(), pvwPagine->currentPage() + 1));
+        showPageNumber();
+    });
+    connect(btnUltima, &QToolButton::clicked, this, [this] {
+        pvwPagine->setCurrentPage(pvwPagine->pageCount());
+        showPageNumber();
+    });
+    connect(btnSchermoIntero, &QToolButton::clicked, this, &TReportPreview::btnSchermoInteroClick);
+    connect(btnChiudi, &QToolButton::clicked, this, &TReportPreview::btnChiudiClick);
+
+    resize(1000, 760);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    pvwPagine->fitInView();
+    showPageNumber();
+}
+
+TReportPreview::~TReportPreview() = default;
+
+double TReportPreview::zoom() const
+{
+    return pvwPagine->zoomFactor();
+}
+
+void TReportPreview::paintPages(QPrinter* printer)
+{
+    m_report.printTo(printer);
+}
+
+void TReportPreview::showPageNumber()
+{
+    const int count = m_report.pageCount();
+    const int current = qBound(count ? 1 : 0, pvwPagine->currentPage(), count);
+    lblPagina->setText(QStringLiteral("Pagina %1 di %2").arg(current).arg(count));
+}
+
+void TReportPreview::btnStampaClick()
+{
+    ReportPrinter::print(this, m_report);
+}
+
+void TReportPreview::btnZoomPiuClick()
+{
+    pvwPagine->zoomIn(1.25);
+}
+
+void TReportPreview::btnZoomMenoClick()
+{
+    pvwPagine->zoomOut(1.25);
+}
+
+void TReportPreview::btnLarghezzaClick()
+{
+    pvwPagine->fitToWidth();
+}
+
+void TReportPreview::btnPaginaInteraClick()
+{
+    pvwPagine->fitInView();
+}
+
+void TReportPreview::btnSchermoInteroClick()
+{
+    m_fullScreen = !m_fullScreen;
+    if (m_fullScreen) {
+        btnSchermoIntero->setText(QStringLiteral("Finestra"));
+        showFullScreen();
+    } else {
+        btnSchermoIntero->setText(QStringLiteral("Schermo intero"));
+        showMaximized();
+    }
+}
+
+void TReportPreview::btnChiudiClick()
+{
+    accept();
+}
+
+void TReportPreview::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F11 && (m_report.previewButtons & Report::PreviewFullScreen)) {
+        btnSchermoInteroClick();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_fullScreen) {
+        btnSchermoInteroClick(); // Esc leaves full screen first
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
