@@ -5,6 +5,9 @@
 #include "app/core/TextRules.h"
 
 #include <QSaveFile>
+#include <QVarLengthArray>
+
+#include <cstring>
 
 namespace {
 
@@ -29,38 +32,69 @@ inline qint64 key(int row, int column, int columns)
     return qint64(row) * columns + column;
 }
 
-// Writes the file in blocks; every block's byte count is checked.
+// The file's bytes gather in one block of memory, written out whenever it is
+// full; every block's byte count is checked. Appending is a plain copy: the
+// file is made of millions of short pieces.
 class BlockWriter
 {
 public:
     explicit BlockWriter(QSaveFile* file)
         : m_file(file)
+        , m_block(Block, Qt::Uninitialized)
     {
-        m_buffer.reserve(Block + 64 * 1024);
     }
 
-    QByteArray& buffer() { return m_buffer; }
-
-    bool maybeFlush()
+    void put(const char* bytes, qsizetype n)
     {
-        return m_buffer.size() < Block || flush();
+        if (m_used + n > m_block.size())
+            m_block.resize(qMax(m_used + n, 2 * m_block.size()));
+        std::memcpy(m_block.data() + m_used, bytes, size_t(n));
+        m_used += n;
     }
+    void put(QByteArrayView bytes) { put(bytes.data(), bytes.size()); }
+    template <qsizetype N>
+    void put(const char (&literal)[N]) { put(literal, N - 1); }
+
+    // Text already Windows-1252, with "&", "<" and ">" turned into entities.
+    void putEscaped(QByteArrayView text)
+    {
+        qsizetype from = 0;
+        const qsizetype n = text.size();
+        const char* p = text.data();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char c = p[i];
+            if (c != '&' && c != '<' && c != '>')
+                continue;
+            put(p + from, i - from);
+            if (c == '&')
+                put("&amp;");
+            else if (c == '<')
+                put("&lt;");
+            else
+                put("&gt;");
+            from = i + 1;
+        }
+        put(p + from, n - from);
+    }
+
+    bool maybeFlush() { return m_used < Block || flush(); }
 
     bool flush()
     {
-        if (m_buffer.isEmpty())
+        if (m_used == 0)
             return true;
-        const qint64 written = m_file->write(m_buffer);
-        if (written != m_buffer.size())
+        const qint64 written = m_file->write(m_block.constData(), m_used);
+        if (written != m_used)
             return false;
-        m_buffer.clear();
+        m_used = 0;
         return true;
     }
 
 private:
     static constexpr qsizetype Block = 1 << 20;
     QSaveFile* m_file;
-    QByteArray m_buffer;
+    QByteArray m_block;
+    qsizetype m_used = 0;
 };
 
 } // namespace
@@ -98,15 +132,28 @@ void ExportTable::appendRow(const QStringList& values)
 
 void ExportTable::appendRow(const QVector<QByteArrayView>& values)
 {
+    const int n = qMin<int>(int(values.size()), m_columns);
+    QVarLengthArray<QByteArrayView, 32> trimmed(n);
+    qsizetype length = 0;
+    for (int c = 0; c < n; ++c) {
+        trimmed[c] = trimmedBytes(values.at(c));
+        length += trimmed[c].size();
+    }
+    // One growth per row, then plain copies.
+    qsizetype at = m_bytes.size();
+    m_bytes.resize(at + length);
+    char* dst = m_bytes.data();
     for (int c = 0; c < m_columns; ++c) {
-        if (c < values.size())
-            m_bytes.append(trimmedBytes(values.at(c)));
-        m_ends.append(m_bytes.size());
+        if (c < n) {
+            std::memcpy(dst + at, trimmed[c].data(), size_t(trimmed[c].size()));
+            at += trimmed[c].size();
+        }
+        m_ends.append(at);
     }
     ++m_rows;
 }
 
-QByteArrayView ExportTable::stored(int row, int column) const
+QByteArrayView ExportTable::storedBytes(int row, int column) const
 {
     const qint64 k = key(row, column, m_columns);
     const qint64 begin = k == 0 ? 0 : m_ends.at(k - 1);
@@ -120,7 +167,7 @@ QString ExportTable::value(int row, int column) const
     const auto edit = m_edits.constFind(key(row, column, m_columns));
     if (edit != m_edits.constEnd())
         return edit.value();
-    const QByteArrayView bytes = stored(row, column);
+    const QByteArrayView bytes = storedBytes(row, column);
     return Cp1252::decode(bytes.data(), bytes.size());
 }
 
@@ -136,6 +183,14 @@ bool ExportTable::isEdited(int row, int column) const
     return m_edits.contains(key(row, column, m_columns));
 }
 
+const QString* ExportTable::edit(int row, int column) const
+{
+    if (m_edits.isEmpty())
+        return nullptr;
+    const auto found = m_edits.constFind(key(row, column, m_columns));
+    return found == m_edits.constEnd() ? nullptr : &found.value();
+}
+
 void ExportTable::appendCellBytes(int row, int column, QByteArray* out) const
 {
     if (!m_edits.isEmpty()) {
@@ -145,7 +200,7 @@ void ExportTable::appendCellBytes(int row, int column, QByteArray* out) const
             return;
         }
     }
-    SpreadsheetExport::appendEscaped(stored(row, column), out);
+    SpreadsheetExport::appendEscaped(storedBytes(row, column), out);
 }
 
 // --- the file ---------------------------------------------------------------
@@ -270,22 +325,24 @@ bool write(const QString& path, const QString& sheetName, const QList<Column>& c
         return fail(QString());
 
     BlockWriter out(file.get());
-    out.buffer().append(head(sheetName, columns));
+    out.put(head(sheetName, columns));
     const int rows = table.rowCount();
     const int cells = qMin<int>(int(columns.size()), table.columnCount());
     for (int r = 0; r < rows; ++r) {
-        QByteArray& b = out.buffer();
-        b.append("<tr>");
+        out.put("<tr>");
         for (int c = 0; c < cells; ++c) {
-            b.append("<td style=\"text-align: left;\">");
-            table.appendCellBytes(r, c, &b);
-            b.append("</td>");
+            out.put("<td style=\"text-align: left;\">");
+            if (const QString* typed = table.edit(r, c))
+                out.put(escape(TextRules::trimmed(*typed)));
+            else
+                out.putEscaped(table.storedBytes(r, c));
+            out.put("</td>");
         }
-        b.append("</tr>");
+        out.put("</tr>");
         if (!out.maybeFlush())
             return fail(QString());
     }
-    out.buffer().append(tail());
+    out.put(tail());
     if (!out.flush())
         return fail(QString());
     // Qt can report a commit as successful after a failed write, so the

@@ -45,9 +45,12 @@ public:
     // The cell as it goes into the file: trimmed and escaped, Windows-1252.
     void appendCellBytes(int row, int column, QByteArray* out) const;
 
-private:
-    QByteArrayView stored(int row, int column) const;
+    // The text typed in the grid for that cell, or null if it was not edited.
+    const QString* edit(int row, int column) const;
+    // The trimmed Windows-1252 bytes of a cell as read from the record file.
+    QByteArrayView storedBytes(int row, int column) const;
 
+private:
     int m_columns;
     int m_rows = 0;
     QByteArray m_bytes;
