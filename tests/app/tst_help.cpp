@@ -10,6 +10,8 @@
 #include "app/ui/Splash.h"
 #include "app/ui/WebLink.h"
 #include "app/ui/Windows.h"
+#include "candidates/ui/Candidati.h"
+#include "rankings/ui/ApriClassifica.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "support/Fixtures.h"
@@ -171,23 +173,33 @@ private slots:
     void helpButtons_data()
     {
         QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("launcher") << "avvio" << "Uno sguardo a Selvora";
-        QTest::newRow("new session") << "creaArchivio" << "Gestione sessioni colloqui di lavoro";
-        QTest::newRow("session list") << "apriArchivio" << "Gestione sessioni colloqui di lavoro";
+        QTest::newRow("launcher") << "avvio" << "imgGuida" << "Uno sguardo a Selvora";
+        QTest::newRow("candidate card") << "candidati" << "cmdGuida" << "App Archivio Candidati";
+        QTest::newRow("new session") << "creaArchivio" << "imgGuida" << "Gestione sessioni colloqui di lavoro";
+        QTest::newRow("session list") << "apriArchivio" << "imgGuida" << "Gestione sessioni colloqui di lavoro";
+        QTest::newRow("ranking chooser") << "apriClassifica" << "imgGuida" << "Visualizzazione graduatorie";
     }
     void helpButtons()
     {
         QFETCH(QString, window);
+        QFETCH(QString, button);
         QFETCH(QString, expected);
-        QWidget* w = window == QLatin1String("avvio") ? static_cast<QWidget*>(Windows::avvio())
-            : window == QLatin1String("creaArchivio") ? static_cast<QWidget*>(Windows::creaArchivio())
-                                                      : static_cast<QWidget*>(Windows::apriArchivio());
-        auto* button = control<QToolButton>(w, QStringLiteral("imgGuida"));
-        QVERIFY(button);
+        const QHash<QString, QWidget*> windows{
+            {QStringLiteral("avvio"), static_cast<QWidget*>(Windows::avvio())},
+            {QStringLiteral("candidati"), static_cast<QWidget*>(Windows::candidati())},
+            {QStringLiteral("creaArchivio"), static_cast<QWidget*>(Windows::creaArchivio())},
+            {QStringLiteral("apriArchivio"), static_cast<QWidget*>(Windows::apriArchivio())},
+            {QStringLiteral("apriClassifica"), static_cast<QWidget*>(Windows::apriClassifica())},
+        };
+        QWidget* w = windows.value(window);
+        QVERIFY(w);
+        auto* helpButton = control<QToolButton>(w, button);
+        QVERIFY(helpButton);
         Seen seen;
         expectHelp(&seen);
-        button->click();
+        helpButton->click();
         QCOMPARE(seen.title, expected);
         QCOMPARE(seen.text, shownText(HelpTopics::text(expected)));
         QCOMPARE(seen.owner, w);
