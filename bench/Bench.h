@@ -24,6 +24,9 @@ void report(const QString& label, double ms, double referenceMs = 0.0);
 // the plain sequential read every figure is compared with.
 qint64 plainRead(const QString& path);
 
+// The child side of the start-up measurement (bench_startup.cpp).
+int startupChild(int argc, char** argv);
+
 } // namespace Bench
 
 #define SELVORA_BENCH_CONCAT2(a, b) a##b

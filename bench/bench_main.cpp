@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -47,7 +48,7 @@ void report(const QString& label, double ms, double referenceMs)
 {
     QString line = QStringLiteral("  %1 %2 ms").arg(label.leftJustified(58, QLatin1Char(' '))).arg(ms, 9, 'f', 2);
     if (referenceMs > 0)
-        line += QStringLiteral("   (x%1 of the plain read)").arg(ms / referenceMs, 0, 'f', 1);
+        line += QStringLiteral("   (x%1 of the baseline)").arg(ms / referenceMs, 0, 'f', 1);
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
 }
@@ -74,6 +75,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The start-up measurement runs this program again as a child that starts
+    // like the real program, shows its first window and ends at once.
+    if (argc >= 3 && std::strcmp(argv[1], "--startup-child") == 0)
+        return Bench::startupChild(argc, argv);
     SelvoraApplication app(argc, argv);
     AppSetup::apply(app);
     const QStringList wanted = app.arguments().mid(1);

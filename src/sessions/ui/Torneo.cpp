@@ -1,25 +1,752 @@
 #include "sessions/ui/Torneo.h"
 
+#include "app/core/Clock.h"
+#include "app/core/Formats.h"
+#include "app/core/RecordFile.h"
+#include "app/core/TextRules.h"
+#include "app/platform/Messages.h"
+#include "app/platform/Modal.h"
+#include "app/ui/EnterChain.h"
+#include "app/ui/FieldColour.h"
+#include "app/ui/Help.h"
+#include "app/ui/InfoBar.h"
+#include "app/ui/PictureButton.h"
+#include "sessions/core/Punteggio.h"
+#include "sessions/core/SchedaColloquio.h"
+#include "sessions/core/SchedaRules.h"
+#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/ImportaData.h"
+#include "tools/ui/Calcolatrice_Scientifica.h"
+#include "tools/ui/Calendario.h"
+#include "tools/ui/CodFisc.h"
+#include "tools/ui/FieldText.h"
+#include "tools/ui/PartitaIva.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+const QString kTopic = QStringLiteral("Gestione sessioni colloqui di lavoro");
+const QString kArchivioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QColor kStrip(0x1f, 0x4e, 0x79);
+
+// The interview details: a multi-line field whose limit counts each line
+// break as the two characters (CR LF) it takes in the record, so that what
+// the field accepts always fits the record whole.
+class CampoDettagli : public QPlainTextEdit
+{
+public:
+    CampoDettagli(int limit, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , m_limit(limit)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const QString text = event->text();
+        const bool printable = !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
+        if ((enter || printable) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const int needed = enter ? 2 : Dettagli::lunghezzaInScheda(text);
+            if (needed > room())
+                return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (!source->hasText())
+            return;
+        QString text = source->text();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        // Pasted text is cut to the room the record has left.
+        int budget = room();
+        QString piece;
+        for (const QChar c : text) {
+            const int cost = c == QLatin1Char('\n') ? 2 : 1;
+            if (cost > budget)
+                break;
+            budget -= cost;
+            piece += c;
+        }
+        if (!piece.isEmpty())
+            insertPlainText(piece);
+    }
+
+private:
+    int room() const
+    {
+        const int used = Dettagli::lunghezzaInScheda(document()->toRawText());
+        const int freed = Dettagli::lunghezzaInScheda(textCursor().selectedText());
+        return m_limit - used + freed;
+    }
+
+    int m_limit;
+};
+
+QLineEdit* campo(QWidget* parent, const QString& name, int maxLength, const QString& accessible)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setMaxLength(maxLength);
+    field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    field->setAccessibleName(accessible);
+    field->setMinimumHeight(30);
+    FieldColour::install(field);
+    return field;
+}
+
+QLabel* didascalia(QWidget* parent, const QString& name, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    label->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    label->setBuddy(buddy);
+    return label;
+}
+
+PictureButton* comando(QWidget* parent, const QString& name, const QString& icon,
+                       const QString& caption, const QString& accessible)
+{
+    auto* button = new PictureButton(name, icon, caption, accessible, parent);
+    button->setFont(QFont(QStringLiteral("Verdana"), 9));
+    button->setMinimumWidth(caption.isEmpty() ? 44 : 84);
+    button->setMinimumHeight(58);
+    return button;
+}
+
+bool soloModificatore(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_AltGr:
+    case Qt::Key_Meta: case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 TfrmTorneo::TfrmTorneo(QWidget* parent)
     : ScreenWindow(parent)
 {
+    Formats::apply();
+    setObjectName(QStringLiteral("frmTorneo"));
     setWindowTitle(QStringLiteral(" Selvora - Gestione sessione"));
+    setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
+    setAutoFillBackground(true);
+    {
+        QPalette pal = palette();
+        QLinearGradient gradient(0, 0, 0, 900);
+        gradient.setColorAt(0, Qt::white);
+        gradient.setColorAt(1, QColor(0xBF, 0xD8, 0xEF));
+        pal.setBrush(QPalette::Window, gradient);
+        setPalette(pal);
+    }
+
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
-    lblNome = makeHiddenLabel(this, QStringLiteral("lblNome"));
-    lblPosizione = new QLabel(this);
+
+    // Title strip with the session name.
+    lblNome = new QLabel(QStringLiteral("Nome Sessione"), this);
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    lblNome->setAlignment(Qt::AlignCenter);
+    lblNome->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblNome->setAutoFillBackground(true);
+    lblNome->setMinimumHeight(34);
+    {
+        QPalette pal = lblNome->palette();
+        pal.setColor(QPalette::Window, QColor(0x2B, 0x5F, 0xA8));
+        pal.setColor(QPalette::WindowText, Qt::yellow);
+        lblNome->setPalette(pal);
+    }
+    lblNome->setAccessibleName(QStringLiteral("Sessione"));
+
+    // Command bar: each command in a white box.
+    auto* barra = new QFrame(this);
+    barra->setObjectName(QStringLiteral("panComandi"));
+    barra->setStyleSheet(QStringLiteral(
+        "#panComandi { background: transparent; }"
+        "#panComandi QToolButton { background: white; border: 1px solid #9DB9D9; border-radius: 6px;"
+        " padding: 2px 6px; color: #1f4e79; }"
+        "#panComandi QToolButton:hover { background: #EAF3FC; border-color: #4682B4; }"
+        "#panComandi QToolButton:pressed { background: #D6E8F8; }"));
+    cmdNuovo = comando(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"), QStringLiteral("Nuova scheda"));
+    cmdSalva = comando(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"), QStringLiteral("Salva la scheda"));
+    cmdTrova = comando(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"), QStringLiteral("Trova una scheda"));
+    cmdAnteprima = comando(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"), QStringLiteral("Anteprima"), QStringLiteral("Anteprima di stampa"));
+    cmdStampa = comando(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda"));
+    cmdPrimo = comando(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(), QStringLiteral("Prima scheda"));
+    cmdIndietro = comando(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(), QStringLiteral("Scheda precedente"));
+    cmdAvanti = comando(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(), QStringLiteral("Scheda successiva"));
+    cmdUltimo = comando(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(), QStringLiteral("Ultima scheda"));
+    cmdExcel = comando(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"), QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"));
+    cmdNonPagati = comando(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"), QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
+    cmdGuida = comando(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"), QStringLiteral("Guida"));
+    cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"), QStringLiteral("Esci"));
+
+    lblPosizione = new QLabel(barra);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    titSessione = new QLabel(this);
-    titSessione->setObjectName(QStringLiteral("titSessione"));
+    lblPosizione->setAlignment(Qt::AlignCenter);
+    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    lblPosizione->setMinimumWidth(80);
+    lblPosizione->setStyleSheet(QStringLiteral("color: #1f4e79; background: white; border: 1px solid #9DB9D9; border-radius: 6px;"));
+    lblPosizione->setAccessibleName(QStringLiteral("Posizione della scheda"));
+
+    auto* comandi = new QHBoxLayout(barra);
+    comandi->setContentsMargins(12, 6, 12, 6);
+    comandi->setSpacing(6);
+    for (QWidget* w : {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdSalva),
+                       static_cast<QWidget*>(cmdTrova), static_cast<QWidget*>(cmdAnteprima),
+                       static_cast<QWidget*>(cmdStampa)})
+        comandi->addWidget(w);
+    comandi->addSpacing(18);
+    comandi->addWidget(cmdPrimo);
+    comandi->addWidget(cmdIndietro);
+    comandi->addWidget(lblPosizione);
+    comandi->addWidget(cmdAvanti);
+    comandi->addWidget(cmdUltimo);
+    comandi->addSpacing(18);
+    comandi->addWidget(cmdExcel);
+    comandi->addWidget(cmdNonPagati);
+    comandi->addStretch();
+    comandi->addWidget(cmdGuida);
+    comandi->addWidget(cmdEsci);
+
+    // The card.
+    auto* scheda = new QFrame(this);
+    scheda->setObjectName(QStringLiteral("panScheda"));
+    scheda->setStyleSheet(QStringLiteral("#panScheda { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
+    scheda->setMaximumWidth(1180);
+
+    txtConcorrente = campo(scheda, QStringLiteral("txtConcorrente"), MaxConcorrente, QStringLiteral("Candidato"));
+    txtResponsabile = campo(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
+    txtTelefono = campo(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
+    txtEmail = campo(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
+    txtEmail->setReadOnly(true);
+    txtEmail->setAlignment(Qt::AlignCenter);
+    txtEmail->setToolTip(QStringLiteral("Premere un tasto per scegliere la data dal calendario; Canc o Backspace la cancellano."));
+    txtPunteggio = campo(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
+    txtPunteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Only typed digits and commas reach the score: no menu, no drops, no
+    // middle-button paste.
+    txtPunteggio->setContextMenuPolicy(Qt::NoContextMenu);
+    txtPunteggio->setAcceptDrops(false);
+    txtNote = campo(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
+
+    txtGare = new CampoDettagli(MaxGare, scheda);
+    txtGare->setObjectName(QStringLiteral("txtGare"));
+    txtGare->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtGare->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGare->setTabChangesFocus(true);
+    txtGare->setAccessibleName(QStringLiteral("Dettagli colloquio"));
+    txtGare->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; border: 1px solid #87CEEB; }"));
+    txtGare->setMinimumHeight(160);
+
+    chkCompletato = new QCheckBox(QStringLiteral("Idoneo"), scheda);
+    chkCompletato->setObjectName(QStringLiteral("chkCompletato"));
+    chkCompletato->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    chkCompletato->setStyleSheet(QStringLiteral("QCheckBox { color: #1e8c3a; } QCheckBox::indicator { width: 20px; height: 20px; }"));
+
+    infConcorrente = didascalia(scheda, QStringLiteral("infConcorrente"), QStringLiteral("Candidato:"), txtConcorrente);
+    infResponsabile = didascalia(scheda, QStringLiteral("infResponsabile"), QStringLiteral("Codice fiscale:"), txtResponsabile);
+    infTelefono = didascalia(scheda, QStringLiteral("infTelefono"), QStringLiteral("Provenienza:"), txtTelefono);
+    infEmail = didascalia(scheda, QStringLiteral("infEmail"), QStringLiteral("Data colloquio:"), txtEmail);
+    infPunteggio = didascalia(scheda, QStringLiteral("infPunteggio"), QStringLiteral("Punteggio totale:"), txtPunteggio);
+    infNote = didascalia(scheda, QStringLiteral("infNote"), QStringLiteral("Note:"), txtNote);
+
+    // The heading of the details: a picture with its caption.
+    infGare = new QLabel(scheda);
+    infGare->setObjectName(QStringLiteral("infGare"));
+    infGare->setText(QStringLiteral("<table><tr><td><img src=':/icons/file-text.svg' width='22' height='22'></td>"
+                                    "<td valign='middle'>&nbsp;DETTAGLI COLLOQUIO</td></tr></table>"));
+    infGare->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    infGare->setStyleSheet(QStringLiteral("color: #1f4e79; background: #EAF3FC; border: 1px solid #9DB9D9; border-radius: 4px; padding: 3px;"));
+    infGare->setBuddy(txtGare);
+    infGare->setAccessibleName(QStringLiteral("DETTAGLI COLLOQUIO"));
+
+    btnCandidato = new PictureButton(QStringLiteral("btnCandidato"), QStringLiteral("circle-arrow-right"), QString(),
+                                     QStringLiteral("Importa dall'archivio dei candidati"), scheda);
+    btnEmail = new PictureButton(QStringLiteral("btnEmail"), QStringLiteral("square-check"), QString(),
+                                 QStringLiteral("Verifica codice fiscale"), scheda);
+    btnCalcolatrice = new PictureButton(QStringLiteral("btnCalcolatrice"), QStringLiteral("calculator"), QString(),
+                                        QStringLiteral("Apri calcolatrice"), scheda);
+
+    txtResponsabile->setMaximumWidth(260);
+    txtEmail->setMaximumWidth(160);
+    txtPunteggio->setMaximumWidth(160);
+
+    auto* griglia = new QGridLayout;
+    griglia->setHorizontalSpacing(10);
+    griglia->setVerticalSpacing(10);
+    griglia->setColumnStretch(1, 1);
+    griglia->setColumnStretch(4, 1);
+    // Row 0: candidate and its import arrow.
+    griglia->addWidget(infConcorrente, 0, 0);
+    griglia->addWidget(txtConcorrente, 0, 1, 1, 4);
+    griglia->addWidget(btnCandidato, 0, 5);
+    // Row 1: fiscal code with its check, origin.
+    auto* codice = new QHBoxLayout;
+    codice->setSpacing(4);
+    codice->addWidget(txtResponsabile, 1);
+    codice->addWidget(btnEmail);
+    griglia->addWidget(infResponsabile, 1, 0);
+    griglia->addLayout(codice, 1, 1);
+    griglia->addWidget(infTelefono, 1, 3, Qt::AlignRight);
+    griglia->addWidget(txtTelefono, 1, 4, 1, 2);
+    // Row 2: interview date.
+    griglia->addWidget(infEmail, 2, 0);
+    griglia->addWidget(txtEmail, 2, 1, Qt::AlignLeft);
+
+    auto* punteggio = new QHBoxLayout;
+    punteggio->setSpacing(4);
+    punteggio->addWidget(txtPunteggio, 1);
+    punteggio->addWidget(btnCalcolatrice);
+
+    auto* piede = new QGridLayout;
+    piede->setHorizontalSpacing(10);
+    piede->setVerticalSpacing(10);
+    piede->setColumnStretch(3, 1);
+    piede->addWidget(infPunteggio, 0, 0);
+    piede->addLayout(punteggio, 0, 1);
+    piede->addWidget(chkCompletato, 0, 2, Qt::AlignLeft);
+    piede->addWidget(infNote, 1, 0);
+    piede->addWidget(txtNote, 1, 1, 1, 3);
+    piede->setColumnMinimumWidth(2, 140);
+
+    auto* interno = new QVBoxLayout(scheda);
+    interno->setContentsMargins(24, 20, 24, 20);
+    interno->setSpacing(12);
+    interno->addLayout(griglia);
+    interno->addWidget(infGare);
+    interno->addWidget(txtGare, 1);
+    interno->addLayout(piede);
+
+    auto* corpo = new QHBoxLayout;
+    corpo->setContentsMargins(16, 8, 16, 12);
+    corpo->addStretch();
+    corpo->addWidget(scheda, 8);
+    corpo->addStretch();
+
+    shpInfo = new InfoBar(QStringLiteral("Pronto per archiviare una nuova scheda..."), kStrip, this);
+    panInfo = shpInfo->panInfo();
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titSessione);
-    layout->addWidget(lblPosizione);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(lblNome);
+    layout->addWidget(barra);
+    layout->addLayout(corpo, 1);
+    layout->addWidget(shpInfo);
+
+    // Information bar texts (also the tooltips).
+    shpInfo->describe(cmdNuovo, QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."));
+    shpInfo->describe(cmdSalva, QStringLiteral("Salva la scheda corrente in archivio."));
+    shpInfo->describe(cmdTrova, QStringLiteral("Trova una scheda in archivio."));
+    shpInfo->describe(cmdAnteprima, QStringLiteral("Visualizza l'anteprima di stampa della scheda corrente."));
+    shpInfo->describe(cmdStampa, QStringLiteral("Stampa la scheda corrente."));
+    shpInfo->describe(cmdPrimo, QStringLiteral("Visualizza la prima scheda in archivio."));
+    shpInfo->describe(cmdIndietro, QStringLiteral("Visualizza la scheda precedente in archivio."));
+    shpInfo->describe(cmdAvanti, QStringLiteral("Visualizza la scheda successiva in archivio."));
+    shpInfo->describe(cmdUltimo, QStringLiteral("Visualizza l'ultima scheda in archivio."));
+    shpInfo->describe(cmdExcel, QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
+    shpInfo->describe(cmdNonPagati, QStringLiteral("Visualizza l'elenco dei candidati che hanno ottenuto l'idoneità."));
+    shpInfo->describe(cmdGuida, QStringLiteral("Visualizza la pagina della guida in linea sensibile al contesto."));
+    shpInfo->describe(cmdEsci, QStringLiteral("Esci da questa schermata di lavoro."));
+    shpInfo->describe(btnCandidato, QStringLiteral("Importa i dati dall'archivio dei candidati."));
+    shpInfo->describe(btnEmail, QStringLiteral("Verifica codice fiscale."));
+    shpInfo->describe(btnCalcolatrice, QStringLiteral("Apri calcolatrice."));
+    shpInfo->describe(chkCompletato, QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
+    shpInfo->clearOver(this);
+    shpInfo->clearOver(barra);
+    shpInfo->clearOver(scheda);
+    shpInfo->clearOver(lblNome);
+
+    // Enter moves along the card; the date and score fields handle their own
+    // keys, the details take Enter as a new line.
+    EnterChain::link(txtConcorrente, txtResponsabile);
+    EnterChain::link(txtResponsabile, txtTelefono);
+    EnterChain::link(txtTelefono, txtEmail);
+    EnterChain::link(txtNote, txtConcorrente);
+    txtEmail->installEventFilter(this);
+    txtPunteggio->installEventFilter(this);
+
+    setTabOrder(txtConcorrente, txtResponsabile);
+    setTabOrder(txtResponsabile, txtTelefono);
+    setTabOrder(txtTelefono, txtEmail);
+    setTabOrder(txtEmail, txtGare);
+    setTabOrder(txtGare, txtPunteggio);
+    setTabOrder(txtPunteggio, chkCompletato);
+    setTabOrder(chkCompletato, txtNote);
+
+    connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
+    connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
+    connect(cmdTrova, &QToolButton::clicked, this, &TfrmTorneo::cmdTrovaClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmTorneo::cmdAnteprimaClick);
+    connect(cmdStampa, &QToolButton::clicked, this, &TfrmTorneo::cmdStampaClick);
+    connect(cmdPrimo, &QToolButton::clicked, this, &TfrmTorneo::cmdPrimoClick);
+    connect(cmdIndietro, &QToolButton::clicked, this, &TfrmTorneo::cmdIndietroClick);
+    connect(cmdAvanti, &QToolButton::clicked, this, &TfrmTorneo::cmdAvantiClick);
+    connect(cmdUltimo, &QToolButton::clicked, this, &TfrmTorneo::cmdUltimoClick);
+    connect(cmdExcel, &QToolButton::clicked, this, &TfrmTorneo::cmdExcelClick);
+    connect(cmdNonPagati, &QToolButton::clicked, this, &TfrmTorneo::cmdNonPagatiClick);
+    connect(cmdGuida, &QToolButton::clicked, this, &TfrmTorneo::cmdGuidaClick);
+    connect(cmdEsci, &QToolButton::clicked, this, &TfrmTorneo::cmdEsciClick);
+    connect(btnCandidato, &QToolButton::clicked, this, &TfrmTorneo::btnCandidatoClick);
+    connect(btnEmail, &QToolButton::clicked, this, &TfrmTorneo::btnEmailClick);
+    connect(btnCalcolatrice, &QToolButton::clicked, this, &TfrmTorneo::btnCalcolatriceClick);
+    connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
+
+    resize(1280, 860);
 }
 
 void TfrmTorneo::showEvent(QShowEvent* event)
 {
-    titSessione->setText(lblNome->text());
+    // Restoring a minimised window is not a new opening.
+    if (!event->spontaneous())
+        NuovaScheda();
     ScreenWindow::showEvent(event);
+}
+
+void TfrmTorneo::NuovaScheda()
+{
+    txtConcorrente->clear();
+    txtResponsabile->clear();
+    txtResponsabile->setMaxLength(MaxResponsabile);
+    txtTelefono->clear();
+    txtEmail->setMaxLength(MaxEmail);
+    txtEmail->setText(Formats::shortDate(Clock::today()));
+    txtGare->clear();
+    txtPunteggio->setText(Punteggio::Zero);
+    txtNote->clear();
+    chkCompletato->setChecked(false);
+    lblPosizione->clear();
+    txtConcorrente->setFocus();
+}
+
+void TfrmTorneo::cmdNuovoClick()
+{
+    NuovaScheda();
+}
+
+// --- browsing -------------------------------------------------------------
+
+void TfrmTorneo::MostraScheda(const TSchedaColloquio& scheda, qint64 n)
+{
+    // A card written elsewhere may hold more than the field's own limit:
+    // it is shown whole, so that storing it again loses nothing.
+    FieldText::set(txtConcorrente, scheda.Candidato, MaxConcorrente);
+    FieldText::set(txtResponsabile, scheda.CodiceFiscale, MaxResponsabile);
+    FieldText::set(txtTelefono, scheda.Provenienza, MaxTelefono);
+    FieldText::set(txtEmail, scheda.DataColloquio, MaxEmail);
+    txtGare->setPlainText(Dettagli::dallaScheda(scheda.Dettagli));
+    FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
+    FieldText::set(txtNote, scheda.Note, MaxNote);
+    if (scheda.isIdoneo())
+        chkCompletato->setChecked(true);
+    else if (scheda.isNonIdoneo())
+        chkCompletato->setChecked(false);
+    // Any other flag leaves the box as it was.
+    lblPosizione->setText(QString::number(n));
+}
+
+void TfrmTorneo::naviga(int comando)
+{
+    const auto c = static_cast<Navigazione::Comando>(comando);
+    const QString posizione = lblPosizione->text();
+    if (Navigazione::senzaArchivio(c, posizione))
+        return;
+    RecordFile file(TextRules::trimmed(lblFile->text()), TSchedaColloquio::Size);
+    if (!file.open()) {
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    }
+    const Navigazione::Esito esito = Navigazione::decidi(c, posizione, file.count());
+    switch (esito.tipo) {
+    case Navigazione::Esito::Niente:
+        return;
+    case Navigazione::Esito::ArchivioVuoto:
+        file.close();
+        if (esito.svuotaPosizione)
+            lblPosizione->clear();
+        Messages::information(this, kArchivioVuoto);
+        return;
+    case Navigazione::Esito::Errore:
+        file.close();
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    case Navigazione::Esito::Mostra: {
+        QByteArray record;
+        const bool letto = file.read(esito.scheda, &record);
+        file.close();
+        if (!letto) {
+            Messages::error(this, RecordFile::accessMessage());
+            return;
+        }
+        MostraScheda(TSchedaColloquio::decode(record), esito.scheda);
+        return;
+    }
+    }
+}
+
+void TfrmTorneo::cmdPrimoClick() { naviga(int(Navigazione::Comando::Primo)); }
+void TfrmTorneo::cmdIndietroClick() { naviga(int(Navigazione::Comando::Indietro)); }
+void TfrmTorneo::cmdAvantiClick() { naviga(int(Navigazione::Comando::Avanti)); }
+void TfrmTorneo::cmdUltimoClick() { naviga(int(Navigazione::Comando::Ultimo)); }
+
+// --- store ----------------------------------------------------------------
+
+TSchedaColloquio TfrmTorneo::schedaDaiCampi() const
+{
+    // The fields exactly as they stand; the record cuts each to its width.
+    TSchedaColloquio s;
+    s.Candidato = txtConcorrente->text();
+    s.CodiceFiscale = txtResponsabile->text();
+    s.Provenienza = txtTelefono->text();
+    s.DataColloquio = txtEmail->text();
+    s.Dettagli = Dettagli::versoScheda(txtGare->document()->toRawText());
+    s.Punteggio = txtPunteggio->text();
+    s.Note = txtNote->text();
+    s.Idoneo = chkCompletato->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No");
+    return s;
+}
+
+void TfrmTorneo::cmdSalvaClick()
+{
+    switch (Archiviazione::primoMancante(txtConcorrente->text(), txtEmail->text(), txtPunteggio->text())) {
+    case Archiviazione::Mancante::Candidato:
+        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del candidato."));
+        txtConcorrente->setFocus();
+        return;
+    case Archiviazione::Mancante::Data:
+        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data del colloquio."));
+        txtEmail->setFocus();
+        return;
+    case Archiviazione::Mancante::Punteggio:
+        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato."));
+        txtPunteggio->setFocus();
+        return;
+    case Archiviazione::Mancante::Nessuno:
+        break;
+    }
+
+    // The score is stored as leaving its field would have left it, even when
+    // the field still has the focus: the rankings order scores by their text.
+    TSchedaColloquio scheda = schedaDaiCampi();
+    scheda.Punteggio = Punteggio::normalizza(scheda.Punteggio);
+    const QByteArray record = scheda.encode();
+
+    const qint64 p = Archiviazione::posizione(lblPosizione->text());
+    if (p < 0) {
+        Messages::plain(this, RecordFile::accessMessage());
+        return;
+    }
+    RecordFile file(TextRules::trimmed(lblFile->text()), TSchedaColloquio::Size);
+    if (!file.open()) {
+        Messages::plain(this, RecordFile::accessMessage());
+        return;
+    }
+    if (p > 0) {
+        // A position beyond the end of the file is refused by the record
+        // file: the card is never written past the last one.
+        const bool scritto = file.rewrite(p, record);
+        file.close();
+        if (!scritto) {
+            Messages::plain(this, RecordFile::accessMessage());
+            return;
+        }
+        txtPunteggio->setText(scheda.Punteggio);
+        lblPosizione->setText(QString::number(p));
+        Messages::information(this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        return;
+    }
+    const qint64 n = file.append(record);
+    file.close();
+    if (n == 0) {
+        Messages::plain(this, RecordFile::accessMessage());
+        return;
+    }
+    txtPunteggio->setText(scheda.Punteggio);
+    lblPosizione->setText(QString::number(n));
+    Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+}
+
+// --- fields ---------------------------------------------------------------
+
+bool TfrmTorneo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtPunteggio) {
+        if (event->type() == QEvent::KeyPress)
+            return txtPunteggioKeyDown(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusOut) {
+            // Only a move to another control ends the edit; a dialog or
+            // another window coming up in front does not.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                txtPunteggioExit();
+        }
+        if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress)
+            && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
+    } else if (watched == txtEmail && event->type() == QEvent::KeyPress) {
+        return txtEmailKeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return ScreenWindow::eventFilter(watched, event);
+}
+
+bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        txtNote->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!comando && text.size() == 1 && Punteggio::isScoreChar(text.at(0)))
+        return false;
+    return true; // every other key does nothing here
+}
+
+void TfrmTorneo::txtPunteggioExit()
+{
+    // The resting colour comes from the field colouring, already applied.
+    txtPunteggio->setText(Punteggio::normalizza(txtPunteggio->text()));
+}
+
+bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        txtGare->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        txtEmail->clear();
+        return true;
+    default:
+        break;
+    }
+    // Shift alone (on its way to Shift+Tab) is not a request for the picker.
+    if (soloModificatore(key->key()))
+        return true;
+    apriCalendario();
+    return true;
+}
+
+void TfrmTorneo::apriCalendario()
+{
+    std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
+    dlg->lblMemory->setText(ImportaData::TagTorneoEmail);
+    Modal::run(dlg.get());
+}
+
+void TfrmTorneo::txtResponsabileTyping(const QString& text)
+{
+    const QString tidy = CodiceFiscale::digitato(text);
+    if (tidy == text)
+        return;
+    // Keep the cursor where the user was typing.
+    int leading = 0;
+    while (leading < text.size() && text.at(leading).unicode() <= 32)
+        ++leading;
+    const int cursor = qBound(0, txtResponsabile->cursorPosition() - leading, int(tidy.size()));
+    txtResponsabile->setText(tidy);
+    txtResponsabile->setCursorPosition(cursor);
+}
+
+// --- tools ----------------------------------------------------------------
+
+void TfrmTorneo::btnEmailClick()
+{
+    const QString s = TextRules::trimmed(txtResponsabile->text());
+    if (!s.isEmpty() && SoloCifre(s)) {
+        std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva(this));
+        FieldText::set(dlg->txtPartitaIva, s, TfrmPartitaIva::MaxPartitaIva);
+        Modal::run(dlg.get());
+        return;
+    }
+    std::unique_ptr<TfrmCodFisc> dlg(new TfrmCodFisc(this));
+    FieldText::set(dlg->txtCodFisc, s, TfrmCodFisc::MaxCodFisc);
+    Modal::run(dlg.get());
+}
+
+void TfrmTorneo::btnCalcolatriceClick()
+{
+    std::unique_ptr<TfrmCalcolatrice_Scientifica> dlg(new TfrmCalcolatrice_Scientifica(this));
+    Modal::run(dlg.get());
+}
+
+void TfrmTorneo::cmdGuidaClick()
+{
+    Help::showTopic(this, kTopic);
+}
+
+void TfrmTorneo::cmdEsciClick()
+{
+    close();
+}
+
+// Windows of other parts of the program, wired in as they are built.
+void TfrmTorneo::cmdTrovaClick()
+{
+    // opened once that window exists (session search, tag "torneo")
+}
+
+void TfrmTorneo::cmdAnteprimaClick()
+{
+    // opened once that window exists (interview card preview)
+}
+
+void TfrmTorneo::cmdStampaClick()
+{
+    // opened once that window exists (interview card print)
+}
+
+void TfrmTorneo::cmdExcelClick()
+{
+    // opened once that window exists (session export)
+}
+
+void TfrmTorneo::cmdNonPagatiClick()
+{
+    // opened once that window exists (suitable candidates list)
+}
+
+void TfrmTorneo::btnCandidatoClick()
+{
+    // opened once that window exists (candidate search, tag "torneo")
 }

@@ -1,0 +1,21 @@
+// Numbers as the program reads and writes them: a decimal comma, no thousands
+// separator, and the general format with up to 15 significant digits (the
+// score field and the calculator display).
+#pragma once
+
+#include <QString>
+
+namespace NumberText {
+
+// An optional sign, digits with at most one decimal comma, and an optional
+// exponent ("1,5E-7"); blanks and control characters around it are ignored.
+// Anything else, or a value too large for a double, is not a number.
+bool parse(const QString& text, double* value);
+
+// The shortest text with up to `digits` significant digits: no trailing
+// zeros, a comma only when needed, fixed notation for 0 and for magnitudes
+// from 0,0001 up to `digits` digits before the comma, otherwise scientific
+// notation without plus sign or leading zeros ("1E15", "5E-5", "1,5E-7").
+QString general(double value, int digits = 15);
+
+} // namespace NumberText

@@ -1,0 +1,68 @@
+// The calculator: one stored operand and a single pending operation, worked
+// on a display text written in the program's number format. An operator key
+// stores the displayed number and its operation; the result key applies the
+// operation to the stored number and the displayed one. Operations are never
+// chained.
+#pragma once
+
+#include <QString>
+
+// The calculator's memory. It lives for the whole run and is shared by every
+// opening of the calculator window.
+struct StatoCalcolatrice
+{
+    double memoria = 0;   // stored operand; also replaced by every function key
+    double secondo = 0;   // the displayed number the result key read last
+    double risultato = 0; // the value of the last evaluation
+    int operazione = 0;   // 0 none, 1 add, 2 subtract, 3 divide, 4 multiply, 5 power
+    bool nuovoNumero = false; // the next digit starts a new number
+
+    // The one state of the program, all zero at start.
+    static StatoCalcolatrice& condiviso();
+};
+
+class MotoreCalcolatrice
+{
+public:
+    enum class Tasto {
+        Zero, Uno, Due, Tre, Quattro, Cinque, Sei, Sette, Otto, Nove,
+        Virgola, BackSpace, C, Segno, Pi,
+        Quadrato, Radice, Reciproco, Seno, Coseno, Tangente,
+        ArcoSeno, ArcoCoseno, ArcoTangente, Exp, Ln, Log,
+        Somma, Sottrazione, Divisione, Moltiplicazione, Potenza,
+        Risultato,
+    };
+
+    explicit MotoreCalcolatrice(StatoCalcolatrice& stato);
+
+    // A fresh display shows "0"; the state is whatever it was.
+    QString display() const { return m_display; }
+    void setDisplay(const QString& text) { m_display = text; }
+    StatoCalcolatrice& stato() { return m_stato; }
+
+    // Presses a key; returns the message the key shows, or an empty text.
+    QString premi(Tasto tasto);
+
+    // The widest display "Importa" carries into the score field.
+    static constexpr int MaxImporta = 12;
+
+    static QString valoreNonValido(); // "Attenzione! Valore non valido."
+    static QString valoriNonValidi(); // "Attenzione! Valori non validi."
+
+private:
+    void cifra(int d);
+    QString funzione(Tasto tasto);
+    QString operatore(int codice);
+    QString risultato();
+    bool leggi(double* v) const;
+    void mostra(double v);
+
+    StatoCalcolatrice& m_stato;
+    QString m_display;
+};
+
+// x to the power y: an integral exponent up to 2147483647 in magnitude by
+// repeated multiplication (a negative one gives the reciprocal), so that a
+// negative base works; otherwise a zero base gives 0 and other bases go
+// through logarithms.
+double PotenzaCalcolatrice(double x, double y);

@@ -1,0 +1,71 @@
+// The calculator the interview card opens to work out a total score; its
+// result can be carried into the card's score field. Its memory (stored
+// operand, pending operation) lasts for the whole run, across openings.
+#pragma once
+
+#include "tools/core/MotoreCalcolatrice.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+class TfrmCalcolatrice_Scientifica : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmCalcolatrice_Scientifica(QWidget* parent = nullptr);
+
+    // The display.
+    QLabel* Edit1;
+
+    QToolButton* ButtonExp;
+    QToolButton* ButtonLn;
+    QToolButton* ButtonStep;
+    QToolButton* ButtonLog;
+    QToolButton* ButtonSqr;
+    QToolButton* Button1DivX;
+    QToolButton* ButtonSqrt;
+    QToolButton* ButtonPi;
+    QToolButton* ButtonCos;
+    QToolButton* ButtonSin;
+    QToolButton* ButtonArcCos;
+    QToolButton* ButtonArcSin;
+    QToolButton* ButtonTan;
+    QToolButton* ButtonArcTan;
+    QToolButton* ButtonBackSpace;
+    QToolButton* ButtonC;
+    QToolButton* ButtonSign;
+    QToolButton* ButtonDiv;
+    QToolButton* ButtonMul;
+    QToolButton* Button7;
+    QToolButton* Button8;
+    QToolButton* Button9;
+    QToolButton* ButtonSub;
+    QToolButton* Button4;
+    QToolButton* Button5;
+    QToolButton* Button6;
+    QToolButton* ButtonAdd;
+    QToolButton* Button1;
+    QToolButton* Button2;
+    QToolButton* Button3;
+    QToolButton* ButtonResult;
+    QToolButton* Button0;
+    QToolButton* ButtonPoint;
+
+    QPushButton* btnChiudi;
+    QPushButton* btnImporta;
+
+private slots:
+    void btnChiudiClick();
+    void btnImportaClick();
+
+private:
+    QToolButton* tasto(const QString& name, const QString& face, MotoreCalcolatrice::Tasto t,
+                       const QString& spoken, const QString& kind);
+    void premi(MotoreCalcolatrice::Tasto t);
+
+    MotoreCalcolatrice m_motore;
+};

@@ -1,0 +1,16 @@
+// Putting a text into a one-line field without losing any of it: a field's
+// limit is for typing, so a longer text that comes from a file or from
+// another window raises the limit rather than being cut.
+#pragma once
+
+#include <QLineEdit>
+
+namespace FieldText {
+
+inline void set(QLineEdit* field, const QString& text, int designLimit)
+{
+    field->setMaxLength(qMax(designLimit, int(text.size())));
+    field->setText(text);
+}
+
+} // namespace FieldText

@@ -1,0 +1,146 @@
+// The score rules and the browsing decisions of the interview card, without
+// a window: rounding to two decimals, the text a score field is left with,
+// which card each browsing command shows.
+#include "sessions/core/Punteggio.h"
+#include "sessions/core/SchedaRules.h"
+#include "support/TestMain.h"
+
+Q_DECLARE_METATYPE(Navigazione::Comando)
+Q_DECLARE_METATYPE(Navigazione::Esito::Tipo)
+
+class TestTorneoPunteggio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void arrotonda_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("whole") << 7.0 << 7.0;
+        QTest::newRow("half exact in binary goes up") << 7.125 << 7.13;
+        QTest::newRow("2,675 is just below a half in binary") << 2.675 << 2.67;
+        QTest::newRow("7,999") << 7.999 << 8.0;
+        QTest::newRow("1,005 is just below a half") << 1.005 << 1.0;
+        QTest::newRow("0,125 exact half") << 0.125 << 0.13;
+        QTest::newRow("0,004 down to zero") << 0.004 << 0.0;
+        QTest::newRow("0,005 just above a half") << 0.005 << 0.01;
+        QTest::newRow("negative half away from zero") << -7.125 << -7.13;
+        QTest::newRow("negative -2,5 stays") << -2.5 << -2.5;
+        QTest::newRow("negative -2,675") << -2.675 << -2.67;
+        QTest::newRow("large") << 123456789.994 << 123456789.99;
+    }
+    void arrotonda()
+    {
+        QFETCH(double, x);
+        QFETCH(double, expected);
+        QCOMPARE(ArrotondaDueDecimali(x), expected);
+    }
+
+    void normalizza_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("7") << "7" << "7,00";
+        QTest::newRow("7,5") << "7,5" << "7,50";
+        QTest::newRow("0012,3") << "0012,3" << "12,30";
+        QTest::newRow("7,999") << "7,999" << "8,00";
+        QTest::newRow("1,2,3") << "1,2,3" << "0,00";
+        QTest::newRow("7,125") << "7,125" << "7,13";
+        QTest::newRow("2,675") << "2,675" << "2,67";
+        QTest::newRow("empty") << "" << "0,00";
+        QTest::newRow("blanks") << "   " << "0,00";
+        QTest::newRow("lone comma") << "," << "0,00";
+        QTest::newRow("already normal") << "12,50" << "12,50";
+        QTest::newRow("zero") << "0" << "0,00";
+        QTest::newRow("leading comma") << ",5" << "0,50";
+        QTest::newRow("trailing comma") << "7," << "7,00";
+        QTest::newRow("tiny") << "0,001" << "0,00";
+        QTest::newRow("point is not a separator") << "7.5" << "0,00";
+        QTest::newRow("negative from the calculator") << "-2,5" << "-2,50";
+        QTest::newRow("negative rounds away from zero") << "-7,125" << "-7,13";
+        QTest::newRow("negative tiny is zero") << "-0,001" << "0,00";
+        QTest::newRow("scientific from the calculator") << "1,5E-7" << "0,00";
+        QTest::newRow("scientific large") << "1,5E3" << "1500,00";
+        QTest::newRow("fifteen digits") << "99999999999999" << "99999999999999,00";
+        QTest::newRow("letters") << "abc" << "0,00";
+    }
+    void normalizza()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QCOMPARE(Punteggio::normalizza(typed), shown);
+    }
+
+    void scoreKeys()
+    {
+        for (char c = '0'; c <= '9'; ++c)
+            QVERIFY(Punteggio::isScoreChar(QLatin1Char(c)));
+        QVERIFY(Punteggio::isScoreChar(QLatin1Char(',')));
+        for (char c : {'.', '-', '+', 'a', 'E', ' ', '/'})
+            QVERIFY2(!Punteggio::isScoreChar(QLatin1Char(c)), &c);
+    }
+
+    void navigazione_data()
+    {
+        using C = Navigazione::Comando;
+        using T = Navigazione::Esito::Tipo;
+        QTest::addColumn<C>("comando");
+        QTest::addColumn<QString>("posizione");
+        QTest::addColumn<qint64>("schede");
+        QTest::addColumn<T>("tipo");
+        QTest::addColumn<qint64>("scheda");
+        QTest::addColumn<bool>("svuota");
+        QTest::newRow("first, empty file") << C::Primo << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
+        QTest::newRow("first") << C::Primo << "3" << qint64(5) << T::Mostra << qint64(1) << false;
+        QTest::newRow("last, empty file") << C::Ultimo << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
+        QTest::newRow("last") << C::Ultimo << "" << qint64(5) << T::Mostra << qint64(5) << false;
+        QTest::newRow("next, empty file empties the position") << C::Avanti << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << true;
+        QTest::newRow("next from a new card") << C::Avanti << "" << qint64(5) << T::Mostra << qint64(1) << false;
+        QTest::newRow("next") << C::Avanti << "2" << qint64(5) << T::Mostra << qint64(3) << false;
+        QTest::newRow("next on the last") << C::Avanti << "5" << qint64(5) << T::Niente << qint64(0) << false;
+        QTest::newRow("next beyond the end") << C::Avanti << "9" << qint64(5) << T::Niente << qint64(0) << false;
+        QTest::newRow("previous on 1 ignores the file") << C::Indietro << "1" << qint64(0) << T::Niente << qint64(0) << false;
+        QTest::newRow("previous, empty file") << C::Indietro << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
+        QTest::newRow("previous from a new card") << C::Indietro << "" << qint64(5) << T::Mostra << qint64(1) << false;
+        QTest::newRow("previous") << C::Indietro << "4" << qint64(5) << T::Mostra << qint64(3) << false;
+        QTest::newRow("previous just past the end") << C::Indietro << "6" << qint64(5) << T::Mostra << qint64(5) << false;
+        QTest::newRow("previous beyond the end") << C::Indietro << "9" << qint64(5) << T::Errore << qint64(0) << false;
+        QTest::newRow("previous, unusable position") << C::Indietro << "x" << qint64(5) << T::Errore << qint64(0) << false;
+        QTest::newRow("next, unusable position") << C::Avanti << "0" << qint64(5) << T::Errore << qint64(0) << false;
+    }
+    void navigazione()
+    {
+        QFETCH(Navigazione::Comando, comando);
+        QFETCH(QString, posizione);
+        QFETCH(qint64, schede);
+        QFETCH(Navigazione::Esito::Tipo, tipo);
+        QFETCH(qint64, scheda);
+        QFETCH(bool, svuota);
+        const Navigazione::Esito e = Navigazione::decidi(comando, posizione, schede);
+        QCOMPARE(e.tipo, tipo);
+        QCOMPARE(e.scheda, scheda);
+        QCOMPARE(e.svuotaPosizione, svuota);
+    }
+
+    void requiredFields()
+    {
+        using M = Archiviazione::Mancante;
+        QCOMPARE(Archiviazione::primoMancante("", "", ""), M::Candidato);
+        QCOMPARE(Archiviazione::primoMancante(" \t", "01/01/2024", "1"), M::Candidato);
+        QCOMPARE(Archiviazione::primoMancante("Rossi", "  ", ""), M::Data);
+        QCOMPARE(Archiviazione::primoMancante("Rossi", "01/01/2024", " "), M::Punteggio);
+        QCOMPARE(Archiviazione::primoMancante("Rossi", "01/01/2024", "0,00"), M::Nessuno);
+    }
+
+    void detailLines()
+    {
+        QCOMPARE(Dettagli::versoScheda(QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + "b"), QStringLiteral("a\r\nb"));
+        QCOMPARE(Dettagli::versoScheda("a\nb\r\nc"), QStringLiteral("a\r\nb\r\nc"));
+        QCOMPARE(Dettagli::dallaScheda("a\r\nb"), QStringLiteral("a\nb"));
+        QCOMPARE(Dettagli::lunghezzaInScheda("ab\ncd"), 6);
+    }
+};
+
+SELVORA_TEST_MAIN(TestTorneoPunteggio)
+#include "tst_torneopunteggio.moc"
