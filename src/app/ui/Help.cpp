@@ -1,9 +1,20 @@
 #include "app/ui/Help.h"
 
+#include "app/core/HelpTopics.h"
+#include "app/platform/Modal.h"
+#include "app/ui/Guida.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <memory>
+
 namespace Help {
 void showTopic(QWidget* parent, const QString& topicTitle)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(topicTitle);
+    std::unique_ptr<TfrmGuida> dialog(new TfrmGuida(parent));
+    dialog->lblTitolo->setText(topicTitle);
+    dialog->txtGuida->setPlainText(HelpTopics::text(topicTitle));
+    Modal::run(dialog.get());
 }
 } // namespace Help

@@ -1,0 +1,15 @@
+# The manual tool writes a PDF document.
+cmake_minimum_required(VERSION 3.21)
+file(REMOVE ${OUT})
+execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_guida failed: ${rc}")
+endif()
+file(READ ${OUT} head LIMIT 5 HEX)
+if(NOT "${head}" STREQUAL "255044462d") # "%PDF-"
+  message(FATAL_ERROR "not a PDF: ${head}")
+endif()
+file(SIZE ${OUT} size)
+if(size LESS 20000)
+  message(FATAL_ERROR "manual too small: ${size} bytes")
+endif()

@@ -1,0 +1,120 @@
+#include "app/ui/Guida.h"
+
+#include "app/core/ProgramFolder.h"
+#include "app/platform/OpenURL.h"
+#include "app/ui/DialogFrame.h"
+#include "app/ui/WebLink.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmGuida::TfrmGuida(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmGuida"));
+    setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
+    DialogFrame::fix(this, 670, 572);
+    DialogFrame::gradient(this, Qt::white, QColor::fromRgba(0xFFBFD8EF));
+
+    panLogo = new QFrame(this);
+    panLogo->setObjectName(QStringLiteral("panLogo"));
+    panLogo->setStyleSheet(QStringLiteral("#panLogo { background: white; border: 2px solid #F5DEB3; }"));
+    imgLogo = new QLabel(panLogo);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/selvora-banner.svg")));
+    imgLogo->setAlignment(Qt::AlignCenter);
+    imgLogo->setAccessibleName(QStringLiteral("Selvora"));
+    auto* logoLayout = new QHBoxLayout(panLogo);
+    logoLayout->setContentsMargins(4, 4, 4, 4);
+    logoLayout->addWidget(imgLogo);
+
+    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    QPalette tp = lblTitolo->palette();
+    tp.setColor(QPalette::WindowText, QColor(0xDC, 0x14, 0x3C)); // crimson
+    lblTitolo->setPalette(tp);
+    lblTitolo->setWordWrap(true);
+
+    txtGuida = new QPlainTextEdit(this);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtGuida->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    txtGuida->setAccessibleName(QStringLiteral("Testo della guida"));
+    txtGuida->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    imgPDF = new WebLink(QStringLiteral("imgPDF"), QString(), this);
+    imgPDF->setPixmap(QPixmap(QStringLiteral(":/images/pdf-document.svg")));
+    imgPDF->setAccessibleName(QStringLiteral("Visualizza guida in formato PDF"));
+    imgPDF->setToolTip(QStringLiteral("Visualizza guida in formato PDF"));
+    lnkWeb = new WebLink(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), this);
+
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
+    btnChiudi->setMinimumSize(110, 32);
+    btnChiudi->setDefault(true);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(imgPDF);
+    bottom->addWidget(lnkWeb);
+    bottom->addStretch();
+    bottom->addWidget(btnChiudi);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addWidget(panLogo);
+    layout->addWidget(lblTitolo);
+    layout->addWidget(txtGuida, 1);
+    layout->addLayout(bottom);
+
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+    for (WebLink* link : {lnkWeb, imgPDF}) {
+        connect(link, &WebLink::clicked, this, &TfrmGuida::lnkWebClick);
+        connect(link, &WebLink::mouseDown, this, &TfrmGuida::lnkWebMouseDown);
+        connect(link, &WebLink::mouseUp, this, &TfrmGuida::lnkWebMouseUp);
+    }
+    btnChiudi->setFocus();
+}
+
+QString TfrmGuida::manualPath()
+{
+    return ProgramFolder::file(QStringLiteral("Guida.pdf"));
+}
+
+void TfrmGuida::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    DialogFrame::centreOnScreen(this);
+}
+
+void TfrmGuida::btnChiudiClick()
+{
+    close();
+}
+
+void TfrmGuida::lnkWebClick()
+{
+    WebLink::setColour(lnkWeb, WebLink::restColour());
+    // Enclosed in double quotes: one argument even with blanks in the path.
+    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(manualPath()) + QLatin1Char('"'));
+}
+
+void TfrmGuida::lnkWebMouseDown()
+{
+    WebLink::setColour(lnkWeb, WebLink::pressedColour());
+}
+
+void TfrmGuida::lnkWebMouseUp()
+{
+    WebLink::setColour(lnkWeb, WebLink::restColour());
+}

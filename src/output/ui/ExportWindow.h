@@ -1,0 +1,119 @@
+// What the two export windows share: the grid of the record file's cards, the
+// export command that writes the grid to the spreadsheet file, the help and
+// exit commands and the information bar.
+#pragma once
+
+#include "output/core/SpreadsheetExport.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QStyledItemDelegate>
+
+class InfoBar;
+class PictureButton;
+class QFrame;
+class QLabel;
+class QTableView;
+
+// One grid column after "N.": its name, header, width and whether it takes
+// typing.
+struct ExportGridColumn
+{
+    QString name;
+    QString header;
+    int width;
+    bool editable;
+};
+
+// The grid's contents: "N." (the row number, read-only) and then the values
+// of the ExportTable, whose edits never reach the record file.
+class ExportGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    ExportGridModel(const QList<ExportGridColumn>& columns, QObject* parent);
+
+    ExportTable& table() { return m_table; }
+    const ExportTable& table() const { return m_table; }
+
+    // Empties the grid, lets fill() add the rows, and shows them.
+    void reload(const std::function<void(ExportTable*)>& fill);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<ExportGridColumn> m_columns;
+    ExportTable m_table;
+};
+
+// Cells are edited in a line field whose text reaches the grid at every
+// keystroke, so what is typed is exported even while the cell is still open.
+class ExportGridDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+};
+
+class ExportWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Design
+    {
+        QString objectName;
+        QString caption;
+        QList<ExportGridColumn> grid;              // after "N."
+        QList<SpreadsheetExport::Column> exported; // one per grid column after "N."
+        QString fileName;                          // in the program folder
+        QString sheetName;
+        QString helpTopic;
+    };
+
+    QFrame* panContainer;
+    QFrame* shpSfondo;
+    QLabel* imgLogo;
+    QLabel* icoHand;
+    PictureButton* cmdEsporta;
+    PictureButton* cmdGuida;
+    PictureButton* cmdEsci;
+    QTableView* grdRecords;
+    InfoBar* shpInfo;
+    QLabel* panInfo;
+
+    ExportGridModel* model() const { return m_model; }
+    // The grid column of that name ("colNum" is 0).
+    int column(const QString& name) const;
+    // The export file's full path.
+    QString exportPath() const;
+
+protected:
+    ExportWindow(const Design& design, QWidget* parent);
+
+    // Adds one row per card of the record file, in file order. A failure
+    // ends the filling quietly; the rows added so far stay.
+    virtual void loadRecords(ExportTable* table) = 0;
+
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void FormShow();
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+
+private:
+    Design m_design;
+    ExportGridModel* m_model;
+    bool m_shown = false;
+};

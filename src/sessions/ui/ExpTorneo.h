@@ -1,0 +1,19 @@
+// The session export window: the interview cards of the open session in a
+// grid, written to "Sessione_Esame.xls" on request.
+#pragma once
+
+#include "output/ui/ExportWindow.h"
+
+class TfrmExpTorneo : public ExportWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmExpTorneo(QWidget* parent = nullptr);
+
+    // The session file: the one open in the interview card window.
+    static QString sessionPath();
+
+protected:
+    void loadRecords(ExportTable* table) override;
+};
