@@ -3,10 +3,23 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 const char* kInfo = "infoBarText";
 const char* kClears = "infoBarClears";
+
+// A command passes the mouse moves it does not use on to the panels behind
+// it; such a move is still over the command and must not empty the bar.
+bool overCommand(QWidget* background, QMouseEvent* move)
+{
+    QWidget* under = background->childAt(move->position().toPoint());
+    for (QWidget* w = under; w && w != background; w = w->parentWidget()) {
+        if (w->property(kInfo).isValid())
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 InfoBar::InfoBar(const QString& idleText, const QColor& strip, QWidget* parent)
@@ -61,7 +74,8 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event)
         const QVariant info = watched->property(kInfo);
         if (info.isValid())
             m_text->setText(info.toString());
-        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool())
+        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool()
+                 && !overCommand(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
             m_text->clear();
     }
     return false;
