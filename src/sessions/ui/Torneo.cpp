@@ -128,7 +128,7 @@ PictureButton* comando(QWidget* parent, const QString& name, const QString& icon
 {
     auto* button = new PictureButton(name, icon, caption, accessible, parent);
     button->setFont(QFont(QStringLiteral("Verdana"), 9));
-    button->setMinimumWidth(caption.isEmpty() ? 44 : 84);
+    button->setMinimumWidth(caption.isEmpty() ? 40 : 72);
     button->setMinimumHeight(58);
     return button;
 }
@@ -219,13 +219,13 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                        static_cast<QWidget*>(cmdTrova), static_cast<QWidget*>(cmdAnteprima),
                        static_cast<QWidget*>(cmdStampa)})
         comandi->addWidget(w);
-    comandi->addSpacing(18);
+    comandi->addSpacing(12);
     comandi->addWidget(cmdPrimo);
     comandi->addWidget(cmdIndietro);
     comandi->addWidget(lblPosizione);
     comandi->addWidget(cmdAvanti);
     comandi->addWidget(cmdUltimo);
-    comandi->addSpacing(18);
+    comandi->addSpacing(12);
     comandi->addWidget(cmdExcel);
     comandi->addWidget(cmdNonPagati);
     comandi->addStretch();
@@ -291,55 +291,50 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     btnCalcolatrice = new PictureButton(QStringLiteral("btnCalcolatrice"), QStringLiteral("calculator"), QString(),
                                         QStringLiteral("Apri calcolatrice"), scheda);
 
-    txtResponsabile->setMaximumWidth(260);
-    txtEmail->setMaximumWidth(160);
-    txtPunteggio->setMaximumWidth(160);
+    // The code, date and score fields are as wide as a fiscal code.
+    const int stretta = QFontMetrics(txtResponsabile->font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")) * 3 / 4;
+    for (QLineEdit* f : {txtResponsabile, txtEmail, txtPunteggio})
+        f->setFixedWidth(stretta);
 
+    // One grid, so that every field starts at the same column: captions in
+    // column 0, fields from column 1.
     auto* griglia = new QGridLayout;
     griglia->setHorizontalSpacing(10);
     griglia->setVerticalSpacing(10);
-    griglia->setColumnStretch(1, 1);
-    griglia->setColumnStretch(4, 1);
-    // Row 0: candidate and its import arrow.
+    griglia->setColumnStretch(2, 1);
+    griglia->setColumnStretch(4, 2);
+    // Candidate and its import arrow.
     griglia->addWidget(infConcorrente, 0, 0);
     griglia->addWidget(txtConcorrente, 0, 1, 1, 4);
     griglia->addWidget(btnCandidato, 0, 5);
-    // Row 1: fiscal code with its check, origin.
-    auto* codice = new QHBoxLayout;
-    codice->setSpacing(4);
-    codice->addWidget(txtResponsabile, 1);
-    codice->addWidget(btnEmail);
+    // Fiscal code with its check, origin.
     griglia->addWidget(infResponsabile, 1, 0);
-    griglia->addLayout(codice, 1, 1);
+    griglia->addWidget(txtResponsabile, 1, 1);
+    griglia->addWidget(btnEmail, 1, 2, Qt::AlignLeft);
     griglia->addWidget(infTelefono, 1, 3, Qt::AlignRight);
     griglia->addWidget(txtTelefono, 1, 4, 1, 2);
-    // Row 2: interview date.
+    // Interview date.
     griglia->addWidget(infEmail, 2, 0);
-    griglia->addWidget(txtEmail, 2, 1, Qt::AlignLeft);
-
-    auto* punteggio = new QHBoxLayout;
-    punteggio->setSpacing(4);
-    punteggio->addWidget(txtPunteggio, 1);
-    punteggio->addWidget(btnCalcolatrice);
-
-    auto* piede = new QGridLayout;
-    piede->setHorizontalSpacing(10);
-    piede->setVerticalSpacing(10);
-    piede->setColumnStretch(3, 1);
-    piede->addWidget(infPunteggio, 0, 0);
-    piede->addLayout(punteggio, 0, 1);
-    piede->addWidget(chkCompletato, 0, 2, Qt::AlignLeft);
-    piede->addWidget(infNote, 1, 0);
-    piede->addWidget(txtNote, 1, 1, 1, 3);
-    piede->setColumnMinimumWidth(2, 140);
+    griglia->addWidget(txtEmail, 2, 1);
+    // Details.
+    griglia->addWidget(infGare, 3, 0, 1, 6);
+    griglia->addWidget(txtGare, 4, 0, 1, 6);
+    griglia->setRowStretch(4, 1);
+    // Score with the calculator, the suitable flag, notes.
+    griglia->addWidget(infPunteggio, 5, 0);
+    griglia->addWidget(txtPunteggio, 5, 1);
+    auto* dopoPunteggio = new QHBoxLayout;
+    dopoPunteggio->setSpacing(24);
+    dopoPunteggio->addWidget(btnCalcolatrice);
+    dopoPunteggio->addWidget(chkCompletato);
+    dopoPunteggio->addStretch();
+    griglia->addLayout(dopoPunteggio, 5, 2, 1, 3);
+    griglia->addWidget(infNote, 6, 0);
+    griglia->addWidget(txtNote, 6, 1, 1, 5);
 
     auto* interno = new QVBoxLayout(scheda);
     interno->setContentsMargins(24, 20, 24, 20);
-    interno->setSpacing(12);
     interno->addLayout(griglia);
-    interno->addWidget(infGare);
-    interno->addWidget(txtGare, 1);
-    interno->addLayout(piede);
 
     auto* corpo = new QHBoxLayout;
     corpo->setContentsMargins(16, 8, 16, 12);

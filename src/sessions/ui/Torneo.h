@@ -79,7 +79,7 @@ public:
     // leaves it) and its position. The search windows load cards this way.
     void MostraScheda(const TSchedaColloquio& scheda, qint64 n);
 
-    // The design's widths of the fields (the record holds as much or more).
+    // How much the user may type in each field (the record holds as much or more).
     static constexpr int MaxConcorrente = 120;
     static constexpr int MaxResponsabile = 16;
     static constexpr int MaxTelefono = 50;

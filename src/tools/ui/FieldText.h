@@ -7,9 +7,9 @@
 
 namespace FieldText {
 
-inline void set(QLineEdit* field, const QString& text, int designLimit)
+inline void set(QLineEdit* field, const QString& text, int typingLimit)
 {
-    field->setMaxLength(qMax(designLimit, int(text.size())));
+    field->setMaxLength(qMax(typingLimit, int(text.size())));
     field->setText(text);
 }
 
