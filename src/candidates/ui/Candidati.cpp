@@ -1,5 +1,7 @@
 #include "candidates/ui/Candidati.h"
 
+#include "candidates/ui/ExpCandidati.h"
+
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
@@ -756,7 +758,8 @@ void TfrmCandidati::cmdScaduteClick()
 
 void TfrmCandidati::cmdEsportaClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmExpCandidati> dialog(new TfrmExpCandidati(this));
+    Modal::run(dialog.get());
 }
 
 void TfrmCandidati::btnCaricaFotoClick()

@@ -1,5 +1,7 @@
 #include "sessions/ui/Torneo.h"
 
+#include "sessions/ui/ExpTorneo.h"
+
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
@@ -733,7 +735,9 @@ void TfrmTorneo::cmdStampaClick()
 
 void TfrmTorneo::cmdExcelClick()
 {
-    // opened once that window exists (session export)
+    // The export window reads the open session's path from lblFile.
+    std::unique_ptr<TfrmExpTorneo> dialog(new TfrmExpTorneo(this));
+    Modal::run(dialog.get());
 }
 
 void TfrmTorneo::cmdNonPagatiClick()

@@ -1,0 +1,82 @@
+// Each command of the card windows opens its own window, fresh and modal:
+// the button is clicked on the real window and the dialog that ran is named.
+#include "app/ui/PictureButton.h"
+#include "app/ui/Windows.h"
+#include "candidates/ui/Candidati.h"
+#include "sessions/ui/Torneo.h"
+#include "support/Fixtures.h"
+#include "support/TestMain.h"
+
+#include <QDialog>
+#include <QLabel>
+
+#include <memory>
+
+class TestWiring : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+
+    QWidget* openWindow(const QString& which)
+    {
+        if (which == QLatin1String("torneo")) {
+            m_folder->write("Tecnici.vai", "");
+            TfrmTorneo* t = Windows::torneo();
+            t->lblFile->setText(m_folder->file("Tecnici.vai"));
+            t->lblNome->setText(QStringLiteral("Tecnici"));
+            t->show();
+            return t;
+        }
+        TfrmCandidati* c = Windows::candidati();
+        c->show();
+        return c;
+    }
+
+private slots:
+    void initTestCase() { Windows::createAll(); }
+    void cleanupTestCase() { Windows::destroyAll(); }
+    void init()
+    {
+        m_folder = std::make_unique<TempProgramFolder>();
+        resetSeams();
+    }
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
+        m_folder.reset();
+    }
+
+    void commandOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("session export") << "torneo" << "cmdExcel" << "TfrmExpTorneo";
+        QTest::newRow("archive export") << "candidati" << "cmdEsporta" << "TfrmExpCandidati";
+    }
+    void commandOpensItsWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, dialog);
+        QWidget* w = openWindow(window);
+        auto* command = control<QToolButton>(w, button);
+        QVERIFY(command);
+        QPointer<QDialog> seen;
+        bool modal = false;
+        Modal::queueHook([&](QDialog* d) {
+            seen = d;
+            modal = d->isModal() && d->parent() == w;
+        });
+        QTest::mouseClick(command, Qt::LeftButton);
+        QCOMPARE(Modal::history(), QStringList{dialog});
+        QVERIFY(modal);
+        QVERIFY2(seen.isNull(), "the dialog is destroyed when it closes");
+    }
+};
+
+SELVORA_TEST_MAIN(TestWiring)
+#include "tst_wiring.moc"
