@@ -1,13 +1,14 @@
 // Reading and writing one value of the password file.
 #include "app/core/PasswordFile.h"
 
+#include "app/core/SafeWrite.h"
+
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextRules.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
@@ -193,16 +194,9 @@ bool writeValue(const QString& path, const QString& section, const QString& key,
 
     // Written beside the old file and put in its place only when whole: a
     // failure on the way leaves the old password working.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    if (out.write(data) != data.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!SafeWrite::wholeFile(path, data, &why))
         return failed(why);
-    }
-    if (!out.commit())
-        return failed(out.errorString());
     return true;
 }
 

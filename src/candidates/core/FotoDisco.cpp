@@ -1,13 +1,14 @@
 // Photo copies written to a file of the user's choice.
 #include "candidates/core/FotoDisco.h"
 
+#include "app/core/SafeWrite.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace FotoDisco {
 
@@ -98,16 +99,9 @@ bool scrivi(const QString& fileName, const QImage& picture, QString* error)
     // Through a temporary file renamed over the old one, checking every
     // step: a full disk must not leave a truncated picture behind, nor be
     // taken for success.
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    if (out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!SafeWrite::wholeFile(fileName, bytes, &why))
         return failed(why);
-    }
-    if (!out.commit())
-        return failed(out.errorString());
     return true;
 }
 

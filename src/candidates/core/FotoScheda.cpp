@@ -1,13 +1,14 @@
 // Loading and storing the photo files of candidate cards.
 #include "candidates/core/FotoScheda.h"
 
+#include "app/core/SafeWrite.h"
+
 #include "candidates/core/SchedaCandidato.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace FotoScheda {
 
@@ -57,16 +58,9 @@ bool save(qint64 position, const QImage& picture, QString* error)
     const QByteArray bytes = jpegBytes(picture);
     if (bytes.isEmpty())
         return failed(QStringLiteral("cannot encode the picture"));
-    QSaveFile out(CandidateArchive::photoPath(position));
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    if (out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!SafeWrite::wholeFile(CandidateArchive::photoPath(position), bytes, &why))
         return failed(why);
-    }
-    if (!out.commit())
-        return failed(out.errorString());
     return true;
 }
 

@@ -1,0 +1,29 @@
+#include "app/core/SafeWrite.h"
+
+#include <QSaveFile>
+
+namespace SafeWrite {
+
+bool wholeFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    auto failed = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    // Every step is checked: a full disk can let commit() report success
+    // after a short write, so a write that fell short is cancelled here.
+    if (out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return failed(why);
+    }
+    if (!out.commit())
+        return failed(out.errorString());
+    return true;
+}
+
+} // namespace SafeWrite
