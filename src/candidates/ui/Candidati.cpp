@@ -4,6 +4,7 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
+#include "app/platform/Modal.h"
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
@@ -11,7 +12,9 @@
 #include "app/ui/PictureButton.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
+#include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/PhotoBox.h"
+#include "candidates/ui/StampaCandidati.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -709,12 +714,16 @@ void TfrmCandidati::cmdFileClick()
 
 void TfrmCandidati::cmdAnteprimaClick()
 {
-    // opened once that window exists
+    // The preview reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmAnteprimaCandidati> dlg(new TfrmAnteprimaCandidati(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdStampaClick()
 {
-    // opened once that window exists
+    // The print reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmStampaCandidati> dlg(new TfrmStampaCandidati(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdScaduteClick()
