@@ -79,7 +79,12 @@ CardPrintWindow::CardPrintWindow(const Look& look, QWidget* parent)
 
 void CardPrintWindow::showEvent(QShowEvent* event)
 {
-    // The dialog centres itself over the card window that owns it.
+    // Centred over the card window that owns it.
+    if (QWidget* owner = parentWidget()) {
+        const QRect over = owner->window()->frameGeometry();
+        const QRect frame = frameGeometry();
+        move(over.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
     QDialog::showEvent(event);
     btnAnnulla->setFocus(Qt::OtherFocusReason);
 }
