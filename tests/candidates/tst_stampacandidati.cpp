@@ -164,7 +164,6 @@ class TestStampaCandidati : public QObject
 
     void fillCard()
     {
-        const QStringList boxes = CardTemplates::candidateValueBoxes();
         for (QLineEdit* field : w->fields())
             field->setText(QStringLiteral(" v_%1 ").arg(field->objectName().mid(3)));
         w->txtCandidato->setText(QStringLiteral("NERI GIULIA [bis]"));
