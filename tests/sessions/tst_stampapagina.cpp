@@ -347,7 +347,7 @@ private slots:
         QVERIFY(ReportPrinter::previewed().isEmpty());
     }
 
-    // Each use gets a fresh window from the template as designed.
+    // Each use gets a fresh window, destroyed when it closes.
     void freshWindowEachUse()
     {
         fillCard();
