@@ -18,7 +18,9 @@
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
 #include "candidates/ui/AllegaCartella.h"
+#include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/PhotoBox.h"
+#include "candidates/ui/StampaCandidati.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
 #include "tools/ui/CodFisc.h"
@@ -743,12 +745,16 @@ void TfrmCandidati::cmdFileClick()
 
 void TfrmCandidati::cmdAnteprimaClick()
 {
-    // opened once that window exists
+    // The preview reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmAnteprimaCandidati> dlg(new TfrmAnteprimaCandidati(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdStampaClick()
 {
-    // opened once that window exists
+    // The print reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmStampaCandidati> dlg(new TfrmStampaCandidati(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdScaduteClick()

@@ -16,6 +16,8 @@
 #include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SchedaRules.h"
+#include "sessions/ui/AnteprimaPagina.h"
+#include "sessions/ui/StampaPagina.h"
 #include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
@@ -725,12 +727,16 @@ void TfrmTorneo::cmdTrovaClick()
 
 void TfrmTorneo::cmdAnteprimaClick()
 {
-    // opened once that window exists (interview card preview)
+    // The preview reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmAnteprimaPagina> dlg(new TfrmAnteprimaPagina(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmTorneo::cmdStampaClick()
 {
-    // opened once that window exists (interview card print)
+    // The print reads the card as it stands in the fields, saved or not.
+    std::unique_ptr<TfrmStampaPagina> dlg(new TfrmStampaPagina(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmTorneo::cmdExcelClick()
