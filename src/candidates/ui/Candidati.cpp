@@ -4,6 +4,7 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
+#include "app/platform/Modal.h"
 #include "app/ui/EnterChain.h"
 #include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
@@ -11,7 +12,9 @@
 #include "app/ui/PictureButton.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
+#include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/PhotoBox.h"
+#include "candidates/ui/TrovaCandidati.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -699,7 +704,9 @@ void TfrmCandidati::cmdDuplicaClick()
 
 void TfrmCandidati::cmdTrovaClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmTrovaCandidati> dlg(new TfrmTrovaCandidati(this));
+    dlg->lblMemory->setText(TfrmTrovaCandidati::modoCandidati());
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdFileClick()
@@ -719,7 +726,8 @@ void TfrmCandidati::cmdStampaClick()
 
 void TfrmCandidati::cmdScaduteClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmDaRicontattare> dlg(new TfrmDaRicontattare(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdEsportaClick()
