@@ -116,7 +116,9 @@ bool daRicontattare(const QString& ricontatta)
 
 bool daRicontattare(const char* record)
 {
-    return daRicontattare(TSchedaCandidato::ricontatta(record));
+    const char* testo;
+    const qsizetype len = lunghezza(record, TSchedaCandidato::fRicontatta, &testo);
+    return !FiltroTesto::eNo(testo, len);
 }
 
 bool cerca(const QString& path, const Criteri& criteri, Elenco* elenco)

@@ -91,4 +91,17 @@ inline qsizetype lunghezzaTerminata(const char* campo, int larghezza)
     return zero ? static_cast<const char*>(zero) - campo : larghezza;
 }
 
+// Whether the len bytes at testo, trimmed of bytes up to 32 at both ends,
+// are exactly "No". Those bytes are the characters with codes up to 32 in
+// Windows-1252 too, so this is the trimmed text compared with "No".
+inline bool eNo(const char* testo, qsizetype len)
+{
+    qsizetype a = 0;
+    while (a < len && static_cast<unsigned char>(testo[a]) <= 32)
+        ++a;
+    while (len > a && static_cast<unsigned char>(testo[len - 1]) <= 32)
+        --len;
+    return len - a == 2 && testo[a] == 'N' && testo[a + 1] == 'o';
+}
+
 } // namespace FiltroTesto

@@ -151,7 +151,8 @@ bool segnalato(const QString& idoneo)
 
 bool segnalato(const char* record)
 {
-    return segnalato(leggi(record, kIdoneo));
+    const char* testo = record + kIdoneo.offset;
+    return !FiltroTesto::eNo(testo, FiltroTesto::lunghezzaTerminata(testo, kIdoneo.larghezza));
 }
 
 bool cerca(const QString& path, const Criteri& criteri, Elenco* elenco)
