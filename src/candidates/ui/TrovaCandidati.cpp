@@ -64,21 +64,26 @@ QLabel* testoColorato(QWidget* parent, const char* name, const QString& text, co
     return l;
 }
 
-// A picture with a short instruction beside it.
+// A picture, with a short instruction beside it when text is given. The
+// icon is drawn at its own size, so it stays sharp.
 QLabel* figura(QWidget* parent, const QString& name, const char* icon, const QString& text, int iconSize)
 {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
-    l->setTextFormat(Qt::RichText);
-    const QString img = QStringLiteral("<img src=':/icons/%1.svg' width='%2' height='%2' style='vertical-align:middle'>")
-                            .arg(QString::fromLatin1(icon))
-                            .arg(iconSize);
-    l->setText(text.isEmpty() ? img
-                              : QStringLiteral("<table><tr><td>%1</td><td style='padding-left:10px; vertical-align:middle'>"
-                                               "%2</td></tr></table>")
-                                    .arg(img, text.toHtmlEscaped()));
-    l->setFont(QFont(QStringLiteral("Verdana"), 10));
+    const QPixmap pixmap = selvoraIcon(QString::fromLatin1(icon)).pixmap(iconSize, iconSize);
     l->setAccessibleName(text.isEmpty() ? name : text);
+    if (text.isEmpty()) {
+        l->setPixmap(pixmap);
+        return l;
+    }
+    l->setText(text);
+    l->setFont(QFont(QStringLiteral("Verdana"), 10));
+    l->setWordWrap(true);
+    l->setMinimumHeight(iconSize + 4);
+    l->setContentsMargins(iconSize + 12, 0, 0, 0);
+    auto* picture = new QLabel(l);
+    picture->setPixmap(pixmap);
+    picture->setGeometry(0, 2, iconSize, iconSize);
     return l;
 }
 
@@ -114,7 +119,6 @@ TListWindow::TListWindow(QWidget* parent, const Aspetto& aspetto)
                           QStringLiteral("Per cercare una voce nell'elenco scrivere il testo e premere Trova; "
                                          "premendo di nuovo Trova si passa alla voce successiva."),
                           32);
-    m_istruzioni->setWordWrap(true);
 
     txtTrova = new QLineEdit(panContainer);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
@@ -252,7 +256,6 @@ TSearchWindow::TSearchWindow(QWidget* parent, const Aspetto& aspetto, const QLis
                                       "che contengono tutti i testi indicati, senza distinguere maiuscole e "
                                       "minuscole. Con tutti i campi vuoti sono elencate tutte le schede."),
                        36);
-    imgSpiega->setWordWrap(true);
     m_angolo = new QWidget(panAvvio);
     auto* angoloLayout = new QVBoxLayout(m_angolo);
     angoloLayout->setContentsMargins(0, 0, 0, 0);
