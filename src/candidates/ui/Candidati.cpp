@@ -19,8 +19,10 @@
 #include "candidates/core/RegoleScheda.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
+#include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/StampaCandidati.h"
+#include "candidates/ui/TrovaCandidati.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
 #include "tools/ui/CodFisc.h"
@@ -731,7 +733,9 @@ void TfrmCandidati::cmdDuplicaClick()
 
 void TfrmCandidati::cmdTrovaClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmTrovaCandidati> dlg(new TfrmTrovaCandidati(this));
+    dlg->lblMemory->setText(TfrmTrovaCandidati::modoCandidati());
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdFileClick()
@@ -759,7 +763,8 @@ void TfrmCandidati::cmdStampaClick()
 
 void TfrmCandidati::cmdScaduteClick()
 {
-    // opened once that window exists
+    std::unique_ptr<TfrmDaRicontattare> dlg(new TfrmDaRicontattare(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmCandidati::cmdEsportaClick()

@@ -13,11 +13,14 @@
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "candidates/ui/TrovaCandidati.h"
 #include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SchedaRules.h"
 #include "sessions/ui/AnteprimaPagina.h"
+#include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
+#include "sessions/ui/TrovaPagina.h"
 #include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
@@ -722,7 +725,9 @@ void TfrmTorneo::cmdEsciClick()
 // Windows of other parts of the program, wired in as they are built.
 void TfrmTorneo::cmdTrovaClick()
 {
-    // opened once that window exists (session search, tag "torneo")
+    std::unique_ptr<TfrmTrovaPagina> dlg(new TfrmTrovaPagina(this));
+    dlg->lblMemory->setText(TfrmTrovaPagina::modoTorneo());
+    Modal::run(dlg.get());
 }
 
 void TfrmTorneo::cmdAnteprimaClick()
@@ -748,10 +753,13 @@ void TfrmTorneo::cmdExcelClick()
 
 void TfrmTorneo::cmdNonPagatiClick()
 {
-    // opened once that window exists (suitable candidates list)
+    std::unique_ptr<TfrmSegnalati> dlg(new TfrmSegnalati(this));
+    Modal::run(dlg.get());
 }
 
 void TfrmTorneo::btnCandidatoClick()
 {
-    // opened once that window exists (candidate search, tag "torneo")
+    std::unique_ptr<TfrmTrovaCandidati> dlg(new TfrmTrovaCandidati(this));
+    dlg->lblMemory->setText(TfrmTrovaCandidati::modoTorneo());
+    Modal::run(dlg.get());
 }
