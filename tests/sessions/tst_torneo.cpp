@@ -19,6 +19,7 @@
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
+#include <QDialog>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
@@ -873,13 +874,23 @@ private slots:
         Windows::avvio()->hide();
     }
 
-    void commandsOfOtherWindowsOpenNothingYet()
+    void commandsOpenTheirWindowsAndTouchNothing()
     {
         open(card1().bytes());
-        for (QWidget* c : {static_cast<QWidget*>(w->cmdTrova), static_cast<QWidget*>(w->cmdAnteprima),
-                           static_cast<QWidget*>(w->cmdStampa), static_cast<QWidget*>(w->cmdExcel),
-                           static_cast<QWidget*>(w->cmdNonPagati), static_cast<QWidget*>(w->btnCandidato)})
-            click(c);
+        const QList<QPair<QWidget*, QString>> commands = {
+            {w->cmdTrova, QStringLiteral("TfrmTrovaPagina")},
+            {w->cmdAnteprima, QStringLiteral("TfrmAnteprimaPagina")},
+            {w->cmdStampa, QStringLiteral("TfrmStampaPagina")},
+            {w->cmdExcel, QStringLiteral("TfrmExpTorneo")},
+            {w->cmdNonPagati, QStringLiteral("TfrmSegnalati")},
+            {w->btnCandidato, QStringLiteral("TfrmTrovaCandidati")}};
+        for (const auto& [command, dialog] : commands) {
+            Modal::resetTestState();
+            Modal::queueHook([](QDialog*) {});
+            click(command);
+            QCOMPARE(Modal::history(), QStringList{dialog});
+        }
+        Modal::resetTestState();
         QVERIFY(boxes().isEmpty());
         QCOMPARE(onDisk(), card1().bytes());
     }
