@@ -4,6 +4,20 @@
 #include "Bench.h"
 
 #include "app/ui/Application.h"
+#include "app/ui/Guida.h"
+#include "candidates/ui/AllegaCartella.h"
+#include "candidates/ui/AnteprimaCandidati.h"
+#include "candidates/ui/DaRicontattare.h"
+#include "candidates/ui/ExpCandidati.h"
+#include "candidates/ui/StampaCandidati.h"
+#include "candidates/ui/TrovaCandidati.h"
+#include "candidates/ui/WebCam.h"
+#include "candidates/ui/Zoom.h"
+#include "sessions/ui/AnteprimaPagina.h"
+#include "sessions/ui/ExpTorneo.h"
+#include "sessions/ui/Segnalati.h"
+#include "sessions/ui/StampaPagina.h"
+#include "sessions/ui/TrovaPagina.h"
 #include "app/ui/Info.h"
 #include "app/ui/Password.h"
 #include "app/ui/Splash.h"
@@ -56,6 +70,20 @@ void constructEveryDialog()
     constructOnce<TfrmCalendario>();
     constructOnce<TfrmCodFisc>();
     constructOnce<TfrmPartitaIva>();
+    constructOnce<TfrmGuida>();
+    constructOnce<TfrmAnteprimaPagina>();
+    constructOnce<TfrmExpTorneo>();
+    constructOnce<TfrmSegnalati>();
+    constructOnce<TfrmStampaPagina>();
+    constructOnce<TfrmTrovaPagina>();
+    constructOnce<TfrmAllegaCartella>();
+    constructOnce<TfrmWebCam>();
+    constructOnce<TfrmZoom>();
+    constructOnce<TfrmDaRicontattare>();
+    constructOnce<TfrmTrovaCandidati>();
+    constructOnce<TfrmExpCandidati>();
+    constructOnce<TfrmAnteprimaCandidati>();
+    constructOnce<TfrmStampaCandidati>();
 }
 
 double childRunMs(const QString& mode)
