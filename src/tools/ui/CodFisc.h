@@ -2,13 +2,9 @@
 // the check letter of its first fifteen. It changes nothing in the caller.
 #pragma once
 
-#include <QDialog>
+#include "tools/ui/CheckWindow.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class TfrmCodFisc : public QDialog
+class TfrmCodFisc : public TCheckWindow
 {
     Q_OBJECT
 
@@ -17,18 +13,9 @@ public:
 
     static constexpr int MaxCodFisc = 16;
 
-    QLabel* imgLogo;
-    QLabel* lblTitolo;
     QLineEdit* txtCodFisc;
-    QPushButton* btnControlla;
-    QPushButton* btnChiudi;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void txtCodFiscTyping(const QString& text);
     void btnControllaClick();
-    void btnChiudiClick();
 };

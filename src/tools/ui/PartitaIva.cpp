@@ -1,114 +1,29 @@
 #include "tools/ui/PartitaIva.h"
 
-#include "app/core/Formats.h"
 #include "app/platform/Messages.h"
-#include "app/ui/PictureButton.h"
 #include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/ControlloPartitaIva.h"
-#include "tools/ui/DialogLook.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
-    : QDialog(parent)
+    : TCheckWindow({QStringLiteral("frmPartitaIva"), QStringLiteral(" Controllo partita IVA"),
+                    QStringLiteral("panPartitaIva"), QStringLiteral("white"), QStringLiteral("file-text"),
+                    QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
+                    QStringLiteral("shpPartitaIva"), QStringLiteral("txtPartitaIva"), QStringLiteral("Partita IVA"),
+                    MaxPartitaIva, QString(12, QLatin1Char('0'))},
+                   parent)
+    , txtPartitaIva(codeField())
 {
-    Formats::apply();
-    setObjectName(QStringLiteral("frmPartitaIva"));
-    setWindowTitle(QStringLiteral(" Controllo partita IVA"));
-    DialogLook::apply(this, DialogLook::SteelBlue, Qt::white);
-
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panPartitaIva"));
-    panel->setStyleSheet(QStringLiteral("#panPartitaIva { background: white; border: 1px solid #A0A0A0; border-radius: 6px; }"));
-
-    imgLogo = new QLabel(panel);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(selvoraIcon(QStringLiteral("file-text")).pixmap(56, 56));
-
-    lblTitolo = new QLabel(QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), panel);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 12));
-    lblTitolo->setWordWrap(true);
-
-    auto* strip = new QFrame(panel);
-    strip->setObjectName(QStringLiteral("shpPartitaIva"));
-    DialogLook::stripGradient(strip);
-
-    txtPartitaIva = new QLineEdit(strip);
-    txtPartitaIva->setObjectName(QStringLiteral("txtPartitaIva"));
-    txtPartitaIva->setMaxLength(MaxPartitaIva);
-    QFont mono(QStringLiteral("Courier New"), 20, QFont::Bold);
-    mono.setStyleHint(QFont::Monospace);
-    txtPartitaIva->setFont(mono);
-    txtPartitaIva->setAccessibleName(QStringLiteral("Partita IVA"));
-    txtPartitaIva->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(12, QLatin1Char('0'))));
-    lblTitolo->setBuddy(txtPartitaIva);
-
-    btnControlla = new QPushButton(QStringLiteral("Controlla"), strip);
-    btnControlla->setObjectName(QStringLiteral("btnControlla"));
-    btnControlla->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    btnControlla->setMinimumHeight(36);
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
-    btnChiudi->setMinimumSize(110, 32);
-
-    auto* stripLayout = new QHBoxLayout(strip);
-    stripLayout->setContentsMargins(12, 10, 12, 10);
-    stripLayout->addWidget(txtPartitaIva, 1);
-    stripLayout->addWidget(btnControlla);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(imgLogo, 0, Qt::AlignTop);
-    top->addWidget(lblTitolo, 1);
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(16, 16, 16, 16);
-    inner->setSpacing(12);
-    inner->addLayout(top);
-    inner->addWidget(strip);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(btnChiudi);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->addWidget(panel);
-    layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(txtPartitaIva, btnControlla);
-    setTabOrder(btnControlla, btnChiudi);
-    txtPartitaIva->installEventFilter(this);
     connect(btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmPartitaIva::btnChiudiClick);
-}
-
-void TfrmPartitaIva::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    txtPartitaIva->setFocus();
-}
-
-bool TfrmPartitaIva::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtPartitaIva && event->type() == QEvent::KeyPress)
-        return txtPartitaIvaKeyDown(static_cast<QKeyEvent*>(event));
-    return QDialog::eventFilter(watched, event);
 }
 
 bool TfrmPartitaIva::txtPartitaIvaKeyDown(QKeyEvent* key)
 {
+    // Enter is taken by the window before it gets here.
     switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        btnControlla->setFocus(Qt::TabFocusReason);
-        return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Backspace:
@@ -154,9 +69,4 @@ void TfrmPartitaIva::btnControllaClick()
                                         + ufficio + QLatin1Char('.'));
     }
     accept();
-}
-
-void TfrmPartitaIva::btnChiudiClick()
-{
-    reject();
 }

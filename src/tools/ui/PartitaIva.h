@@ -2,13 +2,9 @@
 // check digit and, when it has, which VAT office issued it.
 #pragma once
 
-#include <QDialog>
+#include "tools/ui/CheckWindow.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class TfrmPartitaIva : public QDialog
+class TfrmPartitaIva : public TCheckWindow
 {
     Q_OBJECT
 
@@ -17,19 +13,13 @@ public:
 
     static constexpr int MaxPartitaIva = 11;
 
-    QLabel* imgLogo;
-    QLabel* lblTitolo;
     QLineEdit* txtPartitaIva;
-    QPushButton* btnControlla;
-    QPushButton* btnChiudi;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool codeFieldKeyDown(QKeyEvent* key) override { return txtPartitaIvaKeyDown(key); }
 
 private slots:
     void btnControllaClick();
-    void btnChiudiClick();
 
 private:
     bool txtPartitaIvaKeyDown(QKeyEvent* key);
