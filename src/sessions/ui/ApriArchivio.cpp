@@ -4,15 +4,16 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Avvio.h"
+#include "app/ui/CataloguePanel.h"
 #include "app/ui/Help.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "sessions/ui/SessionList.h"
 #include "sessions/ui/Torneo.h"
 
 #include <QFile>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -20,30 +21,6 @@
 namespace {
 
 const QString kEmptyList = QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione.");
-
-// Items keep the program's list order: a to z compared as A to Z, every other
-// character by its code.
-class SessionItem : public QListWidgetItem
-{
-public:
-    explicit SessionItem(const QString& text)
-        : QListWidgetItem(text)
-    {
-        QFont font(QStringLiteral("Courier New"), 14);
-        font.setStyleHint(QFont::Monospace);
-        setFont(font);
-        setForeground(Qt::black);
-    }
-    bool operator<(const QListWidgetItem& other) const override
-    {
-        return TextRules::listLess(text(), other.text());
-    }
-};
-
-QString countLine(int n)
-{
-    return QStringLiteral("Sono state create %1 sessioni.").arg(n);
-}
 
 } // namespace
 
@@ -54,31 +31,12 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     setWindowTitle(QStringLiteral(" Selvora - Apertura sessione"));
     setWindowIcon(selvoraIcon(QStringLiteral("folder-open")));
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panApri"));
-    panel->setStyleSheet(QStringLiteral("#panApri { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
-    panel->setMaximumWidth(820);
+    QFrame* panel = CataloguePanel::create(this, QStringLiteral("panApri"), 820);
+    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titApri"), QStringLiteral("Sessioni di colloqui esistenti"));
 
-    auto* heading = new QLabel(QStringLiteral("Sessioni di colloqui esistenti"), panel);
-    heading->setObjectName(QStringLiteral("titApri"));
-    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
-    heading->setStyleSheet(QStringLiteral("color: #1f4e79; border: none;"));
-
-    auto* caption = new QLabel(QStringLiteral("&Elenco delle sessioni:"), panel);
-    caption->setFont(QFont(QStringLiteral("Verdana"), 11));
-    caption->setStyleSheet(QStringLiteral("border: none;"));
-
-    lstFiles = new QListWidget(panel);
-    lstFiles->setObjectName(QStringLiteral("lstFiles"));
-    lstFiles->setSortingEnabled(true);
-    lstFiles->setAccessibleName(QStringLiteral("Elenco delle sessioni"));
-    lstFiles->setMinimumHeight(320);
-    caption->setBuddy(lstFiles);
-
-    lblCreati = new QLabel(countLine(0), panel);
-    lblCreati->setObjectName(QStringLiteral("lblCreati"));
-    lblCreati->setFont(QFont(QStringLiteral("Verdana"), 12));
-    lblCreati->setStyleSheet(QStringLiteral("color: green; border: none;"));
+    const SessionList::Controls sessions = SessionList::create(panel, 320);
+    lstFiles = sessions.list;
+    lblCreati = CataloguePanel::note(panel, QStringLiteral("lblCreati"), SessionList::countLine(0));
 
     btnApri = new PictureButton(QStringLiteral("btnApri"), QStringLiteral("folder-open"),
                                 QStringLiteral("APRI ARCHIVIO"), QStringLiteral("Apri archivio"), panel);
@@ -86,40 +44,19 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     btnElimina = new PictureButton(QStringLiteral("btnElimina"), QStringLiteral("trash-2"), QString(),
                                    QStringLiteral("Elimina la sessione selezionata"), panel);
     btnElimina->setToolTip(QStringLiteral("Elimina la sessione selezionata."));
-    btnAnnulla = new PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral("x"),
-                                   QStringLiteral("ANNULLA"), QStringLiteral("Annulla"), panel);
-    btnAnnulla->setToolTip(QStringLiteral("Torna al menu principale."));
-    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
-                                 QStringLiteral("Guida"), panel);
-    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale."));
+    imgGuida = CataloguePanel::helpButton(panel);
 
     lblMemory = makeHiddenLabel(this, QStringLiteral("lblMemory"));
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(imgGuida);
-    buttons->addWidget(btnElimina);
-    buttons->addStretch();
-    buttons->addWidget(btnApri);
-    buttons->addWidget(btnAnnulla);
-
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(24, 24, 24, 24);
-    inner->setSpacing(10);
+    QVBoxLayout* inner = CataloguePanel::body(panel, 10);
     inner->addWidget(heading);
-    inner->addWidget(caption);
+    inner->addWidget(sessions.caption);
     inner->addWidget(lstFiles, 1);
     inner->addWidget(lblCreati);
-    inner->addLayout(buttons);
-
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(panel, 1);
-    row->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(row, 4);
-    layout->addStretch();
+    inner->addLayout(CataloguePanel::commandRow({imgGuida, btnElimina}, {btnApri, btnAnnulla}));
+    CataloguePanel::centre(this, panel, 4, 0);
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriArchivio::btnApriClick);
     connect(btnElimina, &QToolButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
@@ -138,13 +75,7 @@ void TfrmApriArchivio::showEvent(QShowEvent* event)
 
 void TfrmApriArchivio::listSessions()
 {
-    lstFiles->clear();
-    const QStringList names = SessionCatalogue::list(ProgramFolder::path());
-    for (const QString& name : names)
-        lstFiles->addItem(new SessionItem(name));
-    lstFiles->setCurrentRow(-1);
-    lstFiles->clearSelection();
-    lblCreati->setText(countLine(lstFiles->count()));
+    SessionList::fill(lstFiles, lblCreati);
 }
 
 void TfrmApriArchivio::btnApriClick()

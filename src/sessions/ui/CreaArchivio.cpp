@@ -4,13 +4,13 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Application.h"
+#include "app/ui/CataloguePanel.h"
 #include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
 #include "app/ui/PictureButton.h"
 #include "sessions/core/SessionCatalogue.h"
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,21 +27,12 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     setWindowTitle(QStringLiteral(" Selvora - Creazione nuova sessione"));
     setWindowIcon(selvoraIcon(QStringLiteral("folder-plus")));
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panCrea"));
+    QFrame* panel = CataloguePanel::create(this, QStringLiteral("panCrea"), 760);
     panel->setFrameShape(QFrame::StyledPanel);
-    panel->setStyleSheet(QStringLiteral("#panCrea { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
-    panel->setMaximumWidth(760);
+    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titCrea"), QStringLiteral("Creazione di una nuova sessione di colloqui"));
 
-    auto* heading = new QLabel(QStringLiteral("Creazione di una nuova sessione di colloqui"), panel);
-    heading->setObjectName(QStringLiteral("titCrea"));
-    heading->setFont(QFont(QStringLiteral("Verdana"), 16, QFont::Bold));
-    heading->setStyleSheet(QStringLiteral("color: #1f4e79; border: none;"));
-
-    auto* caption = new QLabel(QStringLiteral("&Nome della nuova sessione:"), panel);
+    QLabel* caption = CataloguePanel::caption(panel, QStringLiteral("&Nome della nuova sessione:"));
     caption->setObjectName(QStringLiteral("infFile"));
-    caption->setFont(QFont(QStringLiteral("Verdana"), 11));
-    caption->setStyleSheet(QStringLiteral("border: none;"));
 
     txtFile = new QLineEdit(panel);
     txtFile->setObjectName(QStringLiteral("txtFile"));
@@ -62,37 +53,17 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     btnApplica = new PictureButton(QStringLiteral("btnApplica"), QStringLiteral("circle-check"),
                                    QStringLiteral("APPLICA E CHIUDI"), QStringLiteral("Applica e chiudi"), panel);
     btnApplica->setToolTip(QStringLiteral("Crea la nuova sessione e torna al menu principale."));
-    btnAnnulla = new PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral("x"),
-                                   QStringLiteral("ANNULLA"), QStringLiteral("Annulla"), panel);
-    btnAnnulla->setToolTip(QStringLiteral("Torna al menu principale senza creare la sessione."));
-    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
-                                 QStringLiteral("Guida"), panel);
-    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale senza creare la sessione."));
+    imgGuida = CataloguePanel::helpButton(panel);
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(imgGuida);
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
-
-    auto* inner = new QVBoxLayout(panel);
-    inner->setContentsMargins(24, 24, 24, 24);
-    inner->setSpacing(12);
+    QVBoxLayout* inner = CataloguePanel::body(panel, 12);
     inner->addWidget(heading);
     inner->addWidget(caption);
     inner->addWidget(txtFile);
     inner->addWidget(hint);
-    inner->addLayout(buttons);
-
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(panel, 1);
-    row->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(row);
-    layout->addStretch(2);
+    inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApplica, btnAnnulla}));
+    CataloguePanel::centre(this, panel, 0, 2);
 
     connect(btnApplica, &QToolButton::clicked, this, &TfrmCreaArchivio::btnApplicaClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
