@@ -14,24 +14,15 @@
 #include <QVBoxLayout>
 
 TfrmGuida::TfrmGuida(QWidget* parent)
-    : QDialog(parent)
+    : TLinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     DialogFrame::fix(this, 670, 572);
     DialogFrame::gradient(this, Qt::white, QColor::fromRgba(0xFFBFD8EF));
 
-    panLogo = new QFrame(this);
-    panLogo->setObjectName(QStringLiteral("panLogo"));
-    panLogo->setStyleSheet(QStringLiteral("#panLogo { background: white; border: 2px solid #F5DEB3; }"));
-    imgLogo = new QLabel(panLogo);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/selvora-banner.svg")));
-    imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setAccessibleName(QStringLiteral("Selvora"));
-    auto* logoLayout = new QHBoxLayout(panLogo);
-    logoLayout->setContentsMargins(4, 4, 4, 4);
-    logoLayout->addWidget(imgLogo);
+    panLogo = makeFramedLogo(QStringLiteral("2px solid #F5DEB3"), QStringLiteral(":/images/selvora-banner.svg"),
+                             QStringLiteral("Selvora"));
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
@@ -55,13 +46,9 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     imgPDF->setPixmap(QPixmap(QStringLiteral(":/images/pdf-document.svg")));
     imgPDF->setAccessibleName(QStringLiteral("Visualizza guida in formato PDF"));
     imgPDF->setToolTip(QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb = new WebLink(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"), this);
+    makeLink(imgPDF, QStringLiteral("Visualizza guida in formato PDF"));
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
-    btnChiudi->setMinimumSize(110, 32);
-    btnChiudi->setDefault(true);
+    makeCloseButton(10, 32);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgPDF);
@@ -77,12 +64,6 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     layout->addWidget(txtGuida, 1);
     layout->addLayout(bottom);
 
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
-    for (WebLink* link : {lnkWeb, imgPDF}) {
-        connect(link, &WebLink::clicked, this, &TfrmGuida::lnkWebClick);
-        connect(link, &WebLink::mouseDown, this, &TfrmGuida::lnkWebMouseDown);
-        connect(link, &WebLink::mouseUp, this, &TfrmGuida::lnkWebMouseUp);
-    }
     btnChiudi->setFocus();
 }
 
@@ -97,24 +78,8 @@ void TfrmGuida::showEvent(QShowEvent* event)
     DialogFrame::centreOnScreen(this);
 }
 
-void TfrmGuida::btnChiudiClick()
+void TfrmGuida::openLink()
 {
-    close();
-}
-
-void TfrmGuida::lnkWebClick()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
     // Enclosed in double quotes: one argument even with blanks in the path.
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(manualPath()) + QLatin1Char('"'));
-}
-
-void TfrmGuida::lnkWebMouseDown()
-{
-    WebLink::setColour(lnkWeb, WebLink::pressedColour());
-}
-
-void TfrmGuida::lnkWebMouseUp()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
 }

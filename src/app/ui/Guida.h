@@ -1,15 +1,11 @@
 // The help window: one topic's title and text, with the link to the manual.
 #pragma once
 
-#include <QDialog>
+#include "app/ui/LinkDialog.h"
 
-class QFrame;
-class QLabel;
 class QPlainTextEdit;
-class QPushButton;
-class WebLink;
 
-class TfrmGuida : public QDialog
+class TfrmGuida : public TLinkDialog
 {
     Q_OBJECT
 
@@ -17,22 +13,14 @@ public:
     explicit TfrmGuida(QWidget* parent = nullptr);
 
     QFrame* panLogo;
-    QLabel* imgLogo;
     QLabel* lblTitolo;
     QPlainTextEdit* txtGuida;
     WebLink* imgPDF;
-    WebLink* lnkWeb;
-    QPushButton* btnChiudi;
 
     // "Guida.pdf" in the program folder.
     static QString manualPath();
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private slots:
-    void btnChiudiClick();
-    void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
+    void openLink() override;
 };

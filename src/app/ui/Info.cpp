@@ -8,66 +8,35 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TfrmInfo::TfrmInfo(QWidget* parent)
-    : QDialog(parent)
+    : TLinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Selvora"));
     DialogFrame::fix(this, 520, 400);
     DialogFrame::gradient(this, QColor(0x46, 0x82, 0xB4), Qt::white); // steel blue
 
-    panLogo = new QFrame(this);
-    panLogo->setObjectName(QStringLiteral("panLogo"));
-    panLogo->setStyleSheet(QStringLiteral("#panLogo { background: white; border: 1px solid #4682B4; }"));
-    imgLogo = new QLabel(panLogo);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/selvora-info.svg")));
-    imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setAccessibleName(QStringLiteral("Selvora, versione e autore"));
-    auto* logoLayout = new QHBoxLayout(panLogo);
-    logoLayout->setContentsMargins(4, 4, 4, 4);
-    logoLayout->addWidget(imgLogo);
+    panLogo = makeFramedLogo(QStringLiteral("1px solid #4682B4"), QStringLiteral(":/images/selvora-info.svg"),
+                             QStringLiteral("Selvora, versione e autore"));
 
     imgEmail = new WebLink(QStringLiteral("imgEmail"), QString(), this);
     imgEmail->setPixmap(selvoraIcon(QStringLiteral("mail")).pixmap(28, 28));
     imgEmail->setAccessibleName(QStringLiteral("Scrivi a ") + Product::ContactEmail);
     imgEmail->setToolTip(QStringLiteral("Scrivi a ") + Product::ContactEmail);
-    lnkWeb = new WebLink(QStringLiteral("lnkWeb"), Product::ContactEmail, this);
+    makeLink(imgEmail, Product::ContactEmail);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 12));
-    btnChiudi->setMinimumSize(110, 34);
-    btnChiudi->setDefault(true);
-
-    auto* link = new QHBoxLayout;
-    link->addStretch();
-    link->addWidget(imgEmail);
-    link->addWidget(lnkWeb);
-    link->addStretch();
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnChiudi);
-    buttons->addStretch();
+    makeCloseButton(12, 34);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 14);
     layout->setSpacing(12);
     layout->addWidget(panLogo, 1);
-    layout->addLayout(link);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow({imgEmail, lnkWeb}));
+    layout->addLayout(centredRow({btnChiudi}));
 
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
-    for (WebLink* l : {lnkWeb, imgEmail}) {
-        connect(l, &WebLink::clicked, this, &TfrmInfo::lnkWebClick);
-        connect(l, &WebLink::mouseDown, this, &TfrmInfo::lnkWebMouseDown);
-        connect(l, &WebLink::mouseUp, this, &TfrmInfo::lnkWebMouseUp);
-    }
     btnChiudi->setFocus();
 }
 
@@ -87,23 +56,7 @@ void TfrmInfo::showEvent(QShowEvent* event)
     DialogFrame::centreOnScreen(this);
 }
 
-void TfrmInfo::btnChiudiClick()
+void TfrmInfo::openLink()
 {
-    close();
-}
-
-void TfrmInfo::lnkWebClick()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
     TMisc::Open(QLatin1Char('"') + mailLink() + QLatin1Char('"'));
-}
-
-void TfrmInfo::lnkWebMouseDown()
-{
-    WebLink::setColour(lnkWeb, WebLink::pressedColour());
-}
-
-void TfrmInfo::lnkWebMouseUp()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
 }

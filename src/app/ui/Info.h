@@ -1,14 +1,9 @@
 // The information window: the program's logo and the maker's e-mail link.
 #pragma once
 
-#include <QDialog>
+#include "app/ui/LinkDialog.h"
 
-class QFrame;
-class QLabel;
-class QPushButton;
-class WebLink;
-
-class TfrmInfo : public QDialog
+class TfrmInfo : public TLinkDialog
 {
     Q_OBJECT
 
@@ -16,20 +11,12 @@ public:
     explicit TfrmInfo(QWidget* parent = nullptr);
 
     QFrame* panLogo;
-    QLabel* imgLogo;
     WebLink* imgEmail;
-    WebLink* lnkWeb;
-    QPushButton* btnChiudi;
 
     // The e-mail link handed to the mail program, without the quotes.
     static QString mailLink();
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private slots:
-    void btnChiudiClick();
-    void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
+    void openLink() override;
 };

@@ -12,24 +12,20 @@
 #include <QVBoxLayout>
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : QDialog(parent)
+    : TLinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QLatin1Char(' ') + Product::Name + QStringLiteral(" - ") + Product::Maker);
     DialogFrame::fix(this, 600, 500);
     DialogFrame::gradient(this, Qt::white, QColor::fromRgba(0xFF352525));
 
-    imgLogo = new QLabel(this);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/selvora-credits.svg")));
-    imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setAccessibleName(QStringLiteral("Riconoscimenti"));
+    makeLogo(this, QStringLiteral(":/images/selvora-credits.svg"), QStringLiteral("Riconoscimenti"));
 
     imgWeb = new WebLink(QStringLiteral("imgWeb"), QString(), this);
     imgWeb->setPixmap(selvoraIcon(QStringLiteral("globe")).pixmap(28, 28));
     imgWeb->setAccessibleName(QStringLiteral("Sito web di ") + Product::Maker);
     imgWeb->setToolTip(Product::WebSite);
-    lnkWeb = new WebLink(QStringLiteral("lnkWeb"), Product::WebSite, this);
+    makeLink(imgWeb, Product::WebSite);
     // The link stands on the dark end of the background: a white plate keeps
     // its dark blue readable.
     for (QLabel* l : {static_cast<QLabel*>(imgWeb), static_cast<QLabel*>(lnkWeb)}) {
@@ -41,37 +37,18 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     imgWeb->setContentsMargins(6, 2, 2, 2);
     lnkWeb->setContentsMargins(2, 2, 8, 2);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
-    btnChiudi->setMinimumSize(110, 32);
-    btnChiudi->setDefault(true);
+    makeCloseButton(10, 32);
 
-    auto* link = new QHBoxLayout;
+    QHBoxLayout* link = centredRow({imgWeb, lnkWeb});
     link->setSpacing(0);
-    link->addStretch();
-    link->addWidget(imgWeb);
-    link->addWidget(lnkWeb);
-    link->addStretch();
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnChiudi);
-    buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 14);
     layout->setSpacing(12);
     layout->addWidget(imgLogo, 1);
     layout->addLayout(link);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow({btnChiudi}));
 
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
-    for (WebLink* l : {lnkWeb, imgWeb}) {
-        connect(l, &WebLink::clicked, this, &TfrmSplash::lnkWebClick);
-        connect(l, &WebLink::mouseDown, this, &TfrmSplash::lnkWebMouseDown);
-        connect(l, &WebLink::mouseUp, this, &TfrmSplash::lnkWebMouseUp);
-    }
     btnChiudi->setFocus();
 }
 
@@ -82,23 +59,7 @@ void TfrmSplash::showEvent(QShowEvent* event)
     DialogFrame::centreOver(this, parentWidget() ? parentWidget()->window() : nullptr);
 }
 
-void TfrmSplash::btnChiudiClick()
+void TfrmSplash::openLink()
 {
-    close();
-}
-
-void TfrmSplash::lnkWebClick()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
     TMisc::Open(Product::WebSite);
-}
-
-void TfrmSplash::lnkWebMouseDown()
-{
-    WebLink::setColour(lnkWeb, WebLink::pressedColour());
-}
-
-void TfrmSplash::lnkWebMouseUp()
-{
-    WebLink::setColour(lnkWeb, WebLink::restColour());
 }

@@ -1,30 +1,18 @@
 // The credits window: the credits picture and the maker's web address.
 #pragma once
 
-#include <QDialog>
+#include "app/ui/LinkDialog.h"
 
-class QLabel;
-class QPushButton;
-class WebLink;
-
-class TfrmSplash : public QDialog
+class TfrmSplash : public TLinkDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmSplash(QWidget* parent = nullptr);
 
-    QLabel* imgLogo;
     WebLink* imgWeb;
-    WebLink* lnkWeb;
-    QPushButton* btnChiudi;
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private slots:
-    void btnChiudiClick();
-    void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
+    void openLink() override;
 };

@@ -1,0 +1,85 @@
+#include "app/ui/LinkDialog.h"
+
+#include "app/ui/WebLink.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+TLinkDialog::TLinkDialog(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
+void TLinkDialog::makeLogo(QWidget* parent, const QString& picture, const QString& accessibleName)
+{
+    imgLogo = new QLabel(parent);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(QPixmap(picture));
+    imgLogo->setAlignment(Qt::AlignCenter);
+    imgLogo->setAccessibleName(accessibleName);
+}
+
+QFrame* TLinkDialog::makeFramedLogo(const QString& border, const QString& picture, const QString& accessibleName)
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panLogo"));
+    panel->setStyleSheet(QStringLiteral("#panLogo { background: white; border: %1; }").arg(border));
+    makeLogo(panel, picture, accessibleName);
+    auto* logoLayout = new QHBoxLayout(panel);
+    logoLayout->setContentsMargins(4, 4, 4, 4);
+    logoLayout->addWidget(imgLogo);
+    return panel;
+}
+
+void TLinkDialog::makeLink(WebLink* picture, const QString& text)
+{
+    lnkWeb = new WebLink(QStringLiteral("lnkWeb"), text, this);
+    for (WebLink* link : {lnkWeb, picture}) {
+        connect(link, &WebLink::clicked, this, &TLinkDialog::lnkWebClick);
+        connect(link, &WebLink::mouseDown, this, &TLinkDialog::lnkWebMouseDown);
+        connect(link, &WebLink::mouseUp, this, &TLinkDialog::lnkWebMouseUp);
+    }
+}
+
+void TLinkDialog::makeCloseButton(int pointSize, int minimumHeight)
+{
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), pointSize));
+    btnChiudi->setMinimumSize(110, minimumHeight);
+    btnChiudi->setDefault(true);
+    connect(btnChiudi, &QPushButton::clicked, this, &TLinkDialog::btnChiudiClick);
+}
+
+QHBoxLayout* TLinkDialog::centredRow(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* w : widgets)
+        row->addWidget(w);
+    row->addStretch();
+    return row;
+}
+
+void TLinkDialog::btnChiudiClick()
+{
+    close();
+}
+
+void TLinkDialog::lnkWebClick()
+{
+    WebLink::setColour(lnkWeb, WebLink::restColour());
+    openLink();
+}
+
+void TLinkDialog::lnkWebMouseDown()
+{
+    WebLink::setColour(lnkWeb, WebLink::pressedColour());
+}
+
+void TLinkDialog::lnkWebMouseUp()
+{
+    WebLink::setColour(lnkWeb, WebLink::restColour());
+}
