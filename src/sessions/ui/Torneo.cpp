@@ -21,11 +21,11 @@
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
-#include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
+#include "tools/ui/CodFiscField.h"
 #include "tools/ui/FieldText.h"
 #include "tools/ui/PartitaIva.h"
 
@@ -678,16 +678,7 @@ void TfrmTorneo::apriCalendario()
 
 void TfrmTorneo::txtResponsabileTyping(const QString& text)
 {
-    const QString tidy = CodiceFiscale::digitato(text);
-    if (tidy == text)
-        return;
-    // Keep the cursor where the user was typing.
-    int leading = 0;
-    while (leading < text.size() && text.at(leading).unicode() <= 32)
-        ++leading;
-    const int cursor = qBound(0, txtResponsabile->cursorPosition() - leading, int(tidy.size()));
-    txtResponsabile->setText(tidy);
-    txtResponsabile->setCursorPosition(cursor);
+    CodFiscField::typed(txtResponsabile, text);
 }
 
 // --- tools ----------------------------------------------------------------

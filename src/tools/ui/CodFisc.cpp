@@ -2,6 +2,7 @@
 
 #include "app/platform/Messages.h"
 #include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/ui/CodFiscField.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,15 +22,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
 
 void TfrmCodFisc::txtCodFiscTyping(const QString& text)
 {
-    const QString tidy = CodiceFiscale::digitato(text);
-    if (tidy == text)
-        return;
-    int leading = 0;
-    while (leading < text.size() && text.at(leading).unicode() <= 32)
-        ++leading;
-    const int cursor = qBound(0, txtCodFisc->cursorPosition() - leading, int(tidy.size()));
-    txtCodFisc->setText(tidy);
-    txtCodFisc->setCursorPosition(cursor);
+    CodFiscField::typed(txtCodFisc, text);
 }
 
 void TfrmCodFisc::btnControllaClick()

@@ -1,0 +1,24 @@
+#include "tools/ui/CodFiscField.h"
+
+#include "tools/core/ControlloCodiceFiscale.h"
+
+#include <QLineEdit>
+
+namespace CodFiscField {
+
+void typed(QLineEdit* field, const QString& text)
+{
+    const QString tidy = CodiceFiscale::digitato(text);
+    if (tidy == text)
+        return;
+    // Keep the cursor where the user was typing: the blanks cut from the
+    // front move it back by as many places.
+    int leading = 0;
+    while (leading < text.size() && text.at(leading).unicode() <= 32)
+        ++leading;
+    const int cursor = qBound(0, field->cursorPosition() - leading, int(tidy.size()));
+    field->setText(tidy);
+    field->setCursorPosition(cursor);
+}
+
+} // namespace CodFiscField
