@@ -457,6 +457,9 @@ void TfrmCandidati::showEvent(QShowEvent* event)
 void TfrmCandidati::FormShow()
 {
     PulisciScheda();
+    // The bar still held the last command pointed at before the window was
+    // left (usually the exit command): a fresh visit starts idle.
+    panInfo->setText(idleText());
 }
 
 void TfrmCandidati::mostraFotoBianca()

@@ -48,6 +48,7 @@ namespace {
 
 const QString kTopic = QStringLiteral("Gestione sessioni colloqui di lavoro");
 const QString kArchivioVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString kIdle = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QColor kStrip(0x1f, 0x4e, 0x79);
 
 // The interview details: a multi-line field whose limit counts each line
@@ -349,7 +350,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     corpo->addWidget(scheda, 8);
     corpo->addStretch();
 
-    shpInfo = new InfoBar(QStringLiteral("Pronto per archiviare una nuova scheda..."), kStrip, this);
+    shpInfo = new InfoBar(kIdle, kStrip, this);
     panInfo = shpInfo->panInfo();
 
     auto* layout = new QVBoxLayout(this);
@@ -424,8 +425,12 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
 void TfrmTorneo::showEvent(QShowEvent* event)
 {
     // Restoring a minimised window is not a new opening.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         NuovaScheda();
+        // The bar still held the last command pointed at before the window
+        // was left (usually the exit command): a fresh visit starts idle.
+        panInfo->setText(kIdle);
+    }
     ScreenWindow::showEvent(event);
 }
 
