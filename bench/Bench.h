@@ -32,8 +32,8 @@ int startupChild(int argc, char** argv);
 #define SELVORA_BENCH_CONCAT2(a, b) a##b
 #define SELVORA_BENCH_CONCAT(a, b) SELVORA_BENCH_CONCAT2(a, b)
 // SELVORA_BENCHMARK("name") { ...body... }
-#define SELVORA_BENCHMARK(name)                                                                    \
-    static void SELVORA_BENCH_CONCAT(benchBody_, __LINE__)();                                      \
-    static const bool SELVORA_BENCH_CONCAT(benchRegistered_, __LINE__) =                           \
-        Bench::registerBenchmark(name, &SELVORA_BENCH_CONCAT(benchBody_, __LINE__));              \
+#define SELVORA_BENCHMARK(name)                                                                                        \
+    static void SELVORA_BENCH_CONCAT(benchBody_, __LINE__)();                                                          \
+    static const bool SELVORA_BENCH_CONCAT(benchRegistered_, __LINE__) =                                               \
+        Bench::registerBenchmark(name, &SELVORA_BENCH_CONCAT(benchBody_, __LINE__));                                   \
     static void SELVORA_BENCH_CONCAT(benchBody_, __LINE__)()

@@ -28,14 +28,18 @@ bool writeArchive(const QString& path, int n)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QStringList surnames{"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci", "Marino", "Greco", "Bruno"};
-    const QStringList names{"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Niccolò", "Elena"};
+    const QStringList surnames {"Rossi",   "Bianchi", "Verdi",  "Esposito", "Romano",
+                                "Colombo", "Ricci",   "Marino", "Greco",    "Bruno"};
+    const QStringList names {"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Niccolò", "Elena"};
     QByteArray block;
     for (int i = 0; i < n; ++i) {
         TSchedaCandidato c;
         c.Candidato = QStringLiteral("%1 %2 %3").arg(surnames.at(i % 10), names.at((i / 10) % 8)).arg(i);
         c.Sesso = (i % 2) ? QStringLiteral("M") : QStringLiteral("F");
-        c.DataNasc = QStringLiteral("%1/%2/19%3").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg(i % 12 + 1, 2, 10, QLatin1Char('0')).arg(60 + i % 40);
+        c.DataNasc = QStringLiteral("%1/%2/19%3")
+                         .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(60 + i % 40);
         c.Cittadinanza = QStringLiteral("Italiana");
         c.LuogoNasc = QStringLiteral("Città di Castello");
         c.Indirizzo = QStringLiteral("Via Giuseppe Garibaldi %1").arg(i % 200);
@@ -54,7 +58,8 @@ bool writeArchive(const QString& path, int n)
         c.EnteRil = QStringLiteral("Comune di Perugia");
         c.InizioTes = QStringLiteral("01/01/2020");
         c.FineTes = QStringLiteral("01/01/2030");
-        c.Esperienze = QStringLiteral("Impiegato amministrativo presso studio commerciale <5 anni>, contabilità generale e paghe");
+        c.Esperienze =
+            QStringLiteral("Impiegato amministrativo presso studio commerciale <5 anni>, contabilità generale e paghe");
         c.Competenze = QStringLiteral("Pacchetto Office, gestionali di contabilità, posta elettronica");
         c.Disponibilita = QStringLiteral("Lunedì-venerdì, anche part-time");
         c.Note = QStringLiteral("Candidato segnalato dal centro per l'impiego, colloquio n. %1").arg(i);
@@ -87,7 +92,8 @@ SELVORA_BENCHMARK("export: candidate archive of 100,000 cards to Archivio_Candid
     TMisc::setTestMode(true);
 
     const double read = Bench::timeMs([&] { Bench::plainRead(archive); }, 5);
-    Bench::report(QStringLiteral("plain read of the archive (%1 MB)").arg(QFileInfo(archive).size() / 1e6, 0, 'f', 0), read);
+    Bench::report(QStringLiteral("plain read of the archive (%1 MB)").arg(QFileInfo(archive).size() / 1e6, 0, 'f', 0),
+                  read);
 
     const double load = Bench::timeMs([] {
         std::unique_ptr<TfrmExpCandidati> w(new TfrmExpCandidati);
@@ -104,7 +110,8 @@ SELVORA_BENCHMARK("export: candidate archive of 100,000 cards to Archivio_Candid
         shown->cmdEsporta->click();
     });
     shown.reset();
-    Bench::report(QStringLiteral("export command: file of %1 MB").arg(QFileInfo(xls).size() / 1e6, 0, 'f', 0), write, read);
+    Bench::report(QStringLiteral("export command: file of %1 MB").arg(QFileInfo(xls).size() / 1e6, 0, 'f', 0), write,
+                  read);
 
     const double whole = Bench::timeMs([] {
         std::unique_ptr<TfrmExpCandidati> w(new TfrmExpCandidati);

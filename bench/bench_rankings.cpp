@@ -20,8 +20,9 @@ bool writeSession(const QString& path, int n)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QStringList surnames{"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci", "Marino", "Greco", "Bruno"};
-    const QStringList names{"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Paolo", "Elena"};
+    const QStringList surnames {"Rossi",   "Bianchi", "Verdi",  "Esposito", "Romano",
+                                "Colombo", "Ricci",   "Marino", "Greco",    "Bruno"};
+    const QStringList names {"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Paolo", "Elena"};
     for (int i = 0; i < n; ++i) {
         TSchedaColloquio rec;
         rec.Candidato = QStringLiteral("%1 %2 %3").arg(surnames.at(i % 10), names.at((i / 10) % 8)).arg(i);
@@ -80,16 +81,18 @@ SELVORA_BENCHMARK("rankings: merit ranking of 10,000 cards, list fill of 100,000
     QList<RankingRow> rows;
     QStringList lines;
     QList<qint64> cards;
-    const double build = Bench::timeMs([&] {
-        Rankings::readSession(large, &rows);
-        lines.clear();
-        cards.clear();
-        lines.reserve(rows.size());
-        for (const RankingRow& row : rows) {
-            lines.append(Rankings::alphaLine(row));
-            cards.append(row.card);
-        }
-    }, 1);
+    const double build = Bench::timeMs(
+        [&] {
+            Rankings::readSession(large, &rows);
+            lines.clear();
+            cards.clear();
+            lines.reserve(rows.size());
+            for (const RankingRow& row : rows) {
+                lines.append(Rankings::alphaLine(row));
+                cards.append(row.card);
+            }
+        },
+        1);
     Bench::report(QStringLiteral("read 100,000 cards and build their lines"), build, read100k);
 
     TSummaryList list;
@@ -125,4 +128,3 @@ SELVORA_BENCHMARK("rankings: merit ranking of 10,000 cards, list fill of 100,000
     });
     Bench::report(QStringLiteral("find with no match (all 100,000 lines tested)"), find);
 }
-

@@ -28,17 +28,23 @@ bool writeArchive(const QString& path, int n)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QStringList surnames{"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci", "Marino", "Greco", "Bruno",
-                               "Gallo", "Conti", "De Luca", "Mancini", "Costa", "Giordano", "Rizzo", "Lombardi", "Moretti", "Barbieri"};
-    const QStringList names{"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Paolo", "Elena", "Nicolò", "Chiara"};
-    const QStringList towns{"Roma", "Milano", "Napoli", "Torino", "Palermo", "Genova", "Bologna", "Firenze", "Forlì", "Bari",
-                            "Catania", "Venezia", "Verona", "Messina", "Padova", "Trieste", "Brescia", "Parma", "Prato", "Modena"};
-    const QStringList sectors{"Informatica", "Amministrazione", "Logistica", "Commercio", "Sanità", "Edilizia", "Turismo"};
+    const QStringList surnames {"Rossi",  "Bianchi",  "Verdi", "Esposito", "Romano",  "Colombo", "Ricci",
+                                "Marino", "Greco",    "Bruno", "Gallo",    "Conti",   "De Luca", "Mancini",
+                                "Costa",  "Giordano", "Rizzo", "Lombardi", "Moretti", "Barbieri"};
+    const QStringList names {"Mario", "Anna", "Luca", "Giulia", "Marco", "Sara", "Paolo", "Elena", "Nicolò", "Chiara"};
+    const QStringList towns {"Roma",    "Milano",  "Napoli",  "Torino",  "Palermo", "Genova", "Bologna",
+                             "Firenze", "Forlì",   "Bari",    "Catania", "Venezia", "Verona", "Messina",
+                             "Padova",  "Trieste", "Brescia", "Parma",   "Prato",   "Modena"};
+    const QStringList sectors {"Informatica", "Amministrazione", "Logistica", "Commercio",
+                               "Sanità",      "Edilizia",        "Turismo"};
     for (int i = 0; i < n; ++i) {
         TSchedaCandidato s;
         s.Candidato = QStringLiteral("%1 %2 %3").arg(surnames.at(i % 20), names.at((i / 20) % 10)).arg(i);
         s.Sesso = (i % 2) ? QStringLiteral("F") : QStringLiteral("M");
-        s.DataNasc = QStringLiteral("%1/%2/19%3").arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(60 + i % 40);
+        s.DataNasc = QStringLiteral("%1/%2/19%3")
+                         .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                         .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                         .arg(60 + i % 40);
         s.Cittadinanza = QStringLiteral("Italiana");
         s.LuogoNasc = towns.at((i / 7) % 20);
         s.Indirizzo = QStringLiteral("Via Garibaldi %1").arg(i % 300);
@@ -51,7 +57,8 @@ bool writeArchive(const QString& path, int n)
         s.Cel = QStringLiteral("333%1").arg(i, 7, 10, QLatin1Char('0'));
         s.Documento = QStringLiteral("Carta d'identità AX%1").arg(i);
         s.EnteRil = QStringLiteral("Comune");
-        s.Esperienze = QStringLiteral("Tre anni presso un'azienda del settore, poi due anni come responsabile di reparto.");
+        s.Esperienze =
+            QStringLiteral("Tre anni presso un'azienda del settore, poi due anni come responsabile di reparto.");
         s.Competenze = QStringLiteral("Office, posta elettronica, gestionali");
         s.Disponibilita = QStringLiteral("Tempo pieno, turni");
         s.Note = QStringLiteral("Colloquio conoscitivo del %1").arg(i % 365);

@@ -13,16 +13,23 @@ private slots:
     {
         QTest::addColumn<QString>("clear");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
         // 'A' 0x41 xor 0x0F (3917 >> 8) = 0x4E.
-        QTest::newRow("A") << "A" << "4E";
+        QTest::newRow("A") << "A"
+                           << "4E";
         // key = (0x4E + 3917) x 40361 + 28063 mod 65536 = 51698 (0xC9F2);
         // 'B' 0x42 xor 0xC9 = 0x8B.
-        QTest::newRow("AB") << "AB" << "4E8B";
-        QTest::newRow("a grave, one byte") << "à" << "EF";
-        QTest::newRow("initial password") << "SELVORA" << "5C2C2BA52AF0A1";
-        QTest::newRow("blank and digit") << "PIPPO 1" << "5F0B111D1D230C";
-        QTest::newRow("capital accents") << "ÀÈ" << "CFF4";
+        QTest::newRow("AB") << "AB"
+                            << "4E8B";
+        QTest::newRow("a grave, one byte") << "à"
+                                           << "EF";
+        QTest::newRow("initial password") << "SELVORA"
+                                          << "5C2C2BA52AF0A1";
+        QTest::newRow("blank and digit") << "PIPPO 1"
+                                         << "5F0B111D1D230C";
+        QTest::newRow("capital accents") << "ÀÈ"
+                                         << "CFF4";
         // Only the low 8 bits count: l with stroke (0x141) scrambles as 'A'.
         QTest::newRow("above 255 cut to its low byte") << QString(QChar(0x141)) << "4E";
     }
@@ -37,13 +44,20 @@ private slots:
     {
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("clear");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("upper-case digits") << "4E8B" << "AB";
-        QTest::newRow("lower-case digits") << "4e8b" << "AB";
-        QTest::newRow("unpaired digit ignored") << "4E8B7" << "AB";
-        QTest::newRow("single digit") << "4" << "";
-        QTest::newRow("initial password") << "5C2C2BA52AF0A1" << "SELVORA";
-        QTest::newRow("accent") << "ef" << "à";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("upper-case digits") << "4E8B"
+                                           << "AB";
+        QTest::newRow("lower-case digits") << "4e8b"
+                                           << "AB";
+        QTest::newRow("unpaired digit ignored") << "4E8B7"
+                                                << "AB";
+        QTest::newRow("single digit") << "4"
+                                      << "";
+        QTest::newRow("initial password") << "5C2C2BA52AF0A1"
+                                          << "SELVORA";
+        QTest::newRow("accent") << "ef"
+                                << "à";
     }
     void decrypt()
     {

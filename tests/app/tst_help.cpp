@@ -76,14 +76,15 @@ private slots:
         QStringList titles;
         for (const HelpTopics::Topic& t : HelpTopics::all())
             titles << t.title;
-        QCOMPARE(titles, (QStringList{
-                             QStringLiteral("Uno sguardo a Selvora"),
-                             QStringLiteral("App Archivio Candidati"),
-                             QStringLiteral("Esportazione archivio candidati in Microsoft Excel"),
-                             QStringLiteral("Gestione sessioni colloqui di lavoro"),
-                             QStringLiteral("Esportazione archivio candidati esaminati in Microsoft Excel"),
-                             QStringLiteral("Visualizzazione graduatorie"),
-                         }));
+        QCOMPARE(titles,
+                 (QStringList {
+                     QStringLiteral("Uno sguardo a Selvora"),
+                     QStringLiteral("App Archivio Candidati"),
+                     QStringLiteral("Esportazione archivio candidati in Microsoft Excel"),
+                     QStringLiteral("Gestione sessioni colloqui di lavoro"),
+                     QStringLiteral("Esportazione archivio candidati esaminati in Microsoft Excel"),
+                     QStringLiteral("Visualizzazione graduatorie"),
+                 }));
     }
 
     void paragraphs_data()
@@ -105,7 +106,8 @@ private slots:
         QFETCH(int, most);
         const QString text = HelpTopics::text(title);
         const QStringList paragraphs = HelpTopics::paragraphs(text);
-        QVERIFY2(paragraphs.size() >= least && paragraphs.size() <= most, qPrintable(QString::number(paragraphs.size())));
+        QVERIFY2(paragraphs.size() >= least && paragraphs.size() <= most,
+                 qPrintable(QString::number(paragraphs.size())));
         for (const QString& p : paragraphs) {
             QVERIFY(p.size() > 40);
             QCOMPARE(p.trimmed(), p);
@@ -124,13 +126,11 @@ private slots:
         // The tour follows the program: sessions are VAI files, deletion is final.
         QVERIFY(text.contains(QStringLiteral("estensione VAI")));
         QVERIFY(text.contains(QStringLiteral("non può essere annullata")));
-        QVERIFY(text.indexOf(QStringLiteral("ARCHIVIO CANDIDATI")) < text.indexOf(QStringLiteral("CREA NUOVA SESSIONE"), 400));
+        QVERIFY(text.indexOf(QStringLiteral("ARCHIVIO CANDIDATI")) <
+                text.indexOf(QStringLiteral("CREA NUOVA SESSIONE"), 400));
     }
 
-    void unknownTopicIsEmpty()
-    {
-        QVERIFY(HelpTopics::text(QStringLiteral("Nessun argomento")).isEmpty());
-    }
+    void unknownTopicIsEmpty() { QVERIFY(HelpTopics::text(QStringLiteral("Nessun argomento")).isEmpty()); }
 
     // --- the help window ---------------------------------------------------
 
@@ -175,18 +175,28 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("launcher") << "avvio" << "imgGuida" << "Uno sguardo a Selvora";
-        QTest::newRow("candidate card") << "candidati" << "cmdGuida" << "App Archivio Candidati";
-        QTest::newRow("new session") << "creaArchivio" << "imgGuida" << "Gestione sessioni colloqui di lavoro";
-        QTest::newRow("session list") << "apriArchivio" << "imgGuida" << "Gestione sessioni colloqui di lavoro";
-        QTest::newRow("ranking chooser") << "apriClassifica" << "imgGuida" << "Visualizzazione graduatorie";
+        QTest::newRow("launcher") << "avvio"
+                                  << "imgGuida"
+                                  << "Uno sguardo a Selvora";
+        QTest::newRow("candidate card") << "candidati"
+                                        << "cmdGuida"
+                                        << "App Archivio Candidati";
+        QTest::newRow("new session") << "creaArchivio"
+                                     << "imgGuida"
+                                     << "Gestione sessioni colloqui di lavoro";
+        QTest::newRow("session list") << "apriArchivio"
+                                      << "imgGuida"
+                                      << "Gestione sessioni colloqui di lavoro";
+        QTest::newRow("ranking chooser") << "apriClassifica"
+                                         << "imgGuida"
+                                         << "Visualizzazione graduatorie";
     }
     void helpButtons()
     {
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(QString, expected);
-        const QHash<QString, QWidget*> windows{
+        const QHash<QString, QWidget*> windows {
             {QStringLiteral("avvio"), static_cast<QWidget*>(Windows::avvio())},
             {QStringLiteral("candidati"), static_cast<QWidget*>(Windows::candidati())},
             {QStringLiteral("creaArchivio"), static_cast<QWidget*>(Windows::creaArchivio())},
@@ -233,7 +243,7 @@ private slots:
         QCOMPARE(linkColour(w.lnkWeb), QColor::fromRgba(0xFFFFA500));
         QTest::mouseRelease(target, Qt::LeftButton);
         QCOMPARE(linkColour(w.lnkWeb), QColor::fromRgba(0xFF00008B));
-        QCOMPARE(TMisc::opened(), QStringList{QLatin1Char('"') + folder.path() + QStringLiteral("Guida.pdf\"")});
+        QCOMPARE(TMisc::opened(), QStringList {QLatin1Char('"') + folder.path() + QStringLiteral("Guida.pdf\"")});
     }
 
     void sameManualFromEveryTopic()
@@ -247,7 +257,7 @@ private slots:
             Help::showTopic(nullptr, title);
         }
         const QString manual = QLatin1Char('"') + folder.path() + QStringLiteral("Guida.pdf\"");
-        QCOMPARE(TMisc::opened(), (QStringList{manual, manual}));
+        QCOMPARE(TMisc::opened(), (QStringList {manual, manual}));
     }
 
     void pressAndLeaveDoesNotOpen()
@@ -300,8 +310,8 @@ private slots:
         QTest::mouseRelease(target, Qt::LeftButton);
         QCOMPARE(linkColour(w.lnkWeb), QColor::fromRgba(0xFF00008B));
         QCOMPARE(TMisc::opened(),
-                 QStringList{QStringLiteral("\"mailto:info@selvora-software.it?subject=Software Selvora&body=Salve, "
-                                            "desidererei avere le seguenti informazioni sul software in oggetto:\"")});
+                 QStringList {QStringLiteral("\"mailto:info@selvora-software.it?subject=Software Selvora&body=Salve, "
+                                             "desidererei avere le seguenti informazioni sul software in oggetto:\"")});
     }
 
     void creditsWindow()
@@ -332,7 +342,7 @@ private slots:
         QCOMPARE(linkColour(w.lnkWeb), QColor::fromRgba(0xFFFFA500));
         QTest::mouseRelease(target, Qt::LeftButton);
         QCOMPARE(linkColour(w.lnkWeb), QColor::fromRgba(0xFF00008B));
-        QCOMPARE(TMisc::opened(), QStringList{QStringLiteral("https://www.selvora-software.it")});
+        QCOMPARE(TMisc::opened(), QStringList {QStringLiteral("https://www.selvora-software.it")});
     }
 
     void launcherPictures()
@@ -342,9 +352,9 @@ private slots:
         control<QToolButton>(avvio, QStringLiteral("imgInfo"))->click();
         Modal::queueHook([](QDialog* d) { QVERIFY(qobject_cast<TfrmSplash*>(d)); });
         control<QToolButton>(avvio, QStringLiteral("imgCopyright"))->click();
-        QCOMPARE(Modal::history(), (QStringList{QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
+        QCOMPARE(Modal::history(), (QStringList {QStringLiteral("TfrmInfo"), QStringLiteral("TfrmSplash")}));
         control<QToolButton>(avvio, QStringLiteral("icoSito"))->click();
-        QCOMPARE(TMisc::opened(), QStringList{Product::WebSite});
+        QCOMPARE(TMisc::opened(), QStringList {Product::WebSite});
     }
 };
 

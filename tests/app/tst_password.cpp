@@ -26,8 +26,9 @@ const QString kReadError = QStringLiteral("Attenzione: si è verificato un error
 const QString kOldWrong = QStringLiteral("Attenzione: vecchia password errata.");
 const QString kNotConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
                                              "E' necessario reinserire entrambi i valori.");
-const QString kChangeError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
-                                            "password. Si consiglia di reinstallare il software.");
+const QString kChangeError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
+                   "password. Si consiglia di reinstallare il software.");
 const QString kDone = QStringLiteral("Modifica della password completata con successo.");
 
 QByteArray passwordFile(const QString& hex)
@@ -77,10 +78,7 @@ class TestPassword : public QObject
         QApplication::setActiveWindow(change);
         QVERIFY(QTest::qWaitForWindowActive(change));
     }
-    QList<Messages::Shown> plainOnly(const QString& text)
-    {
-        return {Messages::Shown{Kind::Plain, text}};
-    }
+    QList<Messages::Shown> plainOnly(const QString& text) { return {Messages::Shown {Kind::Plain, text}}; }
     void compareShown(const QList<Messages::Shown>& expected)
     {
         const QList<Messages::Shown> got = Messages::takeShown();
@@ -131,11 +129,10 @@ private slots:
         QTest::newRow("section added after a last line without break")
             << QByteArray("[Altro]\r\nX=1") << QByteArray("[Altro]\r\nX=1\r\n[Accesso]\r\nValore=4E8B\r\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("[Accesso]\r\nValore=4E8B\r\n");
-        QTest::newRow("empty value filled") << QByteArray("[Accesso]\r\nValore=\r\n")
-                                            << QByteArray("[Accesso]\r\nValore=4E8B\r\n");
-        QTest::newRow("comment looking like the key kept")
-            << QByteArray("[Accesso]\r\n;Valore=1\r\nValore=2\r\n")
-            << QByteArray("[Accesso]\r\n;Valore=1\r\nValore=4E8B\r\n");
+        QTest::newRow("empty value filled")
+            << QByteArray("[Accesso]\r\nValore=\r\n") << QByteArray("[Accesso]\r\nValore=4E8B\r\n");
+        QTest::newRow("comment looking like the key kept") << QByteArray("[Accesso]\r\n;Valore=1\r\nValore=2\r\n")
+                                                           << QByteArray("[Accesso]\r\n;Valore=1\r\nValore=4E8B\r\n");
     }
     void iniEdit()
     {
@@ -252,14 +249,22 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enters");
-        QTest::newRow("same") << "SELVORA" << "SELVORA" << true;
-        QTest::newRow("small letters") << "SELVORA" << "selvora" << true;
-        QTest::newRow("mixed and blanks around") << "SELVORA" << "  SeLvOrA  " << true;
-        QTest::newRow("blank inside counts") << "SELVORA" << "SEL VORA" << false;
-        QTest::newRow("other word") << "SELVORA" << "selvoraa" << false;
-        QTest::newRow("accent case counts") << "CAFÈ" << "cafè" << false;
-        QTest::newRow("accent as stored") << "CAFÈ" << "cafÈ" << true;
-        QTest::newRow("stored with blanks around") << "  PIPPO " << "pippo" << true;
+        QTest::newRow("same") << "SELVORA"
+                              << "SELVORA" << true;
+        QTest::newRow("small letters") << "SELVORA"
+                                       << "selvora" << true;
+        QTest::newRow("mixed and blanks around") << "SELVORA"
+                                                 << "  SeLvOrA  " << true;
+        QTest::newRow("blank inside counts") << "SELVORA"
+                                             << "SEL VORA" << false;
+        QTest::newRow("other word") << "SELVORA"
+                                    << "selvoraa" << false;
+        QTest::newRow("accent case counts") << "CAFÈ"
+                                            << "cafè" << false;
+        QTest::newRow("accent as stored") << "CAFÈ"
+                                          << "cafÈ" << true;
+        QTest::newRow("stored with blanks around") << "  PIPPO "
+                                                   << "pippo" << true;
     }
     void loginCheck()
     {
@@ -386,11 +391,21 @@ private slots:
         QTest::addColumn<QString>("confirmTyped");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("storedAfter"); // clear form in the file
-        QTest::newRow("changed") << "selvora" << " Nuova Chiave " << "Nuova Chiave" << kDone << "NUOVA CHIAVE";
-        QTest::newRow("old wrong") << "sbagliata" << "nuova" << "nuova" << kOldWrong << "SELVORA";
-        QTest::newRow("confirmation differs in case") << "selvora" << "nuova" << "NUOVA" << kNotConfirmed << "SELVORA";
-        QTest::newRow("confirmation differs") << "selvora" << "nuova" << "nuov" << kNotConfirmed << "SELVORA";
-        QTest::newRow("accented letters kept") << "SELVORA" << "perché" << "perché" << kDone << "PERCHé";
+        QTest::newRow("changed") << "selvora"
+                                 << " Nuova Chiave "
+                                 << "Nuova Chiave" << kDone << "NUOVA CHIAVE";
+        QTest::newRow("old wrong") << "sbagliata"
+                                   << "nuova"
+                                   << "nuova" << kOldWrong << "SELVORA";
+        QTest::newRow("confirmation differs in case") << "selvora"
+                                                      << "nuova"
+                                                      << "NUOVA" << kNotConfirmed << "SELVORA";
+        QTest::newRow("confirmation differs") << "selvora"
+                                              << "nuova"
+                                              << "nuov" << kNotConfirmed << "SELVORA";
+        QTest::newRow("accented letters kept") << "SELVORA"
+                                               << "perché"
+                                               << "perché" << kDone << "PERCHé";
     }
     void changeFlow()
     {

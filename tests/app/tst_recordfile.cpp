@@ -192,8 +192,8 @@ private slots:
         int seen = 0;
         bool ordered = true;
         QVERIFY(file.scan([&](qint64 n, const char* rec) {
-            ordered = ordered && n == seen + 1 && QByteArray(rec, 4).toInt() == seen
-                      && rec[5864] == char('a' + seen % 26);
+            ordered =
+                ordered && n == seen + 1 && QByteArray(rec, 4).toInt() == seen && rec[5864] == char('a' + seen % 26);
             ++seen;
             return true;
         }));
@@ -210,9 +210,11 @@ private slots:
 
     void accessMessageAsStored()
     {
-        QCOMPARE(RecordFile::accessMessage(),
-                 QString::fromUtf8("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
+        QCOMPARE(
+            RecordFile::accessMessage(),
+            QString::fromUtf8(
+                "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
     }
 };
 

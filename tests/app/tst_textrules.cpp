@@ -13,12 +13,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("blanks") << "  Rossi  " << "Rossi";
+        QTest::newRow("blanks") << "  Rossi  "
+                                << "Rossi";
         QTest::newRow("controls") << QString("\t\r\nRossi\x01 ") << "Rossi";
-        QTest::newRow("inner kept") << " A  B " << "A  B";
+        QTest::newRow("inner kept") << " A  B "
+                                    << "A  B";
         QTest::newRow("non-breaking space kept") << QString(QChar(0xA0)) + "x" << QString(QChar(0xA0)) + "x";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("only blanks") << "   " << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("only blanks") << "   "
+                                     << "";
     }
     void trimmed()
     {
@@ -32,13 +36,20 @@ private slots:
         QTest::addColumn<QString>("haystack");
         QTest::addColumn<QString>("needle");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("capitals find small") << "mario rossi" << "ROSSI" << true;
-        QTest::newRow("small find capitals") << "MARIO ROSSI" << "rossi" << true;
-        QTest::newRow("accent exact") << "Niccolò" << "ò" << true;
-        QTest::newRow("accent case differs") << "NICCOLÒ" << "ò" << false;
-        QTest::newRow("empty never matches") << "abc" << "" << false;
-        QTest::newRow("trailing blank counts") << "Rossi Mario" << "rossi " << true;
-        QTest::newRow("trailing blank fails at end") << "Mario Rossi" << "rossi " << false;
+        QTest::newRow("capitals find small") << "mario rossi"
+                                             << "ROSSI" << true;
+        QTest::newRow("small find capitals") << "MARIO ROSSI"
+                                             << "rossi" << true;
+        QTest::newRow("accent exact") << "Niccolò"
+                                      << "ò" << true;
+        QTest::newRow("accent case differs") << "NICCOLÒ"
+                                             << "ò" << false;
+        QTest::newRow("empty never matches") << "abc"
+                                             << "" << false;
+        QTest::newRow("trailing blank counts") << "Rossi Mario"
+                                               << "rossi " << true;
+        QTest::newRow("trailing blank fails at end") << "Mario Rossi"
+                                                     << "rossi " << false;
     }
     void matches()
     {
@@ -80,13 +91,20 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sign");
-        QTest::newRow("z before underscore") << "zeta" << "_uno" << -1;
-        QTest::newRow("case folded") << "abc" << "ABD" << -1;
-        QTest::newRow("equal but case") << "abc" << "ABC" << 0;
-        QTest::newRow("prefix first") << "ABC" << "ABCD" << -1;
-        QTest::newRow("digits before letters") << "9" << "A" << -1;
-        QTest::newRow("accented after Z") << "È" << "Z" << 1;
-        QTest::newRow("bracket after small a") << "[" << "a" << 1; // a is compared as A (0x41) < [ (0x5B)
+        QTest::newRow("z before underscore") << "zeta"
+                                             << "_uno" << -1;
+        QTest::newRow("case folded") << "abc"
+                                     << "ABD" << -1;
+        QTest::newRow("equal but case") << "abc"
+                                        << "ABC" << 0;
+        QTest::newRow("prefix first") << "ABC"
+                                      << "ABCD" << -1;
+        QTest::newRow("digits before letters") << "9"
+                                               << "A" << -1;
+        QTest::newRow("accented after Z") << "È"
+                                          << "Z" << 1;
+        QTest::newRow("bracket after small a") << "["
+                                               << "a" << 1; // a is compared as A (0x41) < [ (0x5B)
     }
     void listOrder()
     {
@@ -105,7 +123,9 @@ private slots:
         QTest::newRow("a grave") << "à" << QByteArray("\xE0");
         QTest::newRow("euro") << "€" << QByteArray("\x80");
         QTest::newRow("l stroke unmappable") << "ł" << QByteArray("?");
-        QTest::newRow("emoji is one question mark") << QString::fromUtf8("a\xF0\x9F\x98\x80" "b") << QByteArray("a?b");
+        QTest::newRow("emoji is one question mark") << QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                         "b")
+                                                    << QByteArray("a?b");
         QTest::newRow("Si flag") << "Sì" << QByteArray("S\xEC");
         QTest::newRow("curly quotes") << QString::fromUtf8("\u201Cx\u201D") << QByteArray("\x93x\x94");
     }

@@ -113,8 +113,8 @@ private slots:
 
     void launcherPicturesHaveNamesAndTips()
     {
-        for (const char* name : {"imgInfo", "imgGuida", "imgCopyright", "icoSito", "imgEsci",
-                                 "btnApp01", "btnApp02", "btnApp03", "btnApp04"}) {
+        for (const char* name : {"imgInfo", "imgGuida", "imgCopyright", "icoSito", "imgEsci", "btnApp01", "btnApp02",
+                                 "btnApp03", "btnApp04"}) {
             auto* b = Windows::avvio()->findChild<QToolButton*>(QString::fromLatin1(name));
             QVERIFY2(b, name);
             QVERIFY2(!b->accessibleName().isEmpty(), name);

@@ -54,21 +54,51 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("session export") << "torneo" << "cmdExcel" << "TfrmExpTorneo";
-        QTest::newRow("archive export") << "candidati" << "cmdEsporta" << "TfrmExpCandidati";
-        QTest::newRow("candidate search") << "candidati" << "cmdTrova" << "TfrmTrovaCandidati";
-        QTest::newRow("recontact summary") << "candidati" << "cmdScadute" << "TfrmDaRicontattare";
-        QTest::newRow("candidate print") << "candidati" << "cmdStampa" << "TfrmStampaCandidati";
-        QTest::newRow("candidate preview") << "candidati" << "cmdAnteprima" << "TfrmAnteprimaCandidati";
-        QTest::newRow("attachments") << "candidati" << "cmdFile" << "TfrmAllegaCartella";
-        QTest::newRow("webcam") << "candidati" << "btnWebcam" << "TfrmWebCam";
-        QTest::newRow("photo zoom") << "candidati" << "btnZoomFoto" << "TfrmZoom";
-        QTest::newRow("session search") << "torneo" << "cmdTrova" << "TfrmTrovaPagina";
-        QTest::newRow("suitable list") << "torneo" << "cmdNonPagati" << "TfrmSegnalati";
-        QTest::newRow("import from the archive") << "torneo" << "btnCandidato" << "TfrmTrovaCandidati";
-        QTest::newRow("interview card print") << "torneo" << "cmdStampa" << "TfrmStampaPagina";
-        QTest::newRow("interview card preview") << "torneo" << "cmdAnteprima" << "TfrmAnteprimaPagina";
-        QTest::newRow("calculator") << "torneo" << "btnCalcolatrice" << "TfrmCalcolatrice_Scientifica";
+        QTest::newRow("session export") << "torneo"
+                                        << "cmdExcel"
+                                        << "TfrmExpTorneo";
+        QTest::newRow("archive export") << "candidati"
+                                        << "cmdEsporta"
+                                        << "TfrmExpCandidati";
+        QTest::newRow("candidate search") << "candidati"
+                                          << "cmdTrova"
+                                          << "TfrmTrovaCandidati";
+        QTest::newRow("recontact summary") << "candidati"
+                                           << "cmdScadute"
+                                           << "TfrmDaRicontattare";
+        QTest::newRow("candidate print") << "candidati"
+                                         << "cmdStampa"
+                                         << "TfrmStampaCandidati";
+        QTest::newRow("candidate preview") << "candidati"
+                                           << "cmdAnteprima"
+                                           << "TfrmAnteprimaCandidati";
+        QTest::newRow("attachments") << "candidati"
+                                     << "cmdFile"
+                                     << "TfrmAllegaCartella";
+        QTest::newRow("webcam") << "candidati"
+                                << "btnWebcam"
+                                << "TfrmWebCam";
+        QTest::newRow("photo zoom") << "candidati"
+                                    << "btnZoomFoto"
+                                    << "TfrmZoom";
+        QTest::newRow("session search") << "torneo"
+                                        << "cmdTrova"
+                                        << "TfrmTrovaPagina";
+        QTest::newRow("suitable list") << "torneo"
+                                       << "cmdNonPagati"
+                                       << "TfrmSegnalati";
+        QTest::newRow("import from the archive") << "torneo"
+                                                 << "btnCandidato"
+                                                 << "TfrmTrovaCandidati";
+        QTest::newRow("interview card print") << "torneo"
+                                              << "cmdStampa"
+                                              << "TfrmStampaPagina";
+        QTest::newRow("interview card preview") << "torneo"
+                                                << "cmdAnteprima"
+                                                << "TfrmAnteprimaPagina";
+        QTest::newRow("calculator") << "torneo"
+                                    << "btnCalcolatrice"
+                                    << "TfrmCalcolatrice_Scientifica";
     }
     void commandOpensItsWindow()
     {
@@ -85,7 +115,7 @@ private slots:
             modal = d->isModal() && d->parent() == w;
         });
         QTest::mouseClick(command, Qt::LeftButton);
-        QCOMPARE(Modal::history(), QStringList{dialog});
+        QCOMPARE(Modal::history(), QStringList {dialog});
         QVERIFY(modal);
         QVERIFY2(seen.isNull(), "the dialog is destroyed when it closes");
     }

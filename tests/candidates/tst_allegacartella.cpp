@@ -15,8 +15,7 @@
 
 namespace {
 
-const char* const kLabels[6] = {"lblFile01", "lblDesc01", "lblFile02",
-                                "lblDesc02", "lblFile03", "lblDesc03"};
+const char* const kLabels[6] = {"lblFile01", "lblDesc01", "lblFile02", "lblDesc02", "lblFile03", "lblDesc03"};
 
 // The card window as the attachment window sees it: six hidden labels.
 struct Card
@@ -107,18 +106,18 @@ private slots:
                 if (l->buddy() == file || l->buddy() == desc)
                     captions << l->text();
             captions.sort();
-            QCOMPARE(captions, (QStringList{QStringLiteral("Descrizione %1 file allegato:").arg(ordinal[i - 1]),
-                                            QStringLiteral("Nome %1 file allegato:").arg(ordinal[i - 1])}));
+            QCOMPARE(captions,
+                     (QStringList {QStringLiteral("Descrizione %1 file allegato:").arg(ordinal[i - 1]),
+                                   QStringLiteral("Nome %1 file allegato:").arg(ordinal[i - 1])}));
         }
     }
 
     void tabOrder()
     {
         TfrmAllegaCartella w;
-        const QStringList expected = {"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01",
-                                      "txtFile02", "btnSfoglia02", "btnApri02", "txtDesc02",
-                                      "txtFile03", "btnSfoglia03", "btnApri03", "txtDesc03",
-                                      "btnApplica", "btnAnnulla"};
+        const QStringList expected = {"txtFile01",    "btnSfoglia01", "btnApri01",  "txtDesc01", "txtFile02",
+                                      "btnSfoglia02", "btnApri02",    "txtDesc02",  "txtFile03", "btnSfoglia03",
+                                      "btnApri03",    "txtDesc03",    "btnApplica", "btnAnnulla"};
         QStringList chain;
         QWidget* at = w.txtFile01;
         while (chain.size() < expected.size()) {
@@ -219,7 +218,7 @@ private slots:
         QCOMPARE(contents(attached(folder, QStringLiteral("cv.pdf"))),
                  yes ? QByteArray("this card's file") : QByteArray("older card's file"));
         QCOMPARE(QDir(folder.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"cv.pdf"});
+                 QStringList {"cv.pdf"});
     }
 
     // Choosing the very file the folder holds attaches it without asking
@@ -268,10 +267,10 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Error);
         QCOMPARE(shown[0].text,
-                 QStringLiteral("Attenzione: non è stato possibile copiare il file \"") + name
-                     + QStringLiteral("\" nella cartella dei documenti allegati.\r\n\r\nAccertarsi di "
-                                      "possedere i privilegi di scrittura nella cartella di "
-                                      "installazione del programma."));
+                 QStringLiteral("Attenzione: non è stato possibile copiare il file \"") + name +
+                     QStringLiteral("\" nella cartella dei documenti allegati.\r\n\r\nAccertarsi di "
+                                    "possedere i privilegi di scrittura nella cartella di "
+                                    "installazione del programma."));
         QCOMPARE(w.txtFile01->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(w.txtDesc01->text(), QStringLiteral("descrizione"));
         QVERIFY(!QFileInfo(attached(folder, name)).isFile());
@@ -288,8 +287,8 @@ private slots:
         QTest::mouseClick(w.btnApri02, Qt::LeftButton);
         // Not checked for existence: the system says so if it is missing.
         QCOMPARE(TMisc::opened(),
-                 QStringList{QLatin1Char('"') + attached(folder, QStringLiteral("Verbale colloquio.docx"))
-                             + QLatin1Char('"')});
+                 QStringList {QLatin1Char('"') + attached(folder, QStringLiteral("Verbale colloquio.docx")) +
+                              QLatin1Char('"')});
         QVERIFY(Messages::shown().isEmpty());
     }
 
@@ -320,9 +319,10 @@ private slots:
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Warning);
-        QCOMPARE(shown[0].text, QStringLiteral("Attenzione: il nome \"") + name.trimmed()
-                                    + QStringLiteral("\" non indica un file della cartella dei "
-                                                     "documenti allegati."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Attenzione: il nome \"") + name.trimmed() +
+                     QStringLiteral("\" non indica un file della cartella dei "
+                                    "documenti allegati."));
     }
 
     void safeNames_data()
@@ -385,9 +385,9 @@ private slots:
         QTest::keyClicks(w.txtDesc03, QStringLiteral("  Diploma di liceo  "));
         QTest::mouseClick(w.imgCancella02, Qt::LeftButton);
         QTest::mouseClick(w.btnApplica, Qt::LeftButton);
-        QCOMPARE(card.texts(), (QStringList{QStringLiteral("cv.pdf"), QStringLiteral("CV"), QString(),
-                                            QStringLiteral("Vecchio"), QStringLiteral("diploma.pdf"),
-                                            QStringLiteral("Diploma di liceo")}));
+        QCOMPARE(card.texts(),
+                 (QStringList {QStringLiteral("cv.pdf"), QStringLiteral("CV"), QString(), QStringLiteral("Vecchio"),
+                               QStringLiteral("diploma.pdf"), QStringLiteral("Diploma di liceo")}));
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Accepted));
     }
@@ -416,8 +416,8 @@ private slots:
         QTemporaryDir elsewhere;
         const QString chosen = source(elsewhere, QStringLiteral("patente.jpg"), "P");
         Card card;
-        const QStringList before = {QStringLiteral(" cv.pdf"), QStringLiteral("CV "), QString(),
-                                    QString(), QString(), QString()};
+        const QStringList before = {
+            QStringLiteral(" cv.pdf"), QStringLiteral("CV "), QString(), QString(), QString(), QString()};
         card.set(before);
         TfrmAllegaCartella w(&card.window);
         w.leggiScheda();

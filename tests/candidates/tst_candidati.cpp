@@ -25,8 +25,10 @@ namespace {
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString kNoName = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del candidato.");
-const QString kNoSex = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso del candidato (M o F).");
+const QString kNoName =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del candidato.");
+const QString kNoSex =
+    QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso del candidato (M o F).");
 const QString kAccess = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                                        "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                                        "installazione del programma.");
@@ -125,31 +127,56 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("limit");
-        QTest::newRow("txtCandidato") << "txtCandidato" << "Cognome e nome:" << 50;
-        QTest::newRow("txtSesso") << "txtSesso" << "Sesso:" << 1;
-        QTest::newRow("txtDataNasc") << "txtDataNasc" << "Data nascita:" << 10;
-        QTest::newRow("txtCittadinanza") << "txtCittadinanza" << "Cittadinanza:" << 50;
-        QTest::newRow("txtLuogoNasc") << "txtLuogoNasc" << "Luogo nascita:" << 50;
-        QTest::newRow("txtIndirizzo") << "txtIndirizzo" << "Indirizzo residenza:" << 120;
-        QTest::newRow("txtCitta") << "txtCitta" << "Città:" << 50;
-        QTest::newRow("txtCap") << "txtCap" << "CAP:" << 10;
-        QTest::newRow("txtSettore") << "txtSettore" << "Settore professionale:" << 50;
-        QTest::newRow("txtCodFisc") << "txtCodFisc" << "Codice fiscale:" << 16;
-        QTest::newRow("txtPartitaIva") << "txtPartitaIva" << "Partita IVA:" << 11;
-        QTest::newRow("txtPatente") << "txtPatente" << "Patente di guida:" << 50;
-        QTest::newRow("txtStudio") << "txtStudio" << "Titolo di studio:" << 120;
-        QTest::newRow("txtLingue") << "txtLingue" << "Lingue conosciute:" << 250;
-        QTest::newRow("txtEmail") << "txtEmail" << "E-mail:" << 50;
-        QTest::newRow("txtTel") << "txtTel" << "Tel. casa:" << 30;
-        QTest::newRow("txtCel") << "txtCel" << "Tel. cellulare:" << 30;
-        QTest::newRow("txtDocumento") << "txtDocumento" << "Documento (tipo e numero):" << 120;
-        QTest::newRow("txtEnteRil") << "txtEnteRil" << "Ente di rilascio:" << 120;
-        QTest::newRow("txtInizioTes") << "txtInizioTes" << "Data rilascio:" << 10;
-        QTest::newRow("txtFineTes") << "txtFineTes" << "Data scadenza:" << 10;
-        QTest::newRow("txtEsperienze") << "txtEsperienze" << "Esperienze lavorative:" << 250;
-        QTest::newRow("txtCompetenze") << "txtCompetenze" << "Competenze informatiche:" << 250;
-        QTest::newRow("txtDisponibilita") << "txtDisponibilita" << "Disponibilità:" << 120;
-        QTest::newRow("txtNote") << "txtNote" << "Note:" << 250;
+        QTest::newRow("txtCandidato") << "txtCandidato"
+                                      << "Cognome e nome:" << 50;
+        QTest::newRow("txtSesso") << "txtSesso"
+                                  << "Sesso:" << 1;
+        QTest::newRow("txtDataNasc") << "txtDataNasc"
+                                     << "Data nascita:" << 10;
+        QTest::newRow("txtCittadinanza") << "txtCittadinanza"
+                                         << "Cittadinanza:" << 50;
+        QTest::newRow("txtLuogoNasc") << "txtLuogoNasc"
+                                      << "Luogo nascita:" << 50;
+        QTest::newRow("txtIndirizzo") << "txtIndirizzo"
+                                      << "Indirizzo residenza:" << 120;
+        QTest::newRow("txtCitta") << "txtCitta"
+                                  << "Città:" << 50;
+        QTest::newRow("txtCap") << "txtCap"
+                                << "CAP:" << 10;
+        QTest::newRow("txtSettore") << "txtSettore"
+                                    << "Settore professionale:" << 50;
+        QTest::newRow("txtCodFisc") << "txtCodFisc"
+                                    << "Codice fiscale:" << 16;
+        QTest::newRow("txtPartitaIva") << "txtPartitaIva"
+                                       << "Partita IVA:" << 11;
+        QTest::newRow("txtPatente") << "txtPatente"
+                                    << "Patente di guida:" << 50;
+        QTest::newRow("txtStudio") << "txtStudio"
+                                   << "Titolo di studio:" << 120;
+        QTest::newRow("txtLingue") << "txtLingue"
+                                   << "Lingue conosciute:" << 250;
+        QTest::newRow("txtEmail") << "txtEmail"
+                                  << "E-mail:" << 50;
+        QTest::newRow("txtTel") << "txtTel"
+                                << "Tel. casa:" << 30;
+        QTest::newRow("txtCel") << "txtCel"
+                                << "Tel. cellulare:" << 30;
+        QTest::newRow("txtDocumento") << "txtDocumento"
+                                      << "Documento (tipo e numero):" << 120;
+        QTest::newRow("txtEnteRil") << "txtEnteRil"
+                                    << "Ente di rilascio:" << 120;
+        QTest::newRow("txtInizioTes") << "txtInizioTes"
+                                      << "Data rilascio:" << 10;
+        QTest::newRow("txtFineTes") << "txtFineTes"
+                                    << "Data scadenza:" << 10;
+        QTest::newRow("txtEsperienze") << "txtEsperienze"
+                                       << "Esperienze lavorative:" << 250;
+        QTest::newRow("txtCompetenze") << "txtCompetenze"
+                                       << "Competenze informatiche:" << 250;
+        QTest::newRow("txtDisponibilita") << "txtDisponibilita"
+                                          << "Disponibilità:" << 120;
+        QTest::newRow("txtNote") << "txtNote"
+                                 << "Note:" << 250;
     }
     void fieldLimits()
     {
@@ -195,30 +222,56 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("cmdNuovo") << "cmdNuovo" << "Prepara la schermata per l'inserimento di una nuova scheda.";
-        QTest::newRow("cmdDuplica") << "cmdDuplica" << "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.";
-        QTest::newRow("cmdSalva") << "cmdSalva" << "Salva la scheda in archivio.";
-        QTest::newRow("cmdTrova") << "cmdTrova" << "Trova una scheda in archivio.";
-        QTest::newRow("cmdFile") << "cmdFile" << "Allega file alla scheda.";
-        QTest::newRow("cmdAnteprima") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda.";
-        QTest::newRow("cmdStampa") << "cmdStampa" << "Stampa la scheda.";
-        QTest::newRow("cmdPrimo") << "cmdPrimo" << "Visualizza la prima scheda in archivio.";
-        QTest::newRow("cmdIndietro") << "cmdIndietro" << "Visualizza la scheda precedente in archivio.";
-        QTest::newRow("cmdAvanti") << "cmdAvanti" << "Visualizza la scheda successiva in archivio.";
-        QTest::newRow("cmdUltimo") << "cmdUltimo" << "Visualizza l'ultima scheda in archivio.";
-        QTest::newRow("cmdScadute") << "cmdScadute" << "Visualizza il riepilogo dei candidati da ricontattare.";
-        QTest::newRow("cmdEsporta") << "cmdEsporta" << "Esporta l'archivio in un file di Microsoft Excel.";
-        QTest::newRow("cmdGuida") << "cmdGuida" << "Visualizza la guida in linea.";
-        QTest::newRow("cmdEsci") << "cmdEsci" << "Esci da questa schermata di lavoro.";
-        QTest::newRow("btnCaricaFoto") << "btnCaricaFoto" << "Carica una foto esistente.";
-        QTest::newRow("btnWebcam") << "btnWebcam" << "Cattura la foto con una webcam.";
-        QTest::newRow("btnSalvaFoto") << "btnSalvaFoto" << "Salva la foto su disco.";
-        QTest::newRow("btnCancFoto") << "btnCancFoto" << "Cancella la foto.";
-        QTest::newRow("btnZoomFoto") << "btnZoomFoto" << "Visualizza la foto nelle sue dimensioni reali.";
-        QTest::newRow("btnCodFisc") << "btnCodFisc" << "Controlla il codice fiscale.";
-        QTest::newRow("btnPartitaIva") << "btnPartitaIva" << "Controlla il numero di partita IVA.";
-        QTest::newRow("btnEmail") << "btnEmail" << "Invia una e-mail all'indirizzo indicato.";
-        QTest::newRow("chkRicontatta") << "chkRicontatta" << "Spunta questa casella per annotare che il candidato deve essere ricontattato.";
+        QTest::newRow("cmdNuovo") << "cmdNuovo"
+                                  << "Prepara la schermata per l'inserimento di una nuova scheda.";
+        QTest::newRow("cmdDuplica")
+            << "cmdDuplica"
+            << "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.";
+        QTest::newRow("cmdSalva") << "cmdSalva"
+                                  << "Salva la scheda in archivio.";
+        QTest::newRow("cmdTrova") << "cmdTrova"
+                                  << "Trova una scheda in archivio.";
+        QTest::newRow("cmdFile") << "cmdFile"
+                                 << "Allega file alla scheda.";
+        QTest::newRow("cmdAnteprima") << "cmdAnteprima"
+                                      << "Visualizza l'anteprima di stampa della scheda.";
+        QTest::newRow("cmdStampa") << "cmdStampa"
+                                   << "Stampa la scheda.";
+        QTest::newRow("cmdPrimo") << "cmdPrimo"
+                                  << "Visualizza la prima scheda in archivio.";
+        QTest::newRow("cmdIndietro") << "cmdIndietro"
+                                     << "Visualizza la scheda precedente in archivio.";
+        QTest::newRow("cmdAvanti") << "cmdAvanti"
+                                   << "Visualizza la scheda successiva in archivio.";
+        QTest::newRow("cmdUltimo") << "cmdUltimo"
+                                   << "Visualizza l'ultima scheda in archivio.";
+        QTest::newRow("cmdScadute") << "cmdScadute"
+                                    << "Visualizza il riepilogo dei candidati da ricontattare.";
+        QTest::newRow("cmdEsporta") << "cmdEsporta"
+                                    << "Esporta l'archivio in un file di Microsoft Excel.";
+        QTest::newRow("cmdGuida") << "cmdGuida"
+                                  << "Visualizza la guida in linea.";
+        QTest::newRow("cmdEsci") << "cmdEsci"
+                                 << "Esci da questa schermata di lavoro.";
+        QTest::newRow("btnCaricaFoto") << "btnCaricaFoto"
+                                       << "Carica una foto esistente.";
+        QTest::newRow("btnWebcam") << "btnWebcam"
+                                   << "Cattura la foto con una webcam.";
+        QTest::newRow("btnSalvaFoto") << "btnSalvaFoto"
+                                      << "Salva la foto su disco.";
+        QTest::newRow("btnCancFoto") << "btnCancFoto"
+                                     << "Cancella la foto.";
+        QTest::newRow("btnZoomFoto") << "btnZoomFoto"
+                                     << "Visualizza la foto nelle sue dimensioni reali.";
+        QTest::newRow("btnCodFisc") << "btnCodFisc"
+                                    << "Controlla il codice fiscale.";
+        QTest::newRow("btnPartitaIva") << "btnPartitaIva"
+                                       << "Controlla il numero di partita IVA.";
+        QTest::newRow("btnEmail") << "btnEmail"
+                                  << "Invia una e-mail all'indirizzo indicato.";
+        QTest::newRow("chkRicontatta")
+            << "chkRicontatta"
+            << "Spunta questa casella per annotare che il candidato deve essere ricontattato.";
     }
     void infoBar()
     {
@@ -273,18 +326,42 @@ private slots:
     void browsing_data()
     {
         QTest::addColumn<int>("cards");
-        QTest::addColumn<QString>("start");   // position shown first ("" = new card)
+        QTest::addColumn<QString>("start"); // position shown first ("" = new card)
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("position"); // position afterwards
-        QTest::addColumn<QString>("name");     // name field afterwards
-        QTest::newRow("first") << 4 << "3" << "cmdPrimo" << "1" << "Candidato 1";
-        QTest::newRow("last") << 4 << "" << "cmdUltimo" << "4" << "Candidato 4";
-        QTest::newRow("forward from a new card") << 4 << "" << "cmdAvanti" << "1" << "Candidato 1";
-        QTest::newRow("back from a new card") << 4 << "" << "cmdIndietro" << "1" << "Candidato 1";
-        QTest::newRow("forward") << 4 << "2" << "cmdAvanti" << "3" << "Candidato 3";
-        QTest::newRow("back") << 4 << "3" << "cmdIndietro" << "2" << "Candidato 2";
-        QTest::newRow("back on card 1 does nothing") << 4 << "1" << "cmdIndietro" << "1" << "Candidato 1";
-        QTest::newRow("forward on the last does nothing") << 4 << "4" << "cmdAvanti" << "4" << "Candidato 4";
+        QTest::addColumn<QString>("name"); // name field afterwards
+        QTest::newRow("first") << 4 << "3"
+                               << "cmdPrimo"
+                               << "1"
+                               << "Candidato 1";
+        QTest::newRow("last") << 4 << ""
+                              << "cmdUltimo"
+                              << "4"
+                              << "Candidato 4";
+        QTest::newRow("forward from a new card") << 4 << ""
+                                                 << "cmdAvanti"
+                                                 << "1"
+                                                 << "Candidato 1";
+        QTest::newRow("back from a new card") << 4 << ""
+                                              << "cmdIndietro"
+                                              << "1"
+                                              << "Candidato 1";
+        QTest::newRow("forward") << 4 << "2"
+                                 << "cmdAvanti"
+                                 << "3"
+                                 << "Candidato 3";
+        QTest::newRow("back") << 4 << "3"
+                              << "cmdIndietro"
+                              << "2"
+                              << "Candidato 2";
+        QTest::newRow("back on card 1 does nothing") << 4 << "1"
+                                                     << "cmdIndietro"
+                                                     << "1"
+                                                     << "Candidato 1";
+        QTest::newRow("forward on the last does nothing") << 4 << "4"
+                                                          << "cmdAvanti"
+                                                          << "4"
+                                                          << "Candidato 4";
     }
     void browsing()
     {
@@ -313,10 +390,14 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("positionAfter");
-        QTest::newRow("first") << "cmdPrimo" << "7";
-        QTest::newRow("last") << "cmdUltimo" << "7";
-        QTest::newRow("back") << "cmdIndietro" << "7";
-        QTest::newRow("forward empties the position") << "cmdAvanti" << "";
+        QTest::newRow("first") << "cmdPrimo"
+                               << "7";
+        QTest::newRow("last") << "cmdUltimo"
+                              << "7";
+        QTest::newRow("back") << "cmdIndietro"
+                              << "7";
+        QTest::newRow("forward empties the position") << "cmdAvanti"
+                                                      << "";
     }
     void emptyArchive()
     {
@@ -426,11 +507,16 @@ private slots:
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("no name") << "" << "M" << kNoName << "txtCandidato";
-        QTest::newRow("name of blanks") << "   " << "M" << kNoName << "txtCandidato";
-        QTest::newRow("no sex") << "Rossi" << "" << kNoSex << "txtSesso";
-        QTest::newRow("sex blank") << "Rossi" << " " << kNoSex << "txtSesso";
-        QTest::newRow("neither: name first") << "" << "" << kNoName << "txtCandidato";
+        QTest::newRow("no name") << ""
+                                 << "M" << kNoName << "txtCandidato";
+        QTest::newRow("name of blanks") << "   "
+                                        << "M" << kNoName << "txtCandidato";
+        QTest::newRow("no sex") << "Rossi"
+                                << "" << kNoSex << "txtSesso";
+        QTest::newRow("sex blank") << "Rossi"
+                                   << " " << kNoSex << "txtSesso";
+        QTest::newRow("neither: name first") << ""
+                                             << "" << kNoName << "txtCandidato";
     }
     void requiredFields()
     {
@@ -472,12 +558,20 @@ private slots:
         QCOMPARE(now.size(), 8 * 3612);
         QCOMPARE(now.left(7 * 3612), archive(7));
         const QByteArray r = now.mid(7 * 3612);
-        QCOMPARE(r.mid(0, 13), QByteArray("\x0C" "Bianchi Anna"));
-        QCOMPARE(r.mid(51, 2), QByteArray("\x01" "F"));
-        QCOMPARE(r.mid(287, 6), QByteArray("\x05" "Forl\xEC"));
+        QCOMPARE(r.mid(0, 13),
+                 QByteArray("\x0C"
+                            "Bianchi Anna"));
+        QCOMPARE(r.mid(51, 2),
+                 QByteArray("\x01"
+                            "F"));
+        QCOMPARE(r.mid(287, 6),
+                 QByteArray("\x05"
+                            "Forl\xEC"));
         QCOMPARE(r.mid(1852, 2), QByteArray("\x01?"));
         QCOMPARE(r.mid(2103, 3), QByteArray("\x02\x53\xEC"));
-        QCOMPARE(r.mid(2357, 13), QByteArray("\x0C" "permesso.pdf"));
+        QCOMPARE(r.mid(2357, 13),
+                 QByteArray("\x0C"
+                            "permesso.pdf"));
         QCOMPARE(quint8(r[3110]), quint8(250));
         // The screen keeps what was typed.
         QCOMPARE(w->txtCandidato->text(), QStringLiteral("  Bianchi Anna "));
@@ -639,14 +733,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("sex m") << "txtSesso" << "m" << "M";
-        QTest::newRow("sex blank first") << "txtSesso" << " x" << "X";
-        QTest::newRow("fiscal code") << "txtCodFisc" << "rssmra80a01h501u" << "RSSMRA80A01H501U";
-        QTest::newRow("fiscal code blanks") << "txtCodFisc" << " rss " << "RSS";
-        QTest::newRow("e-mail blanks") << "txtEmail" << " mario@rossi.it " << "mario@rossi.it";
-        QTest::newRow("e-mail case kept") << "txtEmail" << "Mario@Rossi.IT" << "Mario@Rossi.IT";
-        QTest::newRow("VAT digits only") << "txtPartitaIva" << "12ab 3-4.5" << "12345";
-        QTest::newRow("other fields as typed") << "txtCitta" << " roma " << " roma ";
+        QTest::newRow("sex m") << "txtSesso"
+                               << "m"
+                               << "M";
+        QTest::newRow("sex blank first") << "txtSesso"
+                                         << " x"
+                                         << "X";
+        QTest::newRow("fiscal code") << "txtCodFisc"
+                                     << "rssmra80a01h501u"
+                                     << "RSSMRA80A01H501U";
+        QTest::newRow("fiscal code blanks") << "txtCodFisc"
+                                            << " rss "
+                                            << "RSS";
+        QTest::newRow("e-mail blanks") << "txtEmail"
+                                       << " mario@rossi.it "
+                                       << "mario@rossi.it";
+        QTest::newRow("e-mail case kept") << "txtEmail"
+                                          << "Mario@Rossi.IT"
+                                          << "Mario@Rossi.IT";
+        QTest::newRow("VAT digits only") << "txtPartitaIva"
+                                         << "12ab 3-4.5"
+                                         << "12345";
+        QTest::newRow("other fields as typed") << "txtCitta"
+                                               << " roma "
+                                               << " roma ";
     }
     void typing()
     {

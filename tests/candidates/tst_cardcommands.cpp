@@ -11,10 +11,10 @@
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
-#include "tools/ui/CodFisc.h"
-#include "tools/ui/PartitaIva.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "tools/ui/CodFisc.h"
+#include "tools/ui/PartitaIva.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -250,9 +250,12 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("handed");
-        QTest::newRow("blanks around") << "   mario.rossi@example.it  " << "\"mailto:mario.rossi@example.it\"";
-        QTest::newRow("plain") << "a@b.it" << "\"mailto:a@b.it\"";
-        QTest::newRow("empty") << "" << "\"mailto:\"";
+        QTest::newRow("blanks around") << "   mario.rossi@example.it  "
+                                       << "\"mailto:mario.rossi@example.it\"";
+        QTest::newRow("plain") << "a@b.it"
+                               << "\"mailto:a@b.it\"";
+        QTest::newRow("empty") << ""
+                               << "\"mailto:\"";
     }
     void emailGoesToTheOpenService()
     {
@@ -262,7 +265,7 @@ private slots:
         open();
         w->txtEmail->setText(field); // as a card read from the archive puts it
         click(w, "btnEmail");
-        QCOMPARE(TMisc::opened(), QStringList{handed});
+        QCOMPARE(TMisc::opened(), QStringList {handed});
         QCOMPARE(w->txtEmail->text(), field);
         expectNone();
     }
@@ -276,13 +279,27 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("handed");
-        QTest::newRow("eleven digits") << "12345678903" << "TfrmPartitaIva" << "12345678903";
-        QTest::newRow("digits between blanks") << "  0123  " << "TfrmPartitaIva" << "0123";
-        QTest::newRow("sixteen digits") << "1234567890123456" << "TfrmPartitaIva" << "1234567890123456";
-        QTest::newRow("fiscal code") << "RSSMRA80A01H501U" << "TfrmCodFisc" << "RSSMRA80A01H501U";
-        QTest::newRow("one letter among digits") << "1234567890A" << "TfrmCodFisc" << "1234567890A";
-        QTest::newRow("empty") << "" << "TfrmCodFisc" << "";
-        QTest::newRow("blanks only") << "   " << "TfrmCodFisc" << "";
+        QTest::newRow("eleven digits") << "12345678903"
+                                       << "TfrmPartitaIva"
+                                       << "12345678903";
+        QTest::newRow("digits between blanks") << "  0123  "
+                                               << "TfrmPartitaIva"
+                                               << "0123";
+        QTest::newRow("sixteen digits") << "1234567890123456"
+                                        << "TfrmPartitaIva"
+                                        << "1234567890123456";
+        QTest::newRow("fiscal code") << "RSSMRA80A01H501U"
+                                     << "TfrmCodFisc"
+                                     << "RSSMRA80A01H501U";
+        QTest::newRow("one letter among digits") << "1234567890A"
+                                                 << "TfrmCodFisc"
+                                                 << "1234567890A";
+        QTest::newRow("empty") << ""
+                               << "TfrmCodFisc"
+                               << "";
+        QTest::newRow("blanks only") << "   "
+                                     << "TfrmCodFisc"
+                                     << "";
     }
     void fiscalCodeCheckWindow()
     {
@@ -302,7 +319,7 @@ private slots:
             d->reject();
         });
         click(w, "btnCodFisc");
-        QCOMPARE(Modal::history(), QStringList{window});
+        QCOMPARE(Modal::history(), QStringList {window});
         QCOMPARE(got, handed);
         QCOMPARE(w->txtCodFisc->text(), code);
     }
@@ -327,7 +344,7 @@ private slots:
             d->reject();
         });
         click(w, "btnPartitaIva");
-        QCOMPARE(Modal::history(), QStringList{"TfrmPartitaIva"});
+        QCOMPARE(Modal::history(), QStringList {"TfrmPartitaIva"});
         QCOMPARE(got, vat);
     }
 
@@ -466,9 +483,9 @@ private slots:
         FileDialogs::queueFileName(target);
         click(w, "btnSalvaFoto");
         expectShown(Kind::Error,
-                    QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n") + target
-                        + QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella "
-                                         "cartella scelta."));
+                    QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n") + target +
+                        QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella "
+                                       "cartella scelta."));
         QCOMPARE(w->imgFoto->picture(), loaded);
     }
 
@@ -490,7 +507,7 @@ private slots:
         });
         click(w, "btnZoomFoto");
         QVERIFY(seen);
-        QCOMPARE(Modal::history(), QStringList{"TfrmZoom"});
+        QCOMPARE(Modal::history(), QStringList {"TfrmZoom"});
         QCOMPARE(w->imgFoto->picture(), photo);
     }
 
@@ -544,7 +561,7 @@ private slots:
             click(w, "btnWebcam");
         }
         QCOMPARE(w->imgFoto->picture(), before);
-        QCOMPARE(Modal::history(), (QStringList{"TfrmWebCam", "TfrmWebCam"}));
+        QCOMPARE(Modal::history(), (QStringList {"TfrmWebCam", "TfrmWebCam"}));
     }
 
     // --- attachments -------------------------------------------------------------
@@ -578,7 +595,7 @@ private slots:
         });
         click(w, "cmdFile");
         QCOMPARE(attachmentLabels(),
-                 (QStringList{"cv2.pdf", "Curriculum", "permesso.pdf", "Permesso di soggiorno", "", "Diploma"}));
+                 (QStringList {"cv2.pdf", "Curriculum", "permesso.pdf", "Permesso di soggiorno", "", "Diploma"}));
         QCOMPARE(folder.read(QStringLiteral("Documenti_Allegati/permesso.pdf")), QByteArray("permesso di soggiorno"));
         // Stored with the card.
         click(w, "cmdSalva");

@@ -117,7 +117,8 @@ private slots:
             QCOMPARE(d->size(), QSize(862, 560));
             QVERIFY(!(d->windowFlags() & Qt::WindowCloseButtonHint));
             QVERIFY(control<QLabel>(d, "icoIstruzioni"));
-            QCOMPARE(d->lblRigo03->text(), QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
+            QCOMPARE(d->lblRigo03->text(),
+                     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
             QCOMPARE(d->btnChiudi->text(), QStringLiteral("Chiudi"));
             QCOMPARE(d->btnStampa->text(), QStringLiteral("Stampa"));
             QCOMPARE(d->btnTrova->text(), QStringLiteral("Trova"));
@@ -150,7 +151,7 @@ private slots:
         QFETCH(bool, listed);
         m_folder->write(kArchive, card("Primo Rossi", kNo) + card("Secondo Verdi", flag) + card("Terzo Bianchi", kSi));
         withList([&](TfrmDaRicontattare* d) {
-            QCOMPARE(positions(d->lstRecords), listed ? (QList<qint64>{2, 3}) : (QList<qint64>{3}));
+            QCOMPARE(positions(d->lstRecords), listed ? (QList<qint64> {2, 3}) : (QList<qint64> {3}));
             d->close();
         });
         QVERIFY(Messages::takeShown().isEmpty());
@@ -160,9 +161,11 @@ private slots:
     {
         m_folder->write(kArchive, card("Zanetti Anna", kSi) + card("Bianchi Carla", kSi));
         withList([](TfrmDaRicontattare* d) {
-            const QStringList expected{
-                "Bianchi Carla                   C.F. RSSMRA80A01H501U  Cel.                   Settore:                           Note: ",
-                "Zanetti Anna                    C.F. RSSMRA80A01H501U  Cel.                   Settore:                           Note: ",
+            const QStringList expected {
+                "Bianchi Carla                   C.F. RSSMRA80A01H501U  Cel.                   Settore:                "
+                "           Note: ",
+                "Zanetti Anna                    C.F. RSSMRA80A01H501U  Cel.                   Settore:                "
+                "           Note: ",
             };
             QCOMPARE(d->lstRecords->lines(), expected);
             d->close();
@@ -225,8 +228,8 @@ private slots:
     void handOverTheCardOfTheLine()
     {
         // Cards 1 and 3 give equal lines; each line shows its own card.
-        m_folder->write(kArchive, card("Rossi Mario", kSi, "Roma") + card("Verdi Anna", kNo)
-                                      + card("Rossi Mario", kSi, " Bari "));
+        m_folder->write(
+            kArchive, card("Rossi Mario", kSi, "Roma") + card("Verdi Anna", kNo) + card("Rossi Mario", kSi, " Bari "));
         for (int pick : {1, 0}) {
             w->chkRicontatta->setChecked(false);
             w->txtCitta->setText(QStringLiteral("modifica non salvata"));

@@ -33,10 +33,10 @@ struct Slot
     int bytes;
 };
 const Slot kSlots[32] = {
-    {0, 51},     {51, 2},     {53, 11},    {64, 51},    {115, 51},   {166, 121},  {287, 51},   {338, 11},
-    {349, 51},   {400, 17},   {417, 12},   {429, 51},   {480, 121},  {601, 251},  {852, 51},   {903, 31},
-    {934, 31},   {965, 121},  {1086, 121}, {1207, 11},  {1218, 11},  {1229, 251}, {1480, 251}, {1731, 121},
-    {1852, 251}, {2103, 3},   {2106, 251}, {2357, 251}, {2608, 251}, {2859, 251}, {3110, 251}, {3361, 251},
+    {0, 51},     {51, 2},    {53, 11},    {64, 51},    {115, 51},   {166, 121},  {287, 51},   {338, 11},
+    {349, 51},   {400, 17},  {417, 12},   {429, 51},   {480, 121},  {601, 251},  {852, 51},   {903, 31},
+    {934, 31},   {965, 121}, {1086, 121}, {1207, 11},  {1218, 11},  {1229, 251}, {1480, 251}, {1731, 121},
+    {1852, 251}, {2103, 3},  {2106, 251}, {2357, 251}, {2608, 251}, {2859, 251}, {3110, 251}, {3361, 251},
 };
 
 // A 3612-byte card from its 32 field texts (Windows-1252 bytes); the bytes
@@ -56,12 +56,38 @@ QByteArray card(const QList<QByteArray>& fields)
 // The two cards of the small archive expected in archivio_piccolo.xls.
 QByteArray bianchi()
 {
-    return card({"Bianchi Anna", "F", "01/02/1990", "Italiana", " Torino ", "Via Roma 1", "Torino", "10100",
-                 "Amministrazione", "BNCNNA90B41L219X", "", "B", "Laurea in Economia", "Inglese, Francese",
-                 "anna.bianchi@example.it", "011 123456", "333 1234567", "Carta di identit\xE0 AB123456",
-                 "Comune di Torino", "01/01/2020", "01/01/2030", "Contabile & revisore <senior>",
-                 "Office, gestionali", "Luned\xEC-venerd\xEC", "Nessuna nota", "S\xEC", "cv.pdf", "", "",
-                 "Curriculum", "", ""});
+    return card({"Bianchi Anna",
+                 "F",
+                 "01/02/1990",
+                 "Italiana",
+                 " Torino ",
+                 "Via Roma 1",
+                 "Torino",
+                 "10100",
+                 "Amministrazione",
+                 "BNCNNA90B41L219X",
+                 "",
+                 "B",
+                 "Laurea in Economia",
+                 "Inglese, Francese",
+                 "anna.bianchi@example.it",
+                 "011 123456",
+                 "333 1234567",
+                 "Carta di identit\xE0 AB123456",
+                 "Comune di Torino",
+                 "01/01/2020",
+                 "01/01/2030",
+                 "Contabile & revisore <senior>",
+                 "Office, gestionali",
+                 "Luned\xEC-venerd\xEC",
+                 "Nessuna nota",
+                 "S\xEC",
+                 "cv.pdf",
+                 "",
+                 "",
+                 "Curriculum",
+                 "",
+                 ""});
 }
 QByteArray verdi()
 {
@@ -69,7 +95,7 @@ QByteArray verdi()
     fields[0] = "Verdi Lu\xEFs";
     fields[1] = "M";
     fields[10] = "01234567890"; // PartitaIva
-    fields[25] = "No";          // Ricontatta
+    fields[25] = "No"; // Ricontatta
     return card(fields);
 }
 
@@ -82,10 +108,7 @@ class TestExpCandidati : public QObject
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
 
-    void writeArchive(const QByteArray& bytes)
-    {
-        m_folder->write(QStringLiteral("Archivio_Candidati.pro"), bytes);
-    }
+    void writeArchive(const QByteArray& bytes) { m_folder->write(QStringLiteral("Archivio_Candidati.pro"), bytes); }
 
     std::unique_ptr<TfrmExpCandidati> openWindow()
     {
@@ -174,7 +197,8 @@ private slots:
         for (int c = 0; c < 26; ++c) {
             const Expect& e = expected[c];
             QCOMPARE(w->column(QString::fromLatin1(e.name)), c);
-            QCOMPARE(w->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8(e.header));
+            QCOMPARE(w->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                     QString::fromUtf8(e.header));
             QCOMPARE(w->grdRecords->columnWidth(c), e.width);
             QCOMPARE(bool(w->model()->index(0, c).flags() & Qt::ItemIsEditable), e.editable);
         }
@@ -220,11 +244,16 @@ private slots:
         Messages::queueAnswer(Messages::Answer::Yes);
         Messages::queueAnswer(Messages::Answer::Yes);
         QTest::mouseClick(w->cmdEsporta, Qt::LeftButton);
-        QCOMPARE(m_folder->read(QStringLiteral("Archivio_Candidati.xls")), dataFile(QStringLiteral("archivio_vuoto.xls")));
-        QCOMPARE(TMisc::opened(), QStringList{QLatin1Char('"') + m_folder->file(QStringLiteral("Archivio_Candidati.xls")) + QLatin1Char('"')});
+        QCOMPARE(m_folder->read(QStringLiteral("Archivio_Candidati.xls")),
+                 dataFile(QStringLiteral("archivio_vuoto.xls")));
+        QCOMPARE(TMisc::opened(),
+                 QStringList {QLatin1Char('"') + m_folder->file(QStringLiteral("Archivio_Candidati.xls")) +
+                              QLatin1Char('"')});
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown.at(0).text, QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
+        QCOMPARE(shown.at(0).text,
+                 QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
+                                "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
     }
 
     void smallArchive()
@@ -286,7 +315,9 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.at(1).kind, Messages::Kind::Plain);
-        QCOMPARE(shown.at(1).text, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già aperto."));
+        QCOMPARE(shown.at(1).text,
+                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                                "file di Excel non sia già aperto."));
         QVERIFY(TMisc::opened().isEmpty());
     }
 

@@ -35,11 +35,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "/tmp/x/Foto" << "/tmp/x/Foto.jpg";
-        QTest::newRow("jpg") << "/tmp/x/Foto.jpg" << "/tmp/x/Foto.jpg";
-        QTest::newRow("other extension kept") << "/tmp/x/Foto.bmp" << "/tmp/x/Foto.bmp";
-        QTest::newRow("dot in the folder only") << "/tmp/a.b/Foto" << "/tmp/a.b/Foto.jpg";
-        QTest::newRow("cancelled") << "" << "";
+        QTest::newRow("no extension") << "/tmp/x/Foto"
+                                      << "/tmp/x/Foto.jpg";
+        QTest::newRow("jpg") << "/tmp/x/Foto.jpg"
+                             << "/tmp/x/Foto.jpg";
+        QTest::newRow("other extension kept") << "/tmp/x/Foto.bmp"
+                                              << "/tmp/x/Foto.bmp";
+        QTest::newRow("dot in the folder only") << "/tmp/a.b/Foto"
+                                                << "/tmp/a.b/Foto.jpg";
+        QTest::newRow("cancelled") << ""
+                                   << "";
     }
     void jpgAddedToANameWithoutExtension()
     {

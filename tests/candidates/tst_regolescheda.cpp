@@ -18,23 +18,40 @@ private slots:
         QTest::addColumn<qint64>("count");
         QTest::addColumn<Step::Kind>("kind");
         QTest::addColumn<qint64>("card");
-        QTest::newRow("first, empty archive") << "first" << "" << qint64(0) << Step::EmptyArchive << qint64(0);
-        QTest::newRow("first") << "first" << "5" << qint64(9) << Step::Show << qint64(1);
-        QTest::newRow("last, empty archive") << "last" << "" << qint64(0) << Step::EmptyArchive << qint64(0);
-        QTest::newRow("last") << "last" << "" << qint64(7) << Step::Show << qint64(7);
-        QTest::newRow("back on card 1") << "back" << "1" << qint64(5) << Step::Nothing << qint64(0);
-        QTest::newRow("back on card 1, blanks") << "back" << " 1 " << qint64(5) << Step::Nothing << qint64(0);
-        QTest::newRow("back on card 1, empty archive") << "back" << "1" << qint64(0) << Step::Nothing << qint64(0);
-        QTest::newRow("back, empty archive") << "back" << "" << qint64(0) << Step::EmptyArchive << qint64(0);
-        QTest::newRow("back from a new card") << "back" << "" << qint64(5) << Step::Show << qint64(1);
-        QTest::newRow("back from card 3") << "back" << "3" << qint64(5) << Step::Show << qint64(2);
-        QTest::newRow("back past the end") << "back" << "9" << qint64(4) << Step::Show << qint64(4);
-        QTest::newRow("back, not a number") << "back" << "x" << qint64(4) << Step::Nothing << qint64(0);
-        QTest::newRow("forward, empty archive") << "forward" << "3" << qint64(0) << Step::EmptyAndClear << qint64(0);
-        QTest::newRow("forward from a new card") << "forward" << "" << qint64(5) << Step::Show << qint64(1);
-        QTest::newRow("forward from card 2") << "forward" << "2" << qint64(5) << Step::Show << qint64(3);
-        QTest::newRow("forward on the last card") << "forward" << "5" << qint64(5) << Step::Nothing << qint64(0);
-        QTest::newRow("forward past the end") << "forward" << "8" << qint64(5) << Step::Nothing << qint64(0);
+        QTest::newRow("first, empty archive") << "first"
+                                              << "" << qint64(0) << Step::EmptyArchive << qint64(0);
+        QTest::newRow("first") << "first"
+                               << "5" << qint64(9) << Step::Show << qint64(1);
+        QTest::newRow("last, empty archive") << "last"
+                                             << "" << qint64(0) << Step::EmptyArchive << qint64(0);
+        QTest::newRow("last") << "last"
+                              << "" << qint64(7) << Step::Show << qint64(7);
+        QTest::newRow("back on card 1") << "back"
+                                        << "1" << qint64(5) << Step::Nothing << qint64(0);
+        QTest::newRow("back on card 1, blanks") << "back"
+                                                << " 1 " << qint64(5) << Step::Nothing << qint64(0);
+        QTest::newRow("back on card 1, empty archive") << "back"
+                                                       << "1" << qint64(0) << Step::Nothing << qint64(0);
+        QTest::newRow("back, empty archive") << "back"
+                                             << "" << qint64(0) << Step::EmptyArchive << qint64(0);
+        QTest::newRow("back from a new card") << "back"
+                                              << "" << qint64(5) << Step::Show << qint64(1);
+        QTest::newRow("back from card 3") << "back"
+                                          << "3" << qint64(5) << Step::Show << qint64(2);
+        QTest::newRow("back past the end") << "back"
+                                           << "9" << qint64(4) << Step::Show << qint64(4);
+        QTest::newRow("back, not a number") << "back"
+                                            << "x" << qint64(4) << Step::Nothing << qint64(0);
+        QTest::newRow("forward, empty archive") << "forward"
+                                                << "3" << qint64(0) << Step::EmptyAndClear << qint64(0);
+        QTest::newRow("forward from a new card") << "forward"
+                                                 << "" << qint64(5) << Step::Show << qint64(1);
+        QTest::newRow("forward from card 2") << "forward"
+                                             << "2" << qint64(5) << Step::Show << qint64(3);
+        QTest::newRow("forward on the last card") << "forward"
+                                                  << "5" << qint64(5) << Step::Nothing << qint64(0);
+        QTest::newRow("forward past the end") << "forward"
+                                              << "8" << qint64(5) << Step::Nothing << qint64(0);
     }
     void navigation()
     {
@@ -60,10 +77,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("small m") << "m" << "M";
-        QTest::newRow("blanks at the ends") << " f " << "F";
-        QTest::newRow("fiscal code") << "rssmra80a01h501u" << "RSSMRA80A01H501U";
-        QTest::newRow("inner blank kept") << "rss mra" << "RSS MRA";
+        QTest::newRow("small m") << "m"
+                                 << "M";
+        QTest::newRow("blanks at the ends") << " f "
+                                            << "F";
+        QTest::newRow("fiscal code") << "rssmra80a01h501u"
+                                     << "RSSMRA80A01H501U";
+        QTest::newRow("inner blank kept") << "rss mra"
+                                          << "RSS MRA";
     }
     void capitals()
     {

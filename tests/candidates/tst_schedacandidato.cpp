@@ -37,18 +37,20 @@ private slots:
         QTest::addColumn<int>("campo");
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("width");
-        const struct { const char* name; int offset; int width; } rows[] = {
-            {"Candidato", 0, 50},      {"Sesso", 51, 1},          {"DataNasc", 53, 10},
-            {"Cittadinanza", 64, 50},  {"LuogoNasc", 115, 50},    {"Indirizzo", 166, 120},
-            {"Citta", 287, 50},        {"Cap", 338, 10},          {"Settore", 349, 50},
-            {"CodFisc", 400, 16},      {"PartitaIva", 417, 11},   {"Patente", 429, 50},
-            {"Studio", 480, 120},      {"Lingue", 601, 250},      {"Email", 852, 50},
-            {"Tel", 903, 30},          {"Cel", 934, 30},          {"Documento", 965, 120},
-            {"EnteRil", 1086, 120},    {"InizioTes", 1207, 10},   {"FineTes", 1218, 10},
-            {"Esperienze", 1229, 250}, {"Competenze", 1480, 250}, {"Disponibilita", 1731, 120},
-            {"Note", 1852, 250},       {"Ricontatta", 2103, 2},   {"File01", 2106, 250},
-            {"File02", 2357, 250},     {"File03", 2608, 250},     {"Desc01", 2859, 250},
-            {"Desc02", 3110, 250},     {"Desc03", 3361, 250},
+        const struct
+        {
+            const char* name;
+            int offset;
+            int width;
+        } rows[] = {
+            {"Candidato", 0, 50},   {"Sesso", 51, 1},          {"DataNasc", 53, 10},      {"Cittadinanza", 64, 50},
+            {"LuogoNasc", 115, 50}, {"Indirizzo", 166, 120},   {"Citta", 287, 50},        {"Cap", 338, 10},
+            {"Settore", 349, 50},   {"CodFisc", 400, 16},      {"PartitaIva", 417, 11},   {"Patente", 429, 50},
+            {"Studio", 480, 120},   {"Lingue", 601, 250},      {"Email", 852, 50},        {"Tel", 903, 30},
+            {"Cel", 934, 30},       {"Documento", 965, 120},   {"EnteRil", 1086, 120},    {"InizioTes", 1207, 10},
+            {"FineTes", 1218, 10},  {"Esperienze", 1229, 250}, {"Competenze", 1480, 250}, {"Disponibilita", 1731, 120},
+            {"Note", 1852, 250},    {"Ricontatta", 2103, 2},   {"File01", 2106, 250},     {"File02", 2357, 250},
+            {"File03", 2608, 250},  {"Desc01", 2859, 250},     {"Desc02", 3110, 250},     {"Desc03", 3361, 250},
         };
         for (int i = 0; i < 32; ++i)
             QTest::newRow(rows[i].name) << i << rows[i].offset << rows[i].width;
@@ -72,10 +74,7 @@ private slots:
         QCOMPARE(S::read(expected.constData(), c), QString(width, QLatin1Char('x')));
     }
 
-    void recordSize()
-    {
-        QCOMPARE(S().encode().size(), 3612);
-    }
+    void recordSize() { QCOMPARE(S().encode().size(), 3612); }
 
     // A small card with a few fields, byte for byte.
     void wholeCard()
@@ -112,14 +111,17 @@ private slots:
         QTest::newRow("a grave one byte") << "à" << QByteArray("\x01\xE0", 2);
         QTest::newRow("euro one byte") << "€" << QByteArray("\x01\x80", 2);
         QTest::newRow("l stroke as ?") << "ł" << QByteArray("\x01?", 2);
-        QTest::newRow("trimmed") << "  \tBianchi \r\n" << QByteArray("\x07" "Bianchi");
-        QTest::newRow("inner blanks kept") << " De  Luca " << QByteArray("\x08" "De  Luca");
+        QTest::newRow("trimmed") << "  \tBianchi \r\n"
+                                 << QByteArray("\x07"
+                                               "Bianchi");
+        QTest::newRow("inner blanks kept") << " De  Luca "
+                                           << QByteArray("\x08"
+                                                         "De  Luca");
         QTest::newRow("only blanks empty") << "    " << QByteArray(1, '\0');
         QTest::newRow("empty") << "" << QByteArray(1, '\0');
         // Trimmed first, then cut: the kept text ends in the blank at 50.
         QTest::newRow("cut after trimming")
-            << "   " + QString(49, QLatin1Char('a')) + " b"
-            << QByteArray(1, char(50)) + QByteArray(49, 'a') + ' ';
+            << "   " + QString(49, QLatin1Char('a')) + " b" << QByteArray(1, char(50)) + QByteArray(49, 'a') + ' ';
         // Converted first, then cut: 50 one-byte accented letters fit.
         QTest::newRow("accents count one byte each")
             << QString(55, QChar(0xE8)) << QByteArray(1, char(50)) + QByteArray(50, '\xE8');

@@ -34,9 +34,9 @@ constexpr double kPxPerMm = 5.0; // pages drawn at 127 dpi
 
 const QString kPrintFailed = QString::fromUtf8("Attenzione: la stampa non è andata a buon fine.\n\r\n\r"
                                                "Si consiglia di ridurre le dimensioni della foto.");
-const QString kPreviewFailed = QString::fromUtf8(
-    "Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
-    "Si consiglia di ridurre le dimensioni della foto.");
+const QString kPreviewFailed =
+    QString::fromUtf8("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
+                      "Si consiglia di ridurre le dimensioni della foto.");
 
 struct Word
 {
@@ -47,8 +47,9 @@ struct Word
 QList<Word> pdfWords(const QString& path)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                          QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), path, QStringLiteral("-")});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     static const QRegularExpression wordRe(QStringLiteral(
@@ -60,8 +61,9 @@ QList<Word> pdfWords(const QString& path)
         QString text = m.captured(5);
         text.replace(QLatin1String("&apos;"), QLatin1String("'"));
         text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.append({text, QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
-                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
+        words.append({text,
+                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
     }
     return words;
 }
@@ -80,8 +82,9 @@ QImage pdfImage(const QString& path)
 {
     const QString prefix = path + QStringLiteral("-img");
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"),
-                                         QStringLiteral("-singlefile"), path, prefix});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"), QStringLiteral("-singlefile"), path,
+             prefix});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
@@ -104,8 +107,8 @@ QRectF colourExtent(const QImage& image, QRgb colour, int tolerance = 12)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
-            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance
-                && qAbs(qBlue(c) - qBlue(colour)) <= tolerance) {
+            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance &&
+                qAbs(qBlue(c) - qBlue(colour)) <= tolerance) {
                 x0 = qMin(x0, x);
                 y0 = qMin(y0, y);
                 x1 = qMax(x1, x);
@@ -200,8 +203,10 @@ private slots:
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("action");
-        QTest::newRow("print") << false << " Stampa documento" << "Stampa";
-        QTest::newRow("preview") << true << " Anteprima di stampa" << "Mostra anteprima";
+        QTest::newRow("print") << false << " Stampa documento"
+                               << "Stampa";
+        QTest::newRow("preview") << true << " Anteprima di stampa"
+                                 << "Mostra anteprima";
     }
     void windows()
     {
@@ -293,15 +298,16 @@ private slots:
                 QVERIFY2(near(word.mm.center().x(), 113, 0.4), qPrintable(rectText(word.mm)));
         // Neither the recontact flag nor the attachments are printed.
         for (const Word& word : words)
-            QVERIFY2(!word.text.contains(QLatin1String("curriculum")) && !word.text.contains(QLatin1String("ricontatt"), Qt::CaseInsensitive),
+            QVERIFY2(!word.text.contains(QLatin1String("curriculum")) &&
+                         !word.text.contains(QLatin1String("ricontatt"), Qt::CaseInsensitive),
                      qPrintable(word.text));
 
         // The photo: 35 x 140 mm, centred across the 188 mm box that starts
         // 11 mm from the paper's left edge and 21 mm from its top.
         const QRectF red = colourExtent(pdfImage(pdf), qRgb(255, 0, 0));
         const QRectF expected(105 - 17.5, 21, 35, 140);
-        QVERIFY2(near(red.left(), expected.left(), 0.41) && near(red.top(), expected.top(), 0.41)
-                     && near(red.right(), expected.right(), 0.41) && near(red.bottom(), expected.bottom(), 0.41),
+        QVERIFY2(near(red.left(), expected.left(), 0.41) && near(red.top(), expected.top(), 0.41) &&
+                     near(red.right(), expected.right(), 0.41) && near(red.bottom(), expected.bottom(), 0.41),
                  qPrintable(rectText(red)));
         // The card window is left as it was.
         QCOMPARE(w->txtCandidato->text(), QStringLiteral("NERI GIULIA [bis]"));
@@ -338,8 +344,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Colloquio [DATE] fissato")));
         QVERIFY(text.contains(QStringLiteral("LUOGO DI NASCITA")));
         // 940 x 235 pixels into 188 mm: 47 mm high, centred in 140.
-        QVERIFY2(near(photo.left(), 11, 0.01) && near(photo.width(), 188, 0.01) && near(photo.height(), 47, 0.01)
-                     && near(photo.top(), 21 + 46.5, 0.01),
+        QVERIFY2(near(photo.left(), 11, 0.01) && near(photo.width(), 188, 0.01) && near(photo.height(), 47, 0.01) &&
+                     near(photo.top(), 21 + 46.5, 0.01),
                  qPrintable(rectText(photo)));
     }
 
@@ -396,8 +402,8 @@ private slots:
         if (!preview) {
             // The stand-by picture's pale ground, 109.1 x 140 mm, centred.
             const QRectF ground = colourExtent(pdfImage(folder.file("attesa.pdf")), qRgb(0xE8, 0xEE, 0xF4), 4);
-            QVERIFY2(near(ground.left(), 105 - 54.55, 0.41) && near(ground.top(), 21, 0.41)
-                         && near(ground.width(), 109.09, 0.8) && near(ground.height(), 140, 0.8),
+            QVERIFY2(near(ground.left(), 105 - 54.55, 0.41) && near(ground.top(), 21, 0.41) &&
+                         near(ground.width(), 109.09, 0.8) && near(ground.height(), 140, 0.8),
                      qPrintable(rectText(ground)));
         }
     }

@@ -4,13 +4,13 @@
 // hand-over by double click in both modes, opened from the two card windows.
 #include "app/core/Clock.h"
 #include "app/ui/Avvio.h"
+#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/core/RicercaCandidati.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/TrovaCandidati.h"
 #include "output/ui/SummaryList.h"
-#include "app/ui/PictureButton.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/Torneo.h"
 #include "support/Fixtures.h"
@@ -40,7 +40,8 @@ const QString kEmptyFind = QStringLiteral("Ricerca non applicabile: la lista non
 
 // Offsets of the length bytes in the 3612-byte card, as the archive lays
 // them out.
-enum Off {
+enum Off
+{
     oCandidato = 0,
     oSesso = 51,
     oDataNasc = 53,
@@ -66,7 +67,11 @@ enum Off {
 class Card
 {
 public:
-    Card() : m_bytes(3612, '\0') { set(oRicontatta, QStringLiteral("No")); }
+    Card()
+        : m_bytes(3612, '\0')
+    {
+        set(oRicontatta, QStringLiteral("No"));
+    }
     Card& set(int offset, const QString& text)
     {
         const QByteArray b = text.toLatin1();
@@ -87,8 +92,8 @@ Card named(const QString& name, const QString& luogo = QString())
 }
 
 // The tokens of the ten searchable fields, in the window's tab order.
-const int kSearchable[10] = {oCandidato, oDataNasc, oCittadinanza, oLuogoNasc, oCodFisc,
-                             oSettore, oLingue, oCompetenze, oDisponibilita, oNote};
+const int kSearchable[10] = {oCandidato, oDataNasc, oCittadinanza, oLuogoNasc,     oCodFisc,
+                             oSettore,   oLingue,   oCompetenze,   oDisponibilita, oNote};
 QString token(int i)
 {
     return QStringLiteral("K%1Q").arg(i);
@@ -98,10 +103,18 @@ QString token(int i)
 QByteArray filterArchive()
 {
     QByteArray a;
-    a += named(QStringLiteral("Rossi Mario"), QStringLiteral("Roma")).set(oNote, QStringLiteral("Disponibile subito")).bytes(); // 1
-    a += named(QStringLiteral("Rossini Anna"), QStringLiteral("Milano")).set(oNote, QStringLiteral("abcdefghijklmnopqrstuvwxyz")).bytes(); // 2
-    a += named(QStringLiteral("ROSSI LUCA"), QStringLiteral("Romano di Lombardia")).set(oNote, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")).bytes(); // 3
-    a += named(QStringLiteral("Nicolò Bianchi"), QStringLiteral("Forlì")).set(oNote, QStringLiteral("Perché no?")).bytes(); // 4
+    a += named(QStringLiteral("Rossi Mario"), QStringLiteral("Roma"))
+             .set(oNote, QStringLiteral("Disponibile subito"))
+             .bytes(); // 1
+    a += named(QStringLiteral("Rossini Anna"), QStringLiteral("Milano"))
+             .set(oNote, QStringLiteral("abcdefghijklmnopqrstuvwxyz"))
+             .bytes(); // 2
+    a += named(QStringLiteral("ROSSI LUCA"), QStringLiteral("Romano di Lombardia"))
+             .set(oNote, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+             .bytes(); // 3
+    a += named(QStringLiteral("Nicolò Bianchi"), QStringLiteral("Forlì"))
+             .set(oNote, QStringLiteral("Perché no?"))
+             .bytes(); // 4
     a += named(QStringLiteral("NICOLÒ VERDI"), QStringLiteral("FORLÌ")).bytes(); // 5
     Card six = named(QStringLiteral("Campo"));
     Card seven = named(QStringLiteral("Altro"));
@@ -111,7 +124,7 @@ QByteArray filterArchive()
         six.set(kSearchable[i], i == 0 ? QStringLiteral("Campo ") + token(0) : token(i));
         seven.set(kSearchable[(i + 1) % 10], i == 9 ? QStringLiteral("Altro ") + token(9) : token(i));
     }
-    a += six.bytes();   // 6
+    a += six.bytes(); // 6
     a += seven.bytes(); // 7
     QString all;
     for (int i = 0; i < 10; ++i)
@@ -219,7 +232,8 @@ private slots:
         QCOMPARE(d->btnTrova->text(), QStringLiteral("Trova"));
         QCOMPARE(d->btnStampa->text(), QStringLiteral("Stampa"));
         QCOMPARE(d->btnChiudi->text(), QStringLiteral("Chiudi"));
-        QCOMPARE(d->lblRigo03->text(), QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
+        QCOMPARE(d->lblRigo03->text(),
+                 QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
         QCOMPARE(d->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede"));
         QVERIFY(d->lstRecords->isSorted());
         QVERIFY(control<QLabel>(d, "imgSpiega"));
@@ -237,16 +251,36 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("rectangle");
-        QTest::newRow("1") << "txtCandidato" << "Cognome e nome:" << "effCampo01";
-        QTest::newRow("2") << "txtDataNasc" << "Data di nascita (gg/mm/aaaa):" << "effCampo02";
-        QTest::newRow("3") << "txtCittadinanza" << "Cittadinanza:" << "effCampo09";
-        QTest::newRow("4") << "txtLuogoNasc" << "Luogo di nascita:" << "effCampo10";
-        QTest::newRow("5") << "txtCodFisc" << "Codice fiscale:" << "effCampo05";
-        QTest::newRow("6") << "txtSettore" << "Settore professionale:" << "effCampo06";
-        QTest::newRow("7") << "txtLingue" << "Lingue conosciute:" << "effCampo07";
-        QTest::newRow("8") << "txtCompetenze" << "Competenze informatiche:" << "effCampo08";
-        QTest::newRow("9") << "txtDisponibilita" << "Disponibilità:" << "effCampo03";
-        QTest::newRow("10") << "txtNote" << "Note:" << "effCampo04";
+        QTest::newRow("1") << "txtCandidato"
+                           << "Cognome e nome:"
+                           << "effCampo01";
+        QTest::newRow("2") << "txtDataNasc"
+                           << "Data di nascita (gg/mm/aaaa):"
+                           << "effCampo02";
+        QTest::newRow("3") << "txtCittadinanza"
+                           << "Cittadinanza:"
+                           << "effCampo09";
+        QTest::newRow("4") << "txtLuogoNasc"
+                           << "Luogo di nascita:"
+                           << "effCampo10";
+        QTest::newRow("5") << "txtCodFisc"
+                           << "Codice fiscale:"
+                           << "effCampo05";
+        QTest::newRow("6") << "txtSettore"
+                           << "Settore professionale:"
+                           << "effCampo06";
+        QTest::newRow("7") << "txtLingue"
+                           << "Lingue conosciute:"
+                           << "effCampo07";
+        QTest::newRow("8") << "txtCompetenze"
+                           << "Competenze informatiche:"
+                           << "effCampo08";
+        QTest::newRow("9") << "txtDisponibilita"
+                           << "Disponibilità:"
+                           << "effCampo03";
+        QTest::newRow("10") << "txtNote"
+                            << "Note:"
+                            << "effCampo04";
     }
     void fieldsLabelsAndRectangles()
     {
@@ -283,9 +317,9 @@ private slots:
     {
         TfrmTrovaCandidati* d = open();
         QVERIFY(activate(d));
-        const QList<QLineEdit*> order{d->txtCandidato, d->txtDataNasc, d->txtCittadinanza, d->txtLuogoNasc,
-                                      d->txtCodFisc, d->txtSettore, d->txtLingue, d->txtCompetenze,
-                                      d->txtDisponibilita, d->txtNote};
+        const QList<QLineEdit*> order {d->txtCandidato,     d->txtDataNasc, d->txtCittadinanza, d->txtLuogoNasc,
+                                       d->txtCodFisc,       d->txtSettore,  d->txtLingue,       d->txtCompetenze,
+                                       d->txtDisponibilita, d->txtNote};
         QCOMPARE(d->filtri(), order);
         d->txtCandidato->setFocus();
         for (int i = 1; i <= 10; ++i) {
@@ -307,30 +341,36 @@ private slots:
         QTest::addColumn<QStringList>("typed"); // "field=text"
         QTest::addColumn<QList<qint64>>("cards");
         QTest::addColumn<QString>("active");
-        const QList<qint64> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
+        const QList<qint64> all {1, 2, 3, 4, 5, 6, 7, 8, 9};
         QTest::newRow("no filter") << QStringList() << all << "0";
-        QTest::newRow("blanks only") << QStringList{"txtCandidato=   ", "txtNote= "} << all << "0";
-        QTest::newRow("part of a surname") << QStringList{"txtCandidato=ross"} << QList<qint64>{1, 2, 3} << "1";
-        QTest::newRow("surname in capitals") << QStringList{"txtCandidato=ROSSI"} << QList<qint64>{1, 2, 3} << "1";
-        QTest::newRow("trailing blank") << QStringList{"txtCandidato=Rossi "} << QList<qint64>{1, 3} << "1";
-        QTest::newRow("leading blank") << QStringList{"txtCandidato= Mario"} << QList<qint64>{1} << "1";
-        QTest::newRow("A to Z finds a to z") << QStringList{"txtNote=ABCDEFGHIJKLMNOPQRSTUVWXYZ"} << QList<qint64>{2, 3} << "1";
-        QTest::newRow("a to z finds A to Z") << QStringList{"txtNote=abcdefghijklmnopqrstuvwxyz"} << QList<qint64>{2, 3} << "1";
-        QTest::newRow("small accented letter") << QStringList{"txtCandidato=nicolò"} << QList<qint64>{4} << "1";
-        QTest::newRow("capital accented letter") << QStringList{"txtCandidato=NICOLÒ"} << QList<qint64>{5} << "1";
-        QTest::newRow("accent only exact") << QStringList{"txtCandidato=nicolo"} << QList<qint64>{} << "1";
-        QTest::newRow("accent in a town") << QStringList{"txtLuogoNasc=forlì"} << QList<qint64>{4} << "1";
-        QTest::newRow("two filters") << QStringList{"txtCandidato=ross", "txtLuogoNasc=ROM"} << QList<qint64>{1, 3} << "2";
-        QTest::newRow("two filters, one blank") << QStringList{"txtCandidato=ross", "txtLuogoNasc=  "} << QList<qint64>{1, 2, 3} << "1";
-        QTest::newRow("three filters") << QStringList{"txtCandidato=ross", "txtLuogoNasc=rom", "txtNote=subito"} << QList<qint64>{1} << "3";
-        QTest::newRow("no card has both") << QStringList{"txtCandidato=Rossini", "txtLuogoNasc=Roma"} << QList<qint64>{} << "2";
-        QTest::newRow("question mark") << QStringList{"txtCandidato=?"} << QList<qint64>{9} << "1";
-        QTest::newRow("outside the code page") << QStringList{"txtCandidato=ł"} << QList<qint64>{} << "1";
-        const QStringList names{"txtCandidato", "txtDataNasc", "txtCittadinanza", "txtLuogoNasc", "txtCodFisc",
-                                "txtSettore", "txtLingue", "txtCompetenze", "txtDisponibilita", "txtNote"};
+        QTest::newRow("blanks only") << QStringList {"txtCandidato=   ", "txtNote= "} << all << "0";
+        QTest::newRow("part of a surname") << QStringList {"txtCandidato=ross"} << QList<qint64> {1, 2, 3} << "1";
+        QTest::newRow("surname in capitals") << QStringList {"txtCandidato=ROSSI"} << QList<qint64> {1, 2, 3} << "1";
+        QTest::newRow("trailing blank") << QStringList {"txtCandidato=Rossi "} << QList<qint64> {1, 3} << "1";
+        QTest::newRow("leading blank") << QStringList {"txtCandidato= Mario"} << QList<qint64> {1} << "1";
+        QTest::newRow("A to Z finds a to z")
+            << QStringList {"txtNote=ABCDEFGHIJKLMNOPQRSTUVWXYZ"} << QList<qint64> {2, 3} << "1";
+        QTest::newRow("a to z finds A to Z")
+            << QStringList {"txtNote=abcdefghijklmnopqrstuvwxyz"} << QList<qint64> {2, 3} << "1";
+        QTest::newRow("small accented letter") << QStringList {"txtCandidato=nicolò"} << QList<qint64> {4} << "1";
+        QTest::newRow("capital accented letter") << QStringList {"txtCandidato=NICOLÒ"} << QList<qint64> {5} << "1";
+        QTest::newRow("accent only exact") << QStringList {"txtCandidato=nicolo"} << QList<qint64> {} << "1";
+        QTest::newRow("accent in a town") << QStringList {"txtLuogoNasc=forlì"} << QList<qint64> {4} << "1";
+        QTest::newRow("two filters") << QStringList {"txtCandidato=ross", "txtLuogoNasc=ROM"} << QList<qint64> {1, 3}
+                                     << "2";
+        QTest::newRow("two filters, one blank")
+            << QStringList {"txtCandidato=ross", "txtLuogoNasc=  "} << QList<qint64> {1, 2, 3} << "1";
+        QTest::newRow("three filters") << QStringList {"txtCandidato=ross", "txtLuogoNasc=rom", "txtNote=subito"}
+                                       << QList<qint64> {1} << "3";
+        QTest::newRow("no card has both")
+            << QStringList {"txtCandidato=Rossini", "txtLuogoNasc=Roma"} << QList<qint64> {} << "2";
+        QTest::newRow("question mark") << QStringList {"txtCandidato=?"} << QList<qint64> {9} << "1";
+        QTest::newRow("outside the code page") << QStringList {"txtCandidato=ł"} << QList<qint64> {} << "1";
+        const QStringList names {"txtCandidato", "txtDataNasc", "txtCittadinanza", "txtLuogoNasc",     "txtCodFisc",
+                                 "txtSettore",   "txtLingue",   "txtCompetenze",   "txtDisponibilita", "txtNote"};
         for (int i = 0; i < 10; ++i)
             QTest::newRow(qPrintable(QStringLiteral("own field ") + names.at(i)))
-                << QStringList{names.at(i) + QLatin1Char('=') + token(i)} << QList<qint64>{6} << "1";
+                << QStringList {names.at(i) + QLatin1Char('=') + token(i)} << QList<qint64> {6} << "1";
     }
     void filters()
     {
@@ -382,11 +422,14 @@ private slots:
         m_folder->write(kArchive, a);
         TfrmTrovaCandidati* d = open();
         search(d);
-        const QStringList expected{
+        const QStringList expected {
             // a to z sort as A to Z; "_" comes after "Z".
-            "abbondanzieri Bartolomeo Carlo  C.F. BBNBTL70A01A001   Cel.                   Settore: Logistica e trasporti in  Note: Patente C",
-            "Zanetti Anna                    C.F. ZNTNNA85C41F205X  Cel. 3401234567        Settore: Amministrazione           Note: Part time",
-            "_Prova                          C.F.                   Cel.                   Settore:                           Note: ",
+            "abbondanzieri Bartolomeo Carlo  C.F. BBNBTL70A01A001   Cel.                   Settore: Logistica e "
+            "trasporti in  Note: Patente C",
+            "Zanetti Anna                    C.F. ZNTNNA85C41F205X  Cel. 3401234567        Settore: Amministrazione    "
+            "       Note: Part time",
+            "_Prova                          C.F.                   Cel.                   Settore:                    "
+            "       Note: ",
         };
         QCOMPARE(d->lstRecords->lines(), expected);
         QCOMPARE(d->lstRecords->position(0), qint64(2));
@@ -648,8 +691,9 @@ private slots:
                 QVERIFY(!d->isVisible());
             });
             QTest::mouseClick(t->btnCandidato, Qt::LeftButton);
-            QCOMPARE(t->txtConcorrente->text(), pick == 0 ? QStringLiteral("Abbondanzieri Bartolomeo Carlo Alberto")
-                                                          : QStringLiteral("Abbondanzieri Bartolomeo Carlo Maria"));
+            QCOMPARE(t->txtConcorrente->text(),
+                     pick == 0 ? QStringLiteral("Abbondanzieri Bartolomeo Carlo Alberto")
+                               : QStringLiteral("Abbondanzieri Bartolomeo Carlo Maria"));
             QCOMPARE(t->txtResponsabile->text(), QStringLiteral("BBNBTL70A01A001Z"));
             // Nothing else of the interview card changes.
             QCOMPARE(t->txtTelefono->text(), QStringLiteral("Napoli"));
@@ -722,14 +766,16 @@ private slots:
 
     void cardChangedOnDiskIsNotHandedOver()
     {
-        m_folder->write(kArchive, named(QStringLiteral("Rossi Mario")).bytes() + named(QStringLiteral("Verdi Anna")).bytes());
+        m_folder->write(kArchive,
+                        named(QStringLiteral("Rossi Mario")).bytes() + named(QStringLiteral("Verdi Anna")).bytes());
         TfrmCandidati* w = Windows::candidati();
         w->txtCandidato->setText(QStringLiteral("invariato"));
         TfrmTrovaCandidati* d = open();
         search(d);
         QVERIFY(d->lstRecords->text(0).startsWith(QStringLiteral("Rossi Mario")));
         // Another copy of the program rewrote card 1 meanwhile.
-        m_folder->write(kArchive, named(QStringLiteral("Bianchi Carla")).bytes() + named(QStringLiteral("Verdi Anna")).bytes());
+        m_folder->write(kArchive,
+                        named(QStringLiteral("Bianchi Carla")).bytes() + named(QStringLiteral("Verdi Anna")).bytes());
         doubleClick(d->lstRecords, 0);
         QVERIFY(!d->isVisible());
         QCOMPARE(w->txtCandidato->text(), QStringLiteral("invariato"));

@@ -8,8 +8,8 @@
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
-#include <QLabel>
 #include <QCameraDevice>
+#include <QLabel>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -139,8 +139,8 @@ private slots:
             while (at->focusPolicy() == Qt::NoFocus || !qobject_cast<QPushButton*>(at))
                 at = at->nextInFocusChain();
         }
-        const QList<QWidget*> expected = {w.btnAccendi, w.btnCattura, w.btnSalvaFotogramma,
-                                          w.btnSpegni, w.btnImportaFoto, w.btnClose};
+        const QList<QWidget*> expected = {w.btnAccendi, w.btnCattura,     w.btnSalvaFotogramma,
+                                          w.btnSpegni,  w.btnImportaFoto, w.btnClose};
         QCOMPARE(chain, expected);
     }
 
@@ -270,10 +270,17 @@ private slots:
         click(w, "btnCattura");
         QVERIFY(g_log.active);
         switch (way) {
-        case 0: click(w, "btnClose"); break;
-        case 1: QTest::keyClick(w, Qt::Key_Escape); break;
-        case 2: w->close(); break;
-        case 3: break;
+        case 0:
+            click(w, "btnClose");
+            break;
+        case 1:
+            QTest::keyClick(w, Qt::Key_Escape);
+            break;
+        case 2:
+            w->close();
+            break;
+        case 3:
+            break;
         }
         if (way != 3) {
             QVERIFY(!w->isVisible());
@@ -300,8 +307,7 @@ private slots:
         const QList<FileDialogs::Asked> asked = FileDialogs::asked();
         QCOMPARE(asked.size(), 1);
         QVERIFY(asked[0].save);
-        QCOMPARE(asked[0].caption,
-                 QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
+        QCOMPARE(asked[0].caption, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
         QCOMPARE(asked[0].dir, QStringLiteral("Foto.jpg"));
         QCOMPARE(asked[0].filter, QStringLiteral("File Jpeg (*.jpg)"));
         const QByteArray bytes = folder.read(QStringLiteral("ritratto.jpg"));
@@ -315,7 +321,7 @@ private slots:
         // Cancelled: nothing written.
         FileDialogs::queueFileName(QString());
         click(&w, "btnSalvaFotogramma");
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"ritratto.jpg"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {"ritratto.jpg"});
         click(&w, "btnClose");
     }
 
@@ -337,10 +343,9 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Error);
         QCOMPARE(shown[0].text,
-                 QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n")
-                     + target
-                     + QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura "
-                                      "nella cartella scelta."));
+                 QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n") + target +
+                     QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura "
+                                    "nella cartella scelta."));
         QCOMPARE(w.imgTarget->picture(), still);
         QVERIFY(QFileInfo(target).isDir());
         click(&w, "btnClose");

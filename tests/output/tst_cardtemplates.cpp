@@ -89,9 +89,10 @@ QImage pdfImage(const QString& path)
 {
     const QString prefix = path + QStringLiteral("-img");
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"),
-                                         QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                         QStringLiteral("1"), QStringLiteral("-singlefile"), path, prefix});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), path,
+             prefix});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
@@ -128,8 +129,8 @@ QRectF colourExtent(const QImage& image, QRgb colour, int tolerance = 40)
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = line[x];
-            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance
-                && qAbs(qBlue(c) - qBlue(colour)) <= tolerance) {
+            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance &&
+                qAbs(qBlue(c) - qBlue(colour)) <= tolerance) {
                 x0 = qMin(x0, x);
                 y0 = qMin(y0, y);
                 x1 = qMax(x1, x);
@@ -149,8 +150,8 @@ int countColour(const QImage& image, const QRectF& mm, QRgb colour, int toleranc
     for (int y = qRound(mm.top() * kPxPerMm); y < qRound(mm.bottom() * kPxPerMm); ++y)
         for (int x = qRound(mm.left() * kPxPerMm); x < qRound(mm.right() * kPxPerMm); ++x) {
             const QRgb c = image.pixel(x, y);
-            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance
-                && qAbs(qBlue(c) - qBlue(colour)) <= tolerance)
+            if (qAbs(qRed(c) - qRed(colour)) <= tolerance && qAbs(qGreen(c) - qGreen(colour)) <= tolerance &&
+                qAbs(qBlue(c) - qBlue(colour)) <= tolerance)
                 ++n;
         }
     return n;
@@ -258,16 +259,23 @@ private slots:
         const int L = int(MemoView::HAlign::Left), R = int(MemoView::HAlign::Right);
         for (bool preview : {false, true}) {
             const char* tag = preview ? "preview " : "print ";
-            auto row = [&](const char* box) -> QTestData& { return QTest::newRow(qPrintable(QString::fromLatin1(tag) + QLatin1String(box))) << preview << QString::fromLatin1(box); };
+            auto row = [&](const char* box) -> QTestData& {
+                return QTest::newRow(qPrintable(QString::fromLatin1(tag) + QLatin1String(box)))
+                    << preview << QString::fromLatin1(box);
+            };
             row("lblNome") << QRectF(10, 10.4, 169, 3.4) << 7.0 << false << black << L << "";
             row("txtPagina") << QRectF(180, 10.4, 20, 3.4) << 7.0 << false << black << R << "p. 00000";
             row("txtConcorrente") << QRectF(38, 17.2, 159, 3.8) << 8.0 << true << white << L << "";
             row("txtResponsabile") << QRectF(44, 24.8, 44, 3.8) << 8.0 << true << white << L << "";
-            row("titProvenienza") << QRectF(93.2, 24.8, preview ? 28.4 : 27.4, 3.8) << 8.0 << true << yellow << L << "PROVENIENZA:";
-            row("txtTelefono") << (preview ? QRectF(123, 24.8, 74, 3.8) : QRectF(122, 24.8, 75, 3.8)) << 8.0 << true << white << L << "";
+            row("titProvenienza") << QRectF(93.2, 24.8, preview ? 28.4 : 27.4, 3.8) << 8.0 << true << yellow << L
+                                  << "PROVENIENZA:";
+            row("txtTelefono") << (preview ? QRectF(123, 24.8, 74, 3.8) : QRectF(122, 24.8, 75, 3.8)) << 8.0 << true
+                               << white << L << "";
             row("txtGare") << QRectF(13, 42, 184, 217.8) << 8.0 << false << black << L << "";
-            row("titData") << QRectF(12, 267.2, preview ? 31.4 : 32.4, 3.8) << 8.0 << true << yellow << L << "DATA COLLOQUIO:";
-            row("txtEmail") << (preview ? QRectF(44, 267.2, 70, 3.8) : QRectF(45, 267.2, 69, 3.8)) << 8.0 << true << white << L << "";
+            row("titData") << QRectF(12, 267.2, preview ? 31.4 : 32.4, 3.8) << 8.0 << true << yellow << L
+                           << "DATA COLLOQUIO:";
+            row("txtEmail") << (preview ? QRectF(44, 267.2, 70, 3.8) : QRectF(45, 267.2, 69, 3.8)) << 8.0 << true
+                            << white << L << "";
             row("txtPunteggio") << QRectF(153, 267.2, 45, 3.8) << 8.0 << true << white << R << "0,00";
             row("txtNote") << QRectF(12, 283, 186, 3.8) << 8.0 << false << black << L << "";
         }
@@ -286,8 +294,8 @@ private slots:
                                                            : CardTemplates::InterviewCopy::Print);
         MemoView* memo = report->memo(box);
         const QRectF at = mmOf(memo);
-        QVERIFY2(near(at.left(), place.left()) && near(at.top(), place.top()) && near(at.width(), place.width())
-                     && near(at.height(), place.height()),
+        QVERIFY2(near(at.left(), place.left()) && near(at.top(), place.top()) && near(at.width(), place.width()) &&
+                     near(at.height(), place.height()),
                  qPrintable(rectText(at)));
         QCOMPARE(memo->fontFamily, QStringLiteral("Arial"));
         QCOMPARE(memo->fontSize, points);
@@ -314,15 +322,24 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::addColumn<QColor>("colour");
         const QColor cornflower(0x64, 0x95, 0xED), beige(0xF5, 0xF5, 0xDC), yellow(0xFF, 0xFF, 0xE0);
-        QTest::newRow("candidato") << QRectF(11, 16, 188, 6) << cornflower << "titCommittente" << "CANDIDATO:" << 8.0 << yellow;
-        QTest::newRow("codice") << QRectF(11, 23.6, 79, 6) << cornflower << "titImpresa" << "CODICE FISCALE:" << 8.0 << yellow;
-        QTest::newRow("provenienza") << QRectF(92, 23.6, 107, 6) << cornflower << "titProvenienza" << "PROVENIENZA:" << 8.0 << yellow;
-        QTest::newRow("dettagli") << QRectF(11, 32, 188, 6) << cornflower << "titDettagli" << "DETTAGLI COLLOQUIO:" << 9.0 << yellow;
-        QTest::newRow("area") << QRectF(11, 39.8, 188, 223) << beige << "txtGare" << "" << 8.0 << QColor(Qt::black);
-        QTest::newRow("data") << QRectF(11, 266, 104, 6) << cornflower << "titData" << "DATA COLLOQUIO:" << 8.0 << yellow;
-        QTest::newRow("punteggio") << QRectF(119, 266, 80, 5.8) << cornflower << "titPunteggio" << "Punteggio totale:" << 9.0 << yellow;
-        QTest::newRow("note") << QRectF(11, 275, 188, 5.8) << cornflower << "titNote" << "NOTE:" << 9.0 << QColor(Qt::white);
-        QTest::newRow("valore note") << QRectF(11, 281.8, 188, 6) << beige << "txtNote" << "" << 8.0 << QColor(Qt::black);
+        QTest::newRow("candidato") << QRectF(11, 16, 188, 6) << cornflower << "titCommittente"
+                                   << "CANDIDATO:" << 8.0 << yellow;
+        QTest::newRow("codice") << QRectF(11, 23.6, 79, 6) << cornflower << "titImpresa"
+                                << "CODICE FISCALE:" << 8.0 << yellow;
+        QTest::newRow("provenienza") << QRectF(92, 23.6, 107, 6) << cornflower << "titProvenienza"
+                                     << "PROVENIENZA:" << 8.0 << yellow;
+        QTest::newRow("dettagli") << QRectF(11, 32, 188, 6) << cornflower << "titDettagli"
+                                  << "DETTAGLI COLLOQUIO:" << 9.0 << yellow;
+        QTest::newRow("area") << QRectF(11, 39.8, 188, 223) << beige << "txtGare"
+                              << "" << 8.0 << QColor(Qt::black);
+        QTest::newRow("data") << QRectF(11, 266, 104, 6) << cornflower << "titData"
+                              << "DATA COLLOQUIO:" << 8.0 << yellow;
+        QTest::newRow("punteggio") << QRectF(119, 266, 80, 5.8) << cornflower << "titPunteggio"
+                                   << "Punteggio totale:" << 9.0 << yellow;
+        QTest::newRow("note") << QRectF(11, 275, 188, 5.8) << cornflower << "titNote"
+                              << "NOTE:" << 9.0 << QColor(Qt::white);
+        QTest::newRow("valore note") << QRectF(11, 281.8, 188, 6) << beige << "txtNote"
+                                     << "" << 8.0 << QColor(Qt::black);
     }
     void interviewBars()
     {
@@ -341,8 +358,8 @@ private slots:
                     continue;
                 const QRectF r(ReportUnits::toMm(item.rect.left()), ReportUnits::toMm(item.rect.top()),
                                ReportUnits::toMm(item.rect.width()), ReportUnits::toMm(item.rect.height()));
-                if (near(r.left(), bar.left()) && near(r.top(), bar.top()) && near(r.width(), bar.width())
-                    && near(r.height(), bar.height()))
+                if (near(r.left(), bar.left()) && near(r.top(), bar.top()) && near(r.width(), bar.width()) &&
+                    near(r.height(), bar.height()))
                     found = true;
             }
             QVERIFY2(found, qPrintable(rectText(bar)));
@@ -369,8 +386,10 @@ private slots:
         for (const QLineF& e : expected) {
             bool found = false;
             for (const QLineF& l : lines)
-                found = found || (near(l.x1(), e.x1()) && near(l.y1(), e.y1()) && near(l.x2(), e.x2()) && near(l.y2(), e.y2()));
-            QVERIFY2(found, qPrintable(QStringLiteral("%1,%2 - %3,%4").arg(e.x1()).arg(e.y1()).arg(e.x2()).arg(e.y2())));
+                found = found ||
+                    (near(l.x1(), e.x1()) && near(l.y1(), e.y1()) && near(l.x2(), e.x2()) && near(l.y2(), e.y2()));
+            QVERIFY2(found,
+                     qPrintable(QStringLiteral("%1,%2 - %3,%4").arg(e.x1()).arg(e.y1()).arg(e.x2()).arg(e.y2())));
         }
     }
 
@@ -581,30 +600,78 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("captionBox");
         QTest::addColumn<QString>("box");
-        QTest::newRow("luogo") << 153.0 << 1.0 << 58.0 << "LUOGO DI NASCITA" << "titLuogoNasc" << "txtLuogoNasc";
-        QTest::newRow("data") << 153.0 << 61.0 << 32.0 << "DATA DI NASCITA" << "titDataNasc" << "txtDataNasc";
-        QTest::newRow("sesso") << 153.0 << 95.0 << 16.0 << "SESSO" << "titSesso" << "txtSesso";
-        QTest::newRow("indirizzo") << 153.0 << 113.0 << 76.0 << "INDIRIZZO" << "titIndirizzo" << "txtIndirizzo";
-        QTest::newRow("citta") << 167.0 << 1.0 << 58.0 << "CITTA'" << "titCitta" << "txtCitta";
-        QTest::newRow("cap") << 167.0 << 61.0 << 32.0 << "CAP" << "titCap" << "txtCap";
-        QTest::newRow("settore") << 167.0 << 95.0 << 50.0 << "SETTORE PROFESSIONALE" << "titSettore" << "txtSettore";
-        QTest::newRow("codfisc") << 167.0 << 147.0 << 42.0 << "CODICE FISCALE" << "titCodFisc" << "txtCodFisc";
-        QTest::newRow("studio") << 181.0 << 1.0 << 92.0 << "TITOLO DI STUDIO" << "titStudio" << "txtStudio";
-        QTest::newRow("lingue") << 181.0 << 95.0 << 94.0 << "LINGUE CONOSCIUTE" << "titLingue" << "txtLingue";
-        QTest::newRow("patente") << 195.0 << 1.0 << 92.0 << "PATENTE DI GUIDA" << "titPatente" << "txtPatente";
-        QTest::newRow("piva") << 195.0 << 95.0 << 45.0 << "PARTITA IVA" << "titPartitaIva" << "txtPartitaIva";
-        QTest::newRow("cittadinanza") << 195.0 << 142.0 << 47.0 << "CITTADINANZA" << "titCittadinanza" << "txtCittadinanza";
-        QTest::newRow("documento") << 209.0 << 1.0 << 56.0 << "DOCUMENTO" << "titDocumento" << "txtDocumento";
-        QTest::newRow("ente") << 209.0 << 59.0 << 44.0 << "ENTE RILASCIO" << "titEnteRil" << "txtEnteRil";
-        QTest::newRow("rilascio") << 209.0 << 105.0 << 41.0 << "DATA RILASCIO" << "titInizioTes" << "txtInizioTes";
-        QTest::newRow("scadenza") << 209.0 << 148.0 << 41.0 << "DATA SCADENZA" << "titFineTes" << "txtFineTes";
-        QTest::newRow("email") << 223.0 << 1.0 << 92.0 << "E-MAIL" << "titEmail" << "txtEmail";
-        QTest::newRow("tel") << 223.0 << 95.0 << 45.0 << "TEL. CASA" << "titTel" << "txtTel";
-        QTest::newRow("cel") << 223.0 << 142.0 << 47.0 << "TEL. CELLULARE" << "titCel" << "txtCel";
-        QTest::newRow("competenze") << 237.0 << 1.0 << 92.0 << "COMPETENZE INFORMATICHE" << "titCompetenze" << "txtCompetenze";
-        QTest::newRow("disponibilita") << 237.0 << 95.0 << 94.0 << "DISPONIBILITA'" << "titDisponibilita" << "txtDisponibilita";
-        QTest::newRow("esperienze") << 251.0 << 1.0 << 188.0 << "ESPERIENZE LAVORATIVE" << "titEsperienze" << "txtEsperienze";
-        QTest::newRow("note") << 265.0 << 1.0 << 188.0 << "NOTE" << "titRaccomandazioni" << "txtNote";
+        QTest::newRow("luogo") << 153.0 << 1.0 << 58.0 << "LUOGO DI NASCITA"
+                               << "titLuogoNasc"
+                               << "txtLuogoNasc";
+        QTest::newRow("data") << 153.0 << 61.0 << 32.0 << "DATA DI NASCITA"
+                              << "titDataNasc"
+                              << "txtDataNasc";
+        QTest::newRow("sesso") << 153.0 << 95.0 << 16.0 << "SESSO"
+                               << "titSesso"
+                               << "txtSesso";
+        QTest::newRow("indirizzo") << 153.0 << 113.0 << 76.0 << "INDIRIZZO"
+                                   << "titIndirizzo"
+                                   << "txtIndirizzo";
+        QTest::newRow("citta") << 167.0 << 1.0 << 58.0 << "CITTA'"
+                               << "titCitta"
+                               << "txtCitta";
+        QTest::newRow("cap") << 167.0 << 61.0 << 32.0 << "CAP"
+                             << "titCap"
+                             << "txtCap";
+        QTest::newRow("settore") << 167.0 << 95.0 << 50.0 << "SETTORE PROFESSIONALE"
+                                 << "titSettore"
+                                 << "txtSettore";
+        QTest::newRow("codfisc") << 167.0 << 147.0 << 42.0 << "CODICE FISCALE"
+                                 << "titCodFisc"
+                                 << "txtCodFisc";
+        QTest::newRow("studio") << 181.0 << 1.0 << 92.0 << "TITOLO DI STUDIO"
+                                << "titStudio"
+                                << "txtStudio";
+        QTest::newRow("lingue") << 181.0 << 95.0 << 94.0 << "LINGUE CONOSCIUTE"
+                                << "titLingue"
+                                << "txtLingue";
+        QTest::newRow("patente") << 195.0 << 1.0 << 92.0 << "PATENTE DI GUIDA"
+                                 << "titPatente"
+                                 << "txtPatente";
+        QTest::newRow("piva") << 195.0 << 95.0 << 45.0 << "PARTITA IVA"
+                              << "titPartitaIva"
+                              << "txtPartitaIva";
+        QTest::newRow("cittadinanza") << 195.0 << 142.0 << 47.0 << "CITTADINANZA"
+                                      << "titCittadinanza"
+                                      << "txtCittadinanza";
+        QTest::newRow("documento") << 209.0 << 1.0 << 56.0 << "DOCUMENTO"
+                                   << "titDocumento"
+                                   << "txtDocumento";
+        QTest::newRow("ente") << 209.0 << 59.0 << 44.0 << "ENTE RILASCIO"
+                              << "titEnteRil"
+                              << "txtEnteRil";
+        QTest::newRow("rilascio") << 209.0 << 105.0 << 41.0 << "DATA RILASCIO"
+                                  << "titInizioTes"
+                                  << "txtInizioTes";
+        QTest::newRow("scadenza") << 209.0 << 148.0 << 41.0 << "DATA SCADENZA"
+                                  << "titFineTes"
+                                  << "txtFineTes";
+        QTest::newRow("email") << 223.0 << 1.0 << 92.0 << "E-MAIL"
+                               << "titEmail"
+                               << "txtEmail";
+        QTest::newRow("tel") << 223.0 << 95.0 << 45.0 << "TEL. CASA"
+                             << "titTel"
+                             << "txtTel";
+        QTest::newRow("cel") << 223.0 << 142.0 << 47.0 << "TEL. CELLULARE"
+                             << "titCel"
+                             << "txtCel";
+        QTest::newRow("competenze") << 237.0 << 1.0 << 92.0 << "COMPETENZE INFORMATICHE"
+                                    << "titCompetenze"
+                                    << "txtCompetenze";
+        QTest::newRow("disponibilita") << 237.0 << 95.0 << 94.0 << "DISPONIBILITA'"
+                                       << "titDisponibilita"
+                                       << "txtDisponibilita";
+        QTest::newRow("esperienze") << 251.0 << 1.0 << 188.0 << "ESPERIENZE LAVORATIVE"
+                                    << "titEsperienze"
+                                    << "txtEsperienze";
+        QTest::newRow("note") << 265.0 << 1.0 << 188.0 << "NOTE"
+                              << "titRaccomandazioni"
+                              << "txtNote";
     }
     void candidateBoxes()
     {
@@ -628,8 +695,8 @@ private slots:
 
         MemoView* value = report->memo(box);
         at = mmOf(value);
-        QVERIFY2(near(at.left(), left + 1) && near(at.top(), top + 5) && near(at.width(), width - 2)
-                     && near(at.height(), 6),
+        QVERIFY2(near(at.left(), left + 1) && near(at.top(), top + 5) && near(at.width(), width - 2) &&
+                     near(at.height(), 6),
                  qPrintable(rectText(at)));
         QCOMPARE(value->fontFamily, QStringLiteral("Arial"));
         QCOMPARE(value->fontSize, 8.0);
@@ -734,17 +801,18 @@ private slots:
             drawn = true;
             const QRectF r(ReportUnits::toMm(item.rect.left()), ReportUnits::toMm(item.rect.top()),
                            ReportUnits::toMm(item.rect.width()), ReportUnits::toMm(item.rect.height()));
-            QVERIFY2(near(r.left(), expected.left(), 0.01) && near(r.top(), expected.top(), 0.01)
-                         && near(r.width(), expected.width(), 0.01) && near(r.height(), expected.height(), 0.01),
+            QVERIFY2(near(r.left(), expected.left(), 0.01) && near(r.top(), expected.top(), 0.01) &&
+                         near(r.width(), expected.width(), 0.01) && near(r.height(), expected.height(), 0.01),
                      qPrintable(rectText(r)));
         }
         QVERIFY(drawn);
 
         // And where it lands on paper.
-        const QImage image = pdfImage(exported(*report, QStringLiteral("foto-%1x%2.pdf").arg(pixels.width()).arg(pixels.height())));
+        const QImage image =
+            pdfImage(exported(*report, QStringLiteral("foto-%1x%2.pdf").arg(pixels.width()).arg(pixels.height())));
         const QRectF red = colourExtent(image, qRgb(255, 0, 0));
-        QVERIFY2(near(red.left(), expected.left(), 0.41) && near(red.top(), expected.top(), 0.41)
-                     && near(red.right(), expected.right(), 0.41) && near(red.bottom(), expected.bottom(), 0.41),
+        QVERIFY2(near(red.left(), expected.left(), 0.41) && near(red.top(), expected.top(), 0.41) &&
+                     near(red.right(), expected.right(), 0.41) && near(red.bottom(), expected.bottom(), 0.41),
                  qPrintable(rectText(red)));
     }
 
@@ -761,8 +829,9 @@ private slots:
     void candidateMissingBoxFails()
     {
         auto report = CardTemplates::candidateCard();
-        QVERIFY_THROWS_EXCEPTION(ReportError,
-                                 CardTemplates::fillCandidateCard(*report, QImage(), {{QStringLiteral("txtNonCe"), QStringLiteral("x")}}));
+        QVERIFY_THROWS_EXCEPTION(
+            ReportError,
+            CardTemplates::fillCandidateCard(*report, QImage(), {{QStringLiteral("txtNonCe"), QStringLiteral("x")}}));
         Report empty(QStringLiteral("Scheda Candidato"));
         QVERIFY_THROWS_EXCEPTION(ReportError, CardTemplates::fillCandidateCard(empty, QImage(), {}));
     }

@@ -17,8 +17,8 @@ QByteArray dataFile(const QString& name)
 }
 
 const QList<SpreadsheetExport::Column> kSessionColumns = {
-    {QStringLiteral("Candidato"), 300},      {QStringLiteral("Codice fiscale"), 200},
-    {QStringLiteral("Provenienza"), 250},    {QStringLiteral("Data colloquio"), 180},
+    {QStringLiteral("Candidato"), 300},        {QStringLiteral("Codice fiscale"), 200},
+    {QStringLiteral("Provenienza"), 250},      {QStringLiteral("Data colloquio"), 180},
     {QStringLiteral("Punteggio totale"), 200}, {QStringLiteral("Note"), 400},
     {QStringLiteral("Idoneo"), 180},
 };
@@ -76,8 +76,12 @@ private slots:
         QTest::newRow("quotes kept") << "l'\"ottimo\"" << QByteArray("l'\"ottimo\"");
         QTest::newRow("accents") << "àèéìòù" << QByteArray("\xE0\xE8\xE9\xEC\xF2\xF9");
         QTest::newRow("euro") << "80 €" << QByteArray("80 \x80");
-        QTest::newRow("outside the code page") << "Łódź" << QByteArray("&#321;\xF3" "d&#378;");
-        QTest::newRow("outside the basic plane") << QString::fromUtf8("a\xF0\x9F\x98\x80" "b") << QByteArray("a&#128512;b");
+        QTest::newRow("outside the code page") << "Łódź"
+                                               << QByteArray("&#321;\xF3"
+                                                             "d&#378;");
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                      "b")
+                                                 << QByteArray("a&#128512;b");
     }
     void escape()
     {
@@ -96,8 +100,9 @@ private slots:
     void tableTrimsAndKeepsEditsApart()
     {
         ExportTable table(3);
-        table.appendRow(QStringList{QStringLiteral("  Rossi \t"), QStringLiteral("\r\nCittà"), QString()});
-        table.appendRow(QVector<QByteArrayView>{QByteArrayView(" Verdi "), QByteArrayView("Lu\xEFs  "), QByteArrayView("x")});
+        table.appendRow(QStringList {QStringLiteral("  Rossi \t"), QStringLiteral("\r\nCittà"), QString()});
+        table.appendRow(
+            QVector<QByteArrayView> {QByteArrayView(" Verdi "), QByteArrayView("Lu\xEFs  "), QByteArrayView("x")});
         QCOMPARE(table.rowCount(), 2);
         QCOMPARE(table.value(0, 0), QStringLiteral("Rossi"));
         QCOMPARE(table.value(0, 1), QStringLiteral("Città"));
@@ -130,10 +135,10 @@ private slots:
     {
         TempProgramFolder folder;
         ExportTable table(7);
-        table.appendRow(QStringList{"Rossi Mario", "RSSMRA80A01H501U", "Roma", "12/03/2024", "27,50",
-                                    "Ottimo colloquio", "Sì"});
-        table.appendRow(QStringList{"  Niccolò D'Angelo & Figli <b>  ", "", "Città di Castello", "13/03/2024",
-                                    "9,00", "Disponibilità > 5 giorni, costo 80 €", "No"});
+        table.appendRow(
+            QStringList {"Rossi Mario", "RSSMRA80A01H501U", "Roma", "12/03/2024", "27,50", "Ottimo colloquio", "Sì"});
+        table.appendRow(QStringList {"  Niccolò D'Angelo & Figli <b>  ", "", "Città di Castello", "13/03/2024", "9,00",
+                                     "Disponibilità > 5 giorni, costo 80 €", "No"});
         const QString path = folder.file(QStringLiteral("Sessione_Esame.xls"));
         QVERIFY(SpreadsheetExport::write(path, QStringLiteral("Candidati esaminati"), kSessionColumns, table));
         const QByteArray bytes = folder.read(QStringLiteral("Sessione_Esame.xls"));
@@ -165,19 +170,19 @@ private slots:
         TempProgramFolder folder;
         ExportTable table(7);
         for (int i = 0; i < 5000; ++i)
-            table.appendRow(QStringList{QStringLiteral("Candidato %1").arg(i), "X", "Y", "01/01/2024", "1,00", "", "No"});
+            table.appendRow(
+                QStringList {QStringLiteral("Candidato %1").arg(i), "X", "Y", "01/01/2024", "1,00", "", "No"});
         if (budget < 0) {
-            QVERIFY(SpreadsheetExport::write(folder.file(QStringLiteral("full.xls")), QStringLiteral("Candidati esaminati"),
-                                             kSessionColumns, table));
+            QVERIFY(SpreadsheetExport::write(folder.file(QStringLiteral("full.xls")),
+                                             QStringLiteral("Candidati esaminati"), kSessionColumns, table));
             budget += QFileInfo(folder.file(QStringLiteral("full.xls"))).size();
             QVERIFY(budget > 1024 * 1024); // past the first block
             QVERIFY(QFile::remove(folder.file(QStringLiteral("full.xls"))));
         }
         const QByteArray previous("<html>previous export</html>");
         folder.write(QStringLiteral("Sessione_Esame.xls"), previous);
-        SpreadsheetExport::setFileFactory([budget](const QString& path) {
-            return std::unique_ptr<QSaveFile>(new FailingSaveFile(path, budget));
-        });
+        SpreadsheetExport::setFileFactory(
+            [budget](const QString& path) { return std::unique_ptr<QSaveFile>(new FailingSaveFile(path, budget)); });
         QString error;
         QVERIFY(!SpreadsheetExport::write(folder.file(QStringLiteral("Sessione_Esame.xls")),
                                           QStringLiteral("Candidati esaminati"), kSessionColumns, table, &error));
@@ -185,7 +190,7 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Sessione_Esame.xls")), previous);
         // No temporary file is left beside it.
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Sessione_Esame.xls")});
+                 QStringList {QStringLiteral("Sessione_Esame.xls")});
     }
 
     void folderInTheWayFails()
@@ -213,22 +218,27 @@ private slots:
         TempProgramFolder folder;
         ExportTable table(2);
         for (int i = 1; i <= 30000; ++i)
-            table.appendRow(QStringList{QString::number(i), QStringLiteral("riga")});
+            table.appendRow(QStringList {QString::number(i), QStringLiteral("riga")});
         const QList<SpreadsheetExport::Column> columns = {{QStringLiteral("A"), 10}, {QStringLiteral("B"), 20}};
         QVERIFY(SpreadsheetExport::write(folder.file(QStringLiteral("x.xls")), QStringLiteral("S"), columns, table));
         const QByteArray bytes = folder.read(QStringLiteral("x.xls"));
         QCOMPARE(bytes.count("<tr>"), 30001);
-        QVERIFY(bytes.endsWith("<tr><td style=\"text-align: left;\">30000</td><td style=\"text-align: left;\">riga</td></tr></table></body></html>"));
+        QVERIFY(bytes.endsWith("<tr><td style=\"text-align: left;\">30000</td><td style=\"text-align: "
+                               "left;\">riga</td></tr></table></body></html>"));
     }
 
     void messages()
     {
         QCOMPARE(SpreadsheetExport::failureMessage(),
-                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già aperto."));
+                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                                "file di Excel non sia già aperto."));
         QCOMPARE(SpreadsheetExport::confirmMessage(),
-                 QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
-        QCOMPARE(SpreadsheetExport::successMessage(),
-                 QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"));
+                 QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
+                                "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"));
+        QCOMPARE(
+            SpreadsheetExport::successMessage(),
+            QStringLiteral(
+                "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"));
     }
 };
 

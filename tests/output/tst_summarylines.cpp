@@ -13,11 +13,21 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("padded") << "Rossi" << "12,50" << "Rossi   : 12,50";
-        QTest::newRow("cut") << "Bianchini" << "7" << "Bianch: 7";
-        QTest::newRow("trimmed first") << "  Neri\t" << " 3,00  " << "Neri    : 3,00";
-        QTest::newRow("empty columns") << "" << "" << "        : ";
-        QTest::newRow("exact width") << "Verdi123" << "x" << "Verdi123: x";
+        QTest::newRow("padded") << "Rossi"
+                                << "12,50"
+                                << "Rossi   : 12,50";
+        QTest::newRow("cut") << "Bianchini"
+                             << "7"
+                             << "Bianch: 7";
+        QTest::newRow("trimmed first") << "  Neri\t"
+                                       << " 3,00  "
+                                       << "Neri    : 3,00";
+        QTest::newRow("empty columns") << ""
+                                       << ""
+                                       << "        : ";
+        QTest::newRow("exact width") << "Verdi123"
+                                     << "x"
+                                     << "Verdi123: x";
     }
     void lineBuilder()
     {
@@ -33,21 +43,23 @@ private slots:
     {
         QTest::addColumn<QStringList>("input");
         QTest::addColumn<QStringList>("sorted");
-        QTest::newRow("case does not count")
-            << QStringList{"rossi mario", "Bianchi Anna", "ROSSI ANNA"}
-            << QStringList{"Bianchi Anna", "ROSSI ANNA", "rossi mario"};
-        QTest::newRow("underscore after z") << QStringList{"_zeta", "zeta", "Alfa"} << QStringList{"Alfa", "zeta", "_zeta"};
-        QTest::newRow("prefix first") << QStringList{"Rossi Mario", "Rossi", "Rossi M"}
-                                      << QStringList{"Rossi", "Rossi M", "Rossi Mario"};
-        QTest::newRow("accented capital after Z")
-            << QStringList{QStringLiteral("Èrcole"), "Zeno", "Abate"} << QStringList{"Abate", "Zeno", QStringLiteral("Èrcole")};
-        QTest::newRow("digits before letters") << QStringList{"b", "1", "A"} << QStringList{"1", "A", "b"};
-        QTest::newRow("blank before letters") << QStringList{"Rossi Ugo", "RossiA"} << QStringList{"Rossi Ugo", "RossiA"};
+        QTest::newRow("case does not count") << QStringList {"rossi mario", "Bianchi Anna", "ROSSI ANNA"}
+                                             << QStringList {"Bianchi Anna", "ROSSI ANNA", "rossi mario"};
+        QTest::newRow("underscore after z")
+            << QStringList {"_zeta", "zeta", "Alfa"} << QStringList {"Alfa", "zeta", "_zeta"};
+        QTest::newRow("prefix first") << QStringList {"Rossi Mario", "Rossi", "Rossi M"}
+                                      << QStringList {"Rossi", "Rossi M", "Rossi Mario"};
+        QTest::newRow("accented capital after Z") << QStringList {QStringLiteral("Èrcole"), "Zeno", "Abate"}
+                                                  << QStringList {"Abate", "Zeno", QStringLiteral("Èrcole")};
+        QTest::newRow("digits before letters") << QStringList {"b", "1", "A"} << QStringList {"1", "A", "b"};
+        QTest::newRow("blank before letters")
+            << QStringList {"Rossi Ugo", "RossiA"} << QStringList {"Rossi Ugo", "RossiA"};
         // Between Z (90) and a (97) lie [ \ ] ^ _ `: with a to z read as A
         // to Z they come after every letter.
-        QTest::newRow("bracket after letters") << QStringList{"[x]", "y"} << QStringList{"y", "[x]"};
-        QTest::newRow("equal folded keep order") << QStringList{"ROSSI", "rossi", "Rossi"} << QStringList{"ROSSI", "rossi", "Rossi"};
-        QTest::newRow("empty first") << QStringList{"a", ""} << QStringList{"", "a"};
+        QTest::newRow("bracket after letters") << QStringList {"[x]", "y"} << QStringList {"y", "[x]"};
+        QTest::newRow("equal folded keep order")
+            << QStringList {"ROSSI", "rossi", "Rossi"} << QStringList {"ROSSI", "rossi", "Rossi"};
+        QTest::newRow("empty first") << QStringList {"a", ""} << QStringList {"", "a"};
     }
     void listOrder()
     {
@@ -58,23 +70,25 @@ private slots:
         QCOMPARE(lines, sorted);
     }
 
-    void sortedOrderGivesRows()
-    {
-        QCOMPARE(SummaryLines::sortedOrder({"c", "a", "b"}), (QList<int>{1, 2, 0}));
-    }
+    void sortedOrderGivesRows() { QCOMPARE(SummaryLines::sortedOrder({"c", "a", "b"}), (QList<int> {1, 2, 0})); }
 
     void containsFolded_data()
     {
         QTest::addColumn<QString>("haystack");
         QTest::addColumn<QString>("needle");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("capitals in item") << "ROSSI MARIO" << "rossi" << true;
-        QTest::newRow("inside") << "Mario Rossi" << "o r" << true;
+        QTest::newRow("capitals in item") << "ROSSI MARIO"
+                                          << "rossi" << true;
+        QTest::newRow("inside") << "Mario Rossi"
+                                << "o r" << true;
         QTest::newRow("accented small vs capital") << QStringLiteral("NICCOLÒ") << QStringLiteral("ò") << false;
         QTest::newRow("accented exact") << QStringLiteral("Niccolò") << QStringLiteral("ò") << true;
-        QTest::newRow("empty needle") << "abc" << "" << false;
-        QTest::newRow("longer than item") << "ab" << "abc" << false;
-        QTest::newRow("at the end") << "12,50" << "50" << true;
+        QTest::newRow("empty needle") << "abc"
+                                      << "" << false;
+        QTest::newRow("longer than item") << "ab"
+                                          << "abc" << false;
+        QTest::newRow("at the end") << "12,50"
+                                    << "50" << true;
     }
     void containsFolded()
     {
@@ -92,26 +106,29 @@ private slots:
         QTest::addColumn<QList<int>>("selectedBefore");
         QTest::addColumn<QList<int>>("result");
         // Items: 0 "Rossi Mario", 1 "Bianchi Anna", 2 "ROSSI ANNA", 3 "Verdi Ugo", 4 "rossini"
-        QTest::newRow("new text from the top") << QStringList{"rossi"} << QList<int>{3} << QList<int>{0};
+        QTest::newRow("new text from the top") << QStringList {"rossi"} << QList<int> {3} << QList<int> {0};
         QTest::newRow("repeat moves on and wraps")
-            << QStringList{"rossi", "rossi", "rossi", "rossi"} << QList<int>{0, 0, 2, 4} << QList<int>{0, 2, 4, 0};
-        QTest::newRow("capitals find small") << QStringList{"ANNA"} << QList<int>{0} << QList<int>{1};
-        QTest::newRow("no match leaves selection") << QStringList{"zzz"} << QList<int>{3} << QList<int>{-1};
-        QTest::newRow("empty never matches") << QStringList{"", ""} << QList<int>{0, 0} << QList<int>{-1, -1};
-        QTest::newRow("only match stays selected") << QStringList{"verdi", "verdi"} << QList<int>{0, 3} << QList<int>{3, 3};
-        QTest::newRow("changed text starts over") << QStringList{"rossi", "anna"} << QList<int>{0, 0} << QList<int>{0, 1};
-        QTest::newRow("repeat from a non-matching item") << QStringList{"ugo", "anna"} << QList<int>{0, 3} << QList<int>{3, 1};
+            << QStringList {"rossi", "rossi", "rossi", "rossi"} << QList<int> {0, 0, 2, 4} << QList<int> {0, 2, 4, 0};
+        QTest::newRow("capitals find small") << QStringList {"ANNA"} << QList<int> {0} << QList<int> {1};
+        QTest::newRow("no match leaves selection") << QStringList {"zzz"} << QList<int> {3} << QList<int> {-1};
+        QTest::newRow("empty never matches") << QStringList {"", ""} << QList<int> {0, 0} << QList<int> {-1, -1};
+        QTest::newRow("only match stays selected")
+            << QStringList {"verdi", "verdi"} << QList<int> {0, 3} << QList<int> {3, 3};
+        QTest::newRow("changed text starts over")
+            << QStringList {"rossi", "anna"} << QList<int> {0, 0} << QList<int> {0, 1};
+        QTest::newRow("repeat from a non-matching item")
+            << QStringList {"ugo", "anna"} << QList<int> {0, 3} << QList<int> {3, 1};
     }
     void findSequence()
     {
         QFETCH(QStringList, typed);
         QFETCH(QList<int>, selectedBefore);
         QFETCH(QList<int>, result);
-        const QStringList items{"Rossi Mario", "Bianchi Anna", "ROSSI ANNA", "Verdi Ugo", "rossini"};
+        const QStringList items {"Rossi Mario", "Bianchi Anna", "ROSSI ANNA", "Verdi Ugo", "rossini"};
         QString last;
         for (int k = 0; k < typed.size(); ++k) {
-            const int got = SummaryLines::find(int(items.size()), [&](int i) { return items.at(i); },
-                                               selectedBefore.at(k), typed.at(k), &last);
+            const int got = SummaryLines::find(
+                int(items.size()), [&](int i) { return items.at(i); }, selectedBefore.at(k), typed.at(k), &last);
             QCOMPARE(got, result.at(k));
         }
     }
@@ -119,14 +136,17 @@ private slots:
     void findRemembersFoldedText()
     {
         QString last;
-        SummaryLines::find(1, [](int) { return QStringLiteral("x"); }, 0, QStringLiteral("RoSSi È"), &last);
+        SummaryLines::find(
+            1, [](int) { return QStringLiteral("x"); }, 0, QStringLiteral("RoSSi È"), &last);
         QCOMPARE(last, QStringLiteral("rossi È"));
     }
 
     void findOnEmptyListDoesNothing()
     {
         QString last = QStringLiteral("a");
-        QCOMPARE(SummaryLines::find(0, [](int) { return QString(); }, -1, QStringLiteral("a"), &last), -1);
+        QCOMPARE(SummaryLines::find(
+                     0, [](int) { return QString(); }, -1, QStringLiteral("a"), &last),
+                 -1);
     }
 };
 

@@ -87,7 +87,7 @@ private slots:
     {
         TSummaryList list;
         list.setLines({"rossi mario", "Bianchi Anna", "ROSSI ANNA", "_zeta"}, {11, 12, 13, 14});
-        QCOMPARE(list.lines(), (QStringList{"Bianchi Anna", "ROSSI ANNA", "rossi mario", "_zeta"}));
+        QCOMPARE(list.lines(), (QStringList {"Bianchi Anna", "ROSSI ANNA", "rossi mario", "_zeta"}));
         QCOMPARE(list.position(0), 12);
         QCOMPARE(list.position(1), 13);
         QCOMPARE(list.position(2), 11);
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(list.selectedRow(), -1);
         list.addLine(QStringLiteral("Conti"), 15);
         list.addLine(QStringLiteral("zeta"), 16);
-        QCOMPARE(list.lines(), (QStringList{"Bianchi Anna", "Conti", "ROSSI ANNA", "rossi mario", "zeta", "_zeta"}));
+        QCOMPARE(list.lines(), (QStringList {"Bianchi Anna", "Conti", "ROSSI ANNA", "rossi mario", "zeta", "_zeta"}));
         QCOMPARE(list.position(1), 15);
         QCOMPARE(list.position(4), 16);
     }
@@ -105,7 +105,7 @@ private slots:
         TSummaryList list;
         list.setSorted(false);
         list.setLines({"3  c", "1  a", "2  b"}, {3, 1, 2});
-        QCOMPARE(list.lines(), (QStringList{"3  c", "1  a", "2  b"}));
+        QCOMPARE(list.lines(), (QStringList {"3  c", "1  a", "2  b"}));
         list.addLine(QStringLiteral("0  z"), 9);
         QCOMPARE(list.text(3), QStringLiteral("0  z"));
         QCOMPARE(list.position(3), 9);

@@ -82,10 +82,10 @@ private slots:
         QCOMPARE(title->type(), Band::Type::ReportTitle);
         QVERIFY(near(title->height(), 30.236)); // 8 mm
         MemoView* txtTitolo = report->memo(QStringLiteral("txtTitolo"));
-        QVERIFY(near(txtTitolo->geometry().left(), 7.559));   // 2 mm
-        QVERIFY(near(txtTitolo->geometry().top(), 3.780));    // 1 mm
+        QVERIFY(near(txtTitolo->geometry().left(), 7.559)); // 2 mm
+        QVERIFY(near(txtTitolo->geometry().top(), 3.780)); // 1 mm
         QVERIFY(near(txtTitolo->geometry().width(), 1031.811)); // 273 mm
-        QVERIFY(near(txtTitolo->geometry().height(), 18.898));  // 5 mm
+        QVERIFY(near(txtTitolo->geometry().height(), 18.898)); // 5 mm
         QCOMPARE(txtTitolo->fontFamily, QStringLiteral("Verdana"));
         QCOMPARE(txtTitolo->fontSize, 9.0);
         QVERIFY(txtTitolo->bold);
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(jobs.first().reportName, QStringLiteral("Riepilogo dati"));
         const QStringList pages = pdfPages(jobs.first().pdfPath);
         QCOMPARE(pages.size(), 1);
-        QStringList expected{QStringLiteral("Graduatoria di merito Prova [2024]")};
+        QStringList expected {QStringLiteral("Graduatoria di merito Prova [2024]")};
         for (const QString& line : lines)
             expected << line.simplified();
         expected << QStringLiteral("Stampa eseguita in data 05/11/2024");
@@ -172,7 +172,8 @@ private slots:
         // page: 150 lines take three pages (53 + 56 + 41) and the footer
         // follows the last line.
         auto report = SummaryReport::create(QStringLiteral("Graduatoria alfabetica"));
-        const QString pdf = QDir::temp().filePath(QStringLiteral("selvora-summary-%1.pdf").arg(QCoreApplication::applicationPid()));
+        const QString pdf =
+            QDir::temp().filePath(QStringLiteral("selvora-summary-%1.pdf").arg(QCoreApplication::applicationPid()));
         ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok, pdf);
         const QStringList lines = numbered(150);
         QVERIFY(SummaryPrint::print(nullptr, *report, QStringLiteral("Graduatoria alfabetica Estate"), lines));
@@ -205,9 +206,9 @@ private slots:
         QVERIFY(near(report->band(QStringLiteral("MasterData"))->height(), 10.0));
         const ReportPrinter::Job job = ReportPrinter::takePrinted().first();
         QCOMPARE(job.pageCount, 1);
-        QCOMPARE(job.pages.first(), (QStringList{"Riepilogo vuoto", "Stampa eseguita in data 05/11/2024"}));
+        QCOMPARE(job.pages.first(), (QStringList {"Riepilogo vuoto", "Stampa eseguita in data 05/11/2024"}));
         QCOMPARE(pageLines(pdfPages(job.pdfPath).first()),
-                 (QStringList{"Riepilogo vuoto", "Stampa eseguita in data 05/11/2024"}));
+                 (QStringList {"Riepilogo vuoto", "Stampa eseguita in data 05/11/2024"}));
         // The footer stands an empty block of 10 units below the title band.
         const PreparedPage& page = report->page(0);
         double footerTop = -1;

@@ -60,8 +60,8 @@ QString pad(const QString& text, int width)
 
 QString merit(int pos, const Card& c)
 {
-    return pad(QString::number(pos), 5) + "  " + pad(c.name, 35) + "  C.F. " + pad(c.cf, 16) + "  Note: "
-        + pad(c.note, 63) + "  Punti: " + c.score;
+    return pad(QString::number(pos), 5) + "  " + pad(c.name, 35) + "  C.F. " + pad(c.cf, 16) +
+        "  Note: " + pad(c.note, 63) + "  Punti: " + c.score;
 }
 
 QString alpha(const Card& c)
@@ -82,11 +82,16 @@ QList<RankingRow> rowsOf(const QStringList& scores)
     return rows;
 }
 
-const Card kRossi{QStringLiteral("Rossi Mario"), QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("Ottimo"), QStringLiteral("27,50")};
-const Card kBianchi{QStringLiteral("Bianchi Anna"), QStringLiteral("BNCNNA85B41F205X"), QString(), QStringLiteral("9,00")};
-const Card kVerdi{QStringLiteral("verdi luca"), QStringLiteral("VRDLCU90C03L219K"), QStringLiteral("Da rivedere"), QStringLiteral("30,00")};
-const Card kNoScore{QStringLiteral("Neri Ugo"), QStringLiteral("NREUGO70D04A944Z"), QStringLiteral("Assente"), QString()};
-const Card kRossiAnna{QStringLiteral("ROSSI ANNA"), QStringLiteral("RSSNNA75E45H501A"), QString(), QStringLiteral("7")};
+const Card kRossi {QStringLiteral("Rossi Mario"), QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("Ottimo"),
+                   QStringLiteral("27,50")};
+const Card kBianchi {QStringLiteral("Bianchi Anna"), QStringLiteral("BNCNNA85B41F205X"), QString(),
+                     QStringLiteral("9,00")};
+const Card kVerdi {QStringLiteral("verdi luca"), QStringLiteral("VRDLCU90C03L219K"), QStringLiteral("Da rivedere"),
+                   QStringLiteral("30,00")};
+const Card kNoScore {QStringLiteral("Neri Ugo"), QStringLiteral("NREUGO70D04A944Z"), QStringLiteral("Assente"),
+                     QString()};
+const Card kRossiAnna {QStringLiteral("ROSSI ANNA"), QStringLiteral("RSSNNA75E45H501A"), QString(),
+                       QStringLiteral("7")};
 
 } // namespace
 
@@ -95,14 +100,8 @@ class TestRankings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        Windows::createAll();
-    }
-    void cleanupTestCase()
-    {
-        Windows::destroyAll();
-    }
+    void initTestCase() { Windows::createAll(); }
+    void cleanupTestCase() { Windows::destroyAll(); }
     void init()
     {
         resetSeams();
@@ -126,16 +125,25 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("score");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << 1 << "Rossi Mario" << "RSSMRA80A01H501U" << "Ottimo" << "27,50"
+        QTest::newRow("plain") << 1 << "Rossi Mario"
+                               << "RSSMRA80A01H501U"
+                               << "Ottimo"
+                               << "27,50"
                                << "1      Rossi Mario                          C.F. RSSMRA80A01H501U  Note: Ottimo"
                                   "                                                           Punti: 27,50";
-        QTest::newRow("name cut to 35")
-            << 12 << "Abcdefghij Klmnopqrst Uvwxyzabcd Efghijkl" << "X" << "" << " 7 "
-            << "12     Abcdefghij Klmnopqrst Uvwxyzabcd Ef  C.F. X                 Note: "
-               "                                                                 Punti: 7";
-        QTest::newRow("blanks trimmed") << 100000 << "  Verdi\t" << " VRD " << " a " << "  0,00  "
-                                        << "100000  Verdi                                C.F. VRD               Note: a"
-                                           "                                                                Punti: 0,00";
+        QTest::newRow("name cut to 35") << 12 << "Abcdefghij Klmnopqrst Uvwxyzabcd Efghijkl"
+                                        << "X"
+                                        << ""
+                                        << " 7 "
+                                        << "12     Abcdefghij Klmnopqrst Uvwxyzabcd Ef  C.F. X                 Note: "
+                                           "                                                                 Punti: 7";
+        QTest::newRow("blanks trimmed")
+            << 100000 << "  Verdi\t"
+            << " VRD "
+            << " a "
+            << "  0,00  "
+            << "100000  Verdi                                C.F. VRD               Note: a"
+               "                                                                Punti: 0,00";
     }
     void meritLine()
     {
@@ -163,9 +171,10 @@ private slots:
         QTest::newRow("plain") << "Bianchi Anna"
                                << "Bianchi Anna                        C.F. BNC               Note: n"
                                   "                                                                       Punti: 9,00";
-        QTest::newRow("cut to 34") << "Abcdefghij Klmnopqrst Uvwxyzabcd Efghijkl"
-                                   << "Abcdefghij Klmnopqrst Uvwxyzabcd E  C.F. BNC               Note: n"
-                                      "                                                                       Punti: 9,00";
+        QTest::newRow("cut to 34")
+            << "Abcdefghij Klmnopqrst Uvwxyzabcd Efghijkl"
+            << "Abcdefghij Klmnopqrst Uvwxyzabcd E  C.F. BNC               Note: n"
+               "                                                                       Punti: 9,00";
     }
     void alphaLine()
     {
@@ -184,7 +193,7 @@ private slots:
     void closingLines()
     {
         QCOMPARE(Rankings::closingLines(QStringLiteral(" 12 ")),
-                 (QStringList{"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           12"}));
+                 (QStringList {"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           12"}));
         QCOMPARE(Rankings::closingLines(QString()).first().size(), 31);
     }
 
@@ -222,19 +231,22 @@ private slots:
 
     void meritOrder_data()
     {
-        QTest::addColumn<QStringList>("scores");      // cards 1, 2, ... in file order
-        QTest::addColumn<QList<qint64>>("listed");    // card numbers from the top
-        QTest::newRow("by score") << QStringList{"27,50", "9,00", "30,00"} << QList<qint64>{3, 1, 2};
-        QTest::newRow("three ties then lower") << QStringList{"7,00", "7,00", "7,00", "6,00"} << QList<qint64>{2, 1, 3, 4};
-        QTest::newRow("two ties: first stored first") << QStringList{"5,00", "5,00"} << QList<qint64>{1, 2};
-        QTest::newRow("empty score last") << QStringList{"", "1,00", "0,00"} << QList<qint64>{2, 3, 1};
-        QTest::newRow("unnormalised by value") << QStringList{"6,50", "7", "10"} << QList<qint64>{3, 2, 1};
-        QTest::newRow("non-numeric below numbers") << QStringList{"assente", "-2,00", "0,50"} << QList<qint64>{3, 2, 1};
-        QTest::newRow("one card") << QStringList{"3,00"} << QList<qint64>{1};
-        QTest::newRow("none") << QStringList{} << QList<qint64>{};
+        QTest::addColumn<QStringList>("scores"); // cards 1, 2, ... in file order
+        QTest::addColumn<QList<qint64>>("listed"); // card numbers from the top
+        QTest::newRow("by score") << QStringList {"27,50", "9,00", "30,00"} << QList<qint64> {3, 1, 2};
+        QTest::newRow("three ties then lower")
+            << QStringList {"7,00", "7,00", "7,00", "6,00"} << QList<qint64> {2, 1, 3, 4};
+        QTest::newRow("two ties: first stored first") << QStringList {"5,00", "5,00"} << QList<qint64> {1, 2};
+        QTest::newRow("empty score last") << QStringList {"", "1,00", "0,00"} << QList<qint64> {2, 3, 1};
+        QTest::newRow("unnormalised by value") << QStringList {"6,50", "7", "10"} << QList<qint64> {3, 2, 1};
+        QTest::newRow("non-numeric below numbers")
+            << QStringList {"assente", "-2,00", "0,50"} << QList<qint64> {3, 2, 1};
+        QTest::newRow("one card") << QStringList {"3,00"} << QList<qint64> {1};
+        QTest::newRow("none") << QStringList {} << QList<qint64> {};
         // Worked through the partition sort by hand: ascending it leaves
         // cards 3, 4, 1, 2, listed from the end.
-        QTest::newRow("ties around a lower score") << QStringList{"5,00", "5,00", "4,00", "5,00"} << QList<qint64>{2, 1, 4, 3};
+        QTest::newRow("ties around a lower score")
+            << QStringList {"5,00", "5,00", "4,00", "5,00"} << QList<qint64> {2, 1, 4, 3};
     }
     void meritOrder()
     {
@@ -303,7 +315,8 @@ private slots:
         QCOMPARE(chooser->lstFiles->count(), 0);
         QCOMPARE(chooser->lblCreati->text(), QStringLiteral("Sono state create 0 sessioni."));
         QCOMPARE(chooser->lblIstruzioni->text(),
-                 QStringLiteral("Selezionare la sessione nell'elenco sottostante e premere il pulsante corrispondente al tipo di graduatoria da visualizzare."));
+                 QStringLiteral("Selezionare la sessione nell'elenco sottostante e premere il pulsante corrispondente "
+                                "al tipo di graduatoria da visualizzare."));
         QTest::mouseClick(chooser->btnApri, Qt::LeftButton);
         QTest::mouseClick(chooser->btnExcel, Qt::LeftButton);
         const QList<Messages::Shown> shown = Messages::takeShown();
@@ -326,7 +339,8 @@ private slots:
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.first().text,
-                 QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante per visualizzare la graduatoria corrispondente."));
+                 QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante per "
+                                "visualizzare la graduatoria corrispondente."));
         QVERIFY(Modal::history().isEmpty());
     }
 
@@ -340,8 +354,8 @@ private slots:
         QCOMPARE(chooser->lstFiles->item(1)->text(), QStringLiteral("Estate 2024.vai"));
         chooser->lstFiles->setCurrentRow(1);
 
-        const QStringList expected{merit(1, kVerdi), merit(2, kRossi), merit(3, kBianchi), merit(4, kRossiAnna),
-                                   merit(5, kNoScore)};
+        const QStringList expected {merit(1, kVerdi), merit(2, kRossi), merit(3, kBianchi), merit(4, kRossiAnna),
+                                    merit(5, kNoScore)};
         bool ran = false;
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<TfrmExpClassifica*>(d);
@@ -384,9 +398,9 @@ private slots:
         QCOMPARE(jobs.first().pageCount, 1);
         const QStringList page = jobs.first().pages.first();
         // Title, the five lines and the two closing lines, the footer.
-        const QStringList printedPage = QStringList{"Graduatoria di merito Estate 2024"} + expected
-            + QStringList{"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           5",
-                          "Stampa eseguita in data 14/06/2024"};
+        const QStringList printedPage = QStringList {"Graduatoria di merito Estate 2024"} + expected +
+            QStringList {"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           5",
+                         "Stampa eseguita in data 14/06/2024"};
         QCOMPARE(page, printedPage);
     }
 
@@ -411,7 +425,7 @@ private slots:
             });
             QTest::mouseClick(chooser->btnExcel, Qt::LeftButton);
         }
-        QCOMPARE(Modal::history(), (QStringList{"TfrmExpClassifica", "TfrmExpClassifica"}));
+        QCOMPARE(Modal::history(), (QStringList {"TfrmExpClassifica", "TfrmExpClassifica"}));
     }
 
     void alphabeticalRankingOfASession()
@@ -430,7 +444,8 @@ private slots:
             QCOMPARE(w->titClassifica->text(), QStringLiteral("Graduatoria alfabetica Estate"));
             QCOMPARE(w->lblFile->text(), folder.file(QStringLiteral("Estate.vai")));
             // Letter case does not count; the card without a score is left out.
-            QCOMPARE(w->lstRecords->lines(), (QStringList{alpha(kBianchi), alpha(kRossiAnna), alpha(kRossi), alpha(kVerdi)}));
+            QCOMPARE(w->lstRecords->lines(),
+                     (QStringList {alpha(kBianchi), alpha(kRossiAnna), alpha(kRossi), alpha(kVerdi)}));
             QCOMPARE(w->lstRecords->position(1), 5);
             QCOMPARE(w->lblTotConcorrenti->text(), QStringLiteral("4"));
             QCOMPARE(w->frxReport->name(), QStringLiteral("Graduatoria alfabetica"));
@@ -452,7 +467,7 @@ private slots:
         QCOMPARE(jobs.size(), 1);
         QVERIFY(!jobs.first().accepted);
         QCOMPARE(jobs.first().pages.first().mid(5, 2),
-                 (QStringList{"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           4"}));
+                 (QStringList {"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           4"}));
     }
 
     void emptySessionRankings()
@@ -476,7 +491,8 @@ private slots:
             const QList<Messages::Shown> shown = Messages::takeShown();
             QCOMPARE(shown.size(), 2);
             QCOMPARE(shown.at(0).kind, Messages::Kind::Warning);
-            QCOMPARE(shown.at(0).text, QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+            QCOMPARE(shown.at(0).text,
+                     QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
             QCOMPARE(shown.at(1).kind, Messages::Kind::Plain);
             QCOMPARE(shown.at(1).text, QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         }
@@ -524,7 +540,7 @@ private slots:
         });
         QTest::mouseClick(chooser->btnExcel, Qt::LeftButton);
         QTest::mouseClick(chooser->btnApri, Qt::LeftButton);
-        QCOMPARE(Modal::history(), (QStringList{"TfrmExpClassifica", "TfrmClassifica"}));
+        QCOMPARE(Modal::history(), (QStringList {"TfrmExpClassifica", "TfrmClassifica"}));
         QVERIFY(Messages::shown().isEmpty());
     }
 

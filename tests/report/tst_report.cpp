@@ -37,17 +37,20 @@ std::unique_ptr<Report> listTemplate(int lines, bool split = true)
     auto report = std::make_unique<Report>(QStringLiteral("Prova"));
     report->setOrientation(QPageLayout::Landscape);
     Band* title = report->addBand(Band::Type::ReportTitle, QStringLiteral("Titolo"), ReportUnits::mm(8));
-    report->addMemo(QStringLiteral("txtTitolo"), ReportUnits::mmRect(2, 1, 273, 5), title)->setText(QStringLiteral("TITOLO"));
+    report->addMemo(QStringLiteral("txtTitolo"), ReportUnits::mmRect(2, 1, 273, 5), title)
+        ->setText(QStringLiteral("TITOLO"));
     Band* master = report->addBand(Band::Type::MasterData, QStringLiteral("Dati"), lines * 12.822 + 10);
     master->allowSplit = split;
-    MemoView* memo = report->addMemo(QStringLiteral("txtRighe"), QRectF(ReportUnits::mm(3), 0, ReportUnits::mm(273), lines * 12.822), master);
+    MemoView* memo = report->addMemo(QStringLiteral("txtRighe"),
+                                     QRectF(ReportUnits::mm(3), 0, ReportUnits::mm(273), lines * 12.822), master);
     memo->setFont(QStringLiteral("Courier New"), 8);
     memo->linePitch = 12.822;
     memo->gapY = 0;
     for (int i = 1; i <= lines; ++i)
         memo->appendLine(QStringLiteral("RIGA %1").arg(i, 4, 10, QLatin1Char('0')));
     Band* footer = report->addBand(Band::Type::Footer, QStringLiteral("Piede"), ReportUnits::mm(8));
-    report->addMemo(QStringLiteral("txtPiede"), ReportUnits::mmRect(3, 2, 272, 5), footer)->setText(QStringLiteral("PIEDE"));
+    report->addMemo(QStringLiteral("txtPiede"), ReportUnits::mmRect(3, 2, 272, 5), footer)
+        ->setText(QStringLiteral("PIEDE"));
     return report;
 }
 
@@ -58,7 +61,11 @@ class TestReport : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); Clock::setToday(QDate(2024, 3, 7)); }
+    void init()
+    {
+        resetSeams();
+        Clock::setToday(QDate(2024, 3, 7));
+    }
     void cleanup()
     {
         Clock::setToday(QDate());
@@ -108,12 +115,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << "uno\r\ndue" << QStringList{"uno", "due"};
-        QTest::newRow("LF") << "uno\ndue\ntre" << QStringList{"uno", "due", "tre"};
-        QTest::newRow("LF CR as stored") << "uno\n\rdue" << QStringList{"uno", "due"};
-        QTest::newRow("empty line kept") << "uno\r\n\r\ndue" << QStringList{"uno", "", "due"};
-        QTest::newRow("empty text") << "" << QStringList{};
-        QTest::newRow("one line") << "Rossi" << QStringList{"Rossi"};
+        QTest::newRow("CR LF") << "uno\r\ndue" << QStringList {"uno", "due"};
+        QTest::newRow("LF") << "uno\ndue\ntre" << QStringList {"uno", "due", "tre"};
+        QTest::newRow("LF CR as stored") << "uno\n\rdue" << QStringList {"uno", "due"};
+        QTest::newRow("empty line kept") << "uno\r\n\r\ndue" << QStringList {"uno", "", "due"};
+        QTest::newRow("empty text") << "" << QStringList {};
+        QTest::newRow("one line") << "Rossi" << QStringList {"Rossi"};
     }
     void memoLines()
     {
@@ -145,10 +152,14 @@ private slots:
         QTest::addColumn<bool>("allow");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("date") << true << "Stampa eseguita in data [DATE]" << "Stampa eseguita in data 07/03/2024";
-        QTest::newRow("off prints literally") << false << "Stampa eseguita in data [DATE]" << "Stampa eseguita in data [DATE]";
-        QTest::newRow("other brackets stay") << true << "Rossi [sede di Roma]" << "Rossi [sede di Roma]";
-        QTest::newRow("page numbers") << true << "Pagina [PAGE#] di [TOTALPAGES#]" << "Pagina 1 di 1";
+        QTest::newRow("date") << true << "Stampa eseguita in data [DATE]"
+                              << "Stampa eseguita in data 07/03/2024";
+        QTest::newRow("off prints literally") << false << "Stampa eseguita in data [DATE]"
+                                              << "Stampa eseguita in data [DATE]";
+        QTest::newRow("other brackets stay") << true << "Rossi [sede di Roma]"
+                                             << "Rossi [sede di Roma]";
+        QTest::newRow("page numbers") << true << "Pagina [PAGE#] di [TOTALPAGES#]"
+                                      << "Pagina 1 di 1";
     }
     void expressions()
     {
@@ -161,7 +172,7 @@ private slots:
         memo->setText(text);
         report.prepare();
         QCOMPARE(report.pageCount(), 1);
-        QCOMPARE(report.pageText(0), QStringList{printed});
+        QCOMPARE(report.pageText(0), QStringList {printed});
     }
 
     void preparingAgainDropsOldPages()
@@ -175,7 +186,7 @@ private slots:
         report->band(QStringLiteral("Dati"))->setHeight(10);
         report->prepare();
         QCOMPARE(report->pageCount(), 1);
-        QCOMPARE(report->pageText(0), (QStringList{"TITOLO", "PIEDE"}));
+        QCOMPARE(report->pageText(0), (QStringList {"TITOLO", "PIEDE"}));
     }
 
     void wordWrapOffKeepsOneLine()
@@ -185,7 +196,7 @@ private slots:
         const QString longText = QStringLiteral("Una riga molto lunga che non entra nel riquadro");
         memo->setText(longText);
         report.prepare();
-        QCOMPARE(report.pageText(0), QStringList{longText});
+        QCOMPARE(report.pageText(0), QStringList {longText});
     }
 
     void wordWrapOnBreaksAtWords()
@@ -197,7 +208,7 @@ private slots:
         // 116 units of text width hold 18 characters.
         memo->setText(QStringLiteral("alfa beta gamma delta epsilon zeta eta theta"));
         report.prepare();
-        QCOMPARE(report.pageText(0), (QStringList{"alfa beta gamma", "delta epsilon zeta", "eta theta"}));
+        QCOMPARE(report.pageText(0), (QStringList {"alfa beta gamma", "delta epsilon zeta", "eta theta"}));
     }
 
     void wordWrapBreaksAWordTooLong()
@@ -208,7 +219,7 @@ private slots:
         memo->setFont(QStringLiteral("Courier New"), 8); // 64 units hold 10 characters
         memo->setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY z"));
         report.prepare();
-        QCOMPARE(report.pageText(0), (QStringList{"ABCDEFGHIJ", "KLMNOPQRST", "UVWXY z"}));
+        QCOMPARE(report.pageText(0), (QStringList {"ABCDEFGHIJ", "KLMNOPQRST", "UVWXY z"}));
     }
 
     void linesBelowTheBoxAreCut()
@@ -221,7 +232,7 @@ private slots:
         report.prepare();
         // Lines start at 0, 12 and 24 inside a 30-unit box: the third shows
         // in part, the fourth not at all.
-        QCOMPARE(report.pageText(0), (QStringList{"uno", "due", "tre"}));
+        QCOMPARE(report.pageText(0), (QStringList {"uno", "due", "tre"}));
     }
 
     void masterBandSplitsAcrossPages()
@@ -232,7 +243,7 @@ private slots:
         auto report = listTemplate(120);
         report->prepare();
         QCOMPARE(report->pageCount(), 3);
-        QStringList expected1{"TITOLO"};
+        QStringList expected1 {"TITOLO"};
         for (int i = 1; i <= 53; ++i)
             expected1 << QStringLiteral("RIGA %1").arg(i, 4, 10, QLatin1Char('0'));
         QCOMPARE(report->pageText(0), expected1);
@@ -258,7 +269,7 @@ private slots:
         auto report = listTemplate(53);
         report->prepare();
         QCOMPARE(report->pageCount(), 2);
-        QCOMPARE(report->pageText(1), QStringList{"PIEDE"});
+        QCOMPARE(report->pageText(1), QStringList {"PIEDE"});
     }
 
     void bandThatMayNotSplitMovesWhole()
@@ -269,9 +280,9 @@ private slots:
         // (60 x 12.822 + 10 = 779 units is taller than the page, so it is cut
         // at the page's foot) and the footer follows on page 3.
         QCOMPARE(report->pageCount(), 3);
-        QCOMPARE(report->pageText(0), QStringList{"TITOLO"});
+        QCOMPARE(report->pageText(0), QStringList {"TITOLO"});
         QCOMPARE(report->pageText(1).size(), 56);
-        QCOMPARE(report->pageText(2), QStringList{"PIEDE"});
+        QCOMPARE(report->pageText(2), QStringList {"PIEDE"});
     }
 
     void pageNumbersCountPreparedPages()

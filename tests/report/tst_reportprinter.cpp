@@ -126,7 +126,7 @@ private slots:
             QSKIP("this printer dialog offers no file printer");
         QVERIFY(printed);
         QCOMPARE(pdfPageCount(pdf), 2);
-        QCOMPARE(Modal::history(), QStringList{"QPrintDialog"});
+        QCOMPARE(Modal::history(), QStringList {"QPrintDialog"});
     }
 
     void realPrintDialogCancelledPrintsNothing()

@@ -18,13 +18,14 @@
 #include <memory>
 
 namespace {
-const QString kCreated = QStringLiteral(
-    "Il file di archivio relativo alla nuova sessione è stato creato con successo.\r\n\r\n"
-    "E' ora possibile visualizzarlo nell'elenco delle sessioni esistenti.");
+const QString kCreated =
+    QStringLiteral("Il file di archivio relativo alla nuova sessione è stato creato con successo.\r\n\r\n"
+                   "E' ora possibile visualizzarlo nell'elenco delle sessioni esistenti.");
 const QString kNoName = QStringLiteral("Attenzione: per creare la nuova sessione è necessario indicarne il nome.");
-const QString kDuplicate = QStringLiteral(
-    "Attenzione: il nome della sessione indicato è già stato utilizzato in precedenza.\r\n\r\n"
-    "Inserire un nome diverso oppure, se si desidera aprire una sessione già creata, premere il pulsante Apri sessione esistente.");
+const QString kDuplicate =
+    QStringLiteral("Attenzione: il nome della sessione indicato è già stato utilizzato in precedenza.\r\n\r\n"
+                   "Inserire un nome diverso oppure, se si desidera aprire una sessione già creata, premere il "
+                   "pulsante Apri sessione esistente.");
 const QString kEmptyList = QStringLiteral("Attenzione: l'elenco non contiene nessuna sessione.");
 
 QStringList vaiFiles(const QString& folder)
@@ -76,7 +77,7 @@ private slots:
         QCOMPARE(crea()->txtFile->text(), QString());
         crea()->txtFile->setText(QStringLiteral("   Impiegati 2026 \t"));
         QTest::mouseClick(crea()->btnApplica, Qt::LeftButton);
-        QCOMPARE(vaiFiles(m_folder->path()), QStringList{"Impiegati 2026.vai"});
+        QCOMPARE(vaiFiles(m_folder->path()), QStringList {"Impiegati 2026.vai"});
         QCOMPARE(QFileInfo(m_folder->file("Impiegati 2026.vai")).size(), 0);
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
@@ -96,9 +97,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("empty") << QStringList() << QString() << kNoName;
         QTest::newRow("blanks only") << QStringList() << QStringLiteral("   ") << kNoName;
-        QTest::newRow("same name") << QStringList{"Tecnici.vai"} << QStringLiteral("Tecnici") << kDuplicate;
-        QTest::newRow("other letter case") << QStringList{"Tecnici.vai"} << QStringLiteral("TECNICI") << kDuplicate;
-        QTest::newRow("extension in capitals") << QStringList{"Tecnici.VAI"} << QStringLiteral("tecnici") << kDuplicate;
+        QTest::newRow("same name") << QStringList {"Tecnici.vai"} << QStringLiteral("Tecnici") << kDuplicate;
+        QTest::newRow("other letter case") << QStringList {"Tecnici.vai"} << QStringLiteral("TECNICI") << kDuplicate;
+        QTest::newRow("extension in capitals")
+            << QStringList {"Tecnici.VAI"} << QStringLiteral("tecnici") << kDuplicate;
     }
     void createRefusals()
     {
@@ -145,7 +147,8 @@ private slots:
         QTest::newRow("backslash") << QStringLiteral("..\\fuori");
         QTest::newRow("question mark") << QStringLiteral("chi?");
         QTest::newRow("pipe") << QStringLiteral("a|b");
-        QTest::newRow("control character") << QStringLiteral("a\x01" "b");
+        QTest::newRow("control character") << QStringLiteral("a\x01"
+                                                             "b");
     }
     void pastedNamesThatWouldLeaveTheFolder()
     {
@@ -156,7 +159,8 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Warning);
-        QVERIFY(shown[0].text.startsWith(QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.")));
+        QVERIFY(shown[0].text.startsWith(
+            QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.")));
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
         QVERIFY(!QFileInfo::exists(m_folder->path() + "../fuori.vai"));
         QVERIFY(crea()->isVisible());
@@ -202,7 +206,7 @@ private slots:
         QStringList items;
         for (int i = 0; i < apri()->lstFiles->count(); ++i)
             items << apri()->lstFiles->item(i)->text();
-        QCOMPARE(items, (QStringList{"Alfa.VAI", "beta.Vai", "zeta.vai", "_prova.vai"}));
+        QCOMPARE(items, (QStringList {"Alfa.VAI", "beta.Vai", "zeta.vai", "_prova.vai"}));
         QCOMPARE(apri()->lblCreati->text(), QStringLiteral("Sono state create 4 sessioni."));
         QVERIFY(apri()->lstFiles->selectedItems().isEmpty());
         QCOMPARE(apri()->lblMemory->text(), QStringLiteral("avvio"));
@@ -229,8 +233,12 @@ private slots:
         QTest::mouseClick(apri()->btnElimina, Qt::LeftButton);
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[0].text, QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante Apri archivio."));
-        QCOMPARE(shown[1].text, QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di premere il pulsante del cestino."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral(
+                     "Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante Apri archivio."));
+        QCOMPARE(shown[1].text,
+                 QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di premere il "
+                                "pulsante del cestino."));
         QVERIFY(apri()->isVisible());
         QVERIFY(QFileInfo::exists(m_folder->file("Tecnici.vai")));
     }
@@ -268,7 +276,9 @@ private slots:
         auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Confirmation);
-        QCOMPARE(shown[0].text, QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file eliminato non potrà essere recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file eliminato non "
+                                "potrà essere recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?"));
 
         Messages::queueAnswer(Messages::Answer::Yes);
         QTest::mouseClick(apri()->btnElimina, Qt::LeftButton);
@@ -304,7 +314,8 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].kind, Messages::Kind::Error);
-        QVERIFY(shown[1].text.startsWith(QStringLiteral("Attenzione: non è stato possibile eliminare la sessione selezionata.")));
+        QVERIFY(shown[1].text.startsWith(
+            QStringLiteral("Attenzione: non è stato possibile eliminare la sessione selezionata.")));
         QVERIFY(QFileInfo::exists(m_folder->file("Tecnici.vai/dentro")));
     }
 

@@ -54,10 +54,16 @@ QByteArray record(const Card& c)
     return r;
 }
 
-const Card kRossi{"Rossi Mario", "RSSMRA80A01H501U", "Roma", "12/03/2024", "Colloquio tecnico\r\nbuono",
-                  "27,50", "Ottimo colloquio", "S\xEC"};
-const Card kNiccolo{"  Niccol\xF2 D'Angelo & Figli <b>  ", "", "Citt\xE0 di Castello", "13/03/2024",
-                    "<script>non esportato</script>", "9,00", "Disponibilit\xE0 > 5 giorni, costo 80 \x80", "No"};
+const Card kRossi {"Rossi Mario", "RSSMRA80A01H501U", "Roma", "12/03/2024", "Colloquio tecnico\r\nbuono",
+                   "27,50",       "Ottimo colloquio", "S\xEC"};
+const Card kNiccolo {"  Niccol\xF2 D'Angelo & Figli <b>  ",
+                     "",
+                     "Citt\xE0 di Castello",
+                     "13/03/2024",
+                     "<script>non esportato</script>",
+                     "9,00",
+                     "Disponibilit\xE0 > 5 giorni, costo 80 \x80",
+                     "No"};
 
 QString exportQuote(const TempProgramFolder& folder)
 {
@@ -77,8 +83,8 @@ void typeText(QWidget* w, const QString& text)
 
 void moveOver(QWidget* w)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(w, &move);
 }
 
@@ -171,7 +177,8 @@ private slots:
         for (int c = 0; c < 8; ++c) {
             const Expect& e = expected[c];
             QCOMPARE(w->column(QString::fromLatin1(e.name)), c);
-            QCOMPARE(w->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8(e.header));
+            QCOMPARE(w->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                     QString::fromUtf8(e.header));
             QCOMPARE(w->grdRecords->columnWidth(c), e.width);
             QCOMPARE(bool(w->model()->index(0, c).flags() & Qt::ItemIsEditable), e.editable);
         }
@@ -220,8 +227,11 @@ private slots:
         QCOMPARE(shown.at(0).kind, Messages::Kind::Confirmation);
         QCOMPARE(shown.at(0).text, SpreadsheetExport::confirmMessage());
         QCOMPARE(shown.at(1).kind, Messages::Kind::Confirmation);
-        QCOMPARE(shown.at(1).text, QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"));
-        QCOMPARE(TMisc::opened(), QStringList{exportQuote(*m_folder)});
+        QCOMPARE(
+            shown.at(1).text,
+            QStringLiteral(
+                "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"));
+        QCOMPARE(TMisc::opened(), QStringList {exportQuote(*m_folder)});
         QVERIFY(w->isVisible()); // the window stays open
     }
 
@@ -232,7 +242,8 @@ private slots:
         Messages::queueAnswer(Messages::Answer::Yes);
         Messages::queueAnswer(Messages::Answer::No);
         QTest::mouseClick(w->cmdEsporta, Qt::LeftButton);
-        QCOMPARE(m_folder->read(QStringLiteral("Sessione_Esame.xls")), dataFile(QStringLiteral("sessione_piccola.xls")));
+        QCOMPARE(m_folder->read(QStringLiteral("Sessione_Esame.xls")),
+                 dataFile(QStringLiteral("sessione_piccola.xls")));
         QCOMPARE(Messages::takeShown().size(), 2);
         QVERIFY(TMisc::opened().isEmpty()); // "No": the file is not opened
     }
@@ -353,7 +364,9 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown.at(1).kind, Messages::Kind::Plain);
-        QCOMPARE(shown.at(1).text, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già aperto."));
+        QCOMPARE(shown.at(1).text,
+                 QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                                "file di Excel non sia già aperto."));
         QVERIFY(TMisc::opened().isEmpty());
         QVERIFY(w->isVisible());
     }
@@ -393,7 +406,7 @@ private slots:
         QTest::mouseClick(w->cmdGuida, Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Esportazione archivio candidati esaminati in Microsoft Excel"));
         QCOMPARE(text.split(QStringLiteral("\n\n")).size(), 3);
-        QCOMPARE(Modal::history(), QStringList{QStringLiteral("TfrmGuida")});
+        QCOMPARE(Modal::history(), QStringList {QStringLiteral("TfrmGuida")});
     }
 
     void exitCloses()
@@ -414,9 +427,9 @@ private slots:
         QCOMPARE(w->panInfo->text(), QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
         moveOver(w->cmdEsci);
         QCOMPARE(w->panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
-        for (QWidget* background : {static_cast<QWidget*>(w.get()), static_cast<QWidget*>(w->panContainer),
-                                    w->grdRecords->viewport(), static_cast<QWidget*>(w->shpSfondo),
-                                    static_cast<QWidget*>(w->shpInfo)}) {
+        for (QWidget* background :
+             {static_cast<QWidget*>(w.get()), static_cast<QWidget*>(w->panContainer), w->grdRecords->viewport(),
+              static_cast<QWidget*>(w->shpSfondo), static_cast<QWidget*>(w->shpInfo)}) {
             moveOver(w->cmdEsci);
             QVERIFY(!w->panInfo->text().isEmpty());
             moveOver(background);

@@ -29,7 +29,7 @@ private slots:
         QFETCH(int, width);
         TSchedaColloquio s;
         QString* fields[] = {&s.Candidato, &s.CodiceFiscale, &s.Provenienza, &s.DataColloquio,
-                             &s.Dettagli, &s.Punteggio, &s.Note, &s.Idoneo};
+                             &s.Dettagli,  &s.Punteggio,     &s.Note,        &s.Idoneo};
         // Longer than any field: the field keeps width - 1 characters and its zero.
         *fields[field] = QString(6000, QLatin1Char('K'));
         const QByteArray rec = s.encode();
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(rec, expected);
         const TSchedaColloquio back = TSchedaColloquio::decode(rec);
         const QString read[] = {back.Candidato, back.CodiceFiscale, back.Provenienza, back.DataColloquio,
-                                back.Dettagli, back.Punteggio, back.Note, back.Idoneo};
+                                back.Dettagli,  back.Punteggio,     back.Note,        back.Idoneo};
         QCOMPARE(read[field], QString(width - 1, QLatin1Char('K')));
     }
 

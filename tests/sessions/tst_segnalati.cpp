@@ -123,13 +123,14 @@ private slots:
             QVERIFY(d->panContainer->isVisible());
             QVERIFY(control<QLabel>(d, "imgLogo"));
             QVERIFY(control<QLabel>(d, "icoIstruzioni"));
-            QCOMPARE(d->lblRigo03->text(), QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
+            QCOMPARE(d->lblRigo03->text(),
+                     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"));
             QVERIFY(!d->findChild<QLabel*>(QStringLiteral("lblTrovate")));
             QVERIFY(d->lstRecords->isSorted());
             QVERIFY(activate(d));
             QCOMPARE(QApplication::focusWidget(), d->txtTrova);
             // Tab order: find box, list, print, find, close.
-            const QList<QWidget*> order{d->lstRecords, d->btnStampa, d->btnTrova, d->btnChiudi};
+            const QList<QWidget*> order {d->lstRecords, d->btnStampa, d->btnTrova, d->btnChiudi};
             for (QWidget* next : order) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
@@ -157,7 +158,7 @@ private slots:
         QFETCH(bool, listed);
         openSession(page("Primo Rossi", kNo) + page("Secondo Verdi", flag) + page("Terzo Bianchi", kSi));
         withList([&](TfrmSegnalati* d) {
-            QCOMPARE(positions(d->lstRecords), listed ? (QList<qint64>{2, 3}) : (QList<qint64>{3}));
+            QCOMPARE(positions(d->lstRecords), listed ? (QList<qint64> {2, 3}) : (QList<qint64> {3}));
             d->close();
         });
         QVERIFY(Messages::takeShown().isEmpty());
@@ -167,9 +168,11 @@ private slots:
     {
         openSession(page("Zanetti Anna", kSi) + page("Bianchi Carla", kSi));
         withList([](TfrmSegnalati* d) {
-            const QStringList expected{
-                "Bianchi Carla                       C.F. RSSMRA80A01H501U  Data: 10/03/2025  Note:                                                         Punti: 15,00",
-                "Zanetti Anna                        C.F. RSSMRA80A01H501U  Data: 10/03/2025  Note:                                                         Punti: 15,00",
+            const QStringList expected {
+                "Bianchi Carla                       C.F. RSSMRA80A01H501U  Data: 10/03/2025  Note:                    "
+                "                                     Punti: 15,00",
+                "Zanetti Anna                        C.F. RSSMRA80A01H501U  Data: 10/03/2025  Note:                    "
+                "                                     Punti: 15,00",
             };
             QCOMPARE(d->lstRecords->lines(), expected);
             QCOMPARE(d->lstRecords->itemSize().width(), 1600);

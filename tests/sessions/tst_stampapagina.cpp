@@ -38,8 +38,9 @@ struct Word
 QList<Word> pdfWords(const QString& path)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                          QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), path, QStringLiteral("-")});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     static const QRegularExpression wordRe(QStringLiteral(
@@ -50,8 +51,9 @@ QList<Word> pdfWords(const QString& path)
         const auto m = it.next();
         QString text = m.captured(5);
         text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.append({text, QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
-                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
+        words.append({text,
+                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
     }
     return words;
 }
@@ -130,8 +132,13 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("report");
-        QTest::newRow("print") << false << " Stampa documento" << "Stampa" << "imgLogo01" << "Candidato ed esame";
-        QTest::newRow("preview") << true << " Anteprima di stampa" << "Mostra anteprima" << "icoInf01"
+        QTest::newRow("print") << false << " Stampa documento"
+                               << "Stampa"
+                               << "imgLogo01"
+                               << "Candidato ed esame";
+        QTest::newRow("preview") << true << " Anteprima di stampa"
+                                 << "Mostra anteprima"
+                                 << "icoInf01"
                                  << "Candidato e colloquio";
     }
     void windows()
@@ -170,7 +177,13 @@ private slots:
         // Centred over the interview card window.
         const QPoint centre = w->frameGeometry().center();
         QVERIFY2((dlg->frameGeometry().center() - centre).manhattanLength() < 40,
-                 qPrintable(QStringLiteral("%1,%2 over %3,%4 %5x%6").arg(dlg->frameGeometry().center().x()).arg(dlg->frameGeometry().center().y()).arg(w->frameGeometry().x()).arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height())));
+                 qPrintable(QStringLiteral("%1,%2 over %3,%4 %5x%6")
+                                .arg(dlg->frameGeometry().center().x())
+                                .arg(dlg->frameGeometry().center().y())
+                                .arg(w->frameGeometry().x())
+                                .arg(w->frameGeometry().y())
+                                .arg(w->frameGeometry().width())
+                                .arg(w->frameGeometry().height())));
     }
 
     // The print command prints the card as the window shows it, unsaved
@@ -214,7 +227,8 @@ private slots:
         QCOMPARE(wordsIn(words, QRectF(12, 283, 186, 3.8)), QStringList({"Disponibile", "da", "aprile"}));
         // The suitable flag is not printed.
         for (const Word& word : words)
-            QVERIFY2(!word.text.contains(QLatin1String("Idoneo")) && word.text != QLatin1String("Sì"), qPrintable(word.text));
+            QVERIFY2(!word.text.contains(QLatin1String("Idoneo")) && word.text != QLatin1String("Sì"),
+                     qPrintable(word.text));
         // The window below is left as it was.
         QCOMPARE(w->txtConcorrente->text(), QStringLiteral("  VERDI MARCO [ospite]"));
         QCOMPARE(w->lblPosizione->text(), QStringLiteral("7"));
@@ -317,9 +331,11 @@ private slots:
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("message");
         QTest::newRow("print") << false
-                               << QString::fromUtf8("L'oggetto \"lblNome\" non esiste nel modello di stampa \"Candidato ed esame\".");
-        QTest::newRow("preview") << true
-                                 << QString::fromUtf8("L'oggetto \"lblNome\" non esiste nel modello di stampa \"Candidato e colloquio\".");
+                               << QString::fromUtf8(
+                                      "L'oggetto \"lblNome\" non esiste nel modello di stampa \"Candidato ed esame\".");
+        QTest::newRow("preview")
+            << true
+            << QString::fromUtf8("L'oggetto \"lblNome\" non esiste nel modello di stampa \"Candidato e colloquio\".");
     }
     void failureGoesToTheErrorReport()
     {

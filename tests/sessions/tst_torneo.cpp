@@ -19,9 +19,9 @@
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
-#include <QDialog>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,10 +36,12 @@ namespace {
 
 const QString kSessione = QStringLiteral("Colloqui 2024.vai");
 const QString kVuoto = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccesso = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                                        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAccesso =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kInserita = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kModificata = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kModificata =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QByteArray kSi("S\xEC", 2);
 
 // An interview card laid out by hand: each field at its offset, Windows-1252
@@ -69,7 +71,7 @@ struct Card
 Card card1()
 {
     return {"Mario Rossi", "RSSMRA80A01H501U", "Roma", "04/03/2024", "Buona presenza.\r\nInglese fluente.",
-            "27,50", "Richiamare", kSi};
+            "27,50",       "Richiamare",       kSi};
 }
 Card card2()
 {
@@ -81,7 +83,10 @@ Card card3()
     return {"Luca Verdi \xE8", "12345670587", "Napoli", "06/03/2024", "", "9,25", "Visto", "No"};
 }
 
-QList<Messages::Shown> boxes() { return Messages::takeShown(); }
+QList<Messages::Shown> boxes()
+{
+    return Messages::takeShown();
+}
 
 } // namespace
 
@@ -206,23 +211,42 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("cmdNuovo") << "cmdNuovo" << "Prepara la schermata per l'inserimento di una nuova scheda.";
-        QTest::newRow("cmdSalva") << "cmdSalva" << "Salva la scheda corrente in archivio.";
-        QTest::newRow("cmdTrova") << "cmdTrova" << "Trova una scheda in archivio.";
-        QTest::newRow("cmdAnteprima") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente.";
-        QTest::newRow("cmdStampa") << "cmdStampa" << "Stampa la scheda corrente.";
-        QTest::newRow("cmdPrimo") << "cmdPrimo" << "Visualizza la prima scheda in archivio.";
-        QTest::newRow("cmdIndietro") << "cmdIndietro" << "Visualizza la scheda precedente in archivio.";
-        QTest::newRow("cmdAvanti") << "cmdAvanti" << "Visualizza la scheda successiva in archivio.";
-        QTest::newRow("cmdUltimo") << "cmdUltimo" << "Visualizza l'ultima scheda in archivio.";
-        QTest::newRow("cmdExcel") << "cmdExcel" << "Esporta le schede in archivio in un file di Microsoft Excel.";
-        QTest::newRow("cmdNonPagati") << "cmdNonPagati" << QString::fromUtf8("Visualizza l'elenco dei candidati che hanno ottenuto l'idoneità.");
-        QTest::newRow("cmdGuida") << "cmdGuida" << "Visualizza la pagina della guida in linea sensibile al contesto.";
-        QTest::newRow("cmdEsci") << "cmdEsci" << "Esci da questa schermata di lavoro.";
-        QTest::newRow("btnCandidato") << "btnCandidato" << "Importa i dati dall'archivio dei candidati.";
-        QTest::newRow("btnEmail") << "btnEmail" << "Verifica codice fiscale.";
-        QTest::newRow("btnCalcolatrice") << "btnCalcolatrice" << "Apri calcolatrice.";
-        QTest::newRow("chkCompletato") << "chkCompletato" << QString::fromUtf8("Spunta questa casella per annotare che il candidato è risultato idoneo.");
+        QTest::newRow("cmdNuovo") << "cmdNuovo"
+                                  << "Prepara la schermata per l'inserimento di una nuova scheda.";
+        QTest::newRow("cmdSalva") << "cmdSalva"
+                                  << "Salva la scheda corrente in archivio.";
+        QTest::newRow("cmdTrova") << "cmdTrova"
+                                  << "Trova una scheda in archivio.";
+        QTest::newRow("cmdAnteprima") << "cmdAnteprima"
+                                      << "Visualizza l'anteprima di stampa della scheda corrente.";
+        QTest::newRow("cmdStampa") << "cmdStampa"
+                                   << "Stampa la scheda corrente.";
+        QTest::newRow("cmdPrimo") << "cmdPrimo"
+                                  << "Visualizza la prima scheda in archivio.";
+        QTest::newRow("cmdIndietro") << "cmdIndietro"
+                                     << "Visualizza la scheda precedente in archivio.";
+        QTest::newRow("cmdAvanti") << "cmdAvanti"
+                                   << "Visualizza la scheda successiva in archivio.";
+        QTest::newRow("cmdUltimo") << "cmdUltimo"
+                                   << "Visualizza l'ultima scheda in archivio.";
+        QTest::newRow("cmdExcel") << "cmdExcel"
+                                  << "Esporta le schede in archivio in un file di Microsoft Excel.";
+        QTest::newRow("cmdNonPagati") << "cmdNonPagati"
+                                      << QString::fromUtf8(
+                                             "Visualizza l'elenco dei candidati che hanno ottenuto l'idoneità.");
+        QTest::newRow("cmdGuida") << "cmdGuida"
+                                  << "Visualizza la pagina della guida in linea sensibile al contesto.";
+        QTest::newRow("cmdEsci") << "cmdEsci"
+                                 << "Esci da questa schermata di lavoro.";
+        QTest::newRow("btnCandidato") << "btnCandidato"
+                                      << "Importa i dati dall'archivio dei candidati.";
+        QTest::newRow("btnEmail") << "btnEmail"
+                                  << "Verifica codice fiscale.";
+        QTest::newRow("btnCalcolatrice") << "btnCalcolatrice"
+                                         << "Apri calcolatrice.";
+        QTest::newRow("chkCompletato")
+            << "chkCompletato"
+            << QString::fromUtf8("Spunta questa casella per annotare che il candidato è risultato idoneo.");
     }
     void informationBar()
     {
@@ -241,14 +265,15 @@ private slots:
                 at = p;
         }
         QVERIFY(at.x() >= 0);
-        QMouseEvent over(QEvent::MouseMove, QPointF(at), command->mapToGlobal(QPointF(at)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent over(QEvent::MouseMove, QPointF(at), command->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(command, &over);
         QCOMPARE(w->panInfo->text(), text);
         if (auto* picture = qobject_cast<QToolButton*>(command))
             QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
         // Over the background the bar empties.
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(w, &move);
         QCOMPARE(w->panInfo->text(), QString());
     }
@@ -402,8 +427,14 @@ private slots:
         expectOne(Messages::Kind::Information, kInserita);
         QCOMPARE(w->lblPosizione->text(), QStringLiteral("1"));
 
-        Card expected{"Giulia Neri \xE8", "NRIGLI90C41L219S", "Torino", "05/03/2024", "Prima riga\r\nSeconda riga",
-                      "12,50", "Disponibile subito", kSi};
+        Card expected {"Giulia Neri \xE8",
+                       "NRIGLI90C41L219S",
+                       "Torino",
+                       "05/03/2024",
+                       "Prima riga\r\nSeconda riga",
+                       "12,50",
+                       "Disponibile subito",
+                       kSi};
         QCOMPARE(onDisk(), expected.bytes());
 
         // A second store writes over the same card.
@@ -425,7 +456,7 @@ private slots:
         click(w->cmdSalva);
         expectOne(Messages::Kind::Information, kInserita);
         QCOMPARE(w->lblPosizione->text(), QStringLiteral("3"));
-        Card expected{"Nuovo", "", "", "05/03/2024", "", "0,00", "", "No"};
+        Card expected {"Nuovo", "", "", "05/03/2024", "", "0,00", "", "No"};
         QCOMPARE(onDisk(), before + expected.bytes());
     }
 
@@ -465,9 +496,12 @@ private slots:
         QTest::addColumn<QString>("punteggio");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        const QString candidato = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del candidato.");
-        const QString data = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la data del colloquio.");
-        const QString punteggio = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato.");
+        const QString candidato =
+            QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il nome del candidato.");
+        const QString data =
+            QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la data del colloquio.");
+        const QString punteggio = QString::fromUtf8(
+            "Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato.");
         QTest::newRow("no candidate") << "" << false << "" << candidato << "txtConcorrente";
         QTest::newRow("blank candidate, and no date") << "   " << true << "" << candidato << "txtConcorrente";
         QTest::newRow("no date") << "Rossi" << true << "" << data << "txtEmail";
@@ -507,17 +541,39 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("inField");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("7") << "7" << "7" << "7,00";
-        QTest::newRow("7,5") << "7,5" << "7,5" << "7,50";
-        QTest::newRow("0012,3") << "0012,3" << "0012,3" << "12,30";
-        QTest::newRow("7,999") << "7,999" << "7,999" << "8,00";
-        QTest::newRow("1,2,3") << "1,2,3" << "1,2,3" << "0,00";
-        QTest::newRow("7,125") << "7,125" << "7,125" << "7,13";
-        QTest::newRow("2,675") << "2,675" << "2,675" << "2,67";
-        QTest::newRow("emptied") << "" << "" << "0,00";
-        QTest::newRow("lone comma") << "," << "," << "0,00";
-        QTest::newRow("point, minus and letters are dropped") << "-1.5a" << "15" << "15,00";
-        QTest::newRow("blanks are dropped") << " 3 " << "3" << "3,00";
+        QTest::newRow("7") << "7"
+                           << "7"
+                           << "7,00";
+        QTest::newRow("7,5") << "7,5"
+                             << "7,5"
+                             << "7,50";
+        QTest::newRow("0012,3") << "0012,3"
+                                << "0012,3"
+                                << "12,30";
+        QTest::newRow("7,999") << "7,999"
+                               << "7,999"
+                               << "8,00";
+        QTest::newRow("1,2,3") << "1,2,3"
+                               << "1,2,3"
+                               << "0,00";
+        QTest::newRow("7,125") << "7,125"
+                               << "7,125"
+                               << "7,13";
+        QTest::newRow("2,675") << "2,675"
+                               << "2,675"
+                               << "2,67";
+        QTest::newRow("emptied") << ""
+                                 << ""
+                                 << "0,00";
+        QTest::newRow("lone comma") << ","
+                                    << ","
+                                    << "0,00";
+        QTest::newRow("point, minus and letters are dropped") << "-1.5a"
+                                                              << "15"
+                                                              << "15,00";
+        QTest::newRow("blanks are dropped") << " 3 "
+                                            << "3"
+                                            << "3,00";
     }
     void scoreTyping()
     {
@@ -589,8 +645,8 @@ private slots:
         open(QByteArray());
         const QList<QPair<QWidget*, QWidget*>> chain = {
             {w->txtConcorrente, w->txtResponsabile}, {w->txtResponsabile, w->txtTelefono},
-            {w->txtTelefono, w->txtEmail}, {w->txtEmail, w->txtGare},
-            {w->txtPunteggio, w->txtNote}, {w->txtNote, w->txtConcorrente},
+            {w->txtTelefono, w->txtEmail},           {w->txtEmail, w->txtGare},
+            {w->txtPunteggio, w->txtNote},           {w->txtNote, w->txtConcorrente},
         };
         for (const auto& link : chain) {
             link.first->setFocus();
@@ -631,7 +687,7 @@ private slots:
             QTest::mouseClick(cal->btnImportaData, Qt::LeftButton);
         });
         QTest::keyClick(w->txtEmail, Qt::Key_7);
-        QCOMPARE(Modal::history(), QStringList{"TfrmCalendario"});
+        QCOMPARE(Modal::history(), QStringList {"TfrmCalendario"});
         QCOMPARE(tag, QStringLiteral("torneo_email"));
         QCOMPARE(w->txtEmail->text(), QStringLiteral("09/02/2024"));
 
@@ -651,11 +707,21 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("given");
-        QTest::newRow("eleven digits") << "12345670587" << "TfrmPartitaIva" << "12345670587";
-        QTest::newRow("letters and digits") << "RSSMRA80A01H501U" << "TfrmCodFisc" << "RSSMRA80A01H501U";
-        QTest::newRow("empty") << "" << "TfrmCodFisc" << "";
-        QTest::newRow("blanks only") << "   " << "TfrmCodFisc" << "";
-        QTest::newRow("digits with blanks around") << " 00000001206 " << "TfrmPartitaIva" << "00000001206";
+        QTest::newRow("eleven digits") << "12345670587"
+                                       << "TfrmPartitaIva"
+                                       << "12345670587";
+        QTest::newRow("letters and digits") << "RSSMRA80A01H501U"
+                                            << "TfrmCodFisc"
+                                            << "RSSMRA80A01H501U";
+        QTest::newRow("empty") << ""
+                               << "TfrmCodFisc"
+                               << "";
+        QTest::newRow("blanks only") << "   "
+                                     << "TfrmCodFisc"
+                                     << "";
+        QTest::newRow("digits with blanks around") << " 00000001206 "
+                                                   << "TfrmPartitaIva"
+                                                   << "00000001206";
     }
     void checkButton()
     {
@@ -672,7 +738,7 @@ private slots:
                 seen = iva->txtPartitaIva->text();
         });
         click(w->btnEmail);
-        QCOMPARE(Modal::history(), QStringList{dialog});
+        QCOMPARE(Modal::history(), QStringList {dialog});
         QCOMPARE(seen, given);
         QCOMPARE(w->txtResponsabile->text(), code);
     }
@@ -689,7 +755,8 @@ private slots:
             QTest::mouseClick(cf->btnControlla, Qt::LeftButton);
         });
         click(w->btnEmail);
-        expectOne(Messages::Kind::Warning, QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        expectOne(Messages::Kind::Warning,
+                  QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
         click(w->cmdSalva);
         expectOne(Messages::Kind::Information, kModificata);
         QCOMPARE(onDisk(), c.bytes());
@@ -707,7 +774,7 @@ private slots:
             QTest::mouseClick(calc->btnImporta, Qt::LeftButton);
         });
         click(w->btnCalcolatrice);
-        QCOMPARE(Modal::history(), QStringList{"TfrmCalcolatrice_Scientifica"});
+        QCOMPARE(Modal::history(), QStringList {"TfrmCalcolatrice_Scientifica"});
         QCOMPARE(w->txtPunteggio->text(), QStringLiteral("12,5"));
         activate();
         QTRY_COMPARE(focused(), static_cast<QWidget*>(w->txtPunteggio));
@@ -722,8 +789,8 @@ private slots:
         w->txtGare->setPlainText(QString(4997, QLatin1Char('a')));
         w->txtGare->moveCursor(QTextCursor::End);
         QTest::keyClick(w->txtGare, Qt::Key_Return); // 4999 in the record
-        QTest::keyClick(w->txtGare, Qt::Key_B);      // 5000
-        QTest::keyClick(w->txtGare, Qt::Key_C);      // no room
+        QTest::keyClick(w->txtGare, Qt::Key_B); // 5000
+        QTest::keyClick(w->txtGare, Qt::Key_C); // no room
         QTest::keyClick(w->txtGare, Qt::Key_Return); // no room
         QCOMPARE(w->txtGare->toPlainText(), QString(4997, QLatin1Char('a')) + "\nb");
         w->txtConcorrente->setText("Rossi");
@@ -735,8 +802,15 @@ private slots:
 
     void fieldsWithoutTerminator()
     {
-        Card full{QByteArray(121, 'A'), QByteArray(121, 'B'), QByteArray(51, 'C'), QByteArray(51, 'D'),
-                  QByteArray(5001, 'E'), QByteArray(16, '9'), QByteArray(501, 'F'), "S\xEC" "x"};
+        Card full {QByteArray(121, 'A'),
+                   QByteArray(121, 'B'),
+                   QByteArray(51, 'C'),
+                   QByteArray(51, 'D'),
+                   QByteArray(5001, 'E'),
+                   QByteArray(16, '9'),
+                   QByteArray(501, 'F'),
+                   "S\xEC"
+                   "x"};
         QByteArray bytes = full.bytes();
         open(bytes + card3().bytes());
         click(w->cmdPrimo);
@@ -753,8 +827,10 @@ private slots:
         w->txtPunteggio->setText("30");
         click(w->cmdSalva);
         expectOne(Messages::Kind::Information, kModificata);
-        Card cut{QByteArray(120, 'A'), QByteArray(120, 'B'), QByteArray(50, 'C'), QByteArray(50, 'D'),
-                 QByteArray(5000, 'E'), "30,00", QByteArray(500, 'F'), "No"};
+        Card cut {QByteArray(120, 'A'),  QByteArray(120, 'B'),
+                  QByteArray(50, 'C'),   QByteArray(50, 'D'),
+                  QByteArray(5000, 'E'), "30,00",
+                  QByteArray(500, 'F'),  "No"};
         QCOMPARE(onDisk(), cut.bytes() + card3().bytes());
         // A new card puts the typing limits back.
         click(w->cmdNuovo);
@@ -877,18 +953,17 @@ private slots:
     void commandsOpenTheirWindowsAndTouchNothing()
     {
         open(card1().bytes());
-        const QList<QPair<QWidget*, QString>> commands = {
-            {w->cmdTrova, QStringLiteral("TfrmTrovaPagina")},
-            {w->cmdAnteprima, QStringLiteral("TfrmAnteprimaPagina")},
-            {w->cmdStampa, QStringLiteral("TfrmStampaPagina")},
-            {w->cmdExcel, QStringLiteral("TfrmExpTorneo")},
-            {w->cmdNonPagati, QStringLiteral("TfrmSegnalati")},
-            {w->btnCandidato, QStringLiteral("TfrmTrovaCandidati")}};
+        const QList<QPair<QWidget*, QString>> commands = {{w->cmdTrova, QStringLiteral("TfrmTrovaPagina")},
+                                                          {w->cmdAnteprima, QStringLiteral("TfrmAnteprimaPagina")},
+                                                          {w->cmdStampa, QStringLiteral("TfrmStampaPagina")},
+                                                          {w->cmdExcel, QStringLiteral("TfrmExpTorneo")},
+                                                          {w->cmdNonPagati, QStringLiteral("TfrmSegnalati")},
+                                                          {w->btnCandidato, QStringLiteral("TfrmTrovaCandidati")}};
         for (const auto& [command, dialog] : commands) {
             Modal::resetTestState();
             Modal::queueHook([](QDialog*) {});
             click(command);
-            QCOMPARE(Modal::history(), QStringList{dialog});
+            QCOMPARE(Modal::history(), QStringList {dialog});
         }
         Modal::resetTestState();
         QVERIFY(boxes().isEmpty());

@@ -41,29 +41,52 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("7") << "7" << "7,00";
-        QTest::newRow("7,5") << "7,5" << "7,50";
-        QTest::newRow("0012,3") << "0012,3" << "12,30";
-        QTest::newRow("7,999") << "7,999" << "8,00";
-        QTest::newRow("1,2,3") << "1,2,3" << "0,00";
-        QTest::newRow("7,125") << "7,125" << "7,13";
-        QTest::newRow("2,675") << "2,675" << "2,67";
-        QTest::newRow("empty") << "" << "0,00";
-        QTest::newRow("blanks") << "   " << "0,00";
-        QTest::newRow("lone comma") << "," << "0,00";
-        QTest::newRow("already normal") << "12,50" << "12,50";
-        QTest::newRow("zero") << "0" << "0,00";
-        QTest::newRow("leading comma") << ",5" << "0,50";
-        QTest::newRow("trailing comma") << "7," << "7,00";
-        QTest::newRow("tiny") << "0,001" << "0,00";
-        QTest::newRow("point is not a separator") << "7.5" << "0,00";
-        QTest::newRow("negative from the calculator") << "-2,5" << "-2,50";
-        QTest::newRow("negative rounds away from zero") << "-7,125" << "-7,13";
-        QTest::newRow("negative tiny is zero") << "-0,001" << "0,00";
-        QTest::newRow("scientific from the calculator") << "1,5E-7" << "0,00";
-        QTest::newRow("scientific large") << "1,5E3" << "1500,00";
-        QTest::newRow("fifteen digits") << "99999999999999" << "99999999999999,00";
-        QTest::newRow("letters") << "abc" << "0,00";
+        QTest::newRow("7") << "7"
+                           << "7,00";
+        QTest::newRow("7,5") << "7,5"
+                             << "7,50";
+        QTest::newRow("0012,3") << "0012,3"
+                                << "12,30";
+        QTest::newRow("7,999") << "7,999"
+                               << "8,00";
+        QTest::newRow("1,2,3") << "1,2,3"
+                               << "0,00";
+        QTest::newRow("7,125") << "7,125"
+                               << "7,13";
+        QTest::newRow("2,675") << "2,675"
+                               << "2,67";
+        QTest::newRow("empty") << ""
+                               << "0,00";
+        QTest::newRow("blanks") << "   "
+                                << "0,00";
+        QTest::newRow("lone comma") << ","
+                                    << "0,00";
+        QTest::newRow("already normal") << "12,50"
+                                        << "12,50";
+        QTest::newRow("zero") << "0"
+                              << "0,00";
+        QTest::newRow("leading comma") << ",5"
+                                       << "0,50";
+        QTest::newRow("trailing comma") << "7,"
+                                        << "7,00";
+        QTest::newRow("tiny") << "0,001"
+                              << "0,00";
+        QTest::newRow("point is not a separator") << "7.5"
+                                                  << "0,00";
+        QTest::newRow("negative from the calculator") << "-2,5"
+                                                      << "-2,50";
+        QTest::newRow("negative rounds away from zero") << "-7,125"
+                                                        << "-7,13";
+        QTest::newRow("negative tiny is zero") << "-0,001"
+                                               << "0,00";
+        QTest::newRow("scientific from the calculator") << "1,5E-7"
+                                                        << "0,00";
+        QTest::newRow("scientific large") << "1,5E3"
+                                          << "1500,00";
+        QTest::newRow("fifteen digits") << "99999999999999"
+                                        << "99999999999999,00";
+        QTest::newRow("letters") << "abc"
+                                 << "0,00";
     }
     void normalizza()
     {
@@ -95,18 +118,23 @@ private slots:
         QTest::newRow("first") << C::Primo << "3" << qint64(5) << T::Mostra << qint64(1) << false;
         QTest::newRow("last, empty file") << C::Ultimo << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
         QTest::newRow("last") << C::Ultimo << "" << qint64(5) << T::Mostra << qint64(5) << false;
-        QTest::newRow("next, empty file empties the position") << C::Avanti << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << true;
+        QTest::newRow("next, empty file empties the position")
+            << C::Avanti << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << true;
         QTest::newRow("next from a new card") << C::Avanti << "" << qint64(5) << T::Mostra << qint64(1) << false;
         QTest::newRow("next") << C::Avanti << "2" << qint64(5) << T::Mostra << qint64(3) << false;
         QTest::newRow("next on the last") << C::Avanti << "5" << qint64(5) << T::Niente << qint64(0) << false;
         QTest::newRow("next beyond the end") << C::Avanti << "9" << qint64(5) << T::Niente << qint64(0) << false;
-        QTest::newRow("previous on 1 ignores the file") << C::Indietro << "1" << qint64(0) << T::Niente << qint64(0) << false;
-        QTest::newRow("previous, empty file") << C::Indietro << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
+        QTest::newRow("previous on 1 ignores the file")
+            << C::Indietro << "1" << qint64(0) << T::Niente << qint64(0) << false;
+        QTest::newRow("previous, empty file")
+            << C::Indietro << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
         QTest::newRow("previous from a new card") << C::Indietro << "" << qint64(5) << T::Mostra << qint64(1) << false;
         QTest::newRow("previous") << C::Indietro << "4" << qint64(5) << T::Mostra << qint64(3) << false;
-        QTest::newRow("previous just past the end") << C::Indietro << "6" << qint64(5) << T::Mostra << qint64(5) << false;
+        QTest::newRow("previous just past the end")
+            << C::Indietro << "6" << qint64(5) << T::Mostra << qint64(5) << false;
         QTest::newRow("previous beyond the end") << C::Indietro << "9" << qint64(5) << T::Errore << qint64(0) << false;
-        QTest::newRow("previous, unusable position") << C::Indietro << "x" << qint64(5) << T::Errore << qint64(0) << false;
+        QTest::newRow("previous, unusable position")
+            << C::Indietro << "x" << qint64(5) << T::Errore << qint64(0) << false;
         QTest::newRow("next, unusable position") << C::Avanti << "0" << qint64(5) << T::Errore << qint64(0) << false;
     }
     void navigazione()
@@ -135,7 +163,8 @@ private slots:
 
     void detailLines()
     {
-        QCOMPARE(Dettagli::versoScheda(QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + "b"), QStringLiteral("a\r\nb"));
+        QCOMPARE(Dettagli::versoScheda(QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + "b"),
+                 QStringLiteral("a\r\nb"));
         QCOMPARE(Dettagli::versoScheda("a\nb\r\nc"), QStringLiteral("a\r\nb\r\nc"));
         QCOMPARE(Dettagli::dallaScheda("a\r\nb"), QStringLiteral("a\nb"));
         QCOMPARE(Dettagli::lunghezzaInScheda("ab\ncd"), 6);

@@ -40,21 +40,25 @@ struct F
     int offset;
     int width;
 };
-const F fCandidato{0, 121};
-const F fCodiceFiscale{121, 121};
-const F fProvenienza{242, 51};
-const F fData{293, 51};
-const F fDettagli{344, 5001};
-const F fPunteggio{5345, 16};
-const F fNote{5361, 501};
-const F fIdoneo{5862, 3};
+const F fCandidato {0, 121};
+const F fCodiceFiscale {121, 121};
+const F fProvenienza {242, 51};
+const F fData {293, 51};
+const F fDettagli {344, 5001};
+const F fPunteggio {5345, 16};
+const F fNote {5361, 501};
+const F fIdoneo {5862, 3};
 
 // An interview card written byte by byte (Latin-1 text, the same bytes as
 // Windows-1252 for the letters used here); the rest of each field is zeros.
 class Page
 {
 public:
-    Page() : m_bytes(5865, '\0') { set(fIdoneo, QStringLiteral("No")); }
+    Page()
+        : m_bytes(5865, '\0')
+    {
+        set(fIdoneo, QStringLiteral("No"));
+    }
     Page& set(F f, const QString& text)
     {
         const QByteArray b = text.toLatin1();
@@ -82,13 +86,27 @@ QString token(int i)
 QByteArray filterSession()
 {
     QByteArray a;
-    a += Page().set(fCandidato, "Rossi Mario").set(fCodiceFiscale, "RSSMRA80A01H501U").set(fProvenienza, "Roma")
-             .set(fData, "12/03/2024").set(fDettagli, "Buona preparazione").set(fPunteggio, "18,50")
-             .set(fNote, "abcdefghijklmnopqrstuvwxyz").bytes(); // 1
-    a += Page().set(fCandidato, "Verdi Anna").set(fProvenienza, "Milano").set(fData, "05/11/2023")
-             .set(fDettagli, QString(4990, QLatin1Char('x')) + QStringLiteral("Inglese")).bytes(); // 2
-    a += Page().set(fCandidato, "ROSSI LUCA").set(fProvenienza, "Roma").set(fData, "20/03/2024")
-             .set(fNote, "ABCDEFGHIJKLMNOPQRSTUVWXYZ").bytes(); // 3
+    a += Page()
+             .set(fCandidato, "Rossi Mario")
+             .set(fCodiceFiscale, "RSSMRA80A01H501U")
+             .set(fProvenienza, "Roma")
+             .set(fData, "12/03/2024")
+             .set(fDettagli, "Buona preparazione")
+             .set(fPunteggio, "18,50")
+             .set(fNote, "abcdefghijklmnopqrstuvwxyz")
+             .bytes(); // 1
+    a += Page()
+             .set(fCandidato, "Verdi Anna")
+             .set(fProvenienza, "Milano")
+             .set(fData, "05/11/2023")
+             .set(fDettagli, QString(4990, QLatin1Char('x')) + QStringLiteral("Inglese"))
+             .bytes(); // 2
+    a += Page()
+             .set(fCandidato, "ROSSI LUCA")
+             .set(fProvenienza, "Roma")
+             .set(fData, "20/03/2024")
+             .set(fNote, "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+             .bytes(); // 3
     a += Page().set(fCandidato, "Nicolò Bianchi").set(fProvenienza, "Forlì").set(fData, "01/01/2024").bytes(); // 4
     a += Page().set(fCandidato, "NICOLÒ Neri").set(fProvenienza, "FORLÌ").set(fData, "15/06/2022").bytes(); // 5
     Page six, seven;
@@ -97,7 +115,7 @@ QByteArray filterSession()
         six.set(kSearchable[i], token(i));
         seven.set(kSearchable[(i + 1) % 6], token(i));
     }
-    a += six.bytes();   // 6
+    a += six.bytes(); // 6
     a += seven.bytes(); // 7
     // Text after the terminating zero is not part of the field.
     a += Page().raw(fCandidato.offset, QByteArray("Zeta\0Rossi", 10)).set(fPunteggio, token(0)).bytes(); // 8
@@ -185,11 +203,15 @@ private slots:
             QVERIFY(control<QLabel>(d, "icoTrova02"));
             QVERIFY(control<QLabel>(d, "imgSpiega"));
             QVERIFY(control<QLabel>(d, "icoIstruzioni01"));
-            QCOMPARE(d->lblRigo03->text(), QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
-            const QStringList names{"txtConcorrente", "txtResponsabile", "txtTelefono", "txtEmail", "txtGare", "txtNote"};
-            const QStringList captions{"Candidato:", "Codice fiscale:", "Provenienza:", "Data colloquio (gg/mm/aaaa):",
-                                       "Dettagli colloquio:", "Note:"};
-            const QStringList rects{"effConcorrente", "effResponsabile", "effTelefono", "effEmail", "effGare", "effNote"};
+            QCOMPARE(d->lblRigo03->text(),
+                     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"));
+            const QStringList names {"txtConcorrente", "txtResponsabile", "txtTelefono",
+                                     "txtEmail",       "txtGare",         "txtNote"};
+            const QStringList captions {
+                "Candidato:", "Codice fiscale:", "Provenienza:", "Data colloquio (gg/mm/aaaa):", "Dettagli colloquio:",
+                "Note:"};
+            const QStringList rects {"effConcorrente", "effResponsabile", "effTelefono",
+                                     "effEmail",       "effGare",         "effNote"};
             QVERIFY(activate(d));
             QCOMPARE(QApplication::focusWidget(), d->txtConcorrente);
             for (int i = 0; i < 6; ++i) {
@@ -222,29 +244,34 @@ private slots:
     {
         QTest::addColumn<QStringList>("typed"); // "field=text"
         QTest::addColumn<QList<qint64>>("cards");
-        const QList<qint64> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
+        const QList<qint64> all {1, 2, 3, 4, 5, 6, 7, 8, 9};
         QTest::newRow("no filter") << QStringList() << all;
-        QTest::newRow("blanks only") << QStringList{"txtConcorrente=  ", "txtGare= "} << all;
-        QTest::newRow("name, any capitals") << QStringList{"txtConcorrente=rOsSi"} << QList<qint64>{1, 3};
-        QTest::newRow("trailing blank") << QStringList{"txtConcorrente=rossi "} << QList<qint64>{1, 3};
-        QTest::newRow("trailing blank at the end") << QStringList{"txtConcorrente=LUCA "} << QList<qint64>{};
-        QTest::newRow("A to Z finds a to z") << QStringList{"txtNote=ABCDEFGHIJKLMNOPQRSTUVWXYZ"} << QList<qint64>{1, 3};
-        QTest::newRow("a to z finds A to Z") << QStringList{"txtNote=abcdefghijklmnopqrstuvwxyz"} << QList<qint64>{1, 3};
-        QTest::newRow("a year") << QStringList{"txtEmail=2024"} << QList<qint64>{1, 3, 4};
-        QTest::newRow("a month") << QStringList{"txtEmail=/03/"} << QList<qint64>{1, 3};
-        QTest::newRow("end of long details") << QStringList{"txtGare=INGLESE"} << QList<qint64>{2};
-        QTest::newRow("small accented letter") << QStringList{"txtTelefono=forlì"} << QList<qint64>{4};
-        QTest::newRow("capital accented letter") << QStringList{"txtTelefono=FORLÌ"} << QList<qint64>{5};
-        QTest::newRow("no accent") << QStringList{"txtTelefono=forli"} << QList<qint64>{};
-        QTest::newRow("name with accent") << QStringList{"txtConcorrente=NICOLÒ"} << QList<qint64>{5};
-        QTest::newRow("three filters") << QStringList{"txtConcorrente=ross", "txtTelefono=ROMA", "txtEmail=2024"} << QList<qint64>{1, 3};
-        QTest::newRow("four filters") << QStringList{"txtConcorrente=ross", "txtTelefono=ROMA", "txtEmail=2024", "txtNote=abc"} << QList<qint64>{1, 3};
-        QTest::newRow("none has both") << QStringList{"txtConcorrente=verdi", "txtTelefono=roma"} << QList<qint64>{};
-        QTest::newRow("field without a zero") << QStringList{"txtTelefono=pEND"} << QList<qint64>{9};
-        const QStringList names{"txtConcorrente", "txtResponsabile", "txtTelefono", "txtEmail", "txtGare", "txtNote"};
+        QTest::newRow("blanks only") << QStringList {"txtConcorrente=  ", "txtGare= "} << all;
+        QTest::newRow("name, any capitals") << QStringList {"txtConcorrente=rOsSi"} << QList<qint64> {1, 3};
+        QTest::newRow("trailing blank") << QStringList {"txtConcorrente=rossi "} << QList<qint64> {1, 3};
+        QTest::newRow("trailing blank at the end") << QStringList {"txtConcorrente=LUCA "} << QList<qint64> {};
+        QTest::newRow("A to Z finds a to z")
+            << QStringList {"txtNote=ABCDEFGHIJKLMNOPQRSTUVWXYZ"} << QList<qint64> {1, 3};
+        QTest::newRow("a to z finds A to Z")
+            << QStringList {"txtNote=abcdefghijklmnopqrstuvwxyz"} << QList<qint64> {1, 3};
+        QTest::newRow("a year") << QStringList {"txtEmail=2024"} << QList<qint64> {1, 3, 4};
+        QTest::newRow("a month") << QStringList {"txtEmail=/03/"} << QList<qint64> {1, 3};
+        QTest::newRow("end of long details") << QStringList {"txtGare=INGLESE"} << QList<qint64> {2};
+        QTest::newRow("small accented letter") << QStringList {"txtTelefono=forlì"} << QList<qint64> {4};
+        QTest::newRow("capital accented letter") << QStringList {"txtTelefono=FORLÌ"} << QList<qint64> {5};
+        QTest::newRow("no accent") << QStringList {"txtTelefono=forli"} << QList<qint64> {};
+        QTest::newRow("name with accent") << QStringList {"txtConcorrente=NICOLÒ"} << QList<qint64> {5};
+        QTest::newRow("three filters") << QStringList {"txtConcorrente=ross", "txtTelefono=ROMA", "txtEmail=2024"}
+                                       << QList<qint64> {1, 3};
+        QTest::newRow("four filters") << QStringList {"txtConcorrente=ross", "txtTelefono=ROMA", "txtEmail=2024",
+                                                      "txtNote=abc"}
+                                      << QList<qint64> {1, 3};
+        QTest::newRow("none has both") << QStringList {"txtConcorrente=verdi", "txtTelefono=roma"} << QList<qint64> {};
+        QTest::newRow("field without a zero") << QStringList {"txtTelefono=pEND"} << QList<qint64> {9};
+        const QStringList names {"txtConcorrente", "txtResponsabile", "txtTelefono", "txtEmail", "txtGare", "txtNote"};
         for (int i = 0; i < 6; ++i)
             QTest::newRow(qPrintable(QStringLiteral("own field ") + names[i]))
-                << QStringList{names[i] + QLatin1Char('=') + token(i)} << QList<qint64>{6};
+                << QStringList {names[i] + QLatin1Char('=') + token(i)} << QList<qint64> {6};
     }
     void filters()
     {
@@ -265,7 +292,8 @@ private slots:
                 if (!s.mid(s.indexOf(QLatin1Char('=')) + 1).trimmed().isEmpty())
                     ++active;
             QCOMPARE(d->lblConta->text(), QString::number(active));
-            QCOMPARE(d->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(cards.size()));
+            QCOMPARE(d->lblTrovate->text(),
+                     QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(cards.size()));
             QVERIFY(d->panContainer->isVisible());
             QVERIFY(!d->panAvvio->isVisible());
             d->close();
@@ -276,19 +304,31 @@ private slots:
     void linesAndCount()
     {
         QByteArray a;
-        a += Page().set(fCandidato, "Rossi Mario").set(fCodiceFiscale, "RSSMRA80A01H501U").set(fData, "12/03/2024")
-                 .set(fNote, "Ottimo").set(fPunteggio, "18,50").bytes();
-        a += Page().set(fCandidato, "  Abbondanzieri Bartolomeo Carlo Alberto ").set(fCodiceFiscale, " BBNBTL70A01A001 ")
-                 .set(fData, "1/3/2024").set(fNote, "Note molto lunghe che superano senz'altro la larghezza della colonna")
-                 .set(fPunteggio, " 9,75 ").bytes();
+        a += Page()
+                 .set(fCandidato, "Rossi Mario")
+                 .set(fCodiceFiscale, "RSSMRA80A01H501U")
+                 .set(fData, "12/03/2024")
+                 .set(fNote, "Ottimo")
+                 .set(fPunteggio, "18,50")
+                 .bytes();
+        a += Page()
+                 .set(fCandidato, "  Abbondanzieri Bartolomeo Carlo Alberto ")
+                 .set(fCodiceFiscale, " BBNBTL70A01A001 ")
+                 .set(fData, "1/3/2024")
+                 .set(fNote, "Note molto lunghe che superano senz'altro la larghezza della colonna")
+                 .set(fPunteggio, " 9,75 ")
+                 .bytes();
         a += Page().bytes();
         openSession(a);
         withSearch([](TfrmTrovaPagina* d) {
             QTest::mouseClick(d->btnCerca, Qt::LeftButton);
-            const QStringList expected{
-                "                                    C.F.                   Data:             Note:                                                         Punti: ",
-                "Abbondanzieri Bartolomeo Carlo Alb  C.F. BBNBTL70A01A001   Data: 1/3/2024    Note: Note molto lunghe che superano senz'altro la larghezza  Punti: 9,75",
-                "Rossi Mario                         C.F. RSSMRA80A01H501U  Data: 12/03/2024  Note: Ottimo                                                  Punti: 18,50",
+            const QStringList expected {
+                "                                    C.F.                   Data:             Note:                    "
+                "                                     Punti: ",
+                "Abbondanzieri Bartolomeo Carlo Alb  C.F. BBNBTL70A01A001   Data: 1/3/2024    Note: Note molto lunghe "
+                "che superano senz'altro la larghezza  Punti: 9,75",
+                "Rossi Mario                         C.F. RSSMRA80A01H501U  Data: 12/03/2024  Note: Ottimo             "
+                "                                     Punti: 18,50",
             };
             QCOMPARE(d->lstRecords->lines(), expected);
             QCOMPARE(d->lstRecords->position(0), qint64(3));
@@ -364,12 +404,26 @@ private slots:
         // characters); each line hands over its own card, as stored.
         QByteArray a;
         a += Page().set(fCandidato, "Primo").set(fData, "01/03/2024").set(fPunteggio, "10,00").bytes();
-        a += Page().set(fCandidato, "Abbondanzieri Bartolomeo Carlo Alberto").set(fCodiceFiscale, "BBNBTL70A01A001Z")
-                 .set(fProvenienza, " Napoli ").set(fData, "02/03/2024").set(fDettagli, "Dettagli della seconda")
-                 .set(fPunteggio, "20,00").set(fNote, "Uguale").set(fIdoneo, "Sì").bytes();
-        a += Page().set(fCandidato, "Abbondanzieri Bartolomeo Carlo Albertina").set(fCodiceFiscale, "BBNBTL70A01A001Z")
-                 .set(fProvenienza, "Torino").set(fData, "02/03/2024").set(fDettagli, "Dettagli della terza")
-                 .set(fPunteggio, "20,00").set(fNote, "Uguale").set(fIdoneo, "X").bytes();
+        a += Page()
+                 .set(fCandidato, "Abbondanzieri Bartolomeo Carlo Alberto")
+                 .set(fCodiceFiscale, "BBNBTL70A01A001Z")
+                 .set(fProvenienza, " Napoli ")
+                 .set(fData, "02/03/2024")
+                 .set(fDettagli, "Dettagli della seconda")
+                 .set(fPunteggio, "20,00")
+                 .set(fNote, "Uguale")
+                 .set(fIdoneo, "Sì")
+                 .bytes();
+        a += Page()
+                 .set(fCandidato, "Abbondanzieri Bartolomeo Carlo Albertina")
+                 .set(fCodiceFiscale, "BBNBTL70A01A001Z")
+                 .set(fProvenienza, "Torino")
+                 .set(fData, "02/03/2024")
+                 .set(fDettagli, "Dettagli della terza")
+                 .set(fPunteggio, "20,00")
+                 .set(fNote, "Uguale")
+                 .set(fIdoneo, "X")
+                 .bytes();
         openSession(a);
         const QByteArray before = m_folder->read(kSession);
         for (int pick : {1, 0}) {
@@ -406,7 +460,8 @@ private slots:
         QTest::mouseClick(t->cmdSalva, Qt::LeftButton);
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         const QByteArray after = m_folder->read(kSession);
         QCOMPARE(after.size(), before.size());
         QCOMPARE(after.mid(5865 + fNote.offset, 8), QByteArray("Rivisto\0", 8));

@@ -93,9 +93,8 @@ qint64 FailingFile::writeData(const char* data, qint64 len)
 
 FailingWrites::FailingWrites(qint64 budget)
 {
-    RecordFile::setFileFactory([budget](const QString& path) {
-        return std::unique_ptr<QFile>(new FailingFile(path, budget));
-    });
+    RecordFile::setFileFactory(
+        [budget](const QString& path) { return std::unique_ptr<QFile>(new FailingFile(path, budget)); });
 }
 
 FailingWrites::~FailingWrites()

@@ -16,7 +16,7 @@ class UrlSink : public QObject
 {
     Q_OBJECT
 public slots:
-    void swallow(const QUrl&) {}
+    void swallow(const QUrl&) { }
 };
 
 inline void selvoraTestSetup(QApplication& app)
@@ -32,12 +32,12 @@ inline void selvoraTestSetup(QApplication& app)
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink, "swallow");
 }
 
-#define SELVORA_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        SelvoraApplication app(argc, argv);                                                        \
-        selvoraTestSetup(app);                                                                     \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define SELVORA_TEST_MAIN(TestObject)                                                                                  \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        SelvoraApplication app(argc, argv);                                                                            \
+        selvoraTestSetup(app);                                                                                         \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -23,14 +23,15 @@ namespace {
 const QHash<QString, QString>& keyNames()
 {
     static const QHash<QString, QString> names = {
-        {"0", "Button0"}, {"1", "Button1"}, {"2", "Button2"}, {"3", "Button3"}, {"4", "Button4"},
-        {"5", "Button5"}, {"6", "Button6"}, {"7", "Button7"}, {"8", "Button8"}, {"9", "Button9"},
-        {",", "ButtonPoint"}, {"bs", "ButtonBackSpace"}, {"C", "ButtonC"}, {"+-", "ButtonSign"},
-        {"pi", "ButtonPi"}, {"sqr", "ButtonSqr"}, {"sqrt", "ButtonSqrt"}, {"1/x", "Button1DivX"},
-        {"sin", "ButtonSin"}, {"cos", "ButtonCos"}, {"tan", "ButtonTan"}, {"asin", "ButtonArcSin"},
-        {"acos", "ButtonArcCos"}, {"atan", "ButtonArcTan"}, {"exp", "ButtonExp"}, {"ln", "ButtonLn"},
-        {"log", "ButtonLog"}, {"+", "ButtonAdd"}, {"-", "ButtonSub"}, {"/", "ButtonDiv"},
-        {"*", "ButtonMul"}, {"^", "ButtonStep"}, {"=", "ButtonResult"},
+        {"0", "Button0"},       {"1", "Button1"},         {"2", "Button2"},         {"3", "Button3"},
+        {"4", "Button4"},       {"5", "Button5"},         {"6", "Button6"},         {"7", "Button7"},
+        {"8", "Button8"},       {"9", "Button9"},         {",", "ButtonPoint"},     {"bs", "ButtonBackSpace"},
+        {"C", "ButtonC"},       {"+-", "ButtonSign"},     {"pi", "ButtonPi"},       {"sqr", "ButtonSqr"},
+        {"sqrt", "ButtonSqrt"}, {"1/x", "Button1DivX"},   {"sin", "ButtonSin"},     {"cos", "ButtonCos"},
+        {"tan", "ButtonTan"},   {"asin", "ButtonArcSin"}, {"acos", "ButtonArcCos"}, {"atan", "ButtonArcTan"},
+        {"exp", "ButtonExp"},   {"ln", "ButtonLn"},       {"log", "ButtonLog"},     {"+", "ButtonAdd"},
+        {"-", "ButtonSub"},     {"/", "ButtonDiv"},       {"*", "ButtonMul"},       {"^", "ButtonStep"},
+        {"=", "ButtonResult"},
     };
     return names;
 }
@@ -75,56 +76,106 @@ private slots:
         const QString none;
         const QString valore = QStringLiteral("Attenzione! Valore non valido.");
         const QString valori = QStringLiteral("Attenzione! Valori non validi.");
-        QTest::newRow("fresh display") << "" << "0" << none;
-        QTest::newRow("a new operator replaces the pending one") << "2 * 3 + 4 =" << "7" << none;
-        QTest::newRow("power") << "2 ^ 3 =" << "8" << none;
-        QTest::newRow("power through logarithms") << "2 ^ 0 , 5 =" << "1,4142135623731" << none;
-        QTest::newRow("function replaces the stored operand") << "2 + 9 sqrt =" << "6" << none;
-        QTest::newRow("C clears only the display") << "5 + C 3 =" << "8" << none;
-        QTest::newRow("result repeats with the shown value") << "1 0 - 3 = =" << "3" << none;
-        QTest::newRow("result once") << "1 0 - 3 =" << "7" << none;
-        QTest::newRow("result without operation") << "5 =" << "5" << none;
-        QTest::newRow("digit after result starts anew") << "2 + 3 = 4" << "4" << none;
-        QTest::newRow("backspace to a digit") << "1 , 5 bs bs" << "1" << none;
-        QTest::newRow("backspace over a lone minus") << "5 +- bs" << "0" << none;
-        QTest::newRow("backspace to nothing") << "7 bs" << "0" << none;
-        QTest::newRow("no leading zeros") << "0 0 0" << "0" << none;
-        QTest::newRow("zeros after the comma") << "0 , 0 5" << "0,05" << none;
-        QTest::newRow("zero after a digit") << "1 0 0" << "100" << none;
-        QTest::newRow("comma after an operator") << "2 + , 5 =" << "7" << none;
-        QTest::newRow("sine of 30 degrees") << "3 0 sin" << "0,5" << none;
-        QTest::newRow("cosine of 60 degrees") << "6 0 cos" << "0,5" << none;
-        QTest::newRow("tangent of 45 degrees") << "4 5 tan" << "1" << none;
-        QTest::newRow("arc sine in radians") << "1 asin" << "1,5707963267949" << none;
-        QTest::newRow("arc cosine of 1") << "1 acos" << "0" << none;
-        QTest::newRow("arc tangent of 1") << "1 atan" << "0,785398163397448" << none;
-        QTest::newRow("pi") << "pi" << "3,14159265358979" << none;
-        QTest::newRow("e") << "1 exp" << "2,71828182845905" << none;
-        QTest::newRow("ln 1") << "1 ln" << "0" << none;
-        QTest::newRow("log 100") << "1 0 0 log" << "2" << none;
-        QTest::newRow("square") << "9 sqr" << "81" << none;
-        QTest::newRow("reciprocal") << "4 1/x" << "0,25" << none;
-        QTest::newRow("sign change") << "2 +-" << "-2" << none;
-        QTest::newRow("sign change then add") << "2 +- + 5 =" << "3" << none;
-        QTest::newRow("negative base, integral exponent") << "2 +- ^ 3 =" << "-8" << none;
-        QTest::newRow("negative exponent") << "2 ^ 2 +- =" << "0,25" << none;
-        QTest::newRow("1/10000 fixed") << "1 / 1 0 0 0 0 =" << "0,0001" << none;
-        QTest::newRow("1/20000 scientific") << "1 / 2 0 0 0 0 =" << "5E-5" << none;
-        QTest::newRow("negative small scientific") << "1 +- / 2 0 0 0 0 0 0 =" << "-5E-7" << none;
-        QTest::newRow("10^14 fixed, 15 digits") << "1 0 ^ 1 4 =" << "100000000000000" << none;
-        QTest::newRow("10^15 scientific") << "1 0 ^ 1 5 =" << "1E15" << none;
-        QTest::newRow("power replaces multiply, 10^19") << "1 5 * 1 0 ^ 1 9 =" << "1E19" << none;
-        QTest::newRow("one third") << "1 / 3 =" << "0,333333333333333" << none;
-        QTest::newRow("multiply") << "1 2 , 5 * 4 =" << "50" << none;
-        QTest::newRow("division by zero keeps the display") << "5 / 0 , 0 =" << "0,0" << valori;
-        QTest::newRow("reciprocal of zero") << "0 1/x" << "0" << valore;
-        QTest::newRow("arc cosine out of range") << "2 acos" << "2" << QStringLiteral("Attenzione! Valori non validi");
-        QTest::newRow("arc sine out of range") << "2 asin" << "2" << valori;
-        QTest::newRow("arc tangent out of range") << "2 atan" << "2" << valori;
-        QTest::newRow("square root of a negative") << "1 +- sqrt" << "-1" << valore;
-        QTest::newRow("logarithm of zero") << "0 ln" << "0" << valore;
-        QTest::newRow("negative base, fractional exponent") << "2 +- ^ 0 , 5 =" << "0,5" << valore;
-        QTest::newRow("two commas are not a number") << "1 , , 5 +" << "1,,5" << valore;
+        QTest::newRow("fresh display") << ""
+                                       << "0" << none;
+        QTest::newRow("a new operator replaces the pending one") << "2 * 3 + 4 ="
+                                                                 << "7" << none;
+        QTest::newRow("power") << "2 ^ 3 ="
+                               << "8" << none;
+        QTest::newRow("power through logarithms") << "2 ^ 0 , 5 ="
+                                                  << "1,4142135623731" << none;
+        QTest::newRow("function replaces the stored operand") << "2 + 9 sqrt ="
+                                                              << "6" << none;
+        QTest::newRow("C clears only the display") << "5 + C 3 ="
+                                                   << "8" << none;
+        QTest::newRow("result repeats with the shown value") << "1 0 - 3 = ="
+                                                             << "3" << none;
+        QTest::newRow("result once") << "1 0 - 3 ="
+                                     << "7" << none;
+        QTest::newRow("result without operation") << "5 ="
+                                                  << "5" << none;
+        QTest::newRow("digit after result starts anew") << "2 + 3 = 4"
+                                                        << "4" << none;
+        QTest::newRow("backspace to a digit") << "1 , 5 bs bs"
+                                              << "1" << none;
+        QTest::newRow("backspace over a lone minus") << "5 +- bs"
+                                                     << "0" << none;
+        QTest::newRow("backspace to nothing") << "7 bs"
+                                              << "0" << none;
+        QTest::newRow("no leading zeros") << "0 0 0"
+                                          << "0" << none;
+        QTest::newRow("zeros after the comma") << "0 , 0 5"
+                                               << "0,05" << none;
+        QTest::newRow("zero after a digit") << "1 0 0"
+                                            << "100" << none;
+        QTest::newRow("comma after an operator") << "2 + , 5 ="
+                                                 << "7" << none;
+        QTest::newRow("sine of 30 degrees") << "3 0 sin"
+                                            << "0,5" << none;
+        QTest::newRow("cosine of 60 degrees") << "6 0 cos"
+                                              << "0,5" << none;
+        QTest::newRow("tangent of 45 degrees") << "4 5 tan"
+                                               << "1" << none;
+        QTest::newRow("arc sine in radians") << "1 asin"
+                                             << "1,5707963267949" << none;
+        QTest::newRow("arc cosine of 1") << "1 acos"
+                                         << "0" << none;
+        QTest::newRow("arc tangent of 1") << "1 atan"
+                                          << "0,785398163397448" << none;
+        QTest::newRow("pi") << "pi"
+                            << "3,14159265358979" << none;
+        QTest::newRow("e") << "1 exp"
+                           << "2,71828182845905" << none;
+        QTest::newRow("ln 1") << "1 ln"
+                              << "0" << none;
+        QTest::newRow("log 100") << "1 0 0 log"
+                                 << "2" << none;
+        QTest::newRow("square") << "9 sqr"
+                                << "81" << none;
+        QTest::newRow("reciprocal") << "4 1/x"
+                                    << "0,25" << none;
+        QTest::newRow("sign change") << "2 +-"
+                                     << "-2" << none;
+        QTest::newRow("sign change then add") << "2 +- + 5 ="
+                                              << "3" << none;
+        QTest::newRow("negative base, integral exponent") << "2 +- ^ 3 ="
+                                                          << "-8" << none;
+        QTest::newRow("negative exponent") << "2 ^ 2 +- ="
+                                           << "0,25" << none;
+        QTest::newRow("1/10000 fixed") << "1 / 1 0 0 0 0 ="
+                                       << "0,0001" << none;
+        QTest::newRow("1/20000 scientific") << "1 / 2 0 0 0 0 ="
+                                            << "5E-5" << none;
+        QTest::newRow("negative small scientific") << "1 +- / 2 0 0 0 0 0 0 ="
+                                                   << "-5E-7" << none;
+        QTest::newRow("10^14 fixed, 15 digits") << "1 0 ^ 1 4 ="
+                                                << "100000000000000" << none;
+        QTest::newRow("10^15 scientific") << "1 0 ^ 1 5 ="
+                                          << "1E15" << none;
+        QTest::newRow("power replaces multiply, 10^19") << "1 5 * 1 0 ^ 1 9 ="
+                                                        << "1E19" << none;
+        QTest::newRow("one third") << "1 / 3 ="
+                                   << "0,333333333333333" << none;
+        QTest::newRow("multiply") << "1 2 , 5 * 4 ="
+                                  << "50" << none;
+        QTest::newRow("division by zero keeps the display") << "5 / 0 , 0 ="
+                                                            << "0,0" << valori;
+        QTest::newRow("reciprocal of zero") << "0 1/x"
+                                            << "0" << valore;
+        QTest::newRow("arc cosine out of range") << "2 acos"
+                                                 << "2" << QStringLiteral("Attenzione! Valori non validi");
+        QTest::newRow("arc sine out of range") << "2 asin"
+                                               << "2" << valori;
+        QTest::newRow("arc tangent out of range") << "2 atan"
+                                                  << "2" << valori;
+        QTest::newRow("square root of a negative") << "1 +- sqrt"
+                                                   << "-1" << valore;
+        QTest::newRow("logarithm of zero") << "0 ln"
+                                           << "0" << valore;
+        QTest::newRow("negative base, fractional exponent") << "2 +- ^ 0 , 5 ="
+                                                            << "0,5" << valore;
+        QTest::newRow("two commas are not a number") << "1 , , 5 +"
+                                                     << "1,,5" << valore;
     }
     void keys()
     {

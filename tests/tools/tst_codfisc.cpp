@@ -16,7 +16,8 @@
 namespace {
 const QString kValido = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kErrato = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-const QString kLunghezza = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kLunghezza =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 } // namespace
 
 class TestCodFisc : public QObject
@@ -70,7 +71,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("closes");
         QTest::newRow("valid") << "RSSMRA80A01H501U" << int(Messages::Kind::Information) << kValido << true;
-        QTest::newRow("lower case given is judged in capitals") << "rssmra80a01h501u" << int(Messages::Kind::Information) << kValido << true;
+        QTest::newRow("lower case given is judged in capitals")
+            << "rssmra80a01h501u" << int(Messages::Kind::Information) << kValido << true;
         QTest::newRow("wrong") << "RSSMRA80A01H501A" << int(Messages::Kind::Warning) << kErrato << true;
         QTest::newRow("digits only") << "1234567890123456" << int(Messages::Kind::Warning) << kErrato << true;
         QTest::newRow("empty") << "" << int(Messages::Kind::Warning) << kLunghezza << false;
@@ -137,7 +139,8 @@ private slots:
     {
         std::unique_ptr<TfrmCodFisc> dlg(new TfrmCodFisc);
         QCOMPARE(dlg->windowTitle(), QStringLiteral(" Controllo codice fiscale"));
-        QCOMPARE(dlg->lblTitolo->text(), QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
+        QCOMPARE(dlg->lblTitolo->text(),
+                 QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."));
         QCOMPARE(dlg->btnControlla->text(), QStringLiteral("Controlla"));
         QCOMPARE(dlg->btnChiudi->text(), QStringLiteral("Chiudi"));
         dlg->show();

@@ -21,14 +21,22 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("cursorAfter");
-        QTest::newRow("blank into an empty field") << "" << 0 << " " << "" << 0;
-        QTest::newRow("small letter at the end") << "RSS" << 3 << "m" << "RSSM" << 4;
-        QTest::newRow("small letter in the middle keeps the cursor") << "RSSMRA" << 3 << "x" << "RSSXMRA" << 4;
-        QTest::newRow("blank at the front goes, cursor back to it") << "RSSMRA" << 0 << " " << "RSSMRA" << 0;
-        QTest::newRow("blank at the end goes") << "RSS" << 3 << " " << "RSS" << 3;
-        QTest::newRow("blank inside stays") << "RSSMRA" << 3 << " " << "RSS MRA" << 4;
-        QTest::newRow("capital letter left as it is") << "RS" << 1 << "Q" << "RQS" << 2;
-        QTest::newRow("digit left as it is") << "RSSMRA" << 6 << "8" << "RSSMRA8" << 7;
+        QTest::newRow("blank into an empty field") << "" << 0 << " "
+                                                   << "" << 0;
+        QTest::newRow("small letter at the end") << "RSS" << 3 << "m"
+                                                 << "RSSM" << 4;
+        QTest::newRow("small letter in the middle keeps the cursor") << "RSSMRA" << 3 << "x"
+                                                                     << "RSSXMRA" << 4;
+        QTest::newRow("blank at the front goes, cursor back to it") << "RSSMRA" << 0 << " "
+                                                                    << "RSSMRA" << 0;
+        QTest::newRow("blank at the end goes") << "RSS" << 3 << " "
+                                               << "RSS" << 3;
+        QTest::newRow("blank inside stays") << "RSSMRA" << 3 << " "
+                                            << "RSS MRA" << 4;
+        QTest::newRow("capital letter left as it is") << "RS" << 1 << "Q"
+                                                      << "RQS" << 2;
+        QTest::newRow("digit left as it is") << "RSSMRA" << 6 << "8"
+                                             << "RSSMRA8" << 7;
     }
     void typing()
     {
@@ -38,7 +46,8 @@ private slots:
         QFETCH(QString, after);
         QFETCH(int, cursorAfter);
         QLineEdit field;
-        connect(&field, &QLineEdit::textEdited, &field, [&field](const QString& text) { CodFiscField::typed(&field, text); });
+        connect(&field, &QLineEdit::textEdited, &field,
+                [&field](const QString& text) { CodFiscField::typed(&field, text); });
         field.setText(before);
         field.setCursorPosition(cursor);
         field.show();
@@ -52,7 +61,8 @@ private slots:
         // Only the user's edits go through the rule: a code put in by a
         // caller stays as given.
         QLineEdit field;
-        connect(&field, &QLineEdit::textEdited, &field, [&field](const QString& text) { CodFiscField::typed(&field, text); });
+        connect(&field, &QLineEdit::textEdited, &field,
+                [&field](const QString& text) { CodFiscField::typed(&field, text); });
         field.setText(QStringLiteral(" rss "));
         QCOMPARE(field.text(), QStringLiteral(" rss "));
     }

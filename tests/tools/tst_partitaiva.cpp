@@ -14,14 +14,15 @@
 #include <memory>
 
 namespace {
-const QString kErrata = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                                       "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
+const QString kErrata =
+    QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                   "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
 const QString kLunghezza = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
 QString valida(const QString& ufficio)
 {
     return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                          "E' stato rilasciato dall'Ufficio IVA del Comune di ")
-        + ufficio + QStringLiteral(".");
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di ") +
+        ufficio + QStringLiteral(".");
 }
 } // namespace
 
@@ -90,17 +91,19 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("closes");
         QTest::newRow("Roma 1") << "12345670587" << int(Messages::Kind::Information) << valida("Roma 1") << true;
-        QTest::newRow("Bologna 2 from 120") << "00000001206" << int(Messages::Kind::Information) << valida("Bologna 2") << true;
-        QTest::newRow("Forlì") << "11111110406" << int(Messages::Kind::Information) << valida(QString::fromUtf8("Forlì")) << true;
+        QTest::newRow("Bologna 2 from 120")
+            << "00000001206" << int(Messages::Kind::Information) << valida("Bologna 2") << true;
+        QTest::newRow("Forlì") << "11111110406" << int(Messages::Kind::Information)
+                               << valida(QString::fromUtf8("Forlì")) << true;
         QTest::newRow("wrong") << "12345670588" << int(Messages::Kind::Warning) << kErrata << true;
         QTest::newRow("letter given by the caller") << "1234567058A" << int(Messages::Kind::Warning) << kErrata << true;
         QTest::newRow("ten digits") << "1234567058" << int(Messages::Kind::Warning) << kLunghezza << false;
         QTest::newRow("empty") << "" << int(Messages::Kind::Warning) << kLunghezza << false;
-        QTest::newRow("unknown office")
-            << "01234567897" << int(Messages::Kind::Information)
-            << QString::fromUtf8("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                 "Il codice 789 dell'Ufficio IVA che lo ha rilasciato non corrisponde però a nessun ufficio conosciuto.")
-            << true;
+        QTest::newRow("unknown office") << "01234567897" << int(Messages::Kind::Information)
+                                        << QString::fromUtf8("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                                                             "Il codice 789 dell'Ufficio IVA che lo ha rilasciato non "
+                                                             "corrisponde però a nessun ufficio conosciuto.")
+                                        << true;
     }
     void window()
     {
@@ -123,7 +126,8 @@ private slots:
     {
         std::unique_ptr<TfrmPartitaIva> dlg(new TfrmPartitaIva);
         QCOMPARE(dlg->windowTitle(), QStringLiteral(" Controllo partita IVA"));
-        QCOMPARE(dlg->lblTitolo->text(), QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."));
+        QCOMPARE(dlg->lblTitolo->text(),
+                 QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."));
         dlg->show();
         dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dlg.get()));

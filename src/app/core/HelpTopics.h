@@ -14,12 +14,12 @@ struct Topic
 };
 
 // The topic titles, as the help window shows them.
-QString launcher();          // "Uno sguardo a Selvora"
-QString candidates();        // "App Archivio Candidati"
-QString candidatesExport();  // "Esportazione archivio candidati in Microsoft Excel"
-QString sessions();          // "Gestione sessioni colloqui di lavoro"
-QString sessionExport();     // "Esportazione archivio candidati esaminati in Microsoft Excel"
-QString rankings();          // "Visualizzazione graduatorie"
+QString launcher(); // "Uno sguardo a Selvora"
+QString candidates(); // "App Archivio Candidati"
+QString candidatesExport(); // "Esportazione archivio candidati in Microsoft Excel"
+QString sessions(); // "Gestione sessioni colloqui di lavoro"
+QString sessionExport(); // "Esportazione archivio candidati esaminati in Microsoft Excel"
+QString rankings(); // "Visualizzazione graduatorie"
 
 // Every topic, in the order of the manual.
 QList<Topic> all();

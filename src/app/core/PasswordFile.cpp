@@ -37,7 +37,7 @@ QByteArray blanksOff(const QByteArray& s)
 struct Line
 {
     qsizetype start; // offset of the line in the file
-    qsizetype end;   // offset of its line break (or the end of the file)
+    qsizetype end; // offset of its line break (or the end of the file)
 };
 
 QList<Line> splitLines(const QByteArray& data)
@@ -113,8 +113,7 @@ QString readValue(const QString& path, const QString& section, const QString& ke
     return QString();
 }
 
-QByteArray withValue(const QByteArray& data, const QString& section, const QString& key,
-                     const QString& value)
+QByteArray withValue(const QByteArray& data, const QString& section, const QString& key, const QString& value)
 {
     const QByteArray wantSection = fold(section.toLatin1());
     const QByteArray wantKey = fold(key.toLatin1());
@@ -166,8 +165,7 @@ QByteArray withValue(const QByteArray& data, const QString& section, const QStri
     return out;
 }
 
-bool writeValue(const QString& path, const QString& section, const QString& key,
-                const QString& value, QString* error)
+bool writeValue(const QString& path, const QString& section, const QString& key, const QString& value, QString* error)
 {
     auto failed = [error](const QString& why) {
         if (error)

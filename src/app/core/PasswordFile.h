@@ -18,12 +18,11 @@ QString readValue(const QString& path, const QString& section, const QString& ke
 // as it was. The new file replaces the old one in a single step, so a
 // failure midway leaves the old file whole. False, with *error set, when the
 // file cannot be read or written.
-bool writeValue(const QString& path, const QString& section, const QString& key,
-                const QString& value, QString* error = nullptr);
+bool writeValue(const QString& path, const QString& section, const QString& key, const QString& value,
+                QString* error = nullptr);
 
 // The same edit on the file's bytes, without touching the disk.
-QByteArray withValue(const QByteArray& contents, const QString& section, const QString& key,
-                     const QString& value);
+QByteArray withValue(const QByteArray& contents, const QString& section, const QString& key, const QString& value);
 
 } // namespace IniFile
 

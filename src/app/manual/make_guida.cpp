@@ -25,13 +25,15 @@ QString html()
     h += QStringLiteral("<html><body style=\"font-family: Verdana; font-size: 11pt;\">");
     h += QStringLiteral("<p align=\"center\"><img src=\"banner\" width=\"520\"></p>");
     h += QStringLiteral("<h1 align=\"center\" style=\"color: #1f4e79;\">Guida all'utilizzo del software</h1>");
-    h += QStringLiteral("<p align=\"center\" style=\"color: #4682B4;\">%1 - Gestione candidati e colloqui di lavoro<br>%2</p>")
+    h += QStringLiteral(
+             "<p align=\"center\" style=\"color: #4682B4;\">%1 - Gestione candidati e colloqui di lavoro<br>%2</p>")
              .arg(Product::Name.toHtmlEscaped(), Product::Maker.toHtmlEscaped());
     h += QStringLiteral("<h3 style=\"color: #1f4e79;\">Indice</h3><ol>");
     for (const HelpTopics::Topic& t : topics)
         h += QStringLiteral("<li>") + t.title.toHtmlEscaped() + QStringLiteral("</li>");
     h += QStringLiteral("</ol>");
-    h += QStringLiteral("<p>Le stesse pagine si aprono dal pulsante della guida di ciascun ambiente di lavoro del programma.</p>");
+    h += QStringLiteral(
+        "<p>Le stesse pagine si aprono dal pulsante della guida di ciascun ambiente di lavoro del programma.</p>");
     int n = 0;
     for (const HelpTopics::Topic& t : topics) {
         h += QStringLiteral("<h2 style=\"page-break-before: always; color: #DC143C;\">%1. %2</h2>")
@@ -41,7 +43,8 @@ QString html()
             h += QStringLiteral("<p style=\"margin-bottom: 8px;\">") + p.toHtmlEscaped() + QStringLiteral("</p>");
     }
     h += QStringLiteral("<p style=\"margin-top: 24px; color: #555555;\">%1 - %2 - %3</p>")
-             .arg(Product::Maker.toHtmlEscaped(), Product::WebSite.toHtmlEscaped(), Product::ContactEmail.toHtmlEscaped());
+             .arg(Product::Maker.toHtmlEscaped(), Product::WebSite.toHtmlEscaped(),
+                  Product::ContactEmail.toHtmlEscaped());
     h += QStringLiteral("</body></html>");
     return h;
 }

@@ -30,16 +30,18 @@ public:
         // user-interface thread, where the frame is converted and passed on:
         // the window's pictures are only touched by that thread, and a busy
         // window skips frames instead of piling them up in memory.
-        connect(m_sink, &QVideoSink::videoFrameChanged, m_sink,
-                [this](const QVideoFrame& frame) {
-                    QMutexLocker lock(&m_lock);
-                    m_latest = frame;
-                    if (m_pending)
-                        return;
-                    m_pending = true;
-                    QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
-                },
-                Qt::DirectConnection);
+        connect(
+            m_sink, &QVideoSink::videoFrameChanged, m_sink,
+            [this](const QVideoFrame& frame) {
+                QMutexLocker lock(&m_lock);
+                m_latest = frame;
+                if (m_pending)
+                    return;
+                m_pending = true;
+                QMetaObject::invokeMethod(
+                    this, [this] { deliver(); }, Qt::QueuedConnection);
+            },
+            Qt::DirectConnection);
     }
 
     ~MultimediaCamera() override
@@ -60,11 +62,10 @@ public:
                 return;
             }
             m_camera = new QCamera(device, this);
-            connect(m_camera, &QCamera::errorOccurred, this,
-                    [this](QCamera::Error error, const QString& text) {
-                        if (error != QCamera::NoError)
-                            emit failed(text);
-                    });
+            connect(m_camera, &QCamera::errorOccurred, this, [this](QCamera::Error error, const QString& text) {
+                if (error != QCamera::NoError)
+                    emit failed(text);
+            });
             m_session.setCamera(m_camera);
             m_session.setVideoSink(m_sink);
         }

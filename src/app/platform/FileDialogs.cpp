@@ -17,24 +17,22 @@ QString scripted(bool save, const QString& caption, const QString& dir, const QS
 
 namespace FileDialogs {
 
-QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
-                        const QString& filter)
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
     if (g_test)
         return scripted(false, caption, dir, filter);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                        const QString& filter)
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
 {
     if (g_test)
         return scripted(true, caption, proposed, filter);
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                        const QString& filter, const QString& defaultSuffix)
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+                        const QString& defaultSuffix)
 {
     if (g_test)
         return scripted(true, caption, proposed, filter);
@@ -47,10 +45,22 @@ QString getSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return dialog.selectedFiles().constFirst();
 }
 
-void setTestMode(bool on) { g_test = on; }
-void queueFileName(const QString& name) { g_names.enqueue(name); }
-QList<Asked> asked() { return g_asked; }
-int pendingNames() { return int(g_names.size()); }
+void setTestMode(bool on)
+{
+    g_test = on;
+}
+void queueFileName(const QString& name)
+{
+    g_names.enqueue(name);
+}
+QList<Asked> asked()
+{
+    return g_asked;
+}
+int pendingNames()
+{
+    return int(g_names.size());
+}
 void resetTestState()
 {
     g_names.clear();

@@ -10,16 +10,14 @@ class QWidget;
 namespace FileDialogs {
 
 // An empty result means the user cancelled.
-QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
-                        const QString& filter);
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
 // The dialog asks before overwriting an existing file.
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                        const QString& filter);
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter);
 // The same, adding defaultSuffix (without the dot) to a name typed without an
 // extension before the overwrite question, so the question is about the file
 // that will really be written. Test mode returns the scripted name as given.
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
-                        const QString& filter, const QString& defaultSuffix);
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+                        const QString& defaultSuffix);
 
 struct Asked
 {

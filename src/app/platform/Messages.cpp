@@ -78,18 +78,36 @@ Answer show(QWidget* parent, Kind kind, const QString& text)
     }
 }
 
-void setTestMode(bool on) { g_test = on; }
-bool testMode() { return g_test; }
-void queueAnswer(Answer answer) { g_answers.enqueue(answer); }
-QList<Shown> shown() { return g_shown; }
+void setTestMode(bool on)
+{
+    g_test = on;
+}
+bool testMode()
+{
+    return g_test;
+}
+void queueAnswer(Answer answer)
+{
+    g_answers.enqueue(answer);
+}
+QList<Shown> shown()
+{
+    return g_shown;
+}
 QList<Shown> takeShown()
 {
     QList<Shown> s = g_shown;
     g_shown.clear();
     return s;
 }
-int pendingAnswers() { return int(g_answers.size()); }
-int unscriptedConfirmations() { return g_unscripted; }
+int pendingAnswers()
+{
+    return int(g_answers.size());
+}
+int unscriptedConfirmations()
+{
+    return g_unscripted;
+}
 void resetTestState()
 {
     g_answers.clear();

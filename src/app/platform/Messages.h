@@ -13,15 +13,40 @@ class QWidget;
 
 namespace Messages {
 
-enum class Kind { Warning, Error, Information, Confirmation, Plain };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Kind
+{
+    Warning,
+    Error,
+    Information,
+    Confirmation,
+    Plain
+};
+enum class Answer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 Answer show(QWidget* parent, Kind kind, const QString& text);
 
-inline void warning(QWidget* parent, const QString& text) { show(parent, Kind::Warning, text); }
-inline void error(QWidget* parent, const QString& text) { show(parent, Kind::Error, text); }
-inline void information(QWidget* parent, const QString& text) { show(parent, Kind::Information, text); }
-inline void plain(QWidget* parent, const QString& text) { show(parent, Kind::Plain, text); }
+inline void warning(QWidget* parent, const QString& text)
+{
+    show(parent, Kind::Warning, text);
+}
+inline void error(QWidget* parent, const QString& text)
+{
+    show(parent, Kind::Error, text);
+}
+inline void information(QWidget* parent, const QString& text)
+{
+    show(parent, Kind::Information, text);
+}
+inline void plain(QWidget* parent, const QString& text)
+{
+    show(parent, Kind::Plain, text);
+}
 // True unless the answer is No: closing the box any other way is consent.
 inline bool confirm(QWidget* parent, const QString& text)
 {

@@ -33,12 +33,30 @@ int run(QDialog* dialog)
     return dialog->result();
 }
 
-void setTestMode(bool on) { g_test = on; }
-bool testMode() { return g_test; }
-void queueHook(Hook hook) { g_hooks.enqueue(std::move(hook)); }
-QStringList history() { return g_history; }
-QStringList unscripted() { return g_unscripted; }
-int pendingHooks() { return int(g_hooks.size()); }
+void setTestMode(bool on)
+{
+    g_test = on;
+}
+bool testMode()
+{
+    return g_test;
+}
+void queueHook(Hook hook)
+{
+    g_hooks.enqueue(std::move(hook));
+}
+QStringList history()
+{
+    return g_history;
+}
+QStringList unscripted()
+{
+    return g_unscripted;
+}
+int pendingHooks()
+{
+    return int(g_hooks.size());
+}
 void resetTestState()
 {
     g_hooks.clear();

@@ -22,8 +22,8 @@ bool TMisc::Open(const QString& target)
     if (t.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) {
         // The address goes as typed: no percent-encoding of its characters.
         url = QUrl(t, QUrl::TolerantMode);
-    } else if (t.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive)
-               || t.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
+    } else if (t.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
+               t.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
         url = QUrl(t, QUrl::TolerantMode);
     } else {
         url = QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath());
@@ -31,6 +31,15 @@ bool TMisc::Open(const QString& target)
     return QDesktopServices::openUrl(url);
 }
 
-void TMisc::setTestMode(bool on) { g_test = on; }
-QStringList TMisc::opened() { return g_opened; }
-void TMisc::resetTestState() { g_opened.clear(); }
+void TMisc::setTestMode(bool on)
+{
+    g_test = on;
+}
+QStringList TMisc::opened()
+{
+    return g_opened;
+}
+void TMisc::resetTestState()
+{
+    g_opened.clear();
+}

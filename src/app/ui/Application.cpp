@@ -71,8 +71,8 @@ void apply(QApplication& app)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qtbase);
     auto* multimedia = new QTranslator(&app);
-    if (multimedia->load(QLocale(QLocale::Italian), QStringLiteral("qtmultimedia"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (multimedia->load(QLocale(QLocale::Italian), QStringLiteral("qtmultimedia"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(multimedia);
 }
 

@@ -35,7 +35,8 @@ QLabel* entryPicture(QWidget* parent, const QString& name, const QString& icon, 
     picture->setAccessibleName(caption);
     picture->setToolTip(caption);
     picture->setMinimumSize(220, 150);
-    picture->setStyleSheet(QStringLiteral("QLabel { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
+    picture->setStyleSheet(
+        QStringLiteral("QLabel { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
     return picture;
 }
 
@@ -76,19 +77,27 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     pal.setBrush(QPalette::Window, gradient);
     setPalette(pal);
 
-    imgApp01 = entryPicture(this, QStringLiteral("imgApp01"), QStringLiteral("users"), QStringLiteral("ARCHIVIO CANDIDATI"));
-    imgApp02 = entryPicture(this, QStringLiteral("imgApp02"), QStringLiteral("folder-plus"), QStringLiteral("CREA NUOVA SESSIONE"));
-    imgApp03 = entryPicture(this, QStringLiteral("imgApp03"), QStringLiteral("folder-open"), QStringLiteral("APRI SESSIONE ESISTENTE"));
-    imgApp04 = entryPicture(this, QStringLiteral("imgApp04"), QStringLiteral("trophy"), QStringLiteral("VISUALIZZA GRADUATORIE"));
+    imgApp01 =
+        entryPicture(this, QStringLiteral("imgApp01"), QStringLiteral("users"), QStringLiteral("ARCHIVIO CANDIDATI"));
+    imgApp02 = entryPicture(this, QStringLiteral("imgApp02"), QStringLiteral("folder-plus"),
+                            QStringLiteral("CREA NUOVA SESSIONE"));
+    imgApp03 = entryPicture(this, QStringLiteral("imgApp03"), QStringLiteral("folder-open"),
+                            QStringLiteral("APRI SESSIONE ESISTENTE"));
+    imgApp04 = entryPicture(this, QStringLiteral("imgApp04"), QStringLiteral("trophy"),
+                            QStringLiteral("VISUALIZZA GRADUATORIE"));
     btnApp01 = entryCaption(this, QStringLiteral("btnApp01"), QStringLiteral("ARCHIVIO CANDIDATI"));
     btnApp02 = entryCaption(this, QStringLiteral("btnApp02"), QStringLiteral("CREA NUOVA SESSIONE"));
     btnApp03 = entryCaption(this, QStringLiteral("btnApp03"), QStringLiteral("APRI SESSIONE ESISTENTE"));
     btnApp04 = entryCaption(this, QStringLiteral("btnApp04"), QStringLiteral("VISUALIZZA GRADUATORIE"));
 
-    imgInfo = smallPicture(this, QStringLiteral("imgInfo"), QStringLiteral("info"), QStringLiteral("Informazioni su Selvora"));
-    imgGuida = smallPicture(this, QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida: uno sguardo a Selvora"));
-    imgCopyright = smallPicture(this, QStringLiteral("imgCopyright"), QStringLiteral("copyright"), QStringLiteral("Riconoscimenti"));
-    imgEsci = smallPicture(this, QStringLiteral("imgEsci"), QStringLiteral("power"), QStringLiteral("Esci dal programma"));
+    imgInfo = smallPicture(this, QStringLiteral("imgInfo"), QStringLiteral("info"),
+                           QStringLiteral("Informazioni su Selvora"));
+    imgGuida = smallPicture(this, QStringLiteral("imgGuida"), QStringLiteral("circle-help"),
+                            QStringLiteral("Guida: uno sguardo a Selvora"));
+    imgCopyright = smallPicture(this, QStringLiteral("imgCopyright"), QStringLiteral("copyright"),
+                                QStringLiteral("Riconoscimenti"));
+    imgEsci =
+        smallPicture(this, QStringLiteral("imgEsci"), QStringLiteral("power"), QStringLiteral("Esci dal programma"));
     icoSito = new PictureButton(QStringLiteral("icoSito"), QStringLiteral("globe"),
                                 Product::Maker + QStringLiteral(" - ") + Product::WebSite,
                                 QStringLiteral("Sito web di ") + Product::Maker, this);
@@ -160,8 +169,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 
 bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == imgApp01)
             openEntry(1);
         else if (watched == imgApp02)

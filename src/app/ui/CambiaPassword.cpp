@@ -55,7 +55,13 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     layout->setContentsMargins(24, 12, 24, 16);
     layout->setSpacing(2);
     layout->addWidget(imgLogo);
-    const struct { const char* caption; const char* name; QFrame* eff; QLineEdit* field; } rows[] = {
+    const struct
+    {
+        const char* caption;
+        const char* name;
+        QFrame* eff;
+        QLineEdit* field;
+    } rows[] = {
         {"Vecchia password:", "infPasswordOld", effPasswordOld, txtPasswordOld},
         {"Nuova password:", "infPasswordNew", effPasswordNew, txtPasswordNew},
         {"Conferma nuova password:", "infConferma", effConferma, txtConferma},
@@ -158,53 +164,90 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
             txtConfermaExit();
     }
     // Enter only moves the focus round the three fields; it never stores.
-    if (type == QEvent::KeyPress && isEnter(key)
-        && (watched == txtPasswordOld || watched == txtPasswordNew || watched == txtConferma))
+    if (type == QEvent::KeyPress && isEnter(key) &&
+        (watched == txtPasswordOld || watched == txtPasswordNew || watched == txtConferma))
         return true;
     return QWidget::eventFilter(watched, event);
 }
 
 void TfrmCambiaPassword::enableOK()
 {
-    cmdOK->setEnabled(!TextRules::trimmed(txtPasswordOld->text()).isEmpty()
-                      && !TextRules::trimmed(txtPasswordNew->text()).isEmpty()
-                      && !TextRules::trimmed(txtConferma->text()).isEmpty());
+    cmdOK->setEnabled(!TextRules::trimmed(txtPasswordOld->text()).isEmpty() &&
+                      !TextRules::trimmed(txtPasswordNew->text()).isEmpty() &&
+                      !TextRules::trimmed(txtConferma->text()).isEmpty());
 }
 
-void TfrmCambiaPassword::txtPasswordOldChange() { enableOK(); }
-void TfrmCambiaPassword::txtPasswordOldKeyUp() { enableOK(); }
+void TfrmCambiaPassword::txtPasswordOldChange()
+{
+    enableOK();
+}
+void TfrmCambiaPassword::txtPasswordOldKeyUp()
+{
+    enableOK();
+}
 void TfrmCambiaPassword::txtPasswordOldKeyDown(int key)
 {
     if (isEnter(key))
         txtPasswordNew->setFocus();
 }
-void TfrmCambiaPassword::txtPasswordOldEnter() { effPasswordOld->setVisible(true); }
-void TfrmCambiaPassword::txtPasswordOldExit() { effPasswordOld->setVisible(false); }
+void TfrmCambiaPassword::txtPasswordOldEnter()
+{
+    effPasswordOld->setVisible(true);
+}
+void TfrmCambiaPassword::txtPasswordOldExit()
+{
+    effPasswordOld->setVisible(false);
+}
 
-void TfrmCambiaPassword::txtPasswordNewChange() { enableOK(); }
-void TfrmCambiaPassword::txtPasswordNewKeyUp() { enableOK(); }
+void TfrmCambiaPassword::txtPasswordNewChange()
+{
+    enableOK();
+}
+void TfrmCambiaPassword::txtPasswordNewKeyUp()
+{
+    enableOK();
+}
 void TfrmCambiaPassword::txtPasswordNewKeyDown(int key)
 {
     if (isEnter(key))
         txtConferma->setFocus();
 }
-void TfrmCambiaPassword::txtPasswordNewEnter() { effPasswordNew->setVisible(true); }
-void TfrmCambiaPassword::txtPasswordNewExit() { effPasswordNew->setVisible(false); }
+void TfrmCambiaPassword::txtPasswordNewEnter()
+{
+    effPasswordNew->setVisible(true);
+}
+void TfrmCambiaPassword::txtPasswordNewExit()
+{
+    effPasswordNew->setVisible(false);
+}
 
-void TfrmCambiaPassword::txtConfermaChange() { enableOK(); }
-void TfrmCambiaPassword::txtConfermaKeyUp() { enableOK(); }
+void TfrmCambiaPassword::txtConfermaChange()
+{
+    enableOK();
+}
+void TfrmCambiaPassword::txtConfermaKeyUp()
+{
+    enableOK();
+}
 void TfrmCambiaPassword::txtConfermaKeyDown(int key)
 {
     if (isEnter(key))
         txtPasswordOld->setFocus();
 }
-void TfrmCambiaPassword::txtConfermaEnter() { effConferma->setVisible(true); }
-void TfrmCambiaPassword::txtConfermaExit() { effConferma->setVisible(false); }
+void TfrmCambiaPassword::txtConfermaEnter()
+{
+    effConferma->setVisible(true);
+}
+void TfrmCambiaPassword::txtConfermaExit()
+{
+    effConferma->setVisible(false);
+}
 
 void TfrmCambiaPassword::changeFailed()
 {
-    Messages::plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
-                                         "della password. Si consiglia di reinstallare il software."));
+    Messages::plain(this,
+                    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
+                                   "della password. Si consiglia di reinstallare il software."));
 }
 
 void TfrmCambiaPassword::cmdOKClick()
@@ -226,8 +269,9 @@ void TfrmCambiaPassword::cmdOKClick()
     }
     // The confirmation is compared as typed, letter case included.
     if (TextRules::trimmed(txtPasswordNew->text()) != TextRules::trimmed(txtConferma->text())) {
-        Messages::plain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                             "E' necessario reinserire entrambi i valori."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                       "E' necessario reinserire entrambi i valori."));
         txtPasswordNew->clear();
         txtConferma->clear();
         txtPasswordNew->setFocus();
@@ -237,9 +281,10 @@ void TfrmCambiaPassword::cmdOKClick()
     // The stored form keeps one byte per character: a character beyond code
     // 255 would be stored cut, and that password could never log in again.
     if (!Crypt::canKeep(clear)) {
-        Messages::plain(this, QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere "
-                                             "memorizzati. Usare soltanto lettere, cifre e segni di punteggiatura "
-                                             "comuni, poi reinserire entrambi i valori."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere "
+                                       "memorizzati. Usare soltanto lettere, cifre e segni di punteggiatura "
+                                       "comuni, poi reinserire entrambi i valori."));
         txtPasswordNew->clear();
         txtConferma->clear();
         txtPasswordNew->setFocus();

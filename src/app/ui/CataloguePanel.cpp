@@ -13,7 +13,8 @@ QFrame* create(QWidget* window, const QString& objectName, int maximumWidth)
 {
     auto* panel = new QFrame(window);
     panel->setObjectName(objectName);
-    panel->setStyleSheet(QStringLiteral("#%1 { background: white; border: 2px solid #4682B4; border-radius: 8px; }").arg(objectName));
+    panel->setStyleSheet(
+        QStringLiteral("#%1 { background: white; border: 2px solid #4682B4; border-radius: 8px; }").arg(objectName));
     panel->setMaximumWidth(maximumWidth);
     return panel;
 }
@@ -46,8 +47,8 @@ QLabel* note(QFrame* panel, const QString& objectName, const QString& text)
 
 PictureButton* cancelButton(QFrame* panel, const QString& toolTip)
 {
-    auto* button = new PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral("x"),
-                                     QStringLiteral("ANNULLA"), QStringLiteral("Annulla"), panel);
+    auto* button = new PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral("x"), QStringLiteral("ANNULLA"),
+                                     QStringLiteral("Annulla"), panel);
     button->setToolTip(toolTip);
     return button;
 }

@@ -12,10 +12,10 @@ void install(QWidget* field, const QColor& rest)
     // so the colour can never lag behind the focus (a window hidden and shown
     // again, a focus change while the window is inactive).
     const QString cls = QString::fromLatin1(field->metaObject()->className());
-    field->setStyleSheet(QStringLiteral("%1 { background-color: %2; border: 1px solid %4; }"
-                                        "%1:focus { background-color: %3; }")
-                             .arg(cls, rest.name(QColor::HexRgb), Focus.name(QColor::HexRgb),
-                                  Border.name(QColor::HexRgb)));
+    field->setStyleSheet(
+        QStringLiteral("%1 { background-color: %2; border: 1px solid %4; }"
+                       "%1:focus { background-color: %3; }")
+            .arg(cls, rest.name(QColor::HexRgb), Focus.name(QColor::HexRgb), Border.name(QColor::HexRgb)));
 }
 
 QColor current(const QWidget* field)

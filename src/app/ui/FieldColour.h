@@ -9,8 +9,8 @@ class QWidget;
 
 namespace FieldColour {
 
-inline const QColor Rest = QColor::fromRgba(0xFFF0F8FF);   // very light blue
-inline const QColor Focus = QColor::fromRgba(0xFFFFFF00);  // yellow
+inline const QColor Rest = QColor::fromRgba(0xFFF0F8FF); // very light blue
+inline const QColor Focus = QColor::fromRgba(0xFFFFFF00); // yellow
 inline const QColor Border = QColor::fromRgba(0xFF87CEEB); // sky blue
 inline const QColor Beige = QColor::fromRgba(0xFFF5F5DC);
 

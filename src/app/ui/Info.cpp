@@ -44,10 +44,9 @@ QString TfrmInfo::mailLink()
 {
     // Subject and body go as they are, blanks and punctuation included: the
     // mail program reads them without percent-encoding.
-    return QStringLiteral("mailto:") + Product::ContactEmail
-        + QStringLiteral("?subject=") + QStringLiteral("Software Selvora")
-        + QStringLiteral("&body=")
-        + QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
+    return QStringLiteral("mailto:") + Product::ContactEmail + QStringLiteral("?subject=") +
+        QStringLiteral("Software Selvora") + QStringLiteral("&body=") +
+        QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
 }
 
 void TfrmInfo::showEvent(QShowEvent* event)

@@ -13,8 +13,7 @@ const char* kClears = "infoBarClears";
 // must not then empty the bar the command has just written.
 bool overDescribedChild(QWidget* background, QMouseEvent* move)
 {
-    for (QWidget* w = background->childAt(move->position().toPoint()); w && w != background;
-         w = w->parentWidget()) {
+    for (QWidget* w = background->childAt(move->position().toPoint()); w && w != background; w = w->parentWidget()) {
         if (w->property(kInfo).isValid())
             return true;
     }
@@ -74,8 +73,8 @@ bool InfoBar::eventFilter(QObject* watched, QEvent* event)
         const QVariant info = watched->property(kInfo);
         if (info.isValid())
             m_text->setText(info.toString());
-        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool()
-                 && !overDescribedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
+        else if (event->type() == QEvent::MouseMove && watched->property(kClears).toBool() &&
+                 !overDescribedChild(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)))
             m_text->clear();
     }
     return false;

@@ -21,7 +21,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-
 namespace PasswordLook {
 
 void frame(QWidget* window, const QSize& size)
@@ -237,8 +236,9 @@ void TfrmPassword::cmdOKClick()
     bool ok = false;
     const QString stored = TextRules::trimmed(DecryptFromHex(value, &ok));
     if (!ok) {
-        Messages::plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
-                                             "della password. Si consiglia di reinstallare il software."));
+        Messages::plain(this,
+                        QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
+                                       "della password. Si consiglia di reinstallare il software."));
         return;
     }
     lblMemory->setText(stored);

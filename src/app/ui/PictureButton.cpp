@@ -7,9 +7,8 @@ QIcon selvoraIcon(const QString& name)
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
-PictureButton::PictureButton(const QString& objectName, const QString& icon,
-                             const QString& caption, const QString& accessibleName,
-                             QWidget* parent)
+PictureButton::PictureButton(const QString& objectName, const QString& icon, const QString& caption,
+                             const QString& accessibleName, QWidget* parent)
     : QToolButton(parent)
 {
     setObjectName(objectName);

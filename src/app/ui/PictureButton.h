@@ -12,8 +12,8 @@ public:
     // icon is a name from the program's icon set (":/icons/<icon>.svg"); an
     // empty caption makes a picture-only button, named for screen readers by
     // accessibleName.
-    PictureButton(const QString& objectName, const QString& icon, const QString& caption,
-                  const QString& accessibleName, QWidget* parent);
+    PictureButton(const QString& objectName, const QString& icon, const QString& caption, const QString& accessibleName,
+                  QWidget* parent);
 };
 
 // The program's icons by name.

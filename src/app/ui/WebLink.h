@@ -14,7 +14,7 @@ public:
     // A text link (Tahoma 14 underlined) when text is given, else a picture.
     WebLink(const QString& objectName, const QString& text, QWidget* parent);
 
-    static QColor restColour();    // dark blue, ARGB FF00008B
+    static QColor restColour(); // dark blue, ARGB FF00008B
     static QColor pressedColour(); // orange, ARGB FFFFA500
 
     // The colour of a link's text.

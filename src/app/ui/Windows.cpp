@@ -61,13 +61,37 @@ void showFirst()
     g_password->show();
 }
 
-TfrmPassword* password() { return g_password; }
-TfrmAvvio* avvio() { return g_avvio; }
-TfrmApriArchivio* apriArchivio() { return g_apriArchivio; }
-TfrmApriClassifica* apriClassifica() { return g_apriClassifica; }
-TfrmCambiaPassword* cambiaPassword() { return g_cambiaPassword; }
-TfrmCreaArchivio* creaArchivio() { return g_creaArchivio; }
-TfrmTorneo* torneo() { return g_torneo; }
-TfrmCandidati* candidati() { return g_candidati; }
+TfrmPassword* password()
+{
+    return g_password;
+}
+TfrmAvvio* avvio()
+{
+    return g_avvio;
+}
+TfrmApriArchivio* apriArchivio()
+{
+    return g_apriArchivio;
+}
+TfrmApriClassifica* apriClassifica()
+{
+    return g_apriClassifica;
+}
+TfrmCambiaPassword* cambiaPassword()
+{
+    return g_cambiaPassword;
+}
+TfrmCreaArchivio* creaArchivio()
+{
+    return g_creaArchivio;
+}
+TfrmTorneo* torneo()
+{
+    return g_torneo;
+}
+TfrmCandidati* candidati()
+{
+    return g_candidati;
+}
 
 } // namespace Windows

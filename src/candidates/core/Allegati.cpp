@@ -121,16 +121,16 @@ QString domandaSovrascrivi()
 
 QString messaggioCopia(const QString& name)
 {
-    return QStringLiteral("Attenzione: non è stato possibile copiare il file \"") + name
-        + QStringLiteral("\" nella cartella dei documenti allegati.\r\n\r\n"
-                         "Accertarsi di possedere i privilegi di scrittura nella cartella "
-                         "di installazione del programma.");
+    return QStringLiteral("Attenzione: non è stato possibile copiare il file \"") + name +
+        QStringLiteral("\" nella cartella dei documenti allegati.\r\n\r\n"
+                       "Accertarsi di possedere i privilegi di scrittura nella cartella "
+                       "di installazione del programma.");
 }
 
 QString messaggioNome(const QString& name)
 {
-    return QStringLiteral("Attenzione: il nome \"") + name
-        + QStringLiteral("\" non indica un file della cartella dei documenti allegati.");
+    return QStringLiteral("Attenzione: il nome \"") + name +
+        QStringLiteral("\" non indica un file della cartella dei documenti allegati.");
 }
 
 } // namespace Allegati

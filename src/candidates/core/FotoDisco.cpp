@@ -107,9 +107,9 @@ bool scrivi(const QString& fileName, const QImage& picture, QString* error)
 
 QString messaggioErrore(const QString& fileName)
 {
-    return QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n")
-        + QDir::toNativeSeparators(fileName)
-        + QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella scelta.");
+    return QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file\r\n") +
+        QDir::toNativeSeparators(fileName) +
+        QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella scelta.");
 }
 
 } // namespace FotoDisco

@@ -10,11 +10,12 @@ namespace CardNavigation {
 // What a browsing command does, given the position label and the card count.
 struct Step
 {
-    enum Kind {
-        Nothing,        // the screen stays, no message
-        Show,           // show card `card`
-        EmptyArchive,   // "L'archivio non contiene nessuna scheda."
-        EmptyAndClear,  // the same message, after emptying the position label
+    enum Kind
+    {
+        Nothing, // the screen stays, no message
+        Show, // show card `card`
+        EmptyArchive, // "L'archivio non contiene nessuna scheda."
+        EmptyAndClear, // the same message, after emptying the position label
     };
     Kind kind = Nothing;
     qint64 card = 0;

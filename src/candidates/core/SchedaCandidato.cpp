@@ -12,37 +12,37 @@ namespace {
 struct Layout
 {
     int offset; // of the length byte
-    int width;  // text bytes after it
+    int width; // text bytes after it
 };
 
 // File order; each field starts where the previous one ends.
 constexpr Layout kLayout[TSchedaCandidato::CampoCount] = {
-    {0, 50},     // Candidato
-    {51, 1},     // Sesso
-    {53, 10},    // DataNasc
-    {64, 50},    // Cittadinanza
-    {115, 50},   // LuogoNasc
-    {166, 120},  // Indirizzo
-    {287, 50},   // Citta
-    {338, 10},   // Cap
-    {349, 50},   // Settore
-    {400, 16},   // CodFisc
-    {417, 11},   // PartitaIva
-    {429, 50},   // Patente
-    {480, 120},  // Studio
-    {601, 250},  // Lingue
-    {852, 50},   // Email
-    {903, 30},   // Tel
-    {934, 30},   // Cel
-    {965, 120},  // Documento
+    {0, 50}, // Candidato
+    {51, 1}, // Sesso
+    {53, 10}, // DataNasc
+    {64, 50}, // Cittadinanza
+    {115, 50}, // LuogoNasc
+    {166, 120}, // Indirizzo
+    {287, 50}, // Citta
+    {338, 10}, // Cap
+    {349, 50}, // Settore
+    {400, 16}, // CodFisc
+    {417, 11}, // PartitaIva
+    {429, 50}, // Patente
+    {480, 120}, // Studio
+    {601, 250}, // Lingue
+    {852, 50}, // Email
+    {903, 30}, // Tel
+    {934, 30}, // Cel
+    {965, 120}, // Documento
     {1086, 120}, // EnteRil
-    {1207, 10},  // InizioTes
-    {1218, 10},  // FineTes
+    {1207, 10}, // InizioTes
+    {1218, 10}, // FineTes
     {1229, 250}, // Esperienze
     {1480, 250}, // Competenze
     {1731, 120}, // Disponibilita
     {1852, 250}, // Note
-    {2103, 2},   // Ricontatta
+    {2103, 2}, // Ricontatta
     {2106, 250}, // File01
     {2357, 250}, // File02
     {2608, 250}, // File03
@@ -57,32 +57,26 @@ constexpr bool contiguous()
         if (kLayout[i].offset != kLayout[i - 1].offset + 1 + kLayout[i - 1].width)
             return false;
     }
-    return kLayout[0].offset == 0
-        && kLayout[TSchedaCandidato::CampoCount - 1].offset + 1
-                + kLayout[TSchedaCandidato::CampoCount - 1].width
-            == TSchedaCandidato::Size;
+    return kLayout[0].offset == 0 &&
+        kLayout[TSchedaCandidato::CampoCount - 1].offset + 1 + kLayout[TSchedaCandidato::CampoCount - 1].width ==
+        TSchedaCandidato::Size;
 }
 static_assert(contiguous(), "candidate card layout");
 
 // Pointer-to-member table in the same order as Campo.
 using Member = QString TSchedaCandidato::*;
 const Member kMembers[TSchedaCandidato::CampoCount] = {
-    &TSchedaCandidato::Candidato,     &TSchedaCandidato::Sesso,
-    &TSchedaCandidato::DataNasc,      &TSchedaCandidato::Cittadinanza,
-    &TSchedaCandidato::LuogoNasc,     &TSchedaCandidato::Indirizzo,
-    &TSchedaCandidato::Citta,         &TSchedaCandidato::Cap,
-    &TSchedaCandidato::Settore,       &TSchedaCandidato::CodFisc,
-    &TSchedaCandidato::PartitaIva,    &TSchedaCandidato::Patente,
-    &TSchedaCandidato::Studio,        &TSchedaCandidato::Lingue,
-    &TSchedaCandidato::Email,         &TSchedaCandidato::Tel,
-    &TSchedaCandidato::Cel,           &TSchedaCandidato::Documento,
-    &TSchedaCandidato::EnteRil,       &TSchedaCandidato::InizioTes,
-    &TSchedaCandidato::FineTes,       &TSchedaCandidato::Esperienze,
-    &TSchedaCandidato::Competenze,    &TSchedaCandidato::Disponibilita,
-    &TSchedaCandidato::Note,          &TSchedaCandidato::Ricontatta,
-    &TSchedaCandidato::File01,        &TSchedaCandidato::File02,
-    &TSchedaCandidato::File03,        &TSchedaCandidato::Desc01,
-    &TSchedaCandidato::Desc02,        &TSchedaCandidato::Desc03,
+    &TSchedaCandidato::Candidato,    &TSchedaCandidato::Sesso,      &TSchedaCandidato::DataNasc,
+    &TSchedaCandidato::Cittadinanza, &TSchedaCandidato::LuogoNasc,  &TSchedaCandidato::Indirizzo,
+    &TSchedaCandidato::Citta,        &TSchedaCandidato::Cap,        &TSchedaCandidato::Settore,
+    &TSchedaCandidato::CodFisc,      &TSchedaCandidato::PartitaIva, &TSchedaCandidato::Patente,
+    &TSchedaCandidato::Studio,       &TSchedaCandidato::Lingue,     &TSchedaCandidato::Email,
+    &TSchedaCandidato::Tel,          &TSchedaCandidato::Cel,        &TSchedaCandidato::Documento,
+    &TSchedaCandidato::EnteRil,      &TSchedaCandidato::InizioTes,  &TSchedaCandidato::FineTes,
+    &TSchedaCandidato::Esperienze,   &TSchedaCandidato::Competenze, &TSchedaCandidato::Disponibilita,
+    &TSchedaCandidato::Note,         &TSchedaCandidato::Ricontatta, &TSchedaCandidato::File01,
+    &TSchedaCandidato::File02,       &TSchedaCandidato::File03,     &TSchedaCandidato::Desc01,
+    &TSchedaCandidato::Desc02,       &TSchedaCandidato::Desc03,
 };
 } // namespace
 

@@ -49,7 +49,8 @@ struct TSchedaCandidato
     static constexpr int Size = 3612;
 
     // The fields in file order; Campo values index fieldOffset/fieldWidth.
-    enum Campo {
+    enum Campo
+    {
         fCandidato,
         fSesso,
         fDataNasc,

@@ -21,8 +21,7 @@ QString numero(int slot)
     return QStringLiteral("0%1").arg(slot + 1);
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& where)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& where)
 {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
@@ -77,19 +76,18 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
         m_file[i]->setObjectName(QStringLiteral("txtFile") + n);
         m_file[i]->setReadOnly(true);
         m_file[i]->setGeometry(12, 30, 378, 28);
-        makeCaption(frame, QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinali[i])),
-                    m_file[i], QPoint(12, 10));
+        makeCaption(frame, QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinali[i])), m_file[i],
+                    QPoint(12, 10));
 
-        auto* clear = new PictureButton(QStringLiteral("imgCancella") + n, QStringLiteral("eraser"),
-                                        QString(), QStringLiteral("Cancella il nome del file"), frame);
+        auto* clear = new PictureButton(QStringLiteral("imgCancella") + n, QStringLiteral("eraser"), QString(),
+                                        QStringLiteral("Cancella il nome del file"), frame);
         clear->setIconSize(QSize(22, 22));
         clear->setToolTip(QStringLiteral("Cancella il nome del file"));
         clear->setGeometry(394, 29, 30, 30);
 
-        auto* browse = makeButton(frame, QStringLiteral("btnSfoglia") + n, QStringLiteral("Sfoglia..."),
-                                  QRect(430, 29, 86, 30));
-        m_apri[i] = makeButton(frame, QStringLiteral("btnApri") + n, QStringLiteral("Apri"),
-                               QRect(522, 29, 80, 30));
+        auto* browse =
+            makeButton(frame, QStringLiteral("btnSfoglia") + n, QStringLiteral("Sfoglia..."), QRect(430, 29, 86, 30));
+        m_apri[i] = makeButton(frame, QStringLiteral("btnApri") + n, QStringLiteral("Apri"), QRect(522, 29, 80, 30));
         m_apri[i]->setEnabled(false);
 
         m_desc[i] = new QLineEdit(frame);
@@ -98,8 +96,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
         // characters when it is stored.
         m_desc[i]->setMaxLength(32767);
         m_desc[i]->setGeometry(12, 86, 590, 28);
-        makeCaption(frame,
-                    QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinali[i])),
+        makeCaption(frame, QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinali[i])),
                     m_desc[i], QPoint(12, 66));
 
         if (i == 0) {
@@ -123,16 +120,13 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     btnApri02 = m_apri[1];
     btnApri03 = m_apri[2];
 
-    btnApplica = makeButton(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"),
-                            QRect(364, 490, 140, 32));
-    btnAnnulla = makeButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
-                            QRect(514, 490, 110, 32));
+    btnApplica =
+        makeButton(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QRect(364, 490, 140, 32));
+    btnAnnulla = makeButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QRect(514, 490, 110, 32));
     lblMemory = makeHiddenLabel(this, QStringLiteral("lblMemory"));
 
-    QWidget* order[] = {txtFile01, btnSfoglia01, btnApri01, txtDesc01,
-                        txtFile02, btnSfoglia02, btnApri02, txtDesc02,
-                        txtFile03, btnSfoglia03, btnApri03, txtDesc03,
-                        btnApplica, btnAnnulla};
+    QWidget* order[] = {txtFile01, btnSfoglia01, btnApri01,    txtDesc01, txtFile02, btnSfoglia02, btnApri02,
+                        txtDesc02, txtFile03,    btnSfoglia03, btnApri03, txtDesc03, btnApplica,   btnAnnulla};
     for (size_t k = 1; k < sizeof(order) / sizeof(order[0]); ++k)
         setTabOrder(order[k - 1], order[k]);
 
@@ -171,8 +165,7 @@ void TfrmAllegaCartella::leggiScheda()
 
 void TfrmAllegaCartella::sfoglia(int slot)
 {
-    const QString source = FileDialogs::getOpenFileName(this, Allegati::titolo(), QString(),
-                                                        Allegati::filtro());
+    const QString source = FileDialogs::getOpenFileName(this, Allegati::titolo(), QString(), Allegati::filtro());
     if (source.isEmpty())
         return;
     const QString name = Allegati::nomeDi(source);
@@ -221,18 +214,54 @@ void TfrmAllegaCartella::fileChange(int slot)
     m_apri[slot]->setEnabled(!TextRules::trimmed(m_file[slot]->text()).isEmpty());
 }
 
-void TfrmAllegaCartella::btnSfoglia01Click() { sfoglia(0); }
-void TfrmAllegaCartella::btnSfoglia02Click() { sfoglia(1); }
-void TfrmAllegaCartella::btnSfoglia03Click() { sfoglia(2); }
-void TfrmAllegaCartella::btnApri01Click() { apri(0); }
-void TfrmAllegaCartella::btnApri02Click() { apri(1); }
-void TfrmAllegaCartella::btnApri03Click() { apri(2); }
-void TfrmAllegaCartella::imgCancella01Click() { cancella(0); }
-void TfrmAllegaCartella::imgCancella02Click() { cancella(1); }
-void TfrmAllegaCartella::imgCancella03Click() { cancella(2); }
-void TfrmAllegaCartella::txtFile01Change() { fileChange(0); }
-void TfrmAllegaCartella::txtFile02Change() { fileChange(1); }
-void TfrmAllegaCartella::txtFile03Change() { fileChange(2); }
+void TfrmAllegaCartella::btnSfoglia01Click()
+{
+    sfoglia(0);
+}
+void TfrmAllegaCartella::btnSfoglia02Click()
+{
+    sfoglia(1);
+}
+void TfrmAllegaCartella::btnSfoglia03Click()
+{
+    sfoglia(2);
+}
+void TfrmAllegaCartella::btnApri01Click()
+{
+    apri(0);
+}
+void TfrmAllegaCartella::btnApri02Click()
+{
+    apri(1);
+}
+void TfrmAllegaCartella::btnApri03Click()
+{
+    apri(2);
+}
+void TfrmAllegaCartella::imgCancella01Click()
+{
+    cancella(0);
+}
+void TfrmAllegaCartella::imgCancella02Click()
+{
+    cancella(1);
+}
+void TfrmAllegaCartella::imgCancella03Click()
+{
+    cancella(2);
+}
+void TfrmAllegaCartella::txtFile01Change()
+{
+    fileChange(0);
+}
+void TfrmAllegaCartella::txtFile02Change()
+{
+    fileChange(1);
+}
+void TfrmAllegaCartella::txtFile03Change()
+{
+    fileChange(2);
+}
 
 void TfrmAllegaCartella::btnApplicaClick()
 {

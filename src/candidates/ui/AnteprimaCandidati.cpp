@@ -13,10 +13,10 @@
 #include <QShowEvent>
 
 TfrmAnteprimaCandidati::TfrmAnteprimaCandidati(QWidget* parent)
-    : CardPrintWindow(Look{QStringLiteral("frmAnteprimaCandidati"), QStringLiteral(" Anteprima di stampa"),
-                           QStringLiteral("Mostra anteprima"), QStringLiteral("imgAnteprima"), QStringLiteral("eye"),
-                           QStringLiteral("Anteprima di stampa della scheda del candidato, con la foto."),
-                           364, 287, QColor(0x42, 0x7A, 0xA8)},
+    : CardPrintWindow(Look {QStringLiteral("frmAnteprimaCandidati"), QStringLiteral(" Anteprima di stampa"),
+                            QStringLiteral("Mostra anteprima"), QStringLiteral("imgAnteprima"), QStringLiteral("eye"),
+                            QStringLiteral("Anteprima di stampa della scheda del candidato, con la foto."), 364, 287,
+                            QColor(0x42, 0x7A, 0xA8)},
                       parent)
     , imgLogo(StampaCandidati::makeHiddenPicture(this, QStringLiteral("imgLogo")))
     , imgTemp(StampaCandidati::makeHiddenPicture(this, QStringLiteral("imgTemp")))

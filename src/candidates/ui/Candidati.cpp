@@ -145,11 +145,10 @@ void TfrmCandidati::build()
 
     // --- fields -------------------------------------------------------------
     QLineEdit** targets[25] = {
-        &txtCandidato, &txtSesso, &txtDataNasc, &txtCittadinanza, &txtLuogoNasc,
-        &txtIndirizzo, &txtCitta, &txtCap, &txtSettore, &txtCodFisc,
-        &txtPartitaIva, &txtPatente, &txtStudio, &txtLingue, &txtEmail,
-        &txtTel, &txtCel, &txtDocumento, &txtEnteRil, &txtInizioTes,
-        &txtFineTes, &txtEsperienze, &txtCompetenze, &txtDisponibilita, &txtNote,
+        &txtCandidato,  &txtSesso,      &txtDataNasc,      &txtCittadinanza, &txtLuogoNasc, &txtIndirizzo, &txtCitta,
+        &txtCap,        &txtSettore,    &txtCodFisc,       &txtPartitaIva,   &txtPatente,   &txtStudio,    &txtLingue,
+        &txtEmail,      &txtTel,        &txtCel,           &txtDocumento,    &txtEnteRil,   &txtInizioTes, &txtFineTes,
+        &txtEsperienze, &txtCompetenze, &txtDisponibilita, &txtNote,
     };
     QLabel* captions[25];
     const QFont captionFont(QStringLiteral("Verdana"), 8);
@@ -272,9 +271,9 @@ void TfrmCandidati::build()
     };
     auto* bar = new QHBoxLayout;
     bar->setSpacing(2);
-    for (QWidget* w : {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdDuplica),
-                       static_cast<QWidget*>(cmdSalva), static_cast<QWidget*>(cmdTrova),
-                       static_cast<QWidget*>(cmdFile)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdDuplica), static_cast<QWidget*>(cmdSalva),
+          static_cast<QWidget*>(cmdTrova), static_cast<QWidget*>(cmdFile)})
         bar->addWidget(w);
     bar->addWidget(separator());
     bar->addWidget(cmdAnteprima);
@@ -377,7 +376,11 @@ void TfrmCandidati::build()
     outer->addStretch();
 
     // --- information bar ----------------------------------------------------------
-    const struct { QWidget* control; const char* text; } infos[] = {
+    const struct
+    {
+        QWidget* control;
+        const char* text;
+    } infos[] = {
         {cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
         {cmdDuplica, "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
         {cmdSalva, "Salva la scheda in archivio."},
@@ -405,9 +408,9 @@ void TfrmCandidati::build()
     };
     for (const auto& info : infos)
         shpInfo->describe(info.control, QString::fromUtf8(info.text));
-    for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(panCandidati),
-                                static_cast<QWidget*>(titScheda), static_cast<QWidget*>(rule),
-                                static_cast<QWidget*>(imgFoto), static_cast<QWidget*>(icoRicontatta)})
+    for (QWidget* background :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(panCandidati), static_cast<QWidget*>(titScheda),
+          static_cast<QWidget*>(rule), static_cast<QWidget*>(imgFoto), static_cast<QWidget*>(icoRicontatta)})
         shpInfo->clearOver(background);
 
     // --- handlers -------------------------------------------------------------------
@@ -600,12 +603,16 @@ void TfrmCandidati::cmdNuovoClick()
 void TfrmCandidati::cmdSalvaClick()
 {
     if (TextRules::trimmed(txtCandidato->text()).isEmpty()) {
-        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del candidato."));
+        Messages::warning(
+            this,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare cognome e nome del candidato."));
         txtCandidato->setFocus();
         return;
     }
     if (TextRules::trimmed(txtSesso->text()).isEmpty()) {
-        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso del candidato (M o F)."));
+        Messages::warning(
+            this,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso del candidato (M o F)."));
         txtSesso->setFocus();
         return;
     }
@@ -639,14 +646,17 @@ void TfrmCandidati::cmdSalvaClick()
     if (appended)
         Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     else
-        Messages::information(this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        Messages::information(
+            this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
     // The card is stored either way; a photo that could not be written is
     // said plainly rather than lost without a word.
     if (!photoStored)
-        Messages::warning(this, QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile salvare la foto "
-                                               "del candidato nella cartella Anagrafica.\r\n\r\n"
-                                               "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                               "installazione del programma, quindi salvare di nuovo la scheda."));
+        Messages::warning(
+            this,
+            QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile salvare la foto "
+                           "del candidato nella cartella Anagrafica.\r\n\r\n"
+                           "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                           "installazione del programma, quindi salvare di nuovo la scheda."));
 }
 
 // --- typing rules ---------------------------------------------------------------
@@ -716,8 +726,9 @@ void TfrmCandidati::cmdEsciClick()
 void TfrmCandidati::cmdDuplicaClick()
 {
     if (TextRules::trimmed(lblPosizione->text()).isEmpty()) {
-        Messages::warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
-                                               "soltanto dopo che questa è stata inserita in archivio."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
+                                         "soltanto dopo che questa è stata inserita in archivio."));
         return;
     }
     // A new card keeping the 25 text fields: no attachments, no photo, not
@@ -729,9 +740,10 @@ void TfrmCandidati::cmdDuplicaClick()
     mostraFotoBianca();
     chkRicontatta->setChecked(false);
     txtCandidato->setFocus();
-    Messages::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                               "corrente.\n\r\n\rAl termine premere Salva per inserire la "
-                                               "scheda in archivio."));
+    Messages::information(this,
+                          QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                         "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                                         "scheda in archivio."));
 }
 
 void TfrmCandidati::cmdTrovaClick()
@@ -778,8 +790,8 @@ void TfrmCandidati::cmdEsportaClick()
 
 void TfrmCandidati::btnCaricaFotoClick()
 {
-    const QString chosen = FileDialogs::getOpenFileName(this, FotoDisco::titoloCarica(), QString(),
-                                                        FotoDisco::filtroCarica());
+    const QString chosen =
+        FileDialogs::getOpenFileName(this, FotoDisco::titoloCarica(), QString(), FotoDisco::filtroCarica());
     if (chosen.isEmpty())
         return;
     // A file that is no picture leaves the blank photo, which shows that

@@ -12,7 +12,7 @@
 namespace {
 const TListWindow::Aspetto& aspettoDaRicontattare()
 {
-    static const TListWindow::Aspetto a{
+    static const TListWindow::Aspetto a {
         QStringLiteral(" Riepilogo candidati da ricontattare"),
         QStringLiteral("Riepilogo dati"),
         QColor(0x46, 0x82, 0xB4), // steel blue

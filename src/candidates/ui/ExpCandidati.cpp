@@ -13,11 +13,10 @@ using C = TSchedaCandidato;
 // The card fields of the grid, in grid order. The sex and the attachments are
 // neither shown nor exported.
 constexpr std::array<C::Campo, 25> kFields = {
-    C::fCandidato, C::fDataNasc,   C::fCittadinanza, C::fLuogoNasc,  C::fIndirizzo,  C::fCitta,
-    C::fCap,       C::fSettore,    C::fCodFisc,      C::fPartitaIva, C::fPatente,    C::fStudio,
-    C::fLingue,    C::fEmail,      C::fTel,          C::fCel,        C::fDocumento,  C::fEnteRil,
-    C::fInizioTes, C::fFineTes,    C::fEsperienze,   C::fCompetenze, C::fDisponibilita, C::fNote,
-    C::fRicontatta,
+    C::fCandidato,  C::fDataNasc,      C::fCittadinanza, C::fLuogoNasc,  C::fIndirizzo, C::fCitta,   C::fCap,
+    C::fSettore,    C::fCodFisc,       C::fPartitaIva,   C::fPatente,    C::fStudio,    C::fLingue,  C::fEmail,
+    C::fTel,        C::fCel,           C::fDocumento,    C::fEnteRil,    C::fInizioTes, C::fFineTes, C::fEsperienze,
+    C::fCompetenze, C::fDisponibilita, C::fNote,         C::fRicontatta,
 };
 
 ExportWindow::Design design()

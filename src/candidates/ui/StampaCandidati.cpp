@@ -26,10 +26,10 @@ StampaCandidati::PhotoCopier g_copier = plainCopy;
 } // namespace
 
 TfrmStampaCandidati::TfrmStampaCandidati(QWidget* parent)
-    : CardPrintWindow(Look{QStringLiteral("frmStampaCandidati"), QStringLiteral(" Stampa documento"),
-                           QStringLiteral("Stampa"), QStringLiteral("imgStampa"), QStringLiteral("printer"),
-                           QStringLiteral("Stampa della scheda del candidato, con la foto, su un foglio A4."),
-                           364, 287, QColor(0x42, 0x7A, 0xA8)},
+    : CardPrintWindow(Look {QStringLiteral("frmStampaCandidati"), QStringLiteral(" Stampa documento"),
+                            QStringLiteral("Stampa"), QStringLiteral("imgStampa"), QStringLiteral("printer"),
+                            QStringLiteral("Stampa della scheda del candidato, con la foto, su un foglio A4."), 364,
+                            287, QColor(0x42, 0x7A, 0xA8)},
                       parent)
     , imgLogo(StampaCandidati::makeHiddenPicture(this, QStringLiteral("imgLogo")))
     , imgTemp(StampaCandidati::makeHiddenPicture(this, QStringLiteral("imgTemp")))

@@ -37,8 +37,7 @@ constexpr QSize kClientSize(862, 560);
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 
-QPushButton* pulsante(QWidget* parent, const char* name, const char* icon, const QString& caption,
-                      const QString& tip)
+QPushButton* pulsante(QWidget* parent, const char* name, const char* icon, const QString& caption, const QString& tip)
 {
     auto* b = new QPushButton(selvoraIcon(QString::fromLatin1(icon)), caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -52,8 +51,7 @@ QPushButton* pulsante(QWidget* parent, const char* name, const char* icon, const
     return b;
 }
 
-QLabel* testoColorato(QWidget* parent, const char* name, const QString& text, const QColor& colour,
-                      int size, bool bold)
+QLabel* testoColorato(QWidget* parent, const char* name, const QString& text, const QColor& colour, int size, bool bold)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -138,7 +136,8 @@ TListWindow::TListWindow(QWidget* parent, const Aspetto& aspetto)
     lblRigo03 = testoColorato(panContainer, "lblRigo03", aspetto.rigo03, kCrimson, 10, false);
     lblRigo03->setAlignment(Qt::AlignCenter);
 
-    btnChiudi = pulsante(panContainer, "btnChiudi", "x", QStringLiteral("Chiudi"), QStringLiteral("Chiude la finestra."));
+    btnChiudi =
+        pulsante(panContainer, "btnChiudi", "x", QStringLiteral("Chiudi"), QStringLiteral("Chiude la finestra."));
     btnStampa = pulsante(panContainer, "btnStampa", "printer", QStringLiteral("Stampa"),
                          QStringLiteral("Stampa il riepilogo su fogli A4 orizzontali."));
 
@@ -361,8 +360,7 @@ void TSearchWindow::done(int result)
 bool TSearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == btnCerca) {
-        if (event->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             btnCercaMouseDown();
         return false;
     }
@@ -426,7 +424,7 @@ void TSearchWindow::btnAnnullaClick()
 namespace {
 const TListWindow::Aspetto& aspettoCandidati()
 {
-    static const TListWindow::Aspetto a{
+    static const TListWindow::Aspetto a {
         QStringLiteral(" Trova schede candidati in archivio"),
         QStringLiteral("Riepilogo dati"),
         QColor(0x46, 0x82, 0xB4), // steel blue

@@ -38,10 +38,10 @@ public:
     {
         QString caption;
         QString reportName;
-        QColor sfondo;          // top of the background gradient
-        QString rigo03;         // the double-click hint under the list
-        QString istruzioni;     // objectName of the instruction picture
-        bool ordineRicerca;     // the searches' tab order rather than the lists'
+        QColor sfondo; // top of the background gradient
+        QString rigo03; // the double-click hint under the list
+        QString istruzioni; // objectName of the instruction picture
+        bool ordineRicerca; // the searches' tab order rather than the lists'
     };
 
     // The result panel.
@@ -111,7 +111,7 @@ public:
     // One filter field: its name, its caption, its focus rectangle.
     struct CampoFiltro
     {
-        QString nome;    // objectName of the field
+        QString nome; // objectName of the field
         QString etichetta;
         QString rettangolo; // objectName of its focus rectangle
     };

@@ -15,8 +15,7 @@
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text,
-                        const QRect& where)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& where)
 {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
@@ -30,8 +29,7 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& where)
     auto* p = new QFrame(parent);
     p->setObjectName(name);
     p->setFrameShape(QFrame::StyledPanel);
-    p->setStyleSheet(QStringLiteral("QFrame#%1 { background: #20252b; border: 1px solid #7a8a99; }")
-                         .arg(name));
+    p->setStyleSheet(QStringLiteral("QFrame#%1 { background: #20252b; border: 1px solid #7a8a99; }").arg(name));
     p->setGeometry(where);
     return p;
 }
@@ -94,18 +92,17 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
     lblStato->setVisible(false);
 
     // Camera commands under the live image, still commands under the still.
-    btnAccendi = makeButton(this, QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"),
-                            QRect(10, 315, 126, 32));
-    btnSpegni = makeButton(this, QStringLiteral("btnSpegni"), QStringLiteral("Spegni webcam"),
-                           QRect(142, 315, 126, 32));
-    btnCattura = makeButton(this, QStringLiteral("btnCattura"), QStringLiteral("Cattura foto"),
-                            QRect(274, 315, 126, 32));
-    btnSalvaFotogramma = makeButton(this, QStringLiteral("btnSalvaFotogramma"),
-                                    QStringLiteral("Salva foto su disco"), QRect(407, 315, 192, 32));
-    btnImportaFoto = makeButton(this, QStringLiteral("btnImportaFoto"),
-                                QStringLiteral("Importa foto in scheda"), QRect(605, 315, 192, 32));
-    btnClose = makeButton(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"),
-                          QRect(677, 361, 120, 32));
+    btnAccendi =
+        makeButton(this, QStringLiteral("btnAccendi"), QStringLiteral("Accendi webcam"), QRect(10, 315, 126, 32));
+    btnSpegni =
+        makeButton(this, QStringLiteral("btnSpegni"), QStringLiteral("Spegni webcam"), QRect(142, 315, 126, 32));
+    btnCattura =
+        makeButton(this, QStringLiteral("btnCattura"), QStringLiteral("Cattura foto"), QRect(274, 315, 126, 32));
+    btnSalvaFotogramma = makeButton(this, QStringLiteral("btnSalvaFotogramma"), QStringLiteral("Salva foto su disco"),
+                                    QRect(407, 315, 192, 32));
+    btnImportaFoto = makeButton(this, QStringLiteral("btnImportaFoto"), QStringLiteral("Importa foto in scheda"),
+                                QRect(605, 315, 192, 32));
+    btnClose = makeButton(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"), QRect(677, 361, 120, 32));
 
     setTabOrder(btnAccendi, btnCattura);
     setTabOrder(btnCattura, btnSalvaFotogramma);
@@ -192,8 +189,7 @@ void TfrmWebCam::btnSalvaFotogrammaClick()
         Messages::warning(this, testoNessunaFoto());
         return;
     }
-    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(),
-                                                        FotoDisco::nomeProposto(),
+    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(), FotoDisco::nomeProposto(),
                                                         FotoDisco::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;

@@ -55,14 +55,13 @@ void TfrmZoom::resizeEvent(QResizeEvent* event)
 
 void TfrmZoom::centre()
 {
-    panContainer->move((width() - panContainer->width()) / 2,
-                       (height() - panContainer->height()) / 2);
+    panContainer->move((width() - panContainer->width()) / 2, (height() - panContainer->height()) / 2);
 }
 
 bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         panContainerClick();
     return QDialog::eventFilter(watched, event);
 }

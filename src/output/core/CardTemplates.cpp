@@ -29,8 +29,8 @@ ShapeView* bar(Report& r, const QString& name, double l, double t, double w, dou
 
 // A one-line box that prints its text exactly as given: no wrap (cut at the
 // box edge), no bracket expressions, centred in its height.
-MemoView* box(Report& r, const QString& name, double l, double t, double w, double h, double points,
-              bool bold, const QColor& colour)
+MemoView* box(Report& r, const QString& name, double l, double t, double w, double h, double points, bool bold,
+              const QColor& colour)
 {
     MemoView* memo = r.addMemo(name, mmRect(l, t, w, h));
     memo->setFont(kArial, points, bold);
@@ -57,9 +57,18 @@ void setTrimmed(Report& report, const QString& name, const QString& text)
 
 namespace CardTemplates {
 
-QString interviewPrintName() { return QStringLiteral("Candidato ed esame"); }
-QString interviewPreviewName() { return QStringLiteral("Candidato e colloquio"); }
-QString candidateName() { return QStringLiteral("Scheda Candidato"); }
+QString interviewPrintName()
+{
+    return QStringLiteral("Candidato ed esame");
+}
+QString interviewPreviewName()
+{
+    return QStringLiteral("Candidato e colloquio");
+}
+QString candidateName()
+{
+    return QStringLiteral("Scheda Candidato");
+}
 
 std::unique_ptr<Report> interviewCard(InterviewCopy copy)
 {
@@ -85,11 +94,13 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy)
 
     // Captions light yellow bold, values bold white, on cornflower bars.
     bar(r, QStringLiteral("shpConcorrente"), 11, 16, 188, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titCommittente"), 12, 17.2, 25.4, 3.8, 8, true, kLightYellow)->setText(QStringLiteral("CANDIDATO:"));
+    box(r, QStringLiteral("titCommittente"), 12, 17.2, 25.4, 3.8, 8, true, kLightYellow)
+        ->setText(QStringLiteral("CANDIDATO:"));
     box(r, QStringLiteral("txtConcorrente"), 38, 17.2, 159, 3.8, 8, true, Qt::white);
 
     bar(r, QStringLiteral("shpResponsabile"), 11, 23.6, 79, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titImpresa"), 12, 24.8, 31.4, 3.8, 8, true, kLightYellow)->setText(QStringLiteral("CODICE FISCALE:"));
+    box(r, QStringLiteral("titImpresa"), 12, 24.8, 31.4, 3.8, 8, true, kLightYellow)
+        ->setText(QStringLiteral("CODICE FISCALE:"));
     box(r, QStringLiteral("txtResponsabile"), 44, 24.8, 44, 3.8, 8, true, Qt::white);
 
     bar(r, QStringLiteral("shpTelefono"), 92, 23.6, 107, 6, kCornflowerBlue);
@@ -101,7 +112,8 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy)
         box(r, QStringLiteral("txtTelefono"), 122, 24.8, 75, 3.8, 8, true, Qt::white);
 
     bar(r, QStringLiteral("shpDettagli"), 11, 32, 188, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titDettagli"), 12, 32.9, 120, 4.2, 9, true, kLightYellow)->setText(QStringLiteral("DETTAGLI COLLOQUIO:"));
+    box(r, QStringLiteral("titDettagli"), 12, 32.9, 120, 4.2, 9, true, kLightYellow)
+        ->setText(QStringLiteral("DETTAGLI COLLOQUIO:"));
 
     // The details: the one box that wraps. It never grows: what does not fit
     // is left off and the card stays on one page. The lines stand a fixed
@@ -126,7 +138,8 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy)
         box(r, QStringLiteral("txtEmail"), 45, 267.2, 69, 3.8, 8, true, Qt::white);
 
     bar(r, QStringLiteral("shpPunteggio"), 119, 266, 80, 5.8, kCornflowerBlue);
-    box(r, QStringLiteral("titPunteggio"), 120, 266.8, 32, 4.2, 9, true, kLightYellow)->setText(QStringLiteral("Punteggio totale:"));
+    box(r, QStringLiteral("titPunteggio"), 120, 266.8, 32, 4.2, 9, true, kLightYellow)
+        ->setText(QStringLiteral("Punteggio totale:"));
     MemoView* txtPunteggio = box(r, QStringLiteral("txtPunteggio"), 153, 267.2, 45, 3.8, 8, true, Qt::white);
     txtPunteggio->hAlign = MemoView::HAlign::Right;
     txtPunteggio->setText(QStringLiteral("0,00"));
@@ -217,12 +230,12 @@ std::unique_ptr<Report> candidateCard()
     // Each item: a caption bar 4.8 mm high and, 5 mm below its top, an
     // outlined value box 6 mm high, 1 mm in from the bar on either side.
     for (const CandidateItem& item : kItems) {
-        MemoView* caption = box(r, QString::fromLatin1(item.captionBox), item.left, item.top, item.width, 4.8, 8,
-                                true, Qt::white);
+        MemoView* caption =
+            box(r, QString::fromLatin1(item.captionBox), item.left, item.top, item.width, 4.8, 8, true, Qt::white);
         caption->background = kRoyalBlue;
         caption->setText(QString::fromLatin1(item.caption));
-        MemoView* value = box(r, QString::fromLatin1(item.box), item.left + 1, item.top + 5, item.width - 2, 6, 8,
-                              false, Qt::black);
+        MemoView* value =
+            box(r, QString::fromLatin1(item.box), item.left + 1, item.top + 5, item.width - 2, 6, 8, false, Qt::black);
         value->frame.visible = true;
         value->frame.colour = Qt::black;
         value->frame.width = 1.0;
@@ -234,14 +247,14 @@ std::unique_ptr<Report> candidateCard()
 
 QStringList candidateValueBoxes()
 {
-    return {QStringLiteral("txtCandidato"),  QStringLiteral("txtSesso"),         QStringLiteral("txtDataNasc"),
-            QStringLiteral("txtCittadinanza"), QStringLiteral("txtLuogoNasc"),   QStringLiteral("txtIndirizzo"),
-            QStringLiteral("txtCitta"),      QStringLiteral("txtCap"),           QStringLiteral("txtSettore"),
-            QStringLiteral("txtCodFisc"),    QStringLiteral("txtPartitaIva"),    QStringLiteral("txtPatente"),
-            QStringLiteral("txtStudio"),     QStringLiteral("txtLingue"),        QStringLiteral("txtEmail"),
-            QStringLiteral("txtTel"),        QStringLiteral("txtCel"),           QStringLiteral("txtDocumento"),
-            QStringLiteral("txtEnteRil"),    QStringLiteral("txtInizioTes"),     QStringLiteral("txtFineTes"),
-            QStringLiteral("txtEsperienze"), QStringLiteral("txtCompetenze"),    QStringLiteral("txtDisponibilita"),
+    return {QStringLiteral("txtCandidato"),    QStringLiteral("txtSesso"),      QStringLiteral("txtDataNasc"),
+            QStringLiteral("txtCittadinanza"), QStringLiteral("txtLuogoNasc"),  QStringLiteral("txtIndirizzo"),
+            QStringLiteral("txtCitta"),        QStringLiteral("txtCap"),        QStringLiteral("txtSettore"),
+            QStringLiteral("txtCodFisc"),      QStringLiteral("txtPartitaIva"), QStringLiteral("txtPatente"),
+            QStringLiteral("txtStudio"),       QStringLiteral("txtLingue"),     QStringLiteral("txtEmail"),
+            QStringLiteral("txtTel"),          QStringLiteral("txtCel"),        QStringLiteral("txtDocumento"),
+            QStringLiteral("txtEnteRil"),      QStringLiteral("txtInizioTes"),  QStringLiteral("txtFineTes"),
+            QStringLiteral("txtEsperienze"),   QStringLiteral("txtCompetenze"), QStringLiteral("txtDisponibilita"),
             QStringLiteral("txtNote")};
 }
 
@@ -253,8 +266,8 @@ void fillCandidateCard(Report& report, const QImage& photo, const QList<CardValu
     // The box keeps its own copy; a photo too big to copy would otherwise
     // print as an empty box with no word of it.
     if (!photo.isNull() && imgLogo->picture().isNull())
-        throw ReportError(QStringLiteral("La foto non può essere copiata nel modello di stampa \"%1\".")
-                              .arg(report.name()));
+        throw ReportError(
+            QStringLiteral("La foto non può essere copiata nel modello di stampa \"%1\".").arg(report.name()));
     for (const CardValue& value : values)
         setTrimmed(report, value.box, value.text);
 }

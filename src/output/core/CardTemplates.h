@@ -19,10 +19,14 @@ namespace CardTemplates {
 
 // --- interview card ----------------------------------------------------------
 
-enum class InterviewCopy { Print, Preview };
+enum class InterviewCopy
+{
+    Print,
+    Preview
+};
 
 // Report names stored with the templates.
-QString interviewPrintName();   // "Candidato ed esame"
+QString interviewPrintName(); // "Candidato ed esame"
 QString interviewPreviewName(); // "Candidato e colloquio"
 
 // A4 portrait, no margins: positions are measured from the paper's corner.
@@ -31,14 +35,14 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy);
 // What the interview card window shows, as it stands on screen.
 struct InterviewCard
 {
-    QString sessione;     // the session name label
-    QString posizione;    // the position label, empty for a card not stored
-    QString concorrente;  // candidate
+    QString sessione; // the session name label
+    QString posizione; // the position label, empty for a card not stored
+    QString concorrente; // candidate
     QString responsabile; // fiscal code
-    QString telefono;     // origin
-    QString email;        // interview date
-    QString gare;         // interview details, several lines
-    QString punteggio;    // total score
+    QString telefono; // origin
+    QString email; // interview date
+    QString gare; // interview details, several lines
+    QString punteggio; // total score
     QString note;
 };
 

@@ -53,7 +53,10 @@ public:
     }
     void put(QByteArrayView bytes) { put(bytes.data(), bytes.size()); }
     template <qsizetype N>
-    void put(const char (&literal)[N]) { put(literal, N - 1); }
+    void put(const char (&literal)[N])
+    {
+        put(literal, N - 1);
+    }
 
     // Text already Windows-1252, with "&", "<" and ">" turned into entities.
     void putEscaped(QByteArrayView text)
@@ -308,8 +311,8 @@ QByteArray tail()
     return QByteArrayLiteral("</table></body></html>");
 }
 
-bool write(const QString& path, const QString& sheetName, const QList<Column>& columns,
-           const ExportTable& table, QString* error)
+bool write(const QString& path, const QString& sheetName, const QList<Column>& columns, const ExportTable& table,
+           QString* error)
 {
     std::unique_ptr<QSaveFile> file = g_factory ? g_factory(path) : std::make_unique<QSaveFile>(path);
     // Never write over the old file in place: a failure midway must leave the
@@ -359,17 +362,20 @@ bool write(const QString& path, const QString& sheetName, const QList<Column>& c
 
 QString confirmMessage()
 {
-    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+                          "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 }
 
 QString successMessage()
 {
-    return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+    return QStringLiteral(
+        "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 }
 
 QString failureMessage()
 {
-    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già aperto.");
+    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di "
+                          "Excel non sia già aperto.");
 }
 
 QString idleText()

@@ -80,8 +80,8 @@ QByteArray tail();
 // Writes the whole file: a temporary file beside path receives every byte and
 // only a complete file replaces the old one, so a failure leaves the previous
 // export whole. On failure returns false with the reason in *error.
-bool write(const QString& path, const QString& sheetName, const QList<Column>& columns,
-           const ExportTable& table, QString* error = nullptr);
+bool write(const QString& path, const QString& sheetName, const QList<Column>& columns, const ExportTable& table,
+           QString* error = nullptr);
 
 // The messages of the export command.
 QString confirmMessage();

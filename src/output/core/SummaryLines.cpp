@@ -87,8 +87,8 @@ bool containsFolded(const QString& haystack, const QString& needle)
     return false;
 }
 
-int find(int count, const std::function<QString(int)>& itemText, int selected,
-         const QString& typed, QString* lastSearched)
+int find(int count, const std::function<QString(int)>& itemText, int selected, const QString& typed,
+         QString* lastSearched)
 {
     if (count <= 0)
         return -1;

@@ -44,7 +44,7 @@ bool containsFolded(const QString& haystack, const QString& foldedNeedle);
 // first item first. The search wraps round and stops at its starting item.
 // Returns the item to select, or -1 to leave the selection as it is, and
 // stores the folded text as the last searched.
-int find(int count, const std::function<QString(int)>& itemText, int selected,
-         const QString& typed, QString* lastSearched);
+int find(int count, const std::function<QString(int)>& itemText, int selected, const QString& typed,
+         QString* lastSearched);
 
 } // namespace SummaryLines

@@ -15,7 +15,7 @@ namespace SummaryReport {
 
 // Height of one summary line and the space below the block, in units.
 constexpr double LineHeight = 12.822; // 3.39 mm
-constexpr double BlockExtra = 10.0;   // 2.65 mm
+constexpr double BlockExtra = 10.0; // 2.65 mm
 
 // A new template with its report name ("Riepilogo dati", "Graduatoria di
 // merito", ...): bands "ReportTitle", "MasterData", "Footer"; text boxes

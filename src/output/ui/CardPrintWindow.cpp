@@ -31,7 +31,8 @@ CardPrintWindow::CardPrintWindow(const Look& look, QWidget* parent)
 
     shpSfondo = new QFrame(this);
     shpSfondo->setObjectName(QStringLiteral("shpSfondo"));
-    shpSfondo->setStyleSheet(QStringLiteral("#shpSfondo { background: white; border: 1px solid #A0B4C8; border-radius: 8px; }"));
+    shpSfondo->setStyleSheet(
+        QStringLiteral("#shpSfondo { background: white; border: 1px solid #A0B4C8; border-radius: 8px; }"));
 
     picture = new QLabel(shpSfondo);
     picture->setObjectName(look.pictureName);

@@ -19,15 +19,15 @@ class CardPrintWindow : public QDialog
 public:
     struct Look
     {
-        QString objectName;  // the window's object name
-        QString caption;     // window title
-        QString action;      // the action button's text
+        QString objectName; // the window's object name
+        QString caption; // window title
+        QString action; // the action button's text
         QString pictureName; // the decorative picture's object name
-        QString icon;        // and the icon it shows
-        QString text;        // the line under the picture
+        QString icon; // and the icon it shows
+        QString text; // the line under the picture
         int clientWidth = 362;
         int clientHeight = 287;
-        QColor top;          // gradient from this colour (top) to white
+        QColor top; // gradient from this colour (top) to white
     };
 
     CardPrintWindow(const Look& look, QWidget* parent);

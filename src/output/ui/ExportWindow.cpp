@@ -92,9 +92,8 @@ QWidget* ExportGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
 {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-        connect(line, &QLineEdit::textEdited, this, [this, line] {
-            emit const_cast<ExportGridDelegate*>(this)->commitData(line);
-        });
+        connect(line, &QLineEdit::textEdited, this,
+                [this, line] { emit const_cast<ExportGridDelegate*>(this)->commitData(line); });
     }
     return editor;
 }
@@ -132,8 +131,8 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
                                    QStringLiteral("Esporta in Microsoft Excel"), shpSfondo);
     cmdGuida = new PictureButton(QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), shpSfondo);
-    cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QString(),
-                                QStringLiteral("Esci"), shpSfondo);
+    cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QString(), QStringLiteral("Esci"),
+                                shpSfondo);
     for (PictureButton* b : {cmdEsporta, cmdGuida, cmdEsci})
         b->setIconSize(QSize(44, 44));
 
@@ -155,8 +154,8 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     grdRecords->setAlternatingRowColors(true);
     grdRecords->setSelectionMode(QAbstractItemView::SingleSelection);
     grdRecords->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                                | QAbstractItemView::AnyKeyPressed);
+    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
     grdRecords->verticalHeader()->hide();
     grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdRecords->verticalHeader()->setDefaultSectionSize(21);
@@ -171,10 +170,10 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     shpInfo->describe(cmdEsporta, SpreadsheetExport::esportaText());
     shpInfo->describe(cmdGuida, SpreadsheetExport::guidaText());
     shpInfo->describe(cmdEsci, SpreadsheetExport::esciText());
-    for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(panContainer),
-                                static_cast<QWidget*>(grdRecords), grdRecords->viewport(),
-                                static_cast<QWidget*>(shpSfondo), static_cast<QWidget*>(imgLogo),
-                                static_cast<QWidget*>(icoHand)})
+    for (QWidget* background :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(panContainer), static_cast<QWidget*>(grdRecords),
+          grdRecords->viewport(), static_cast<QWidget*>(shpSfondo), static_cast<QWidget*>(imgLogo),
+          static_cast<QWidget*>(icoHand)})
         shpInfo->clearOver(background);
 
     auto* inner = new QVBoxLayout(panContainer);

@@ -60,8 +60,7 @@ class ExportGridDelegate : public QStyledItemDelegate
 
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 class ExportWindow : public QDialog
@@ -73,9 +72,9 @@ public:
     {
         QString objectName;
         QString caption;
-        QList<ExportGridColumn> grid;              // after "N."
+        QList<ExportGridColumn> grid; // after "N."
         QList<SpreadsheetExport::Column> exported; // one per grid column after "N."
-        QString fileName;                          // in the program folder
+        QString fileName; // in the program folder
         QString sheetName;
         QString helpTopic;
     };

@@ -256,8 +256,8 @@ void TSummaryList::find(QWidget* messageParent, const QString& typed, QString* l
         selectRow(0);
     }
     const QStringList& lines = m_model->lines();
-    const int match = SummaryLines::find(count(), [&lines](int row) { return lines.at(row); }, selected, typed,
-                                         lastSearched);
+    const int match = SummaryLines::find(
+        count(), [&lines](int row) { return lines.at(row); }, selected, typed, lastSearched);
     if (match >= 0)
         selectRow(match);
 }

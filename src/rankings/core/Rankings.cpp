@@ -139,7 +139,7 @@ void meritSort(QList<RankingRow>& rows)
     QList<Keyed> keyed;
     keyed.reserve(rows.size());
     for (RankingRow& row : rows)
-        keyed.append(Keyed{scoreValue(row.punteggio), std::move(row)});
+        keyed.append(Keyed {scoreValue(row.punteggio), std::move(row)});
     sortRange(keyed, 0, int(keyed.size()) - 1);
     for (int k = 0; k < keyed.size(); ++k)
         rows[k] = std::move(keyed[k].row);

@@ -30,22 +30,26 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
     setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
 
     QFrame* panel = CataloguePanel::create(this, QStringLiteral("panClassifica"), 860);
-    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titClassifiche"), QStringLiteral("Graduatorie delle sessioni"));
+    QLabel* heading =
+        CataloguePanel::heading(panel, QStringLiteral("titClassifiche"), QStringLiteral("Graduatorie delle sessioni"));
 
-    lblIstruzioni = CataloguePanel::note(panel, QStringLiteral("lblIstruzioni"),
-                                         QStringLiteral("Selezionare la sessione nell'elenco sottostante e premere il pulsante "
-                                                        "corrispondente al tipo di graduatoria da visualizzare."));
+    lblIstruzioni =
+        CataloguePanel::note(panel, QStringLiteral("lblIstruzioni"),
+                             QStringLiteral("Selezionare la sessione nell'elenco sottostante e premere il pulsante "
+                                            "corrispondente al tipo di graduatoria da visualizzare."));
     lblIstruzioni->setWordWrap(true);
 
     const SessionList::Controls sessions = SessionList::create(panel, 300);
     lstFiles = sessions.list;
     lblCreati = CataloguePanel::note(panel, QStringLiteral("lblCreati"), SessionList::countLine(0));
 
-    btnApri = new PictureButton(QStringLiteral("btnApri"), QStringLiteral("arrow-down-a-z"),
-                                QStringLiteral("GRADUATORIA ALFABETICA"), QStringLiteral("Graduatoria alfabetica"), panel);
+    btnApri =
+        new PictureButton(QStringLiteral("btnApri"), QStringLiteral("arrow-down-a-z"),
+                          QStringLiteral("GRADUATORIA ALFABETICA"), QStringLiteral("Graduatoria alfabetica"), panel);
     btnApri->setToolTip(QStringLiteral("Visualizza la graduatoria alfabetica della sessione selezionata."));
-    btnExcel = new PictureButton(QStringLiteral("btnExcel"), QStringLiteral("trophy"),
-                                 QStringLiteral("GRADUATORIA DI MERITO"), QStringLiteral("Graduatoria di merito"), panel);
+    btnExcel =
+        new PictureButton(QStringLiteral("btnExcel"), QStringLiteral("trophy"), QStringLiteral("GRADUATORIA DI MERITO"),
+                          QStringLiteral("Graduatoria di merito"), panel);
     btnExcel->setToolTip(QStringLiteral("Visualizza la graduatoria di merito della sessione selezionata."));
     btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale."));
     imgGuida = CataloguePanel::helpButton(panel);
@@ -91,8 +95,9 @@ QString TfrmApriClassifica::chosenSession()
     }
     QListWidgetItem* item = lstFiles->currentItem();
     if (!item || !item->isSelected()) {
-        Messages::warning(this, QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il "
-                                               "pulsante per visualizzare la graduatoria corrispondente."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il "
+                                         "pulsante per visualizzare la graduatoria corrispondente."));
         return QString();
     }
     lblFile->setText(ProgramFolder::path() + TextRules::trimmed(item->text()));

@@ -131,7 +131,8 @@ void TRankingWindow::btnTrovaClick()
 void TRankingWindow::btnStampaClick()
 {
     if (lstRecords->count() == 0) {
-        Messages::warning(this, QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
+        Messages::warning(
+            this, QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene nessuna voce."));
         return;
     }
     if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))

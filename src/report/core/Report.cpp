@@ -136,8 +136,8 @@ QStringList wrapLine(const QString& line, double width, const UnitMetrics& metri
     return out;
 }
 
-void addFrame(QList<PreparedItem>& items, const QString& object, const QRectF& rect,
-              const ReportFrame& frame, const QRectF& clip)
+void addFrame(QList<PreparedItem>& items, const QString& object, const QRectF& rect, const ReportFrame& frame,
+              const QRectF& clip)
 {
     if (!frame.visible)
         return;
@@ -420,8 +420,8 @@ private:
                     item.sides &= ~PreparedItem::Bottom;
             }
             item.clip = item.clip.intersected(QRectF(item.clip.left(), from, item.clip.width(), to - from));
-            if (item.kind == PreparedItem::Kind::Frame || item.kind == PreparedItem::Kind::Line
-                || item.kind == PreparedItem::Kind::Shape) {
+            if (item.kind == PreparedItem::Kind::Frame || item.kind == PreparedItem::Kind::Line ||
+                item.kind == PreparedItem::Kind::Shape) {
                 // Outlines may stand half a pen outside the part.
                 item.clip.adjust(0, -item.penWidth, 0, item.penWidth);
             }
@@ -531,8 +531,7 @@ QSizeF Report::pageSizeMm() const
 QRectF Report::printableRect() const
 {
     const QSizeF size = pageSizeMm();
-    return ReportUnits::mmRect(m_margins.left(), m_margins.top(),
-                               size.width() - m_margins.left() - m_margins.right(),
+    return ReportUnits::mmRect(m_margins.left(), m_margins.top(), size.width() - m_margins.left() - m_margins.right(),
                                size.height() - m_margins.top() - m_margins.bottom());
 }
 
@@ -599,8 +598,8 @@ T* findAs(const Report& report, const QString& name, ReportObject::Kind kind, co
 {
     ReportObject* object = report.findObject(name);
     if (!object)
-        throw ReportError(QStringLiteral("L'oggetto \"%1\" non esiste nel modello di stampa \"%2\".")
-                              .arg(name, report.name()));
+        throw ReportError(
+            QStringLiteral("L'oggetto \"%1\" non esiste nel modello di stampa \"%2\".").arg(name, report.name()));
     if (object->kind() != kind)
         throw ReportError(QStringLiteral("L'oggetto \"%1\" del modello di stampa \"%2\" non è %3.")
                               .arg(name, report.name(), QString::fromUtf8(what)));
@@ -728,7 +727,8 @@ void Report::render(QPainter* painter, int index, double s) const
                 flags |= Qt::AlignRight;
             else
                 flags |= Qt::AlignLeft;
-            const QString text = item.pageExpressions ? resolvePageExpressions(item.text, index, pageCount()) : item.text;
+            const QString text =
+                item.pageExpressions ? resolvePageExpressions(item.text, index, pageCount()) : item.text;
             painter->drawText(scaled(item.rect), flags, text);
             break;
         }

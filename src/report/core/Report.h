@@ -30,10 +30,16 @@ class QPainter;
 class QPrinter;
 
 namespace ReportUnits {
-constexpr double PerMm = 96.0 / 25.4;   // 3.7795 units per millimetre
+constexpr double PerMm = 96.0 / 25.4; // 3.7795 units per millimetre
 constexpr double PerPoint = 96.0 / 72.0; // a point is 4/3 of a unit
-constexpr double mm(double millimetres) { return millimetres * PerMm; }
-constexpr double toMm(double units) { return units / PerMm; }
+constexpr double mm(double millimetres)
+{
+    return millimetres * PerMm;
+}
+constexpr double toMm(double units)
+{
+    return units / PerMm;
+}
 // A rectangle given in millimetres, in units.
 QRectF mmRect(double left, double top, double width, double height);
 } // namespace ReportUnits
@@ -51,7 +57,14 @@ class Band;
 class ReportObject
 {
 public:
-    enum class Kind { Memo, Picture, Shape, Line, Band };
+    enum class Kind
+    {
+        Memo,
+        Picture,
+        Shape,
+        Line,
+        Band
+    };
 
     virtual ~ReportObject();
     ReportObject(const ReportObject&) = delete;
@@ -92,8 +105,18 @@ struct ReportFrame
 class MemoView : public ReportObject
 {
 public:
-    enum class HAlign { Left, Center, Right };
-    enum class VAlign { Top, Center, Bottom };
+    enum class HAlign
+    {
+        Left,
+        Center,
+        Right
+    };
+    enum class VAlign
+    {
+        Top,
+        Center,
+        Bottom
+    };
 
     explicit MemoView(const QString& name);
 
@@ -138,7 +161,12 @@ private:
 class PictureView : public ReportObject
 {
 public:
-    enum class Scaling { Stretch, KeepAspect, None };
+    enum class Scaling
+    {
+        Stretch,
+        KeepAspect,
+        None
+    };
 
     explicit PictureView(const QString& name);
 
@@ -158,14 +186,19 @@ private:
 class ShapeView : public ReportObject
 {
 public:
-    enum class Shape { Rectangle, RoundRect, Ellipse };
+    enum class Shape
+    {
+        Rectangle,
+        RoundRect,
+        Ellipse
+    };
 
     explicit ShapeView(const QString& name);
 
     Shape shape = Shape::Rectangle;
     QColor fill = Qt::white; // invalid: not filled
     QColor border = Qt::black; // invalid: no border
-    double borderWidth = 1.0;  // units
+    double borderWidth = 1.0; // units
     double cornerRadius = 4.0; // units, for RoundRect
 };
 
@@ -187,7 +220,12 @@ public:
 class Band : public ReportObject
 {
 public:
-    enum class Type { ReportTitle, MasterData, Footer };
+    enum class Type
+    {
+        ReportTitle,
+        MasterData,
+        Footer
+    };
 
     Band(Type type, const QString& name);
     ~Band() override;
@@ -214,17 +252,32 @@ private:
 // One piece of a prepared page, in units from the paper's top-left corner.
 struct PreparedItem
 {
-    enum class Kind { Fill, Frame, Text, Image, Line, Shape };
-    enum Side { Top = 1, Left = 2, Bottom = 4, Right = 8, AllSides = 15 };
+    enum class Kind
+    {
+        Fill,
+        Frame,
+        Text,
+        Image,
+        Line,
+        Shape
+    };
+    enum Side
+    {
+        Top = 1,
+        Left = 2,
+        Bottom = 4,
+        Right = 8,
+        AllSides = 15
+    };
 
     Kind kind = Kind::Fill;
-    QString object;      // the template object it comes from
-    QRectF rect;         // where it goes
-    QRectF clip;         // nothing is drawn outside it
+    QString object; // the template object it comes from
+    QRectF rect; // where it goes
+    QRectF clip; // nothing is drawn outside it
     bool divisible = false; // may be cut in two at a page break
     QColor colour;
     double penWidth = 1.0;
-    int sides = AllSides;   // Frame: which sides to draw
+    int sides = AllSides; // Frame: which sides to draw
     // Text: one line, drawn from the top of rect.
     QString text;
     QString fontFamily;
@@ -262,8 +315,14 @@ public:
     void setName(const QString& name) { m_name = name; }
 
     // The buttons the preview window offers for this template.
-    enum PreviewButton { PreviewPrint = 1, PreviewZoom = 2, PreviewFullScreen = 4, PreviewClose = 8,
-                         PreviewAll = 15 };
+    enum PreviewButton
+    {
+        PreviewPrint = 1,
+        PreviewZoom = 2,
+        PreviewFullScreen = 4,
+        PreviewClose = 8,
+        PreviewAll = 15
+    };
     int previewButtons = PreviewAll;
 
     // --- the report page ---------------------------------------------------

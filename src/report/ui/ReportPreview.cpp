@@ -34,7 +34,8 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
         return b;
     };
     btnStampa = button("btnStampa", "printer", QStringLiteral("Stampa"), QStringLiteral("Stampa le pagine."));
-    btnZoomPiu = button("btnZoomPiu", "zoom-in", QStringLiteral("Ingrandisci"), QStringLiteral("Ingrandisce le pagine."));
+    btnZoomPiu =
+        button("btnZoomPiu", "zoom-in", QStringLiteral("Ingrandisci"), QStringLiteral("Ingrandisce le pagine."));
     btnZoomMeno = button("btnZoomMeno", "zoom-out", QStringLiteral("Riduci"), QStringLiteral("Riduce le pagine."));
     btnLarghezza = button("btnLarghezza", "arrow-left-right", QStringLiteral("Larghezza pagina"),
                           QStringLiteral("Adatta la pagina alla larghezza della finestra."));
@@ -96,7 +97,10 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
     connect(btnZoomMeno, &QToolButton::clicked, this, &TReportPreview::btnZoomMenoClick);
     connect(btnLarghezza, &QToolButton::clicked, this, &TReportPreview::btnLarghezzaClick);
     connect(btnPaginaIntera, &QToolButton::clicked, this, &TReportPreview::btnPaginaInteraClick);
-    connect(btnPrima, &QToolButton::clicked, this, [this] { pvwPagine->setCurrentPage(1); showPageNumber(); });
+    connect(btnPrima, &QToolButton::clicked, this, [this] {
+        pvwPagine->setCurrentPage(1);
+        showPageNumber();
+    });
     connect(btnPrecedente, &QToolButton::clicked, this, [this] {
         pvwPagine->setCurrentPage(qMax(1, pvwPagine->currentPage() - 1));
         showPageNumber();

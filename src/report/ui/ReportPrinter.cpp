@@ -92,8 +92,8 @@ bool print(QWidget* parent, const Report& report)
     report.applyPageLayout(&printer);
     printer.setDocName(report.name());
     std::unique_ptr<QPrintDialog> dialog(new QPrintDialog(&printer, parent));
-    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange
-                       | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                       QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     dialog->setMinMax(1, qMax(1, report.pageCount()));
     if (Modal::run(dialog.get()) != QDialog::Accepted)
         return false;
@@ -115,15 +115,24 @@ void preview(QWidget* parent, const Report& report)
     Modal::run(window.get());
 }
 
-void setTestMode(bool on) { g_test = on; }
-bool testMode() { return g_test; }
+void setTestMode(bool on)
+{
+    g_test = on;
+}
+bool testMode()
+{
+    return g_test;
+}
 
 void queueAnswer(Answer answer, const QString& pdfPath)
 {
-    g_answers.enqueue(Scripted{answer, pdfPath});
+    g_answers.enqueue(Scripted {answer, pdfPath});
 }
 
-QList<Job> printed() { return g_printed; }
+QList<Job> printed()
+{
+    return g_printed;
+}
 
 QList<Job> takePrinted()
 {
@@ -132,9 +141,18 @@ QList<Job> takePrinted()
     return out;
 }
 
-QList<Job> previewed() { return g_previewed; }
-int pendingAnswers() { return int(g_answers.size()); }
-int unscripted() { return g_unscripted; }
+QList<Job> previewed()
+{
+    return g_previewed;
+}
+int pendingAnswers()
+{
+    return int(g_answers.size());
+}
+int unscripted()
+{
+    return g_unscripted;
+}
 
 void resetTestState()
 {

@@ -28,13 +28,17 @@ void preview(QWidget* parent, const Report& report);
 QString printerFailureMessage();
 
 // --- test mode -------------------------------------------------------------
-enum class Answer { Ok, Cancel };
+enum class Answer
+{
+    Ok,
+    Cancel
+};
 
 struct Job
 {
     QString reportName;
     bool accepted = false; // the print dialog was confirmed
-    QString pdfPath;       // where an accepted print went
+    QString pdfPath; // where an accepted print went
     int pageCount = 0;
     QList<QStringList> pages; // the text of each prepared page
 };

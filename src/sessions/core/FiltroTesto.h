@@ -28,7 +28,7 @@ inline char piega(char c)
 // A typed filter text, ready for the test.
 struct Ago
 {
-    QByteArray piegato;    // Windows-1252 bytes, A to Z folded to a to z
+    QByteArray piegato; // Windows-1252 bytes, A to Z folded to a to z
     bool possibile = true; // false: a character the code page lacks
 };
 

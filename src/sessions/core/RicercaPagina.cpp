@@ -13,25 +13,31 @@ struct Posto
 };
 
 // Offsets and widths in the 5865-byte interview card.
-constexpr Posto kCandidato{0, 121};
-constexpr Posto kCodiceFiscale{121, 121};
-constexpr Posto kProvenienza{242, 51};
-constexpr Posto kDataColloquio{293, 51};
-constexpr Posto kDettagli{344, 5001};
-constexpr Posto kPunteggio{5345, 16};
-constexpr Posto kNote{5361, 501};
-constexpr Posto kIdoneo{5862, 3};
+constexpr Posto kCandidato {0, 121};
+constexpr Posto kCodiceFiscale {121, 121};
+constexpr Posto kProvenienza {242, 51};
+constexpr Posto kDataColloquio {293, 51};
+constexpr Posto kDettagli {344, 5001};
+constexpr Posto kPunteggio {5345, 16};
+constexpr Posto kNote {5361, 501};
+constexpr Posto kIdoneo {5862, 3};
 
 Posto posto(RicercaPagina::Campo c)
 {
     using C = RicercaPagina::Campo;
     switch (c) {
-    case C::Candidato: return kCandidato;
-    case C::CodiceFiscale: return kCodiceFiscale;
-    case C::Provenienza: return kProvenienza;
-    case C::DataColloquio: return kDataColloquio;
-    case C::Dettagli: return kDettagli;
-    case C::Note: return kNote;
+    case C::Candidato:
+        return kCandidato;
+    case C::CodiceFiscale:
+        return kCodiceFiscale;
+    case C::Provenienza:
+        return kProvenienza;
+    case C::DataColloquio:
+        return kDataColloquio;
+    case C::Dettagli:
+        return kDettagli;
+    case C::Note:
+        return kNote;
     }
     return kCandidato;
 }

@@ -14,7 +14,15 @@
 namespace RicercaPagina {
 
 // The interview card fields a filter can search.
-enum class Campo { Candidato, CodiceFiscale, Provenienza, DataColloquio, Dettagli, Note };
+enum class Campo
+{
+    Candidato,
+    CodiceFiscale,
+    Provenienza,
+    DataColloquio,
+    Dettagli,
+    Note
+};
 
 // Where a searchable field lies in the record: offset and width, its
 // zero-terminated text running to its first zero byte or its whole width.

@@ -12,14 +12,14 @@ struct Field
     int offset;
     int width;
 };
-constexpr Field kCandidato{0, 121};
-constexpr Field kCodiceFiscale{121, 121};
-constexpr Field kProvenienza{242, 51};
-constexpr Field kDataColloquio{293, 51};
-constexpr Field kDettagli{344, 5001};
-constexpr Field kPunteggio{5345, 16};
-constexpr Field kNote{5361, 501};
-constexpr Field kIdoneo{5862, 3};
+constexpr Field kCandidato {0, 121};
+constexpr Field kCodiceFiscale {121, 121};
+constexpr Field kProvenienza {242, 51};
+constexpr Field kDataColloquio {293, 51};
+constexpr Field kDettagli {344, 5001};
+constexpr Field kPunteggio {5345, 16};
+constexpr Field kNote {5361, 501};
+constexpr Field kIdoneo {5862, 3};
 static_assert(kIdoneo.offset + kIdoneo.width == TSchedaColloquio::Size, "record layout");
 
 inline QString get(const char* record, Field f)
@@ -80,12 +80,30 @@ TSchedaColloquio TSchedaColloquio::decode(const char* r)
     return s;
 }
 
-QString TSchedaColloquio::candidato(const char* r) { return get(r, kCandidato); }
-QString TSchedaColloquio::codiceFiscale(const char* r) { return get(r, kCodiceFiscale); }
-QString TSchedaColloquio::provenienza(const char* r) { return get(r, kProvenienza); }
-QString TSchedaColloquio::dataColloquio(const char* r) { return get(r, kDataColloquio); }
-QString TSchedaColloquio::punteggio(const char* r) { return get(r, kPunteggio); }
-QString TSchedaColloquio::idoneo(const char* r) { return get(r, kIdoneo); }
+QString TSchedaColloquio::candidato(const char* r)
+{
+    return get(r, kCandidato);
+}
+QString TSchedaColloquio::codiceFiscale(const char* r)
+{
+    return get(r, kCodiceFiscale);
+}
+QString TSchedaColloquio::provenienza(const char* r)
+{
+    return get(r, kProvenienza);
+}
+QString TSchedaColloquio::dataColloquio(const char* r)
+{
+    return get(r, kDataColloquio);
+}
+QString TSchedaColloquio::punteggio(const char* r)
+{
+    return get(r, kPunteggio);
+}
+QString TSchedaColloquio::idoneo(const char* r)
+{
+    return get(r, kIdoneo);
+}
 
 bool TSchedaColloquio::isIdoneo() const
 {

@@ -7,15 +7,22 @@
 
 namespace Navigazione {
 
-enum class Comando { Primo, Indietro, Avanti, Ultimo };
+enum class Comando
+{
+    Primo,
+    Indietro,
+    Avanti,
+    Ultimo
+};
 
 struct Esito
 {
-    enum Tipo {
-        Niente,        // nothing happens and nothing is shown
+    enum Tipo
+    {
+        Niente, // nothing happens and nothing is shown
         ArchivioVuoto, // "L'archivio non contiene nessuna scheda."
-        Mostra,        // show card `scheda`
-        Errore         // the position cannot be used: the access message
+        Mostra, // show card `scheda`
+        Errore // the position cannot be used: the access message
     };
     Tipo tipo = Niente;
     qint64 scheda = 0;
@@ -33,7 +40,13 @@ Esito decidi(Comando comando, const QString& posizione, qint64 schede);
 
 namespace Archiviazione {
 
-enum class Mancante { Nessuno, Candidato, Data, Punteggio };
+enum class Mancante
+{
+    Nessuno,
+    Candidato,
+    Data,
+    Punteggio
+};
 
 // The first required field that is empty once trimmed, in the order the
 // store checks them: candidate, interview date, score.

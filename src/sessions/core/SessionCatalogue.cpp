@@ -45,7 +45,8 @@ bool exists(const QString& folder, const QString& fileName)
 {
     if (QFileInfo::exists(QDir(folder).filePath(fileName)))
         return true;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
             return true;

@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 TfrmAnteprimaPagina::TfrmAnteprimaPagina(QWidget* parent)
-    : CardPrintWindow(Look{QStringLiteral("frmAnteprimaPagina"), QStringLiteral(" Anteprima di stampa"),
-                           QStringLiteral("Mostra anteprima"), QStringLiteral("icoInf01"), QStringLiteral("eye"),
-                           QStringLiteral("Anteprima di stampa della scheda del colloquio."), 362, 287,
-                           QColor(0x46, 0x82, 0xB4)},
+    : CardPrintWindow(Look {QStringLiteral("frmAnteprimaPagina"), QStringLiteral(" Anteprima di stampa"),
+                            QStringLiteral("Mostra anteprima"), QStringLiteral("icoInf01"), QStringLiteral("eye"),
+                            QStringLiteral("Anteprima di stampa della scheda del colloquio."), 362, 287,
+                            QColor(0x46, 0x82, 0xB4)},
                       parent)
     , icoInf01(picture)
     , repScheda(CardTemplates::interviewCard(CardTemplates::InterviewCopy::Preview))

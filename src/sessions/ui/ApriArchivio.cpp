@@ -32,7 +32,8 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     setWindowIcon(selvoraIcon(QStringLiteral("folder-open")));
 
     QFrame* panel = CataloguePanel::create(this, QStringLiteral("panApri"), 820);
-    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titApri"), QStringLiteral("Sessioni di colloqui esistenti"));
+    QLabel* heading =
+        CataloguePanel::heading(panel, QStringLiteral("titApri"), QStringLiteral("Sessioni di colloqui esistenti"));
 
     const SessionList::Controls sessions = SessionList::create(panel, 320);
     lstFiles = sessions.list;
@@ -86,7 +87,10 @@ void TfrmApriArchivio::btnApriClick()
     }
     QListWidgetItem* item = lstFiles->currentItem();
     if (!item || !item->isSelected()) {
-        Messages::warning(this, QStringLiteral("Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante Apri archivio."));
+        Messages::warning(
+            this,
+            QStringLiteral(
+                "Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante Apri archivio."));
         return;
     }
     lblFile->setText(ProgramFolder::path() + TextRules::trimmed(item->text()));
@@ -115,11 +119,15 @@ void TfrmApriArchivio::btnEliminaClick()
     }
     QListWidgetItem* item = lstFiles->currentItem();
     if (!item || !item->isSelected()) {
-        Messages::warning(this, QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di premere il pulsante del cestino."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: selezionare dall'elenco la sessione da eliminare prima di "
+                                         "premere il pulsante del cestino."));
         return;
     }
-    if (!Messages::confirm(this, QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file eliminato non potrà essere recuperato.\r\n\r\n"
-                                                "Si conferma l'eliminazione dell'archivio?")))
+    if (!Messages::confirm(this,
+                           QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file "
+                                          "eliminato non potrà essere recuperato.\r\n\r\n"
+                                          "Si conferma l'eliminazione dell'archivio?")))
         return;
     const QString path = ProgramFolder::path() + TextRules::trimmed(item->text());
     lblFile->setText(path);
@@ -128,8 +136,11 @@ void TfrmApriArchivio::btnEliminaClick()
     if (QFile::remove(path) || !QFile::exists(path)) {
         Messages::information(this, QStringLiteral("La sessione è stata eliminata con successo."));
     } else {
-        Messages::error(this, QStringLiteral("Attenzione: non è stato possibile eliminare la sessione selezionata.\r\n\r\n"
-                                             "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
+        Messages::error(
+            this,
+            QStringLiteral(
+                "Attenzione: non è stato possibile eliminare la sessione selezionata.\r\n\r\n"
+                "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."));
     }
     lblMemory->setText(QStringLiteral("avvio"));
     lblFile->clear();

@@ -29,7 +29,8 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
 
     QFrame* panel = CataloguePanel::create(this, QStringLiteral("panCrea"), 760);
     panel->setFrameShape(QFrame::StyledPanel);
-    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titCrea"), QStringLiteral("Creazione di una nuova sessione di colloqui"));
+    QLabel* heading = CataloguePanel::heading(panel, QStringLiteral("titCrea"),
+                                              QStringLiteral("Creazione di una nuova sessione di colloqui"));
 
     QLabel* caption = CataloguePanel::caption(panel, QStringLiteral("&Nome della nuova sessione:"));
     caption->setObjectName(QStringLiteral("infFile"));
@@ -53,7 +54,8 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     btnApplica = new PictureButton(QStringLiteral("btnApplica"), QStringLiteral("circle-check"),
                                    QStringLiteral("APPLICA E CHIUDI"), QStringLiteral("Applica e chiudi"), panel);
     btnApplica->setToolTip(QStringLiteral("Crea la nuova sessione e torna al menu principale."));
-    btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale senza creare la sessione."));
+    btnAnnulla =
+        CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale senza creare la sessione."));
     imgGuida = CataloguePanel::helpButton(panel);
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
 
@@ -94,15 +96,17 @@ void TfrmCreaArchivio::btnApplicaClick()
     lblFile->clear();
     const QString name = TextRules::trimmed(txtFile->text());
     if (name.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Attenzione: per creare la nuova sessione è necessario indicarne il nome."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per creare la nuova sessione è necessario indicarne il nome."));
         txtFile->setFocus();
         return;
     }
     // A pasted name may hold what typing would have refused: a separator
     // would put the file outside the program folder.
     if (!SessionCatalogue::isAcceptableName(name)) {
-        Messages::warning(this, QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.\r\n\r\n"
-                                               "Non si possono usare i caratteri \" * / : < > ? \\ | ° Ç Ñ ç ñ."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.\r\n\r\n"
+                                         "Non si possono usare i caratteri \" * / : < > ? \\ | ° Ç Ñ ç ñ."));
         txtFile->setFocus();
         return;
     }
@@ -110,9 +114,11 @@ void TfrmCreaArchivio::btnApplicaClick()
     const QString path = ProgramFolder::file(fileName);
     lblFile->setText(path);
     if (SessionCatalogue::exists(ProgramFolder::path(), fileName)) {
-        Messages::warning(this, QStringLiteral("Attenzione: il nome della sessione indicato è già stato utilizzato in precedenza.\r\n\r\n"
-                                               "Inserire un nome diverso oppure, se si desidera aprire una sessione già creata, "
-                                               "premere il pulsante Apri sessione esistente."));
+        Messages::warning(
+            this,
+            QStringLiteral("Attenzione: il nome della sessione indicato è già stato utilizzato in precedenza.\r\n\r\n"
+                           "Inserire un nome diverso oppure, se si desidera aprire una sessione già creata, "
+                           "premere il pulsante Apri sessione esistente."));
         return;
     }
     const int error = SessionCatalogue::createEmpty(path);
@@ -120,8 +126,10 @@ void TfrmCreaArchivio::btnApplicaClick()
         ErrorReport::show(QStringLiteral("I/O error %1").arg(error));
         return;
     }
-    Messages::information(this, QStringLiteral("Il file di archivio relativo alla nuova sessione è stato creato con successo.\r\n\r\n"
-                                               "E' ora possibile visualizzarlo nell'elenco delle sessioni esistenti."));
+    Messages::information(
+        this,
+        QStringLiteral("Il file di archivio relativo alla nuova sessione è stato creato con successo.\r\n\r\n"
+                       "E' ora possibile visualizzarlo nell'elenco delle sessioni esistenti."));
     close();
 }
 

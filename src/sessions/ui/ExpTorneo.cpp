@@ -28,12 +28,9 @@ ExportWindow::Design design()
         {QStringLiteral("colCompletato"), QStringLiteral("Idoneo"), 140, false},
     };
     d.exported = {
-        {QStringLiteral("Candidato"), 300},
-        {QStringLiteral("Codice fiscale"), 200},
-        {QStringLiteral("Provenienza"), 250},
-        {QStringLiteral("Data colloquio"), 180},
-        {QStringLiteral("Punteggio totale"), 200},
-        {QStringLiteral("Note"), 400},
+        {QStringLiteral("Candidato"), 300},        {QStringLiteral("Codice fiscale"), 200},
+        {QStringLiteral("Provenienza"), 250},      {QStringLiteral("Data colloquio"), 180},
+        {QStringLiteral("Punteggio totale"), 200}, {QStringLiteral("Note"), 400},
         {QStringLiteral("Idoneo"), 180},
     };
     d.fileName = QStringLiteral("Sessione_Esame.xls");
@@ -67,8 +64,8 @@ void TfrmExpTorneo::loadRecords(ExportTable* table)
     // The interview details are neither shown nor exported.
     file.scan([table](qint64, const char* record) {
         const TSchedaColloquio card = TSchedaColloquio::decode(record);
-        table->appendRow(QStringList{card.Candidato, card.CodiceFiscale, card.Provenienza, card.DataColloquio,
-                                     card.Punteggio, card.Note, card.Idoneo});
+        table->appendRow(QStringList {card.Candidato, card.CodiceFiscale, card.Provenienza, card.DataColloquio,
+                                      card.Punteggio, card.Note, card.Idoneo});
         return true;
     });
     file.close();

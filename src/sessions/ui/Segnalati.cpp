@@ -14,7 +14,7 @@
 namespace {
 const TListWindow::Aspetto& aspettoSegnalati()
 {
-    static const TListWindow::Aspetto a{
+    static const TListWindow::Aspetto a {
         QStringLiteral(" Elenco candidati idonei"),
         QStringLiteral("Elenco candidati idonei"),
         QColor(0x46, 0x82, 0xB4), // steel blue
@@ -53,7 +53,8 @@ void TfrmSegnalati::FormShow()
 QString TfrmSegnalati::titoloStampa() const
 {
     TfrmTorneo* torneo = ConsegnaCandidato::finestraTorneo(parentWidget());
-    return QStringLiteral("Elenco candidati idonei ") + (torneo ? TextRules::trimmed(torneo->lblNome->text()) : QString());
+    return QStringLiteral("Elenco candidati idonei ") +
+        (torneo ? TextRules::trimmed(torneo->lblNome->text()) : QString());
 }
 
 void TfrmSegnalati::consegna(int row)

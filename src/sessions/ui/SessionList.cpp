@@ -24,10 +24,7 @@ public:
         setFont(font);
         setForeground(Qt::black);
     }
-    bool operator<(const QListWidgetItem& other) const override
-    {
-        return TextRules::listLess(text(), other.text());
-    }
+    bool operator<(const QListWidgetItem& other) const override { return TextRules::listLess(text(), other.text()); }
 };
 
 } // namespace

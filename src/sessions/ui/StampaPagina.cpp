@@ -14,10 +14,10 @@
 #include <stdexcept>
 
 TfrmStampaPagina::TfrmStampaPagina(QWidget* parent)
-    : CardPrintWindow(Look{QStringLiteral("frmStampaPagina"), QStringLiteral(" Stampa documento"),
-                           QStringLiteral("Stampa"), QStringLiteral("imgLogo01"), QStringLiteral("printer"),
-                           QStringLiteral("Stampa della scheda del colloquio su un foglio A4."), 362, 287,
-                           QColor(0x46, 0x82, 0xB4)},
+    : CardPrintWindow(Look {QStringLiteral("frmStampaPagina"), QStringLiteral(" Stampa documento"),
+                            QStringLiteral("Stampa"), QStringLiteral("imgLogo01"), QStringLiteral("printer"),
+                            QStringLiteral("Stampa della scheda del colloquio su un foglio A4."), 362, 287,
+                            QColor(0x46, 0x82, 0xB4)},
                       parent)
     , imgLogo01(picture)
     , repScheda(CardTemplates::interviewCard(CardTemplates::InterviewCopy::Print))

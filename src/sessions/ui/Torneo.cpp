@@ -131,8 +131,8 @@ QLabel* didascalia(QWidget* parent, const QString& name, const QString& text, QW
     return label;
 }
 
-PictureButton* comando(QWidget* parent, const QString& name, const QString& icon,
-                       const QString& caption, const QString& accessible)
+PictureButton* comando(QWidget* parent, const QString& name, const QString& icon, const QString& caption,
+                       const QString& accessible)
 {
     auto* button = new PictureButton(name, icon, caption, accessible, parent);
     button->setFont(QFont(QStringLiteral("Verdana"), 9));
@@ -144,9 +144,16 @@ PictureButton* comando(QWidget* parent, const QString& name, const QString& icon
 bool soloModificatore(int key)
 {
     switch (key) {
-    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_AltGr:
-    case Qt::Key_Meta: case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_CapsLock:
-    case Qt::Key_NumLock: case Qt::Key_ScrollLock:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
         return true;
     default:
         return false;
@@ -192,40 +199,54 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // Command bar: each command in a white box.
     auto* barra = new QFrame(this);
     barra->setObjectName(QStringLiteral("panComandi"));
-    barra->setStyleSheet(QStringLiteral(
-        "#panComandi { background: transparent; }"
-        "#panComandi QToolButton { background: white; border: 1px solid #9DB9D9; border-radius: 6px;"
-        " padding: 2px 6px; color: #1f4e79; }"
-        "#panComandi QToolButton:hover { background: #EAF3FC; border-color: #4682B4; }"
-        "#panComandi QToolButton:pressed { background: #D6E8F8; }"));
-    cmdNuovo = comando(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"), QStringLiteral("Nuova scheda"));
-    cmdSalva = comando(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"), QStringLiteral("Salva la scheda"));
-    cmdTrova = comando(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"), QStringLiteral("Trova una scheda"));
-    cmdAnteprima = comando(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"), QStringLiteral("Anteprima"), QStringLiteral("Anteprima di stampa"));
-    cmdStampa = comando(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"), QStringLiteral("Stampa la scheda"));
-    cmdPrimo = comando(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(), QStringLiteral("Prima scheda"));
-    cmdIndietro = comando(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(), QStringLiteral("Scheda precedente"));
-    cmdAvanti = comando(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(), QStringLiteral("Scheda successiva"));
-    cmdUltimo = comando(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(), QStringLiteral("Ultima scheda"));
-    cmdExcel = comando(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"), QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"));
-    cmdNonPagati = comando(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"), QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
-    cmdGuida = comando(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"), QStringLiteral("Guida"));
-    cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"), QStringLiteral("Esci"));
+    barra->setStyleSheet(
+        QStringLiteral("#panComandi { background: transparent; }"
+                       "#panComandi QToolButton { background: white; border: 1px solid #9DB9D9; border-radius: 6px;"
+                       " padding: 2px 6px; color: #1f4e79; }"
+                       "#panComandi QToolButton:hover { background: #EAF3FC; border-color: #4682B4; }"
+                       "#panComandi QToolButton:pressed { background: #D6E8F8; }"));
+    cmdNuovo = comando(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"),
+                       QStringLiteral("Nuova scheda"));
+    cmdSalva = comando(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"),
+                       QStringLiteral("Salva la scheda"));
+    cmdTrova = comando(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"),
+                       QStringLiteral("Trova una scheda"));
+    cmdAnteprima = comando(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"), QStringLiteral("Anteprima"),
+                           QStringLiteral("Anteprima di stampa"));
+    cmdStampa = comando(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"),
+                        QStringLiteral("Stampa la scheda"));
+    cmdPrimo = comando(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(),
+                       QStringLiteral("Prima scheda"));
+    cmdIndietro = comando(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(),
+                          QStringLiteral("Scheda precedente"));
+    cmdAvanti = comando(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(),
+                        QStringLiteral("Scheda successiva"));
+    cmdUltimo = comando(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(),
+                        QStringLiteral("Ultima scheda"));
+    cmdExcel = comando(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"), QStringLiteral("Esporta"),
+                       QStringLiteral("Esporta in Excel"));
+    cmdNonPagati = comando(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"),
+                           QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
+    cmdGuida = comando(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"),
+                       QStringLiteral("Guida"));
+    cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
+                      QStringLiteral("Esci"));
 
     lblPosizione = new QLabel(barra);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     lblPosizione->setMinimumWidth(80);
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1f4e79; background: white; border: 1px solid #9DB9D9; border-radius: 6px;"));
+    lblPosizione->setStyleSheet(
+        QStringLiteral("color: #1f4e79; background: white; border: 1px solid #9DB9D9; border-radius: 6px;"));
     lblPosizione->setAccessibleName(QStringLiteral("Posizione della scheda"));
 
     auto* comandi = new QHBoxLayout(barra);
     comandi->setContentsMargins(12, 6, 12, 6);
     comandi->setSpacing(6);
-    for (QWidget* w : {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdSalva),
-                       static_cast<QWidget*>(cmdTrova), static_cast<QWidget*>(cmdAnteprima),
-                       static_cast<QWidget*>(cmdStampa)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdSalva), static_cast<QWidget*>(cmdTrova),
+          static_cast<QWidget*>(cmdAnteprima), static_cast<QWidget*>(cmdStampa)})
         comandi->addWidget(w);
     comandi->addSpacing(12);
     comandi->addWidget(cmdPrimo);
@@ -243,16 +264,19 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // The card.
     auto* scheda = new QFrame(this);
     scheda->setObjectName(QStringLiteral("panScheda"));
-    scheda->setStyleSheet(QStringLiteral("#panScheda { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
+    scheda->setStyleSheet(
+        QStringLiteral("#panScheda { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
     scheda->setMaximumWidth(1180);
 
     txtConcorrente = campo(scheda, QStringLiteral("txtConcorrente"), MaxConcorrente, QStringLiteral("Candidato"));
-    txtResponsabile = campo(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
+    txtResponsabile =
+        campo(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
     txtTelefono = campo(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
     txtEmail = campo(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
     txtEmail->setReadOnly(true);
     txtEmail->setAlignment(Qt::AlignCenter);
-    txtEmail->setToolTip(QStringLiteral("Premere un tasto per scegliere la data dal calendario; Canc o Backspace la cancellano."));
+    txtEmail->setToolTip(
+        QStringLiteral("Premere un tasto per scegliere la data dal calendario; Canc o Backspace la cancellano."));
     txtPunteggio = campo(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
     txtPunteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Only typed digits and commas reach the score: no menu, no drops, no
@@ -273,13 +297,16 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     chkCompletato = new QCheckBox(QStringLiteral("Idoneo"), scheda);
     chkCompletato->setObjectName(QStringLiteral("chkCompletato"));
     chkCompletato->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    chkCompletato->setStyleSheet(QStringLiteral("QCheckBox { color: #1e8c3a; } QCheckBox::indicator { width: 20px; height: 20px; }"));
+    chkCompletato->setStyleSheet(
+        QStringLiteral("QCheckBox { color: #1e8c3a; } QCheckBox::indicator { width: 20px; height: 20px; }"));
 
     infConcorrente = didascalia(scheda, QStringLiteral("infConcorrente"), QStringLiteral("Candidato:"), txtConcorrente);
-    infResponsabile = didascalia(scheda, QStringLiteral("infResponsabile"), QStringLiteral("Codice fiscale:"), txtResponsabile);
+    infResponsabile =
+        didascalia(scheda, QStringLiteral("infResponsabile"), QStringLiteral("Codice fiscale:"), txtResponsabile);
     infTelefono = didascalia(scheda, QStringLiteral("infTelefono"), QStringLiteral("Provenienza:"), txtTelefono);
     infEmail = didascalia(scheda, QStringLiteral("infEmail"), QStringLiteral("Data colloquio:"), txtEmail);
-    infPunteggio = didascalia(scheda, QStringLiteral("infPunteggio"), QStringLiteral("Punteggio totale:"), txtPunteggio);
+    infPunteggio =
+        didascalia(scheda, QStringLiteral("infPunteggio"), QStringLiteral("Punteggio totale:"), txtPunteggio);
     infNote = didascalia(scheda, QStringLiteral("infNote"), QStringLiteral("Note:"), txtNote);
 
     // The heading of the details: a picture with its caption.
@@ -288,7 +315,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     infGare->setText(QStringLiteral("<table><tr><td><img src=':/icons/file-text.svg' width='22' height='22'></td>"
                                     "<td valign='middle'>&nbsp;DETTAGLI COLLOQUIO</td></tr></table>"));
     infGare->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    infGare->setStyleSheet(QStringLiteral("color: #1f4e79; background: #EAF3FC; border: 1px solid #9DB9D9; border-radius: 4px; padding: 3px;"));
+    infGare->setStyleSheet(QStringLiteral(
+        "color: #1f4e79; background: #EAF3FC; border: 1px solid #9DB9D9; border-radius: 4px; padding: 3px;"));
     infGare->setBuddy(txtGare);
     infGare->setAccessibleName(QStringLiteral("DETTAGLI COLLOQUIO"));
 
@@ -300,7 +328,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                                         QStringLiteral("Apri calcolatrice"), scheda);
 
     // The code, date and score fields are as wide as a fiscal code.
-    const int stretta = QFontMetrics(txtResponsabile->font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")) * 3 / 4;
+    const int stretta =
+        QFontMetrics(txtResponsabile->font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")) * 3 / 4;
     for (QLineEdit* f : {txtResponsabile, txtEmail, txtPunteggio})
         f->setFixedWidth(stretta);
 
@@ -378,7 +407,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     shpInfo->describe(btnCandidato, QStringLiteral("Importa i dati dall'archivio dei candidati."));
     shpInfo->describe(btnEmail, QStringLiteral("Verifica codice fiscale."));
     shpInfo->describe(btnCalcolatrice, QStringLiteral("Apri calcolatrice."));
-    shpInfo->describe(chkCompletato, QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
+    shpInfo->describe(chkCompletato,
+                      QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
     shpInfo->clearOver(this);
     shpInfo->clearOver(barra);
     shpInfo->clearOver(scheda);
@@ -515,10 +545,22 @@ void TfrmTorneo::naviga(int comando)
     }
 }
 
-void TfrmTorneo::cmdPrimoClick() { naviga(int(Navigazione::Comando::Primo)); }
-void TfrmTorneo::cmdIndietroClick() { naviga(int(Navigazione::Comando::Indietro)); }
-void TfrmTorneo::cmdAvantiClick() { naviga(int(Navigazione::Comando::Avanti)); }
-void TfrmTorneo::cmdUltimoClick() { naviga(int(Navigazione::Comando::Ultimo)); }
+void TfrmTorneo::cmdPrimoClick()
+{
+    naviga(int(Navigazione::Comando::Primo));
+}
+void TfrmTorneo::cmdIndietroClick()
+{
+    naviga(int(Navigazione::Comando::Indietro));
+}
+void TfrmTorneo::cmdAvantiClick()
+{
+    naviga(int(Navigazione::Comando::Avanti));
+}
+void TfrmTorneo::cmdUltimoClick()
+{
+    naviga(int(Navigazione::Comando::Ultimo));
+}
 
 // --- store ----------------------------------------------------------------
 
@@ -541,15 +583,20 @@ void TfrmTorneo::cmdSalvaClick()
 {
     switch (Archiviazione::primoMancante(txtConcorrente->text(), txtEmail->text(), txtPunteggio->text())) {
     case Archiviazione::Mancante::Candidato:
-        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del candidato."));
+        Messages::warning(
+            this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del candidato."));
         txtConcorrente->setFocus();
         return;
     case Archiviazione::Mancante::Data:
-        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data del colloquio."));
+        Messages::warning(
+            this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data del colloquio."));
         txtEmail->setFocus();
         return;
     case Archiviazione::Mancante::Punteggio:
-        Messages::warning(this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato."));
+        Messages::warning(
+            this,
+            QStringLiteral(
+                "Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato."));
         txtPunteggio->setFocus();
         return;
     case Archiviazione::Mancante::Nessuno:
@@ -583,7 +630,8 @@ void TfrmTorneo::cmdSalvaClick()
         }
         txtPunteggio->setText(scheda.Punteggio);
         lblPosizione->setText(QString::number(p));
-        Messages::information(this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        Messages::information(
+            this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         return;
     }
     const qint64 n = file.append(record);
@@ -611,8 +659,8 @@ bool TfrmTorneo::eventFilter(QObject* watched, QEvent* event)
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 txtPunteggioExit();
         }
-        if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress)
-            && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+        if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
             return true;
     } else if (watched == txtEmail && event->type() == QEvent::KeyPress) {
         return txtEmailKeyDown(static_cast<QKeyEvent*>(event));

@@ -30,14 +30,14 @@ public:
     // Fields, named as the record they fill (the names come from an older
     // use of the window: competitor, person in charge, telephone, e-mail,
     // matches).
-    QLineEdit* txtConcorrente;   // Candidato
-    QLineEdit* txtResponsabile;  // CodiceFiscale
-    QLineEdit* txtTelefono;      // Provenienza
-    QLineEdit* txtEmail;         // DataColloquio, filled by the date picker
-    QPlainTextEdit* txtGare;     // Dettagli
-    QLineEdit* txtPunteggio;     // Punteggio
-    QLineEdit* txtNote;          // Note
-    QCheckBox* chkCompletato;    // Idoneo
+    QLineEdit* txtConcorrente; // Candidato
+    QLineEdit* txtResponsabile; // CodiceFiscale
+    QLineEdit* txtTelefono; // Provenienza
+    QLineEdit* txtEmail; // DataColloquio, filled by the date picker
+    QPlainTextEdit* txtGare; // Dettagli
+    QLineEdit* txtPunteggio; // Punteggio
+    QLineEdit* txtNote; // Note
+    QCheckBox* chkCompletato; // Idoneo
 
     // Captions.
     QLabel* infConcorrente;

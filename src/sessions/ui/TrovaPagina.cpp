@@ -15,7 +15,7 @@ namespace {
 
 const TListWindow::Aspetto& aspettoPagina()
 {
-    static const TListWindow::Aspetto a{
+    static const TListWindow::Aspetto a {
         QStringLiteral(" Trova candidati in archivio"),
         QStringLiteral("Riepilogo dati"),
         QColor(0x6F, 0x9E, 0xC5), // grey blue

@@ -83,8 +83,16 @@ void MotoreCalcolatrice::cifra(int d)
 QString MotoreCalcolatrice::premi(Tasto tasto)
 {
     switch (tasto) {
-    case Tasto::Zero: case Tasto::Uno: case Tasto::Due: case Tasto::Tre: case Tasto::Quattro:
-    case Tasto::Cinque: case Tasto::Sei: case Tasto::Sette: case Tasto::Otto: case Tasto::Nove:
+    case Tasto::Zero:
+    case Tasto::Uno:
+    case Tasto::Due:
+    case Tasto::Tre:
+    case Tasto::Quattro:
+    case Tasto::Cinque:
+    case Tasto::Sei:
+    case Tasto::Sette:
+    case Tasto::Otto:
+    case Tasto::Nove:
         cifra(static_cast<int>(tasto) - static_cast<int>(Tasto::Zero));
         return QString();
     case Tasto::Virgola:
@@ -113,9 +121,18 @@ QString MotoreCalcolatrice::premi(Tasto tasto)
     case Tasto::Pi:
         mostra(kPi);
         return QString();
-    case Tasto::Quadrato: case Tasto::Radice: case Tasto::Reciproco: case Tasto::Seno:
-    case Tasto::Coseno: case Tasto::Tangente: case Tasto::ArcoSeno: case Tasto::ArcoCoseno:
-    case Tasto::ArcoTangente: case Tasto::Exp: case Tasto::Ln: case Tasto::Log:
+    case Tasto::Quadrato:
+    case Tasto::Radice:
+    case Tasto::Reciproco:
+    case Tasto::Seno:
+    case Tasto::Coseno:
+    case Tasto::Tangente:
+    case Tasto::ArcoSeno:
+    case Tasto::ArcoCoseno:
+    case Tasto::ArcoTangente:
+    case Tasto::Exp:
+    case Tasto::Ln:
+    case Tasto::Log:
         return funzione(tasto);
     case Tasto::Somma:
         return operatore(1);
@@ -170,8 +187,7 @@ QString MotoreCalcolatrice::funzione(Tasto tasto)
             // The input stays, as the stored operand and on the display.
             m_stato.memoria = v;
             mostra(v);
-            return tasto == Tasto::ArcoCoseno ? QStringLiteral("Attenzione! Valori non validi")
-                                              : valoriNonValidi();
+            return tasto == Tasto::ArcoCoseno ? QStringLiteral("Attenzione! Valori non validi") : valoriNonValidi();
         }
         r = tasto == Tasto::ArcoSeno ? std::asin(v) : tasto == Tasto::ArcoCoseno ? std::acos(v) : std::atan(v);
         break;

@@ -11,10 +11,10 @@
 // opening of the calculator window.
 struct StatoCalcolatrice
 {
-    double memoria = 0;   // stored operand; also replaced by every function key
-    double secondo = 0;   // the displayed number the result key read last
+    double memoria = 0; // stored operand; also replaced by every function key
+    double secondo = 0; // the displayed number the result key read last
     double risultato = 0; // the value of the last evaluation
-    int operazione = 0;   // 0 none, 1 add, 2 subtract, 3 divide, 4 multiply, 5 power
+    int operazione = 0; // 0 none, 1 add, 2 subtract, 3 divide, 4 multiply, 5 power
     bool nuovoNumero = false; // the next digit starts a new number
 
     // The one state of the program, all zero at start.
@@ -24,12 +24,40 @@ struct StatoCalcolatrice
 class MotoreCalcolatrice
 {
 public:
-    enum class Tasto {
-        Zero, Uno, Due, Tre, Quattro, Cinque, Sei, Sette, Otto, Nove,
-        Virgola, BackSpace, C, Segno, Pi,
-        Quadrato, Radice, Reciproco, Seno, Coseno, Tangente,
-        ArcoSeno, ArcoCoseno, ArcoTangente, Exp, Ln, Log,
-        Somma, Sottrazione, Divisione, Moltiplicazione, Potenza,
+    enum class Tasto
+    {
+        Zero,
+        Uno,
+        Due,
+        Tre,
+        Quattro,
+        Cinque,
+        Sei,
+        Sette,
+        Otto,
+        Nove,
+        Virgola,
+        BackSpace,
+        C,
+        Segno,
+        Pi,
+        Quadrato,
+        Radice,
+        Reciproco,
+        Seno,
+        Coseno,
+        Tangente,
+        ArcoSeno,
+        ArcoCoseno,
+        ArcoTangente,
+        Exp,
+        Ln,
+        Log,
+        Somma,
+        Sottrazione,
+        Divisione,
+        Moltiplicazione,
+        Potenza,
         Risultato,
     };
 

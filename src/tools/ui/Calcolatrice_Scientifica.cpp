@@ -29,17 +29,18 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panCalcolatrice"));
-    panel->setStyleSheet(QStringLiteral(
-        "#panCalcolatrice { background: white; border: 1px solid #808080; border-radius: 8px; }"
-        "QToolButton { border: 1px solid #8FA5BC; border-radius: 5px; color: #1b2a3a;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #DCE6F0); }"
-        "QToolButton:hover { border-color: #4682B4; }"
-        "QToolButton:pressed { background: #C8D8EA; }"
-        "QToolButton[kind=\"digit\"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #EFEFEF); }"
-        "QToolButton[kind=\"op\"] { color: #1f4e79; font-weight: bold; }"
-        "QToolButton[kind=\"edit\"] { color: #A02020; font-weight: bold; }"
-        "QToolButton[kind=\"result\"] { color: white; font-weight: bold;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5A9BD4, stop:1 #2B5FA8); }"));
+    panel->setStyleSheet(
+        QStringLiteral("#panCalcolatrice { background: white; border: 1px solid #808080; border-radius: 8px; }"
+                       "QToolButton { border: 1px solid #8FA5BC; border-radius: 5px; color: #1b2a3a;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #DCE6F0); }"
+                       "QToolButton:hover { border-color: #4682B4; }"
+                       "QToolButton:pressed { background: #C8D8EA; }"
+                       "QToolButton[kind=\"digit\"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
+                       "#FFFFFF, stop:1 #EFEFEF); }"
+                       "QToolButton[kind=\"op\"] { color: #1f4e79; font-weight: bold; }"
+                       "QToolButton[kind=\"edit\"] { color: #A02020; font-weight: bold; }"
+                       "QToolButton[kind=\"result\"] { color: white; font-weight: bold;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5A9BD4, stop:1 #2B5FA8); }"));
 
     // The display, inside its bezel.
     auto* bezel = new QFrame(panel);
@@ -53,7 +54,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     Edit1->setMinimumHeight(34);
     Edit1->setMinimumWidth(10);
     Edit1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    Edit1->setStyleSheet(QStringLiteral("background: #E8F0D8; color: black; border: 1px solid #1E242B; padding: 2px 6px;"));
+    Edit1->setStyleSheet(
+        QStringLiteral("background: #E8F0D8; color: black; border: 1px solid #1E242B; padding: 2px 6px;"));
     Edit1->setAccessibleName(QStringLiteral("Display"));
     auto* bezelLayout = new QVBoxLayout(bezel);
     bezelLayout->setContentsMargins(8, 8, 8, 8);
@@ -68,39 +70,72 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
         b->setParent(keys);
         return b;
     };
-    ButtonExp = mk(QStringLiteral("ButtonExp"), QStringLiteral("eˣ"), Tasto::Exp, QStringLiteral("e elevato a x"), QStringLiteral("fn"));
-    ButtonLn = mk(QStringLiteral("ButtonLn"), QStringLiteral("ln"), Tasto::Ln, QStringLiteral("Logaritmo naturale"), QStringLiteral("fn"));
-    ButtonStep = mk(QStringLiteral("ButtonStep"), QStringLiteral("xʸ"), Tasto::Potenza, QStringLiteral("Potenza"), QStringLiteral("op"));
-    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Tasto::Log, QStringLiteral("Logaritmo in base 10"), QStringLiteral("fn"));
-    ButtonSqr = mk(QStringLiteral("ButtonSqr"), QStringLiteral("x²"), Tasto::Quadrato, QStringLiteral("Quadrato"), QStringLiteral("fn"));
-    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Tasto::Reciproco, QStringLiteral("Reciproco"), QStringLiteral("fn"));
-    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Tasto::Radice, QStringLiteral("Radice quadrata"), QStringLiteral("fn"));
-    ButtonPi = mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Tasto::Pi, QStringLiteral("Pi greco"), QStringLiteral("fn"));
-    ButtonCos = mk(QStringLiteral("ButtonCos"), QStringLiteral("cos"), Tasto::Coseno, QStringLiteral("Coseno (gradi)"), QStringLiteral("fn"));
-    ButtonSin = mk(QStringLiteral("ButtonSin"), QStringLiteral("sin"), Tasto::Seno, QStringLiteral("Seno (gradi)"), QStringLiteral("fn"));
-    ButtonArcCos = mk(QStringLiteral("ButtonArcCos"), QStringLiteral("acos"), Tasto::ArcoCoseno, QStringLiteral("Arcocoseno (radianti)"), QStringLiteral("fn"));
-    ButtonArcSin = mk(QStringLiteral("ButtonArcSin"), QStringLiteral("asin"), Tasto::ArcoSeno, QStringLiteral("Arcoseno (radianti)"), QStringLiteral("fn"));
-    ButtonTan = mk(QStringLiteral("ButtonTan"), QStringLiteral("tan"), Tasto::Tangente, QStringLiteral("Tangente (gradi)"), QStringLiteral("fn"));
-    ButtonArcTan = mk(QStringLiteral("ButtonArcTan"), QStringLiteral("atan"), Tasto::ArcoTangente, QStringLiteral("Arcotangente (radianti)"), QStringLiteral("fn"));
-    ButtonBackSpace = mk(QStringLiteral("ButtonBackSpace"), QStringLiteral("← Canc"), Tasto::BackSpace, QStringLiteral("Cancella l'ultima cifra"), QStringLiteral("edit"));
-    ButtonC = mk(QStringLiteral("ButtonC"), QStringLiteral("C"), Tasto::C, QStringLiteral("Azzera il display"), QStringLiteral("edit"));
-    ButtonSign = mk(QStringLiteral("ButtonSign"), QStringLiteral("±"), Tasto::Segno, QStringLiteral("Cambia segno"), QStringLiteral("op"));
-    ButtonDiv = mk(QStringLiteral("ButtonDiv"), QStringLiteral("÷"), Tasto::Divisione, QStringLiteral("Diviso"), QStringLiteral("op"));
-    ButtonMul = mk(QStringLiteral("ButtonMul"), QStringLiteral("×"), Tasto::Moltiplicazione, QStringLiteral("Per"), QStringLiteral("op"));
-    Button7 = mk(QStringLiteral("Button7"), QStringLiteral("7"), Tasto::Sette, QStringLiteral("7"), QStringLiteral("digit"));
-    Button8 = mk(QStringLiteral("Button8"), QStringLiteral("8"), Tasto::Otto, QStringLiteral("8"), QStringLiteral("digit"));
-    Button9 = mk(QStringLiteral("Button9"), QStringLiteral("9"), Tasto::Nove, QStringLiteral("9"), QStringLiteral("digit"));
-    ButtonSub = mk(QStringLiteral("ButtonSub"), QStringLiteral("−"), Tasto::Sottrazione, QStringLiteral("Meno"), QStringLiteral("op"));
-    Button4 = mk(QStringLiteral("Button4"), QStringLiteral("4"), Tasto::Quattro, QStringLiteral("4"), QStringLiteral("digit"));
-    Button5 = mk(QStringLiteral("Button5"), QStringLiteral("5"), Tasto::Cinque, QStringLiteral("5"), QStringLiteral("digit"));
-    Button6 = mk(QStringLiteral("Button6"), QStringLiteral("6"), Tasto::Sei, QStringLiteral("6"), QStringLiteral("digit"));
-    ButtonAdd = mk(QStringLiteral("ButtonAdd"), QStringLiteral("+"), Tasto::Somma, QStringLiteral("Più"), QStringLiteral("op"));
-    Button1 = mk(QStringLiteral("Button1"), QStringLiteral("1"), Tasto::Uno, QStringLiteral("1"), QStringLiteral("digit"));
-    Button2 = mk(QStringLiteral("Button2"), QStringLiteral("2"), Tasto::Due, QStringLiteral("2"), QStringLiteral("digit"));
-    Button3 = mk(QStringLiteral("Button3"), QStringLiteral("3"), Tasto::Tre, QStringLiteral("3"), QStringLiteral("digit"));
-    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Tasto::Risultato, QStringLiteral("Risultato"), QStringLiteral("result"));
-    Button0 = mk(QStringLiteral("Button0"), QStringLiteral("0"), Tasto::Zero, QStringLiteral("0"), QStringLiteral("digit"));
-    ButtonPoint = mk(QStringLiteral("ButtonPoint"), QStringLiteral(","), Tasto::Virgola, QStringLiteral("Virgola"), QStringLiteral("digit"));
+    ButtonExp = mk(QStringLiteral("ButtonExp"), QStringLiteral("eˣ"), Tasto::Exp, QStringLiteral("e elevato a x"),
+                   QStringLiteral("fn"));
+    ButtonLn = mk(QStringLiteral("ButtonLn"), QStringLiteral("ln"), Tasto::Ln, QStringLiteral("Logaritmo naturale"),
+                  QStringLiteral("fn"));
+    ButtonStep = mk(QStringLiteral("ButtonStep"), QStringLiteral("xʸ"), Tasto::Potenza, QStringLiteral("Potenza"),
+                    QStringLiteral("op"));
+    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Tasto::Log,
+                   QStringLiteral("Logaritmo in base 10"), QStringLiteral("fn"));
+    ButtonSqr = mk(QStringLiteral("ButtonSqr"), QStringLiteral("x²"), Tasto::Quadrato, QStringLiteral("Quadrato"),
+                   QStringLiteral("fn"));
+    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Tasto::Reciproco,
+                     QStringLiteral("Reciproco"), QStringLiteral("fn"));
+    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Tasto::Radice,
+                    QStringLiteral("Radice quadrata"), QStringLiteral("fn"));
+    ButtonPi = mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Tasto::Pi, QStringLiteral("Pi greco"),
+                  QStringLiteral("fn"));
+    ButtonCos = mk(QStringLiteral("ButtonCos"), QStringLiteral("cos"), Tasto::Coseno, QStringLiteral("Coseno (gradi)"),
+                   QStringLiteral("fn"));
+    ButtonSin = mk(QStringLiteral("ButtonSin"), QStringLiteral("sin"), Tasto::Seno, QStringLiteral("Seno (gradi)"),
+                   QStringLiteral("fn"));
+    ButtonArcCos = mk(QStringLiteral("ButtonArcCos"), QStringLiteral("acos"), Tasto::ArcoCoseno,
+                      QStringLiteral("Arcocoseno (radianti)"), QStringLiteral("fn"));
+    ButtonArcSin = mk(QStringLiteral("ButtonArcSin"), QStringLiteral("asin"), Tasto::ArcoSeno,
+                      QStringLiteral("Arcoseno (radianti)"), QStringLiteral("fn"));
+    ButtonTan = mk(QStringLiteral("ButtonTan"), QStringLiteral("tan"), Tasto::Tangente,
+                   QStringLiteral("Tangente (gradi)"), QStringLiteral("fn"));
+    ButtonArcTan = mk(QStringLiteral("ButtonArcTan"), QStringLiteral("atan"), Tasto::ArcoTangente,
+                      QStringLiteral("Arcotangente (radianti)"), QStringLiteral("fn"));
+    ButtonBackSpace = mk(QStringLiteral("ButtonBackSpace"), QStringLiteral("← Canc"), Tasto::BackSpace,
+                         QStringLiteral("Cancella l'ultima cifra"), QStringLiteral("edit"));
+    ButtonC = mk(QStringLiteral("ButtonC"), QStringLiteral("C"), Tasto::C, QStringLiteral("Azzera il display"),
+                 QStringLiteral("edit"));
+    ButtonSign = mk(QStringLiteral("ButtonSign"), QStringLiteral("±"), Tasto::Segno, QStringLiteral("Cambia segno"),
+                    QStringLiteral("op"));
+    ButtonDiv = mk(QStringLiteral("ButtonDiv"), QStringLiteral("÷"), Tasto::Divisione, QStringLiteral("Diviso"),
+                   QStringLiteral("op"));
+    ButtonMul = mk(QStringLiteral("ButtonMul"), QStringLiteral("×"), Tasto::Moltiplicazione, QStringLiteral("Per"),
+                   QStringLiteral("op"));
+    Button7 =
+        mk(QStringLiteral("Button7"), QStringLiteral("7"), Tasto::Sette, QStringLiteral("7"), QStringLiteral("digit"));
+    Button8 =
+        mk(QStringLiteral("Button8"), QStringLiteral("8"), Tasto::Otto, QStringLiteral("8"), QStringLiteral("digit"));
+    Button9 =
+        mk(QStringLiteral("Button9"), QStringLiteral("9"), Tasto::Nove, QStringLiteral("9"), QStringLiteral("digit"));
+    ButtonSub = mk(QStringLiteral("ButtonSub"), QStringLiteral("−"), Tasto::Sottrazione, QStringLiteral("Meno"),
+                   QStringLiteral("op"));
+    Button4 = mk(QStringLiteral("Button4"), QStringLiteral("4"), Tasto::Quattro, QStringLiteral("4"),
+                 QStringLiteral("digit"));
+    Button5 =
+        mk(QStringLiteral("Button5"), QStringLiteral("5"), Tasto::Cinque, QStringLiteral("5"), QStringLiteral("digit"));
+    Button6 =
+        mk(QStringLiteral("Button6"), QStringLiteral("6"), Tasto::Sei, QStringLiteral("6"), QStringLiteral("digit"));
+    ButtonAdd =
+        mk(QStringLiteral("ButtonAdd"), QStringLiteral("+"), Tasto::Somma, QStringLiteral("Più"), QStringLiteral("op"));
+    Button1 =
+        mk(QStringLiteral("Button1"), QStringLiteral("1"), Tasto::Uno, QStringLiteral("1"), QStringLiteral("digit"));
+    Button2 =
+        mk(QStringLiteral("Button2"), QStringLiteral("2"), Tasto::Due, QStringLiteral("2"), QStringLiteral("digit"));
+    Button3 =
+        mk(QStringLiteral("Button3"), QStringLiteral("3"), Tasto::Tre, QStringLiteral("3"), QStringLiteral("digit"));
+    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Tasto::Risultato,
+                      QStringLiteral("Risultato"), QStringLiteral("result"));
+    Button0 =
+        mk(QStringLiteral("Button0"), QStringLiteral("0"), Tasto::Zero, QStringLiteral("0"), QStringLiteral("digit"));
+    ButtonPoint = mk(QStringLiteral("ButtonPoint"), QStringLiteral(","), Tasto::Virgola, QStringLiteral("Virgola"),
+                     QStringLiteral("digit"));
 
     // Row by row, as the keys stand on the keypad.
     const QList<QList<QToolButton*>> rows = {
@@ -156,7 +191,7 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
 }
 
 QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QString& face, Tasto t,
-                                                  const QString& spoken, const QString& kind)
+                                                 const QString& spoken, const QString& kind)
 {
     auto* b = new QToolButton(this);
     b->setObjectName(name);

@@ -63,8 +63,8 @@ private slots:
     void btnImportaClick();
 
 private:
-    QToolButton* tasto(const QString& name, const QString& face, MotoreCalcolatrice::Tasto t,
-                       const QString& spoken, const QString& kind);
+    QToolButton* tasto(const QString& name, const QString& face, MotoreCalcolatrice::Tasto t, const QString& spoken,
+                       const QString& kind);
     void premi(MotoreCalcolatrice::Tasto t);
 
     MotoreCalcolatrice m_motore;

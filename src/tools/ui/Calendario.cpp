@@ -31,7 +31,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
 
     bkgCalendario = new QFrame(this);
     bkgCalendario->setObjectName(QStringLiteral("bkgCalendario"));
-    bkgCalendario->setStyleSheet(QStringLiteral("#bkgCalendario { background: #DDE6EF; border: 1px solid #9DB9D9; border-radius: 6px; }"));
+    bkgCalendario->setStyleSheet(
+        QStringLiteral("#bkgCalendario { background: #DDE6EF; border: 1px solid #9DB9D9; border-radius: 6px; }"));
 
     calAppuntamenti = new QCalendarWidget(bkgCalendario);
     calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));

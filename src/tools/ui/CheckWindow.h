@@ -24,17 +24,17 @@ protected:
     // What makes one check window differ from another.
     struct Parts
     {
-        QString windowName;      // objectName of the window
-        QString title;           // window title
-        QString panelName;       // objectName of the panel
+        QString windowName; // objectName of the window
+        QString title; // window title
+        QString panelName; // objectName of the panel
         QString panelBackground; // panel colour, as a style-sheet colour
-        QString icon;            // picture beside the heading
-        QString heading;         // text of lblTitolo
-        QString stripName;       // objectName of the strip behind the field
-        QString fieldName;       // objectName of the code field
+        QString icon; // picture beside the heading
+        QString heading; // text of lblTitolo
+        QString stripName; // objectName of the strip behind the field
+        QString fieldName; // objectName of the code field
         QString fieldAccessibleName;
-        int maxLength;           // longest code the field takes
-        QString widthSample;     // the field is wide enough to show this text
+        int maxLength; // longest code the field takes
+        QString widthSample; // the field is wide enough to show this text
     };
 
     TCheckWindow(const Parts& parts, QWidget* parent);

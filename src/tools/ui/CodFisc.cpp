@@ -29,7 +29,8 @@ void TfrmCodFisc::btnControllaClick()
 {
     const QString codice = CodiceFiscale::maiuscoleAZ(txtCodFisc->text());
     if (codice.size() != 16) {
-        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        Messages::warning(
+            this, QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
         txtCodFisc->setFocus();
         return;
     }

@@ -10,9 +10,10 @@ void apply(QDialog* dialog, const QColor& top, const QColor& bottom)
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     // A style sheet on the window's own name, so that the gradient spans the
     // whole window and nothing inside inherits it.
-    dialog->setStyleSheet(dialog->styleSheet()
-                          + QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2, stop:1 %3); }")
-                                .arg(dialog->objectName(), top.name(), bottom.name()));
+    dialog->setStyleSheet(
+        dialog->styleSheet() +
+        QStringLiteral("#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2, stop:1 %3); }")
+            .arg(dialog->objectName(), top.name(), bottom.name()));
 }
 
 void stripGradient(QWidget* strip)

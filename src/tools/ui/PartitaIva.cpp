@@ -45,13 +45,17 @@ void TfrmPartitaIva::btnControllaClick()
 {
     const QString numero = CodiceFiscale::maiuscoleAZ(txtPartitaIva->text());
     if (numero.size() != 11) {
-        Messages::warning(this, QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
         txtPartitaIva->setFocus();
         return;
     }
     if (!PartitaIva::valida(numero)) {
-        Messages::warning(this, QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                                               "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."));
+        Messages::warning(
+            this,
+            QStringLiteral(
+                "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."));
         accept();
         return;
     }
@@ -60,13 +64,17 @@ void TfrmPartitaIva::btnControllaClick()
     if (ufficio.isEmpty()) {
         // A number with the right check digit but an office code that no
         // office has: say so instead of naming no office at all.
-        Messages::information(this, QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                                   "Il codice %1 dell'Ufficio IVA che lo ha rilasciato non corrisponde però a nessun ufficio conosciuto.")
-                                        .arg(codice));
+        Messages::information(
+            this,
+            QStringLiteral(
+                "Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                "Il codice %1 dell'Ufficio IVA che lo ha rilasciato non corrisponde però a nessun ufficio conosciuto.")
+                .arg(codice));
     } else {
-        Messages::information(this, QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                                   "E' stato rilasciato dall'Ufficio IVA del Comune di ")
-                                        + ufficio + QLatin1Char('.'));
+        Messages::information(this,
+                              QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                                             "E' stato rilasciato dall'Ufficio IVA del Comune di ") +
+                                  ufficio + QLatin1Char('.'));
     }
     accept();
 }
