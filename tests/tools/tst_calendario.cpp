@@ -1,8 +1,6 @@
-// The date picker: today's date at opening, "Importa" into the interview
-// date field only for its tag, "Annulla" leaving the field alone.
+// The date picker: today's date at opening, "Importa" announcing the date
+// only for its tag, "Annulla" announcing nothing.
 #include "app/core/Clock.h"
-#include "app/ui/Windows.h"
-#include "sessions/ui/Torneo.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/ImportaData.h"
@@ -12,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -20,17 +19,11 @@ class TestCalendario : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
-    void cleanupTestCase()
-    {
-        Windows::destroyAll();
-        Clock::setToday(QDate());
-    }
+    void cleanupTestCase() { Clock::setToday(QDate()); }
     void init()
     {
         resetSeams();
         Clock::setToday(QDate(2024, 3, 5));
-        Windows::torneo()->txtEmail->setText(QStringLiteral("31/12/2023"));
     }
     void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
@@ -41,9 +34,11 @@ private slots:
         QCOMPARE(dlg->infCalendario->text(), QStringLiteral("Importare una data:"));
         QCOMPARE(dlg->calAppuntamenti->selectedDate(), QDate(2024, 3, 5));
         dlg->lblMemory->setText("torneo_email");
+        QSignalSpy announced(dlg.get(), &TfrmCalendario::dateChosen);
         dlg->show();
         QTest::mouseClick(dlg->btnImportaData, Qt::LeftButton);
-        QCOMPARE(Windows::torneo()->txtEmail->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced.at(0).at(0).toString(), QStringLiteral("05/03/2024"));
         QVERIFY(!dlg->isVisible());
     }
 
@@ -61,34 +56,35 @@ private slots:
         QFETCH(QString, text);
         std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario);
         dlg->lblMemory->setText("torneo_email");
+        QSignalSpy announced(dlg.get(), &TfrmCalendario::dateChosen);
         dlg->show();
         dlg->calAppuntamenti->setSelectedDate(date);
         QTest::mouseClick(dlg->btnImportaData, Qt::LeftButton);
-        QCOMPARE(Windows::torneo()->txtEmail->text(), text);
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(announced.at(0).at(0).toString(), text);
     }
 
     void otherTagDoesNothing()
     {
         std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario);
         dlg->lblMemory->setText("candidati");
+        QSignalSpy announced(dlg.get(), &TfrmCalendario::dateChosen);
         dlg->show();
         QTest::mouseClick(dlg->btnImportaData, Qt::LeftButton);
         QVERIFY(dlg->isVisible());
-        QCOMPARE(Windows::torneo()->txtEmail->text(), QStringLiteral("31/12/2023"));
+        QCOMPARE(announced.size(), 0);
     }
 
     void annullaKeepsTheField()
     {
-        for (const QString& before : {QStringLiteral("31/12/2023"), QString()}) {
-            Windows::torneo()->txtEmail->setText(before);
-            std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario);
-            dlg->lblMemory->setText("torneo_email");
-            dlg->show();
-            dlg->calAppuntamenti->setSelectedDate(QDate(2024, 1, 1));
-            QTest::mouseClick(dlg->btnAnnulla, Qt::LeftButton);
-            QVERIFY(!dlg->isVisible());
-            QCOMPARE(Windows::torneo()->txtEmail->text(), before);
-        }
+        std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario);
+        dlg->lblMemory->setText("torneo_email");
+        QSignalSpy announced(dlg.get(), &TfrmCalendario::dateChosen);
+        dlg->show();
+        dlg->calAppuntamenti->setSelectedDate(QDate(2024, 1, 1));
+        QTest::mouseClick(dlg->btnAnnulla, Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(announced.size(), 0);
     }
 
     void dateText()

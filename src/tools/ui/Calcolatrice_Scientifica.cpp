@@ -3,9 +3,7 @@
 #include "app/core/Formats.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
-#include "app/ui/Windows.h"
-#include "sessions/ui/Torneo.h"
-#include "tools/ui/DialogLook.h"
+#include "shared/ui/DialogFrame.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -25,7 +23,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     Formats::apply();
     setObjectName(QStringLiteral("frmCalcolatrice_Scientifica"));
     setWindowTitle(QStringLiteral(" Calcolatrice"));
-    DialogLook::apply(this, Qt::black, Qt::white);
+    DialogFrame::titleOnly(this);
+    DialogFrame::windowGradient(this, Qt::black, Qt::white);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panCalcolatrice"));
@@ -229,9 +228,6 @@ void TfrmCalcolatrice_Scientifica::btnImportaClick()
         Messages::warning(this, QStringLiteral("Attenzione: numero con troppe cifre."));
         return;
     }
-    if (TfrmTorneo* torneo = Windows::torneo()) {
-        torneo->txtPunteggio->setText(TextRules::trimmed(testo));
-        torneo->txtPunteggio->setFocus();
-    }
+    emit valueImported(TextRules::trimmed(testo));
     accept();
 }

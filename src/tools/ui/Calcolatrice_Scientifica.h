@@ -1,5 +1,5 @@
 // The calculator the interview card opens to work out a total score; its
-// result can be carried into the card's score field. Its memory (stored
+// result is announced to the window that opened it by "Importa". Its memory (stored
 // operand, pending operation) lasts for the whole run, across openings.
 #pragma once
 
@@ -57,6 +57,10 @@ public:
 
     QPushButton* btnChiudi;
     QPushButton* btnImporta;
+
+signals:
+    // The display's number, trimmed, when "Importa" is pressed.
+    void valueImported(const QString& text);
 
 private slots:
     void btnChiudiClick();

@@ -2,11 +2,9 @@
 
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
-#include "app/ui/ScreenWindow.h"
-#include "app/ui/Windows.h"
-#include "sessions/ui/Torneo.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/ScreenWindow.h"
 #include "tools/core/ImportaData.h"
-#include "tools/ui/DialogLook.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -22,7 +20,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
     Formats::apply();
     setObjectName(QStringLiteral("frmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
-    DialogLook::apply(this, Qt::white, DialogLook::SteelBlue);
+    DialogFrame::titleOnly(this);
+    DialogFrame::windowGradient(this, Qt::white, DialogFrame::SteelBlue);
 
     infCalendario = new QLabel(QStringLiteral("Importare una data:"), this);
     infCalendario->setObjectName(QStringLiteral("infCalendario"));
@@ -82,8 +81,7 @@ void TfrmCalendario::btnImportaDataClick()
 {
     if (lblMemory->text() != ImportaData::TagTorneoEmail)
         return;
-    if (TfrmTorneo* torneo = Windows::torneo())
-        torneo->txtEmail->setText(ImportaData::testo(calAppuntamenti->selectedDate()));
+    emit dateChosen(ImportaData::testo(calAppuntamenti->selectedDate()));
     accept();
 }
 

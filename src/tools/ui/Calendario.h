@@ -1,5 +1,5 @@
-// The date picker: a month calendar whose chosen date goes, as text, into the
-// field the caller names through its tag.
+// The date picker: a month calendar whose chosen date is announced, as text,
+// to the window that opened it, when the caller's tag asks for a date.
 #pragma once
 
 #include <QDialog>
@@ -23,6 +23,10 @@ public:
     QPushButton* btnAnnulla;
     // Hidden: where the date goes ("torneo_email": the interview date).
     QLabel* lblMemory;
+
+signals:
+    // The chosen date as dd/mm/yyyy, when "Importa" is pressed.
+    void dateChosen(const QString& text);
 
 private slots:
     void btnImportaDataClick();
