@@ -4,11 +4,11 @@
 #include "Bench.h"
 
 #include "app/core/ProgramFolder.h"
-#include "candidates/core/RicercaCandidati.h"
+#include "candidates/core/CandidateSearch.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/TrovaCandidati.h"
-#include "output/ui/SummaryList.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,0 +1,107 @@
+// The candidate search and the recontact summary over the archive file.
+#include "candidates/core/CandidateSearch.h"
+
+#include "app/core/RecordFile.h"
+#include "app/core/TextRules.h"
+
+namespace CandidateSearch {
+
+RecordSearch::Field field(TSchedaCandidato::Campo c)
+{
+    return {TSchedaCandidato::fieldOffset(c), TSchedaCandidato::maxChars(c), RecordSearch::Layout::LengthPrefixed};
+}
+
+RecordSearch::Criteria criteria(const QList<Filter>& filters)
+{
+    RecordSearch::Criteria criteria;
+    for (const Filter& f : filters)
+        criteria.add(field(f.field), f.text);
+    return criteria;
+}
+
+QString line(const TSchedaCandidato& s)
+{
+    using TextRules::column;
+    QString line;
+    line.reserve(160);
+    line += column(s.Candidato, 30);
+    line += QLatin1String("  C.F. ");
+    line += column(s.CodFisc, 16);
+    line += QLatin1String("  Cel. ");
+    line += column(s.Cel, 16);
+    line += QLatin1String("  Settore: ");
+    line += column(s.Settore, 24);
+    line += QLatin1String("  Note: ");
+    line += TextRules::trimmed(s.Note);
+    return line;
+}
+
+QString line(const char* record)
+{
+    using S = TSchedaCandidato;
+    TSchedaCandidato s;
+    s.Candidato = S::candidato(record);
+    s.CodFisc = S::codFisc(record);
+    s.Cel = S::cel(record);
+    s.Settore = S::settore(record);
+    s.Note = S::note(record);
+    return line(s);
+}
+
+QString countText(int n)
+{
+    return QStringLiteral("Il presente riepilogo contiene ") + QString::number(n) + QStringLiteral(" schede");
+}
+
+bool toRecontact(const QString& flag)
+{
+    return TextRules::trimmed(flag) != TSchedaCandidato::no();
+}
+
+bool toRecontact(const char* record)
+{
+    return !RecordSearch::isNo(record, field(TSchedaCandidato::fRicontatta));
+}
+
+bool search(const QString& path, const RecordSearch::Criteria& criteria, RecordSearch::Listing* listing)
+{
+    return RecordSearch::scan(
+        path, TSchedaCandidato::Size, listing, [&criteria](const char* record) { return criteria.accepts(record); },
+        [](const char* record) { return line(record); });
+}
+
+bool recontactList(const QString& path, RecordSearch::Listing* listing)
+{
+    return RecordSearch::scan(
+        path, TSchedaCandidato::Size, listing, [](const char* record) { return toRecontact(record); },
+        [](const char* record) { return line(record); });
+}
+
+bool cardOfLine(const QString& path, qint64 position, const QString& chosenLine, TSchedaCandidato* card)
+{
+    RecordFile file(path, TSchedaCandidato::Size);
+    if (!file.open())
+        return false;
+    QByteArray record;
+    const bool read = position >= 1 && position <= file.count() && file.read(position, &record);
+    file.close();
+    if (!read)
+        return false;
+    const TSchedaCandidato s = TSchedaCandidato::decode(record);
+    if (TextRules::trimmed(line(s)) != TextRules::trimmed(chosenLine))
+        return false;
+    *card = s;
+    return true;
+}
+
+TSchedaCandidato trimmed(const TSchedaCandidato& card)
+{
+    TSchedaCandidato s;
+    for (int i = 0; i < TSchedaCandidato::CampoCount; ++i) {
+        const auto c = TSchedaCandidato::Campo(i);
+        s.field(c) = TextRules::trimmed(card.field(c));
+    }
+    return s;
+}
+
+} // namespace CandidateSearch

@@ -1,0 +1,141 @@
+// The session search and the suitable list over a session file.
+#include "sessions/core/SessionSearch.h"
+
+#include "app/core/RecordFile.h"
+#include "app/core/TextRules.h"
+
+namespace {
+
+using RecordSearch::Layout;
+
+// Offsets and widths in the 5865-byte interview card.
+constexpr RecordSearch::Field kCandidato {0, 121, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kCodiceFiscale {121, 121, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kProvenienza {242, 51, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kDataColloquio {293, 51, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kDettagli {344, 5001, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kPunteggio {5345, 16, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kNote {5361, 501, Layout::ZeroTerminated};
+constexpr RecordSearch::Field kIdoneo {5862, 3, Layout::ZeroTerminated};
+
+inline QString read(const char* record, const RecordSearch::Field& f)
+{
+    return FixedText::read(record + f.offset, f.width);
+}
+
+} // namespace
+
+namespace SessionSearch {
+
+RecordSearch::Field field(Field f)
+{
+    switch (f) {
+    case Field::Candidato:
+        return kCandidato;
+    case Field::CodiceFiscale:
+        return kCodiceFiscale;
+    case Field::Provenienza:
+        return kProvenienza;
+    case Field::DataColloquio:
+        return kDataColloquio;
+    case Field::Dettagli:
+        return kDettagli;
+    case Field::Note:
+        return kNote;
+    }
+    return kCandidato;
+}
+
+int offset(Field f)
+{
+    return field(f).offset;
+}
+
+int width(Field f)
+{
+    return field(f).width;
+}
+
+RecordSearch::Criteria criteria(const QList<Filter>& filters)
+{
+    RecordSearch::Criteria criteria;
+    for (const Filter& f : filters)
+        criteria.add(field(f.field), f.text);
+    return criteria;
+}
+
+QString line(const TSchedaColloquio& s)
+{
+    using TextRules::column;
+    QString line;
+    line.reserve(160);
+    line += column(s.Candidato, 34);
+    line += QLatin1String("  C.F. ");
+    line += column(s.CodiceFiscale, 16);
+    line += QLatin1String("  Data: ");
+    line += column(s.DataColloquio, 10);
+    line += QLatin1String("  Note: ");
+    line += column(s.Note, 54);
+    line += QLatin1String("  Punti: ");
+    line += TextRules::trimmed(s.Punteggio);
+    return line;
+}
+
+QString line(const char* record)
+{
+    TSchedaColloquio s;
+    s.Candidato = read(record, kCandidato);
+    s.CodiceFiscale = read(record, kCodiceFiscale);
+    s.DataColloquio = read(record, kDataColloquio);
+    s.Note = read(record, kNote);
+    s.Punteggio = read(record, kPunteggio);
+    return line(s);
+}
+
+QString countText(int n)
+{
+    return QStringLiteral("Il presente riepilogo contiene ") + QString::number(n) + QStringLiteral(" schede.");
+}
+
+bool isSuitable(const QString& flag)
+{
+    return TextRules::trimmed(flag) != QStringLiteral("No");
+}
+
+bool isSuitable(const char* record)
+{
+    return !RecordSearch::isNo(record, kIdoneo);
+}
+
+bool search(const QString& path, const RecordSearch::Criteria& criteria, RecordSearch::Listing* listing)
+{
+    return RecordSearch::scan(
+        path, TSchedaColloquio::Size, listing, [&criteria](const char* record) { return criteria.accepts(record); },
+        [](const char* record) { return line(record); });
+}
+
+bool suitableList(const QString& path, RecordSearch::Listing* listing)
+{
+    return RecordSearch::scan(
+        path, TSchedaColloquio::Size, listing, [](const char* record) { return isSuitable(record); },
+        [](const char* record) { return line(record); });
+}
+
+bool cardOfLine(const QString& path, qint64 position, const QString& chosenLine, TSchedaColloquio* card)
+{
+    RecordFile file(path, TSchedaColloquio::Size);
+    if (!file.open())
+        return false;
+    QByteArray record;
+    const bool read = position >= 1 && position <= file.count() && file.read(position, &record);
+    file.close();
+    if (!read)
+        return false;
+    const TSchedaColloquio s = TSchedaColloquio::decode(record);
+    if (TextRules::trimmed(line(s)) != TextRules::trimmed(chosenLine))
+        return false;
+    *card = s;
+    return true;
+}
+
+} // namespace SessionSearch
