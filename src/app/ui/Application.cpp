@@ -2,6 +2,7 @@
 
 #include "app/core/Formats.h"
 #include "app/platform/Messages.h"
+#include "report/core/ReportFonts.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -47,21 +48,11 @@ void show(const QString& text)
 
 namespace AppSetup {
 
-void mapFonts()
-{
-    // The windows name the families of the system the program was made for;
-    // these installed families have the same or very close metrics.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
-}
-
 void apply(QApplication& app)
 {
     initSelvoraResources();
     Formats::apply();
-    mapFonts();
+    ReportFonts::install();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(QStringLiteral("Selvora"));
     app.setQuitOnLastWindowClosed(false);

@@ -37,5 +37,4 @@ namespace AppSetup {
 // formats, the Italian texts of the standard buttons and dialogs, the font
 // families the windows name, the icon theme and the style.
 void apply(QApplication& app);
-void mapFonts();
 } // namespace AppSetup

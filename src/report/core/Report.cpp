@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTime>
@@ -760,43 +759,6 @@ void Report::render(QPainter* painter, int index, double s) const
         painter->restore();
     }
     painter->restore();
-}
-
-void Report::applyPageLayout(QPrinter* printer) const
-{
-    const QPageSize size(m_paper, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
-    printer->setFullPage(true);
-    printer->setPageLayout(QPageLayout(size, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-}
-
-bool Report::printTo(QPrinter* printer) const
-{
-    printer->setFullPage(true);
-    QList<int> order;
-    const bool ranged = printer->printRange() == QPrinter::PageRange && !printer->pageRanges().isEmpty();
-    for (int i = 0; i < pageCount(); ++i)
-        if (!ranged || printer->pageRanges().contains(i + 1))
-            order.append(i);
-    if (order.isEmpty())
-        return true;
-    // Printers that cannot make copies themselves get them one by one.
-    const int copies = printer->supportsMultipleCopies() ? 1 : qMax(1, printer->copyCount());
-    QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    const double s = printer->resolution() / 96.0;
-    bool first = true;
-    for (int c = 0; c < copies; ++c) {
-        for (int i : order) {
-            if (!first && !printer->newPage()) {
-                painter.end();
-                return false;
-            }
-            first = false;
-            render(&painter, i, s);
-        }
-    }
-    return painter.end();
 }
 
 bool Report::exportPdf(const QString& path, QString* error) const

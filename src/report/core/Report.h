@@ -2,8 +2,9 @@
 // picture boxes, filled rectangles and lines, placed directly on the page or
 // in the report title, master data and footer bands. prepare() lays the
 // template out into pages (display lists) and render() draws one prepared
-// page; the printer, the preview and PDF export all go through render(), so
-// what a test reads from a PDF is what the printer gets.
+// page; the printer (see report/ui/ReportPrinting), the preview and PDF export
+// all go through render(), so what a test reads from a PDF is what the
+// printer gets.
 //
 // Units: paper size and margins are in millimetres; object positions and
 // sizes are in units of 1/96 inch (3.7795 units per millimetre), measured
@@ -27,7 +28,6 @@
 #include <vector>
 
 class QPainter;
-class QPrinter;
 
 namespace ReportUnits {
 constexpr double PerMm = 96.0 / 25.4; // 3.7795 units per millimetre
@@ -377,13 +377,6 @@ public:
     // origin, pixelsPerUnit device pixels for each unit.
     void render(QPainter* painter, int index, double pixelsPerUnit) const;
 
-    // Sets the printer's paper, orientation and full-page mode to the
-    // template's, so that the page origin is the paper's corner.
-    void applyPageLayout(QPrinter* printer) const;
-    // Prints the prepared pages on a printer already set up (by a dialog or
-    // by the caller), honouring its page range. False when the printer cannot
-    // be started.
-    bool printTo(QPrinter* printer) const;
     // Writes the prepared pages to a PDF file; false (with the reason) on
     // failure, leaving any earlier file untouched.
     bool exportPdf(const QString& path, QString* error = nullptr) const;

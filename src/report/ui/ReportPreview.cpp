@@ -1,8 +1,10 @@
 #include "report/ui/ReportPreview.h"
 
-#include "app/ui/PictureButton.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
+#include "report/ui/ReportPrinting.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -19,9 +21,9 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAnteprimaReport"));
     setWindowTitle(QStringLiteral(" Anteprima - %1").arg(report.name()));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    DialogFrame::resizable(this);
     setWindowIcon(selvoraIcon(QStringLiteral("eye")));
-    report.applyPageLayout(m_printer.get());
+    ReportPrinting::applyPageLayout(report, m_printer.get());
 
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("panComandi"));
@@ -131,7 +133,7 @@ double TReportPreview::zoom() const
 
 void TReportPreview::paintPages(QPrinter* printer)
 {
-    m_report.printTo(printer);
+    ReportPrinting::printTo(m_report, printer);
 }
 
 void TReportPreview::showPageNumber()

@@ -1,4 +1,5 @@
 #include "report/ui/ReportPrinter.h"
+#include "report/ui/ReportPrinting.h"
 
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
@@ -60,14 +61,14 @@ bool printScripted(QWidget* parent, const Report& report)
     if (path.isEmpty())
         path = scratchFolder().filePath(QStringLiteral("stampa-%1.pdf").arg(++g_fileCounter));
     QPrinter printer(QPrinter::HighResolution);
-    report.applyPageLayout(&printer);
+    ReportPrinting::applyPageLayout(report, &printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(report.name());
     job.accepted = true;
     job.pdfPath = path;
     g_printed.append(job);
-    if (!report.printTo(&printer)) {
+    if (!ReportPrinting::printTo(report, &printer)) {
         Messages::error(parent, ReportPrinter::printerFailureMessage());
         return false;
     }
@@ -89,7 +90,7 @@ bool print(QWidget* parent, const Report& report)
         return printScripted(parent, report);
 
     QPrinter printer(QPrinter::HighResolution);
-    report.applyPageLayout(&printer);
+    ReportPrinting::applyPageLayout(report, &printer);
     printer.setDocName(report.name());
     std::unique_ptr<QPrintDialog> dialog(new QPrintDialog(&printer, parent));
     dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
@@ -98,7 +99,7 @@ bool print(QWidget* parent, const Report& report)
     if (Modal::run(dialog.get()) != QDialog::Accepted)
         return false;
     dialog.reset();
-    if (!printer.isValid() || !report.printTo(&printer)) {
+    if (!printer.isValid() || !ReportPrinting::printTo(report, &printer)) {
         Messages::error(parent, printerFailureMessage());
         return false;
     }
