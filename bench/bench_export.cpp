@@ -6,10 +6,10 @@
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "app/ui/PictureButton.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "output/core/SpreadsheetExport.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // sequential read of the same session file.
 #include "Bench.h"
 
-#include "output/ui/SummaryList.h"
 #include "rankings/core/Rankings.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QApplication>
 #include <QFile>

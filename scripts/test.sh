@@ -4,7 +4,8 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SELVORA_BUILD_DIR:-$here/build}"
 "$here/scripts/install-deps.sh"
-"$here/scripts/build.sh"
+# The tests build with warnings as errors, so a warning never lands.
+SELVORA_WERROR=ON "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" "$@"

@@ -1,8 +1,8 @@
 // The password scrambling: results worked out by hand from the routine (key
 // 3917, b = code xor key>>8, key = (b + key) x 40361 + 28063 mod 65536).
 #include "app/core/Crypt.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 class TestCrypt : public QObject
 {
@@ -109,5 +109,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestCrypt)
+SELVORA_CORE_TEST_MAIN(TestCrypt)
 #include "tst_crypt.moc"

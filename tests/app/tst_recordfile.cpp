@@ -2,8 +2,8 @@
 // tail, creation of a missing file, and failed writes that must leave every
 // other card exactly as it was.
 #include "app/core/RecordFile.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 namespace {
 constexpr int kSize = 100;
@@ -122,15 +122,31 @@ private slots:
         const QByteArray before = card('A') + card('B') + card('C');
         folder.write("a.vai", before);
         {
-            // The first half of the new card gets written, then the disk is
-            // full; the old card must come back.
+            // The first half of the new card gets written, then that write
+            // fails; room comes back at once, so the old card must come back
+            // whole.
+            FailingWrites failing(kSize / 2, FailingFile::Failure::Once);
+            RecordFile file(folder.file("a.vai"), kSize);
+            QVERIFY(file.open());
+            QVERIFY(!file.rewrite(2, card('X')));
+            QVERIFY(!file.errorString().isEmpty());
+        }
+        QCOMPARE(folder.read("a.vai"), before);
+    }
+
+    void failedRewriteOnFullDiskLeavesNeighbours()
+    {
+        TempProgramFolder folder;
+        const QByteArray before = card('A') + card('B') + card('C');
+        folder.write("a.vai", before);
+        {
+            // The disk stays full: the restore fails too, but whatever happened
+            // to card 2, its neighbours are untouched.
             FailingWrites failing(kSize / 2);
             RecordFile file(folder.file("a.vai"), kSize);
             QVERIFY(file.open());
             QVERIFY(!file.rewrite(2, card('X')));
         }
-        // The restore itself may have failed on the "full disk"; neighbours
-        // must be untouched whatever happened to card 2.
         const QByteArray after = folder.read("a.vai");
         QCOMPARE(after.size(), before.size());
         QCOMPARE(after.left(kSize), card('A'));
@@ -218,5 +234,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestRecordFile)
+SELVORA_CORE_TEST_MAIN(TestRecordFile)
 #include "tst_recordfile.moc"

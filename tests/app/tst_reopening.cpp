@@ -1,10 +1,10 @@
 // Working windows opened again from the launcher: nothing from the previous
 // visit is left on screen.
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/Candidati.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -2,7 +2,7 @@
 // and the list order.
 #include "app/core/Cp1252.h"
 #include "app/core/TextRules.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 
 class TestTextRules : public QObject
 {
@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestTextRules)
+SELVORA_CORE_TEST_MAIN(TestTextRules)
 #include "tst_textrules.moc"

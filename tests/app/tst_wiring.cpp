@@ -1,9 +1,9 @@
 // Each command of the card windows opens its own window, fresh and modal:
 // the button is clicked on the real window and the dialog that ran is named.
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/Candidati.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

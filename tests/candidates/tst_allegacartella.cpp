@@ -2,9 +2,9 @@
 // attachment labels: opening, copying into "Documenti_Allegati" with its
 // overwrite question, opening, clearing, applying and cancelling; and the
 // names that must never reach a file outside the folder.
-#include "app/ui/ScreenWindow.h"
 #include "candidates/core/Allegati.h"
 #include "candidates/ui/AllegaCartella.h"
+#include "shared/ui/ScreenWindow.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

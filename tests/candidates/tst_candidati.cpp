@@ -3,13 +3,13 @@
 // information bar, against real archive and photo files.
 #include "app/core/RecordFile.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/FieldColour.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"
+#include "shared/ui/FieldColour.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -693,9 +693,12 @@ private slots:
         folder.write(kArchive, archive(3));
         open();
         show(2);
+        // A change in the first bytes of the card, so that the part written
+        // before the failure differs from the stored card.
+        w->txtCandidato->setText("Zeta Zorro");
         w->txtNote->setText("x");
         {
-            FailingWrites guard(100);
+            FailingWrites guard(100, FailingFile::Failure::Once);
             click(w->cmdSalva);
         }
         expectShown(Kind::Error, kAccess);

@@ -3,7 +3,6 @@
 // commands (load, save a copy, clear, zoom, webcam) and the attachments.
 #include "app/platform/Camera.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/AllegaCartella.h"
@@ -11,6 +10,7 @@
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "candidates/ui/Zoom.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/ui/CodFisc.h"

@@ -2,14 +2,14 @@
 // it lists (every flag but "No"), find, print, an unreadable or missing
 // archive, and the hand-over of the card of the line double-clicked.
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
-#include "candidates/core/RicercaCandidati.h"
+#include "candidates/core/CandidateSearch.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/PhotoBox.h"
-#include "output/ui/SummaryList.h"
 #include "report/ui/ReportPrinter.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

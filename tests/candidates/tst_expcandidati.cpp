@@ -1,9 +1,9 @@
 // The candidate archive export window: the grid of every card, the export
 // file byte for byte, edits in the grid, failures and the help.
 #include "app/ui/Guida.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
 #include "candidates/ui/ExpCandidati.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -2,8 +2,8 @@
 // photo file names.
 #include "app/core/RecordFile.h"
 #include "candidates/core/SchedaCandidato.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QRandomGenerator>
 
@@ -27,8 +27,6 @@ class TestSchedaCandidato : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
     // Offsets and widths as the archive layout gives them; each field written
     // alone lands at its offset with its length byte first.
@@ -324,5 +322,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestSchedaCandidato)
+SELVORA_CORE_TEST_MAIN(TestSchedaCandidato)
 #include "tst_schedacandidato.moc"

@@ -4,7 +4,6 @@
 // preview, the stand-by picture when the photo cannot be copied, Annulla, a
 // cancelled printer dialog, and failures shown with the advice of a smaller
 // photo.
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/Candidati.h"
@@ -13,8 +12,10 @@
 #include "output/core/CardTemplates.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -29,7 +30,6 @@ using Kind = Messages::Kind;
 
 namespace {
 
-constexpr double kPtPerMm = 72.0 / 25.4;
 constexpr double kPxPerMm = 5.0; // pages drawn at 127 dpi
 
 const QString kPrintFailed = QString::fromUtf8("Attenzione: la stampa non è andata a buon fine.\n\r\n\r"
@@ -38,34 +38,13 @@ const QString kPreviewFailed =
     QString::fromUtf8("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
                       "Si consiglia di ridurre le dimensioni della foto.");
 
-struct Word
-{
-    QString text;
-    QRectF mm;
-};
+using PdfText::Word;
 
+// The words of the first page of a PDF file with their boxes in millimetres.
 QList<Word> pdfWords(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    static const QRegularExpression wordRe(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    QList<Word> words;
-    auto it = wordRe.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        QString text = m.captured(5);
-        text.replace(QLatin1String("&apos;"), QLatin1String("'"));
-        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.append({text,
-                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
-    }
-    return words;
+    const QList<PdfText::Page> pages = PdfText::words(path);
+    return pages.isEmpty() ? QList<Word>() : pages.first().words;
 }
 
 int pdfPageCount(const QString& path)

@@ -4,17 +4,18 @@
 // hand-over by double click in both modes, opened from the two card windows.
 #include "app/core/Clock.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
-#include "candidates/core/RicercaCandidati.h"
+#include "candidates/core/CandidateSearch.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/TrovaCandidati.h"
-#include "output/ui/SummaryList.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -147,15 +148,7 @@ void type(QWidget* w, const QString& text)
 
 QStringList pdfText(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    QStringList out;
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
-        if (!line.trimmed().isEmpty())
-            out.append(line.trimmed());
-    return out;
+    return PdfText::lines(path);
 }
 
 } // namespace
@@ -320,7 +313,7 @@ private slots:
         const QList<QLineEdit*> order {d->txtCandidato,     d->txtDataNasc, d->txtCittadinanza, d->txtLuogoNasc,
                                        d->txtCodFisc,       d->txtSettore,  d->txtLingue,       d->txtCompetenze,
                                        d->txtDisponibilita, d->txtNote};
-        QCOMPARE(d->filtri(), order);
+        QCOMPARE(d->filters(), order);
         d->txtCandidato->setFocus();
         for (int i = 1; i <= 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -447,12 +440,12 @@ private slots:
         s.Cel = QStringLiteral("333 1234567");
         s.Settore = QStringLiteral("Informatica");
         s.Note = QStringLiteral("Disponibile subito");
-        QCOMPARE(RicercaCandidati::riga(s),
+        QCOMPARE(CandidateSearch::line(s),
                  QStringLiteral("Rossi Mario                     C.F. RSSMRA80B01H501U  Cel. 333 1234567       "
                                 "Settore: Informatica               Note: Disponibile subito"));
-        QCOMPARE(RicercaCandidati::contaTesto(0), QStringLiteral("Il presente riepilogo contiene 0 schede"));
-        QCOMPARE(RicercaCandidati::contaTesto(1), QStringLiteral("Il presente riepilogo contiene 1 schede"));
-        QCOMPARE(RicercaCandidati::contaTesto(12345), QStringLiteral("Il presente riepilogo contiene 12345 schede"));
+        QCOMPARE(CandidateSearch::countText(0), QStringLiteral("Il presente riepilogo contiene 0 schede"));
+        QCOMPARE(CandidateSearch::countText(1), QStringLiteral("Il presente riepilogo contiene 1 schede"));
+        QCOMPARE(CandidateSearch::countText(12345), QStringLiteral("Il presente riepilogo contiene 12345 schede"));
     }
 
     void missingArchiveIsCreatedEmpty()

@@ -6,8 +6,10 @@
 // typed, "p. " with no position, the photo fitted and centred.
 #include "output/core/CardTemplates.h"
 #include "report/core/Report.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "report/core/ReportFonts.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/PdfText.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QImage>
 #include <QProcess>
@@ -16,92 +18,27 @@
 
 namespace {
 
-constexpr double kPtPerMm = 72.0 / 25.4;
+using PdfText::Word;
+using PdfPage = PdfText::Page;
 
-struct Word
-{
-    QString text;
-    QRectF mm; // on the page, millimetres from the paper's corner
-};
-
-struct PdfPage
-{
-    QSizeF mm;
-    QList<Word> words;
-};
-
-QString unescape(QString s)
-{
-    s.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    s.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    s.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    s.replace(QLatin1String("&apos;"), QLatin1String("'"));
-    s.replace(QLatin1String("&#39;"), QLatin1String("'"));
-    s.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return s;
-}
-
-// Every word of every page with its box, as pdftotext -bbox reports it.
 QList<PdfPage> pdfWords(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression pageRe(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
-    static const QRegularExpression wordRe(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    QList<PdfPage> pages;
-    const QStringList chunks = html.split(QStringLiteral("<page "));
-    for (int i = 1; i < chunks.size(); ++i) {
-        const QString chunk = QStringLiteral("<page ") + chunks.at(i);
-        PdfPage page;
-        const auto pm = pageRe.match(chunk);
-        page.mm = QSizeF(pm.captured(1).toDouble() / kPtPerMm, pm.captured(2).toDouble() / kPtPerMm);
-        auto it = wordRe.globalMatch(chunk);
-        while (it.hasNext()) {
-            const auto m = it.next();
-            const double x0 = m.captured(1).toDouble() / kPtPerMm, y0 = m.captured(2).toDouble() / kPtPerMm;
-            const double x1 = m.captured(3).toDouble() / kPtPerMm, y1 = m.captured(4).toDouble() / kPtPerMm;
-            page.words.append({unescape(m.captured(5)), QRectF(QPointF(x0, y0), QPointF(x1, y1))});
-        }
-        pages.append(page);
-    }
-    return pages;
+    return PdfText::words(path);
 }
 
-// The plain text of the pages (pdftotext -layout).
 QStringList pdfText(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    QString text = QString::fromUtf8(p.readAllStandardOutput());
-    if (text.endsWith(QLatin1Char('\f')))
-        text.chop(1);
-    return text.split(QLatin1Char('\f'));
-}
-
-// The first page drawn at 127 dpi: 5 pixels a millimetre.
-QImage pdfImage(const QString& path)
-{
-    const QString prefix = path + QStringLiteral("-img");
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("127"), QStringLiteral("-png"), QStringLiteral("-f"),
-             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), path,
-             prefix});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    return PdfText::pages(path);
 }
 
 constexpr double kPxPerMm = 5.0;
 
-// The words lying wholly inside a box (millimetres, with a small allowance
-// for the glyph boxes the reader reports).
+// The first page drawn at 127 dpi: 5 pixels a millimetre.
+QImage pdfImage(const QString& path)
+{
+    return PdfText::firstPageImage(path, 127);
+}
+
 QStringList wordsIn(const PdfPage& page, const QRectF& boxMm, double allowance = 0.35)
 {
     const QRectF area = boxMm.adjusted(-allowance, -allowance, allowance, allowance);
@@ -214,14 +151,13 @@ private:
 private slots:
     void initTestCase()
     {
+        ReportFonts::install();
         // SELVORA_KEEP_PDF=1 keeps the sheets to look at them.
         if (qEnvironmentVariableIsSet("SELVORA_KEEP_PDF")) {
             m_dir.setAutoRemove(false);
             qInfo("sheets in %s", qPrintable(m_dir.path()));
         }
     }
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
     // --- interview card ----------------------------------------------------
 
@@ -841,9 +777,11 @@ private slots:
         const QImage a = CardTemplates::standByPicture();
         QCOMPARE(a.size(), QSize(307, 394));
         QCOMPARE(a, CardTemplates::standByPicture());
-        QVERIFY(a != QImage(QStringLiteral(":/images/foto_bianco.png")).convertToFormat(a.format()));
+        const QImage blank(QStringLiteral(TEST_DATA_DIR "/../../resources/images/foto_bianco.png"));
+        QVERIFY(!blank.isNull());
+        QVERIFY(a != blank.convertToFormat(a.format()));
     }
 };
 
-SELVORA_TEST_MAIN(TestCardTemplates)
+SELVORA_CORE_TEST_MAIN(TestCardTemplates)
 #include "tst_cardtemplates.moc"

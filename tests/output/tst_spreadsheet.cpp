@@ -1,8 +1,8 @@
 // The spreadsheet export file: its bytes, the escaping of values, the grid's
 // edits, and a failed export that must leave the previous file whole.
 #include "output/core/SpreadsheetExport.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QSaveFile>
 
@@ -58,12 +58,7 @@ class TestSpreadsheet : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup()
-    {
-        SpreadsheetExport::setFileFactory(nullptr);
-        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
-    }
+    void cleanup() { SpreadsheetExport::setFileFactory(nullptr); }
 
     void escape_data()
     {
@@ -242,5 +237,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestSpreadsheet)
+SELVORA_CORE_TEST_MAIN(TestSpreadsheet)
 #include "tst_spreadsheet.moc"

@@ -1,7 +1,7 @@
 // Summary lines: the line builder, the list order and the find command's
 // search, as tables of cases.
 #include "output/core/SummaryLines.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 
 class TestSummaryLines : public QObject
 {
@@ -150,5 +150,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestSummaryLines)
+SELVORA_CORE_TEST_MAIN(TestSummaryLines)
 #include "tst_summarylines.moc"

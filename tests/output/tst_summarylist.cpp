@@ -2,7 +2,7 @@
 // list order or insertion order, the card positions it carries, and the
 // find command driven through a real find box and button.
 #include "app/platform/Messages.h"
-#include "output/ui/SummaryList.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -3,11 +3,12 @@
 // from the PDF the printer wrote).
 #include "app/core/Clock.h"
 #include "output/core/SummaryReport.h"
-#include "output/ui/SummaryPrint.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
+#include "shared/ui/SummaryPrint.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QProcess>
 
@@ -15,14 +16,7 @@ namespace {
 
 QStringList pdfPages(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    QString text = QString::fromUtf8(p.readAllStandardOutput());
-    if (text.endsWith(QLatin1Char('\f')))
-        text.chop(1);
-    return text.split(QLatin1Char('\f'));
+    return PdfText::pages(path);
 }
 
 // The non-empty lines of a page, blanks squeezed.

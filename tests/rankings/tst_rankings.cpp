@@ -6,9 +6,7 @@
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
-#include "output/ui/SummaryList.h"
 #include "rankings/core/Rankings.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "rankings/ui/Classifica.h"
@@ -16,6 +14,8 @@
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -2,8 +2,10 @@
 // splitting band, expressions, word wrap, drawing and PDF output.
 #include "app/core/Clock.h"
 #include "report/core/Report.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "report/core/ReportFonts.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/PdfText.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,14 +18,7 @@ namespace {
 // The text of a PDF file as pdftotext reads it, page by page.
 QStringList pdfPages(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {};
-    QString text = QString::fromUtf8(p.readAllStandardOutput());
-    if (text.endsWith(QLatin1Char('\f')))
-        text.chop(1);
-    return text.split(QLatin1Char('\f'));
+    return PdfText::pages(path);
 }
 
 QString squeezed(const QString& text)
@@ -61,16 +56,9 @@ class TestReport : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetSeams();
-        Clock::setToday(QDate(2024, 3, 7));
-    }
-    void cleanup()
-    {
-        Clock::setToday(QDate());
-        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
-    }
+    void initTestCase() { ReportFonts::install(); }
+    void init() { Clock::setToday(QDate(2024, 3, 7)); }
+    void cleanup() { Clock::setToday(QDate()); }
 
     void units()
     {
@@ -395,5 +383,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestReport)
+SELVORA_CORE_TEST_MAIN(TestReport)
 #include "tst_report.moc"

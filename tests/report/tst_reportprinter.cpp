@@ -3,10 +3,10 @@
 // preview's commands.
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
-#include "app/ui/PictureButton.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPreview.h"
 #include "report/ui/ReportPrinter.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -2,12 +2,12 @@
 // opening and deleting sessions in a temporary program folder.
 #include "app/core/ProgramFolder.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/FieldColour.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/FieldColour.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

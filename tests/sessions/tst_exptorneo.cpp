@@ -3,13 +3,14 @@
 // help and the information bar.
 #include "app/core/TextRules.h"
 #include "app/ui/Guida.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "sessions/ui/ExpTorneo.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/HandLaidInterviewCard.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -31,27 +32,11 @@ QByteArray dataFile(const QString& name)
 
 // An interview card record laid out by hand: eight zero-terminated
 // Windows-1252 fields at their offsets in a 5865-byte record.
-struct Card
-{
-    QByteArray candidato, codiceFiscale, provenienza, data, dettagli, punteggio, note, idoneo;
-};
+using Card = HandLaidInterviewCard;
 
 QByteArray record(const Card& c)
 {
-    QByteArray r(5865, '\0');
-    auto put = [&r](int offset, int width, const QByteArray& text) {
-        Q_ASSERT(text.size() < width);
-        std::memcpy(r.data() + offset, text.constData(), size_t(text.size()));
-    };
-    put(0, 121, c.candidato);
-    put(121, 121, c.codiceFiscale);
-    put(242, 51, c.provenienza);
-    put(293, 51, c.data);
-    put(344, 5001, c.dettagli);
-    put(5345, 16, c.punteggio);
-    put(5361, 501, c.note);
-    put(5862, 3, c.idoneo);
-    return r;
+    return c.bytes();
 }
 
 const Card kRossi {"Rossi Mario", "RSSMRA80A01H501U", "Roma", "12/03/2024", "Colloquio tecnico\r\nbuono",

@@ -1,7 +1,7 @@
 // The interview card record: every field at its offset, cut to its width
 // less one, zero-terminated, in Windows-1252.
 #include "sessions/core/SchedaColloquio.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 
 class TestSchedaColloquio : public QObject
 {
@@ -105,5 +105,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestSchedaColloquio)
+SELVORA_CORE_TEST_MAIN(TestSchedaColloquio)
 #include "tst_schedacolloquio.moc"

@@ -3,14 +3,15 @@
 // name, find, print, an unreadable session, and the hand-over of the card of
 // the line double-clicked.
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
-#include "output/ui/SummaryList.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/HandLaidInterviewCard.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,14 +37,14 @@ const QString kSession = QStringLiteral("Tecnici 2025.vai");
 // notes at 5361 and the flag's bytes at 5862 (3 bytes), as written by hand.
 QByteArray page(const QByteArray& name, const QByteArray& flag, const QByteArray& provenienza = QByteArray())
 {
-    QByteArray r(5865, '\0');
-    r.replace(0, name.size(), name);
-    r.replace(121, 16, "RSSMRA80A01H501U");
-    r.replace(242, provenienza.size(), provenienza);
-    r.replace(293, 10, "10/03/2025");
-    r.replace(5345, 5, "15,00");
-    r.replace(5862, flag.size(), flag);
-    return r;
+    HandLaidInterviewCard card;
+    card.candidato = name;
+    card.codiceFiscale = "RSSMRA80A01H501U";
+    card.provenienza = provenienza;
+    card.data = "10/03/2025";
+    card.punteggio = "15,00";
+    card.idoneo = flag;
+    return card.bytes();
 }
 const QByteArray kSi("\x53\xEC\x00", 3);
 const QByteArray kNo("\x4E\x6F\x00", 3);

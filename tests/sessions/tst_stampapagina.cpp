@@ -2,15 +2,16 @@
 // card window as the user does: what they look like, what reaches the paper
 // (read back from the PDF the printer wrote) and the preview, Annulla, a
 // cancelled printer dialog, and a failure left to the default error report.
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -26,36 +27,13 @@ using Kind = Messages::Kind;
 
 namespace {
 
-constexpr double kPtPerMm = 72.0 / 25.4;
-
-struct Word
-{
-    QString text;
-    QRectF mm;
-};
+using PdfText::Word;
 
 // The words of the first page of a PDF file with their boxes in millimetres.
 QList<Word> pdfWords(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    static const QRegularExpression wordRe(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    QList<Word> words;
-    auto it = wordRe.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
-    while (it.hasNext()) {
-        const auto m = it.next();
-        QString text = m.captured(5);
-        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.append({text,
-                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPtPerMm,
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / kPtPerMm)});
-    }
-    return words;
+    const QList<PdfText::Page> pages = PdfText::words(path);
+    return pages.isEmpty() ? QList<Word>() : pages.first().words;
 }
 
 int pdfPageCount(const QString& path)

@@ -6,13 +6,14 @@
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/FieldColour.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/FieldColour.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/HandLaidInterviewCard.h"
 #include "tools/core/MotoreCalcolatrice.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
@@ -44,29 +45,7 @@ const QString kModificata =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QByteArray kSi("S\xEC", 2);
 
-// An interview card laid out by hand: each field at its offset, Windows-1252
-// bytes, zeros after the text.
-struct Card
-{
-    QByteArray candidato, codice, provenienza, data, dettagli, punteggio, note, idoneo;
-
-    QByteArray bytes() const
-    {
-        QByteArray r(5865, '\0');
-        auto put = [&r](int offset, int width, const QByteArray& b) {
-            std::memcpy(r.data() + offset, b.constData(), size_t(qMin<qsizetype>(b.size(), width)));
-        };
-        put(0, 121, candidato);
-        put(121, 121, codice);
-        put(242, 51, provenienza);
-        put(293, 51, data);
-        put(344, 5001, dettagli);
-        put(5345, 16, punteggio);
-        put(5361, 501, note);
-        put(5862, 3, idoneo);
-        return r;
-    }
-};
+using Card = HandLaidInterviewCard;
 
 Card card1()
 {
@@ -746,7 +725,7 @@ private slots:
     void longCodeFromTheFileIsCheckedWhole()
     {
         Card c = card1();
-        c.codice = "RSSMRA80A01H501UX";
+        c.codiceFiscale = "RSSMRA80A01H501UX";
         open(c.bytes());
         click(w->cmdPrimo);
         QCOMPARE(w->txtResponsabile->text(), QStringLiteral("RSSMRA80A01H501UX"));
@@ -910,13 +889,16 @@ private slots:
         open(file);
         click(w->cmdPrimo);
         click(w->cmdAvanti);
+        // A change in the first bytes of the card, so that the part written
+        // before the failure differs from the stored card.
+        w->txtConcorrente->setText("Zeta Zorro");
         w->txtNote->setText("non salvata");
         {
-            FailingWrites guard(100);
+            FailingWrites guard(100, FailingFile::Failure::Once);
             click(w->cmdSalva);
         }
         expectOne(Messages::Kind::Plain, kAccesso);
-        expectCard("Anna Bianchi", "2");
+        expectCard("Zeta Zorro", "2");
         QCOMPARE(onDisk(), file);
     }
 

@@ -1,12 +1,12 @@
 // The score rules and the browsing decisions of the interview card, without
 // a window: rounding to two decimals, the text a score field is left with,
 // which card each browsing command shows.
+#include "sessions/core/InterviewCardRules.h"
 #include "sessions/core/Punteggio.h"
-#include "sessions/core/SchedaRules.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 
-Q_DECLARE_METATYPE(Navigazione::Comando)
-Q_DECLARE_METATYPE(Navigazione::Esito::Tipo)
+Q_DECLARE_METATYPE(InterviewNavigation::Command)
+Q_DECLARE_METATYPE(InterviewNavigation::Step::Kind)
 
 class TestTorneoPunteggio : public QObject
 {
@@ -104,72 +104,69 @@ private slots:
             QVERIFY2(!Punteggio::isScoreChar(QLatin1Char(c)), &c);
     }
 
-    void navigazione_data()
+    void navigation_data()
     {
-        using C = Navigazione::Comando;
-        using T = Navigazione::Esito::Tipo;
+        using C = InterviewNavigation::Command;
+        using T = InterviewNavigation::Step::Kind;
         QTest::addColumn<C>("comando");
         QTest::addColumn<QString>("posizione");
         QTest::addColumn<qint64>("schede");
         QTest::addColumn<T>("tipo");
         QTest::addColumn<qint64>("scheda");
         QTest::addColumn<bool>("svuota");
-        QTest::newRow("first, empty file") << C::Primo << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
-        QTest::newRow("first") << C::Primo << "3" << qint64(5) << T::Mostra << qint64(1) << false;
-        QTest::newRow("last, empty file") << C::Ultimo << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
-        QTest::newRow("last") << C::Ultimo << "" << qint64(5) << T::Mostra << qint64(5) << false;
+        QTest::newRow("first, empty file") << C::First << "" << qint64(0) << T::EmptyArchive << qint64(0) << false;
+        QTest::newRow("first") << C::First << "3" << qint64(5) << T::Show << qint64(1) << false;
+        QTest::newRow("last, empty file") << C::Last << "2" << qint64(0) << T::EmptyArchive << qint64(0) << false;
+        QTest::newRow("last") << C::Last << "" << qint64(5) << T::Show << qint64(5) << false;
         QTest::newRow("next, empty file empties the position")
-            << C::Avanti << "2" << qint64(0) << T::ArchivioVuoto << qint64(0) << true;
-        QTest::newRow("next from a new card") << C::Avanti << "" << qint64(5) << T::Mostra << qint64(1) << false;
-        QTest::newRow("next") << C::Avanti << "2" << qint64(5) << T::Mostra << qint64(3) << false;
-        QTest::newRow("next on the last") << C::Avanti << "5" << qint64(5) << T::Niente << qint64(0) << false;
-        QTest::newRow("next beyond the end") << C::Avanti << "9" << qint64(5) << T::Niente << qint64(0) << false;
+            << C::Forward << "2" << qint64(0) << T::EmptyArchive << qint64(0) << true;
+        QTest::newRow("next from a new card") << C::Forward << "" << qint64(5) << T::Show << qint64(1) << false;
+        QTest::newRow("next") << C::Forward << "2" << qint64(5) << T::Show << qint64(3) << false;
+        QTest::newRow("next on the last") << C::Forward << "5" << qint64(5) << T::Nothing << qint64(0) << false;
+        QTest::newRow("next beyond the end") << C::Forward << "9" << qint64(5) << T::Nothing << qint64(0) << false;
         QTest::newRow("previous on 1 ignores the file")
-            << C::Indietro << "1" << qint64(0) << T::Niente << qint64(0) << false;
-        QTest::newRow("previous, empty file")
-            << C::Indietro << "" << qint64(0) << T::ArchivioVuoto << qint64(0) << false;
-        QTest::newRow("previous from a new card") << C::Indietro << "" << qint64(5) << T::Mostra << qint64(1) << false;
-        QTest::newRow("previous") << C::Indietro << "4" << qint64(5) << T::Mostra << qint64(3) << false;
-        QTest::newRow("previous just past the end")
-            << C::Indietro << "6" << qint64(5) << T::Mostra << qint64(5) << false;
-        QTest::newRow("previous beyond the end") << C::Indietro << "9" << qint64(5) << T::Errore << qint64(0) << false;
-        QTest::newRow("previous, unusable position")
-            << C::Indietro << "x" << qint64(5) << T::Errore << qint64(0) << false;
-        QTest::newRow("next, unusable position") << C::Avanti << "0" << qint64(5) << T::Errore << qint64(0) << false;
+            << C::Back << "1" << qint64(0) << T::Nothing << qint64(0) << false;
+        QTest::newRow("previous, empty file") << C::Back << "" << qint64(0) << T::EmptyArchive << qint64(0) << false;
+        QTest::newRow("previous from a new card") << C::Back << "" << qint64(5) << T::Show << qint64(1) << false;
+        QTest::newRow("previous") << C::Back << "4" << qint64(5) << T::Show << qint64(3) << false;
+        QTest::newRow("previous just past the end") << C::Back << "6" << qint64(5) << T::Show << qint64(5) << false;
+        QTest::newRow("previous beyond the end") << C::Back << "9" << qint64(5) << T::Error << qint64(0) << false;
+        QTest::newRow("previous, unusable position") << C::Back << "x" << qint64(5) << T::Error << qint64(0) << false;
+        QTest::newRow("next, unusable position") << C::Forward << "0" << qint64(5) << T::Error << qint64(0) << false;
     }
-    void navigazione()
+    void navigation()
     {
-        QFETCH(Navigazione::Comando, comando);
+        QFETCH(InterviewNavigation::Command, comando);
         QFETCH(QString, posizione);
         QFETCH(qint64, schede);
-        QFETCH(Navigazione::Esito::Tipo, tipo);
+        QFETCH(InterviewNavigation::Step::Kind, tipo);
         QFETCH(qint64, scheda);
         QFETCH(bool, svuota);
-        const Navigazione::Esito e = Navigazione::decidi(comando, posizione, schede);
-        QCOMPARE(e.tipo, tipo);
-        QCOMPARE(e.scheda, scheda);
-        QCOMPARE(e.svuotaPosizione, svuota);
+        const InterviewNavigation::Step e = InterviewNavigation::decide(comando, posizione, schede);
+        QCOMPARE(e.kind, tipo);
+        QCOMPARE(e.card, scheda);
+        QCOMPARE(e.clearPosition, svuota);
     }
 
     void requiredFields()
     {
-        using M = Archiviazione::Mancante;
-        QCOMPARE(Archiviazione::primoMancante("", "", ""), M::Candidato);
-        QCOMPARE(Archiviazione::primoMancante(" \t", "01/01/2024", "1"), M::Candidato);
-        QCOMPARE(Archiviazione::primoMancante("Rossi", "  ", ""), M::Data);
-        QCOMPARE(Archiviazione::primoMancante("Rossi", "01/01/2024", " "), M::Punteggio);
-        QCOMPARE(Archiviazione::primoMancante("Rossi", "01/01/2024", "0,00"), M::Nessuno);
+        using M = InterviewStore::Missing;
+        QCOMPARE(InterviewStore::firstMissing("", "", ""), M::Candidate);
+        QCOMPARE(InterviewStore::firstMissing(" \t", "01/01/2024", "1"), M::Candidate);
+        QCOMPARE(InterviewStore::firstMissing("Rossi", "  ", ""), M::Date);
+        QCOMPARE(InterviewStore::firstMissing("Rossi", "01/01/2024", " "), M::Score);
+        QCOMPARE(InterviewStore::firstMissing("Rossi", "01/01/2024", "0,00"), M::None);
     }
 
     void detailLines()
     {
-        QCOMPARE(Dettagli::versoScheda(QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + "b"),
+        QCOMPARE(InterviewDetails::toRecord(QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + "b"),
                  QStringLiteral("a\r\nb"));
-        QCOMPARE(Dettagli::versoScheda("a\nb\r\nc"), QStringLiteral("a\r\nb\r\nc"));
-        QCOMPARE(Dettagli::dallaScheda("a\r\nb"), QStringLiteral("a\nb"));
-        QCOMPARE(Dettagli::lunghezzaInScheda("ab\ncd"), 6);
+        QCOMPARE(InterviewDetails::toRecord("a\nb\r\nc"), QStringLiteral("a\r\nb\r\nc"));
+        QCOMPARE(InterviewDetails::fromRecord("a\r\nb"), QStringLiteral("a\nb"));
+        QCOMPARE(InterviewDetails::lengthInRecord("ab\ncd"), 6);
     }
 };
 
-SELVORA_TEST_MAIN(TestTorneoPunteggio)
+SELVORA_CORE_TEST_MAIN(TestTorneoPunteggio)
 #include "tst_torneopunteggio.moc"

@@ -3,13 +3,13 @@
 // and the count with its full stop, a missing or unreadable session, the
 // print, and the hand-over of the card of the line double-clicked.
 #include "app/ui/Avvio.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
-#include "output/ui/SummaryList.h"
 #include "report/ui/ReportPrinter.h"
-#include "sessions/core/RicercaPagina.h"
+#include "sessions/core/SessionSearch.h"
 #include "sessions/ui/Torneo.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -217,7 +217,7 @@ private slots:
             for (int i = 0; i < 6; ++i) {
                 auto* f = control<QLineEdit>(d, names[i]);
                 QVERIFY(f);
-                QCOMPARE(d->filtri().at(i), f);
+                QCOMPARE(d->filters().at(i), f);
                 QCOMPARE(f->font().pointSize(), 12);
                 QVERIFY(f->font().bold());
                 QLabel* label = nullptr;
@@ -337,8 +337,8 @@ private slots:
             QCOMPARE(d->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 3 schede."));
             d->close();
         });
-        QCOMPARE(RicercaPagina::contaTesto(0), QStringLiteral("Il presente riepilogo contiene 0 schede."));
-        QCOMPARE(RicercaPagina::contaTesto(1), QStringLiteral("Il presente riepilogo contiene 1 schede."));
+        QCOMPARE(SessionSearch::countText(0), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        QCOMPARE(SessionSearch::countText(1), QStringLiteral("Il presente riepilogo contiene 1 schede."));
     }
 
     void deletedSessionIsCreatedEmpty()

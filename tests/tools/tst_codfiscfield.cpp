@@ -1,8 +1,8 @@
 // The typing rule of the fiscal code fields: one key typed into a real field
 // at a given place, and the text and cursor it leaves, worked out by hand.
+#include "shared/ui/CodFiscField.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/ui/CodFiscField.h"
 
 #include <QLineEdit>
 

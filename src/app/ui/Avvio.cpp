@@ -5,13 +5,13 @@
 #include "app/platform/OpenURL.h"
 #include "app/ui/Help.h"
 #include "app/ui/Info.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Splash.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/Candidati.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>

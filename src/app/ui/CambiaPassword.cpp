@@ -5,8 +5,10 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Password.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/FieldHighlight.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -33,9 +35,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     PasswordLook::frame(this, QSize(420, 430));
 
     imgLogo = PasswordLook::logo(this);
-    effPasswordOld = PasswordLook::highlight(this, QStringLiteral("effPasswordOld"));
-    effPasswordNew = PasswordLook::highlight(this, QStringLiteral("effPasswordNew"));
-    effConferma = PasswordLook::highlight(this, QStringLiteral("effConferma"));
+    effPasswordOld = FieldHighlight::make(this, QStringLiteral("effPasswordOld"));
+    effPasswordNew = FieldHighlight::make(this, QStringLiteral("effPasswordNew"));
+    effConferma = FieldHighlight::make(this, QStringLiteral("effConferma"));
     txtPasswordOld = PasswordLook::field(this, QStringLiteral("txtPasswordOld"), QStringLiteral("Vecchia password"));
     txtPasswordNew = PasswordLook::field(this, QStringLiteral("txtPasswordNew"), QStringLiteral("Nuova password"));
     txtConferma = PasswordLook::field(this, QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password"));
@@ -73,7 +75,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
         caption->setBuddy(row.field);
         layout->addSpacing(6);
         layout->addWidget(caption);
-        layout->addWidget(PasswordLook::stack(this, row.eff, row.field));
+        layout->addWidget(FieldHighlight::stack(this, row.eff, row.field));
         row.field->installEventFilter(this);
     }
     auto* buttons = new QHBoxLayout;
@@ -93,7 +95,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     connect(txtConferma, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtConfermaChange);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
-    PasswordLook::centre(this);
+    DialogFrame::centreWindow(this);
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent* event)

@@ -2,8 +2,8 @@
 
 #include "app/core/ProgramFolder.h"
 #include "app/platform/OpenURL.h"
-#include "app/ui/DialogFrame.h"
 #include "app/ui/WebLink.h"
+#include "shared/ui/DialogFrame.h"
 
 #include <QDir>
 #include <QFrame>

@@ -6,8 +6,10 @@
 #include "app/platform/Messages.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/FieldHighlight.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,7 +27,7 @@ namespace PasswordLook {
 
 void frame(QWidget* window, const QSize& size)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    DialogFrame::titleOnly(window, Qt::Window);
     window->setFixedSize(size);
     window->setAutoFillBackground(true);
     QPalette pal = window->palette();
@@ -34,18 +36,6 @@ void frame(QWidget* window, const QSize& size)
     gradient.setColorAt(1, Qt::white);
     pal.setBrush(QPalette::Window, gradient);
     window->setPalette(pal);
-}
-
-QFrame* highlight(QWidget* parent, const QString& objectName)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(objectName);
-    frame->setStyleSheet(QStringLiteral(
-        "QFrame { background: #FFFF00; border-radius: 4px;"
-        " border: 3px solid qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFF00, stop:1 #FFFFFF); }"));
-    frame->setVisible(false);
-    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return frame;
 }
 
 QLineEdit* field(QWidget* parent, const QString& objectName, const QString& accessibleName)
@@ -68,34 +58,6 @@ QLabel* logo(QWidget* parent)
     return label;
 }
 
-QWidget* stack(QWidget* parent, QFrame* highlight, QLineEdit* field)
-{
-    auto* holder = new QWidget(parent);
-    auto* grid = new QGridLayout(holder);
-    grid->setContentsMargins(0, 0, 0, 0);
-    highlight->setParent(holder);
-    field->setParent(holder);
-    grid->addWidget(highlight, 0, 0);
-    auto* inner = new QHBoxLayout;
-    inner->setContentsMargins(6, 6, 6, 6);
-    inner->addWidget(field);
-    grid->addLayout(inner, 0, 0);
-    highlight->lower();
-    // The rectangle keeps its room when hidden, so nothing moves.
-    QSizePolicy sp = highlight->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    highlight->setSizePolicy(sp);
-    return holder;
-}
-
-void centre(QWidget* window)
-{
-    if (QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-}
-
 } // namespace PasswordLook
 
 TfrmPassword::TfrmPassword(QWidget* parent)
@@ -112,10 +74,10 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     lblIstruzioni->setFont(QFont(QStringLiteral("Verdana"), 10));
     lblIstruzioni->setAlignment(Qt::AlignCenter);
 
-    effPassword = PasswordLook::highlight(this, QStringLiteral("effPassword"));
+    effPassword = FieldHighlight::make(this, QStringLiteral("effPassword"));
     txtPassword = PasswordLook::field(this, QStringLiteral("txtPassword"), QStringLiteral("Password"));
     lblIstruzioni->setBuddy(txtPassword);
-    QWidget* fieldStack = PasswordLook::stack(this, effPassword, txtPassword);
+    QWidget* fieldStack = FieldHighlight::stack(this, effPassword, txtPassword);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -153,7 +115,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
     connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
-    PasswordLook::centre(this);
+    DialogFrame::centreWindow(this);
 }
 
 void TfrmPassword::showEvent(QShowEvent* event)

@@ -51,13 +51,8 @@ namespace PasswordLook {
 // The vertical steel-blue to white background, fixed size, no title-bar
 // buttons, centred on the screen.
 void frame(QWidget* window, const QSize& size);
-// The yellow rectangle behind a field, shown while the field has the focus.
-QFrame* highlight(QWidget* parent, const QString& objectName);
 // A masked password field in Verdana 14 bold with its rectangle behind it.
 QLineEdit* field(QWidget* parent, const QString& objectName, const QString& accessibleName);
 // The logo at the top of both windows.
 QLabel* logo(QWidget* parent);
-// The field and its rectangle stacked, the rectangle a little larger.
-QWidget* stack(QWidget* parent, QFrame* highlight, QLineEdit* field);
-void centre(QWidget* window);
 } // namespace PasswordLook

@@ -2,9 +2,9 @@
 
 #include "app/core/Product.h"
 #include "app/platform/OpenURL.h"
-#include "app/ui/DialogFrame.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/WebLink.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,9 +4,10 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/ScreenWindow.h"
 #include "candidates/core/Allegati.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/ScreenWindow.h"
 
 #include <QDir>
 #include <QFrame>
@@ -48,7 +49,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     // No buttons in the title bar: the window closes through its own buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    DialogFrame::titleOnly(this);
     setFixedSize(634, 534);
 
     auto* heading = new QLabel(this);

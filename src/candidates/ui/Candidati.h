@@ -4,8 +4,8 @@
 // print windows read them, so every control is public under its own name.
 #pragma once
 
-#include "app/ui/ScreenWindow.h"
 #include "candidates/core/SchedaCandidato.h"
+#include "shared/ui/ScreenWindow.h"
 
 #include <QList>
 

@@ -2,32 +2,33 @@
 
 #include "app/core/RecordFile.h"
 #include "app/platform/Messages.h"
-#include "candidates/core/RicercaCandidati.h"
+#include "candidates/core/CandidateSearch.h"
 #include "candidates/core/SchedaCandidato.h"
-#include "output/ui/SummaryList.h"
+#include "candidates/ui/TrovaCandidati.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-const TListWindow::Aspetto& aspettoDaRicontattare()
+const ListWindow::Look& listLook()
 {
-    static const TListWindow::Aspetto a {
+    static const ListWindow::Look look {
         QStringLiteral(" Riepilogo candidati da ricontattare"),
         QStringLiteral("Riepilogo dati"),
         QColor(0x46, 0x82, 0xB4), // steel blue
         QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
         QStringLiteral("icoIstruzioni"),
         false};
-    return a;
+    return look;
 }
 } // namespace
 
 TfrmDaRicontattare::TfrmDaRicontattare(QWidget* parent)
-    : TListWindow(parent, aspettoDaRicontattare())
+    : ListWindow(parent, listLook())
 {
     setObjectName(QStringLiteral("frmDaRicontattare"));
-    icoIstruzioni = istruzioni();
+    icoIstruzioni = instructions();
 }
 
 void TfrmDaRicontattare::FormShow()
@@ -36,10 +37,10 @@ void TfrmDaRicontattare::FormShow()
     lstRecords->selectRow(0);
     txtTrova->clear();
     lstRecords->clear();
-    RicercaCandidati::Elenco elenco;
-    const bool ok = RicercaCandidati::elencoDaRicontattare(CandidateArchive::path(), &elenco);
+    RecordSearch::Listing listing;
+    const bool ok = CandidateSearch::recontactList(CandidateArchive::path(), &listing);
     // The cards read before a failure are listed all the same.
-    lstRecords->setLines(elenco.righe, elenco.posizioni);
+    lstRecords->setLines(listing.lines, listing.positions);
     txtTrova->setFocus(Qt::OtherFocusReason);
     // An unreadable archive is said so, rather than shown as an archive
     // without candidates to recontact.
@@ -47,17 +48,17 @@ void TfrmDaRicontattare::FormShow()
         Messages::plain(this, RecordFile::accessMessage());
 }
 
-QString TfrmDaRicontattare::titoloStampa() const
+QString TfrmDaRicontattare::printTitle() const
 {
     return QStringLiteral("Riepilogo candidati da ricontattare");
 }
 
-void TfrmDaRicontattare::consegna(int row)
+void TfrmDaRicontattare::handOver(int row)
 {
     TSchedaCandidato scheda;
-    if (!RicercaCandidati::schedaDellaRiga(CandidateArchive::path(), lstRecords->position(row), lstRecords->text(row),
-                                           &scheda))
+    if (!CandidateSearch::cardOfLine(CandidateArchive::path(), lstRecords->position(row), lstRecords->text(row),
+                                     &scheda))
         return;
-    if (TfrmCandidati* w = ConsegnaCandidato::finestraCandidati(parentWidget()))
-        ConsegnaCandidato::mostra(w, lstRecords->position(row), scheda);
+    if (TfrmCandidati* w = CandidateHandOver::cardWindow(parentWidget()))
+        CandidateHandOver::show(w, lstRecords->position(row), scheda);
 }

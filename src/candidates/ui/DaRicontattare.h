@@ -3,9 +3,9 @@
 // click shows the chosen card in the candidate card window.
 #pragma once
 
-#include "candidates/ui/TrovaCandidati.h"
+#include "shared/ui/ListWindow.h"
 
-class TfrmDaRicontattare : public TListWindow
+class TfrmDaRicontattare : public ListWindow
 {
     Q_OBJECT
 
@@ -16,6 +16,6 @@ public:
 
 protected:
     void FormShow() override;
-    QString titoloStampa() const override;
-    void consegna(int row) override;
+    QString printTitle() const override;
+    void handOver(int row) override;
 };

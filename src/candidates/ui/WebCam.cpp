@@ -4,9 +4,10 @@
 #include "app/platform/Camera.h"
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
-#include "app/ui/ScreenWindow.h"
 #include "candidates/core/FotoDisco.h"
 #include "candidates/ui/PhotoBox.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/ScreenWindow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -62,7 +63,7 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
     setWindowTitle(QStringLiteral(" Cattura foto con webcam"));
     // No buttons in the title bar: the window is left through its own
     // buttons, which switch the camera off.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    DialogFrame::titleOnly(this);
     setFixedSize(807, 405);
 
     camCamera = Camera::create(this);

@@ -1,7 +1,8 @@
 #include "output/ui/CardPrintWindow.h"
 
 #include "app/core/Formats.h"
-#include "app/ui/PictureButton.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -17,7 +18,7 @@ CardPrintWindow::CardPrintWindow(const Look& look, QWidget* parent)
     Formats::apply();
     setObjectName(look.objectName);
     setWindowTitle(look.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    DialogFrame::titleOnly(this);
     setFixedSize(look.clientWidth, look.clientHeight);
 
     setAutoFillBackground(true);

@@ -3,10 +3,10 @@
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "app/ui/DialogFrame.h"
 #include "app/ui/Help.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,13 +5,13 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
-#include "app/ui/CataloguePanel.h"
 #include "app/ui/Help.h"
-#include "app/ui/PictureButton.h"
 #include "rankings/ui/Classifica.h"
 #include "rankings/ui/ExpClassifica.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/SessionList.h"
+#include "shared/ui/CataloguePanel.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QLabel>

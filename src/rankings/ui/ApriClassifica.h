@@ -2,7 +2,7 @@
 // merit ranking of the selected one, as dialogs above it.
 #pragma once
 
-#include "app/ui/ScreenWindow.h"
+#include "shared/ui/ScreenWindow.h"
 
 class QLabel;
 class QListWidget;

@@ -3,9 +3,9 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
-#include "app/ui/ScreenWindow.h"
-#include "output/ui/SummaryList.h"
 #include "rankings/core/Rankings.h"
+#include "shared/ui/ScreenWindow.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Windows.h"
-#include "output/ui/SummaryList.h"
 #include "rankings/core/Rankings.h"
 #include "rankings/ui/ApriClassifica.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QLabel>
 

@@ -4,12 +4,13 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Help.h"
-#include "app/ui/PictureButton.h"
 #include "output/core/SummaryReport.h"
-#include "output/ui/SummaryList.h"
-#include "output/ui/SummaryPrint.h"
 #include "rankings/core/Rankings.h"
 #include "report/core/Report.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
+#include "shared/ui/SummaryPrint.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     Formats::apply();
     setWindowTitle(caption);
     setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    DialogFrame::resizable(this);
     setStyleSheet(QStringLiteral("TRankingWindow { background: #f4f7fb; }"));
 
     titClassifica = new QLabel(QStringLiteral("- - -"), this);

@@ -4,13 +4,13 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/CataloguePanel.h"
 #include "app/ui/Help.h"
-#include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/SessionList.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/CataloguePanel.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFile>
 #include <QFrame>

@@ -2,7 +2,7 @@
 // it.
 #pragma once
 
-#include "app/ui/ScreenWindow.h"
+#include "shared/ui/ScreenWindow.h"
 
 class QLabel;
 class QListWidget;

@@ -4,11 +4,11 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Application.h"
-#include "app/ui/CataloguePanel.h"
-#include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
-#include "app/ui/PictureButton.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "shared/ui/CataloguePanel.h"
+#include "shared/ui/FieldColour.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // program folder.
 #pragma once
 
-#include "app/ui/ScreenWindow.h"
+#include "shared/ui/ScreenWindow.h"
 
 class QLabel;
 class QLineEdit;

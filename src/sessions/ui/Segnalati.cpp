@@ -3,33 +3,33 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
-#include "output/ui/SummaryList.h"
-#include "sessions/core/RicercaPagina.h"
+#include "sessions/core/SessionSearch.h"
 #include "sessions/ui/Torneo.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-const TListWindow::Aspetto& aspettoSegnalati()
+const ListWindow::Look& listLook()
 {
-    static const TListWindow::Aspetto a {
+    static const ListWindow::Look look {
         QStringLiteral(" Elenco candidati idonei"),
         QStringLiteral("Elenco candidati idonei"),
         QColor(0x46, 0x82, 0xB4), // steel blue
         QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
         QStringLiteral("icoIstruzioni"),
         false};
-    return a;
+    return look;
 }
 } // namespace
 
 TfrmSegnalati::TfrmSegnalati(QWidget* parent)
-    : TListWindow(parent, aspettoSegnalati())
+    : ListWindow(parent, listLook())
 {
     setObjectName(QStringLiteral("frmSegnalati"));
-    icoIstruzioni = istruzioni();
+    icoIstruzioni = instructions();
 }
 
 void TfrmSegnalati::FormShow()
@@ -38,11 +38,11 @@ void TfrmSegnalati::FormShow()
     lstRecords->selectRow(0);
     txtTrova->clear();
     lstRecords->clear();
-    RicercaPagina::Elenco elenco;
-    const bool ok = RicercaPagina::elencoIdonei(
-        ConsegnaPagina::fileSessione(ConsegnaCandidato::finestraTorneo(parentWidget())), &elenco);
+    RecordSearch::Listing listing;
+    const bool ok = SessionSearch::suitableList(
+        InterviewHandOver::sessionFile(InterviewHandOver::cardWindow(parentWidget())), &listing);
     // The cards read before a failure are listed all the same.
-    lstRecords->setLines(elenco.righe, elenco.posizioni);
+    lstRecords->setLines(listing.lines, listing.positions);
     txtTrova->setFocus(Qt::OtherFocusReason);
     // An unreadable session is said so, rather than shown as a session
     // without suitable candidates.
@@ -50,15 +50,15 @@ void TfrmSegnalati::FormShow()
         Messages::plain(this, RecordFile::accessMessage());
 }
 
-QString TfrmSegnalati::titoloStampa() const
+QString TfrmSegnalati::printTitle() const
 {
-    TfrmTorneo* torneo = ConsegnaCandidato::finestraTorneo(parentWidget());
+    TfrmTorneo* torneo = InterviewHandOver::cardWindow(parentWidget());
     return QStringLiteral("Elenco candidati idonei ") +
         (torneo ? TextRules::trimmed(torneo->lblNome->text()) : QString());
 }
 
-void TfrmSegnalati::consegna(int row)
+void TfrmSegnalati::handOver(int row)
 {
-    ConsegnaPagina::consegna(ConsegnaCandidato::finestraTorneo(parentWidget()), lstRecords->text(row),
-                             lstRecords->position(row));
+    InterviewHandOver::show(InterviewHandOver::cardWindow(parentWidget()), lstRecords->text(row),
+                            lstRecords->position(row));
 }

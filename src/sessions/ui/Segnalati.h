@@ -4,9 +4,9 @@
 // card.
 #pragma once
 
-#include "candidates/ui/TrovaCandidati.h"
+#include "shared/ui/ListWindow.h"
 
-class TfrmSegnalati : public TListWindow
+class TfrmSegnalati : public ListWindow
 {
     Q_OBJECT
 
@@ -17,6 +17,6 @@ public:
 
 protected:
     void FormShow() override;
-    QString titoloStampa() const override;
-    void consegna(int row) override;
+    QString printTitle() const override;
+    void handOver(int row) override;
 };

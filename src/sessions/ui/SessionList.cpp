@@ -2,8 +2,8 @@
 
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextRules.h"
-#include "app/ui/CataloguePanel.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "shared/ui/CataloguePanel.h"
 
 #include <QFrame>
 #include <QLabel>

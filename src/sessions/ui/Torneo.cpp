@@ -8,25 +8,25 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
-#include "app/ui/EnterChain.h"
-#include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
-#include "app/ui/InfoBar.h"
-#include "app/ui/PictureButton.h"
 #include "candidates/ui/TrovaCandidati.h"
+#include "sessions/core/InterviewCardRules.h"
 #include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
-#include "sessions/core/SchedaRules.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/CodFiscField.h"
+#include "shared/ui/EnterChain.h"
+#include "shared/ui/FieldColour.h"
+#include "shared/ui/FieldText.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
-#include "tools/ui/CodFiscField.h"
-#include "tools/ui/FieldText.h"
 #include "tools/ui/PartitaIva.h"
 
 #include <QCheckBox>
@@ -70,7 +70,7 @@ protected:
         const QString text = event->text();
         const bool printable = !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
         if ((enter || printable) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const int needed = enter ? 2 : Dettagli::lunghezzaInScheda(text);
+            const int needed = enter ? 2 : InterviewDetails::lengthInRecord(text);
             if (needed > room())
                 return;
         }
@@ -101,8 +101,8 @@ protected:
 private:
     int room() const
     {
-        const int used = Dettagli::lunghezzaInScheda(document()->toRawText());
-        const int freed = Dettagli::lunghezzaInScheda(textCursor().selectedText());
+        const int used = InterviewDetails::lengthInRecord(document()->toRawText());
+        const int freed = InterviewDetails::lengthInRecord(textCursor().selectedText());
         return m_limit - used + freed;
     }
 
@@ -495,7 +495,7 @@ void TfrmTorneo::MostraScheda(const TSchedaColloquio& scheda, qint64 n)
     FieldText::set(txtResponsabile, scheda.CodiceFiscale, MaxResponsabile);
     FieldText::set(txtTelefono, scheda.Provenienza, MaxTelefono);
     FieldText::set(txtEmail, scheda.DataColloquio, MaxEmail);
-    txtGare->setPlainText(Dettagli::dallaScheda(scheda.Dettagli));
+    txtGare->setPlainText(InterviewDetails::fromRecord(scheda.Dettagli));
     FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
     FieldText::set(txtNote, scheda.Note, MaxNote);
     if (scheda.isIdoneo())
@@ -506,40 +506,40 @@ void TfrmTorneo::MostraScheda(const TSchedaColloquio& scheda, qint64 n)
     lblPosizione->setText(QString::number(n));
 }
 
-void TfrmTorneo::naviga(int comando)
+void TfrmTorneo::navigate(int command)
 {
-    const auto c = static_cast<Navigazione::Comando>(comando);
-    const QString posizione = lblPosizione->text();
-    if (Navigazione::senzaArchivio(c, posizione))
+    const auto c = static_cast<InterviewNavigation::Command>(command);
+    const QString position = lblPosizione->text();
+    if (InterviewNavigation::needsNoFile(c, position))
         return;
     RecordFile file(TextRules::trimmed(lblFile->text()), TSchedaColloquio::Size);
     if (!file.open()) {
         Messages::error(this, RecordFile::accessMessage());
         return;
     }
-    const Navigazione::Esito esito = Navigazione::decidi(c, posizione, file.count());
-    switch (esito.tipo) {
-    case Navigazione::Esito::Niente:
+    const InterviewNavigation::Step step = InterviewNavigation::decide(c, position, file.count());
+    switch (step.kind) {
+    case InterviewNavigation::Step::Nothing:
         return;
-    case Navigazione::Esito::ArchivioVuoto:
+    case InterviewNavigation::Step::EmptyArchive:
         file.close();
-        if (esito.svuotaPosizione)
+        if (step.clearPosition)
             lblPosizione->clear();
         Messages::information(this, kArchivioVuoto);
         return;
-    case Navigazione::Esito::Errore:
+    case InterviewNavigation::Step::Error:
         file.close();
         Messages::error(this, RecordFile::accessMessage());
         return;
-    case Navigazione::Esito::Mostra: {
+    case InterviewNavigation::Step::Show: {
         QByteArray record;
-        const bool letto = file.read(esito.scheda, &record);
+        const bool read = file.read(step.card, &record);
         file.close();
-        if (!letto) {
+        if (!read) {
             Messages::error(this, RecordFile::accessMessage());
             return;
         }
-        MostraScheda(TSchedaColloquio::decode(record), esito.scheda);
+        MostraScheda(TSchedaColloquio::decode(record), step.card);
         return;
     }
     }
@@ -547,19 +547,19 @@ void TfrmTorneo::naviga(int comando)
 
 void TfrmTorneo::cmdPrimoClick()
 {
-    naviga(int(Navigazione::Comando::Primo));
+    navigate(int(InterviewNavigation::Command::First));
 }
 void TfrmTorneo::cmdIndietroClick()
 {
-    naviga(int(Navigazione::Comando::Indietro));
+    navigate(int(InterviewNavigation::Command::Back));
 }
 void TfrmTorneo::cmdAvantiClick()
 {
-    naviga(int(Navigazione::Comando::Avanti));
+    navigate(int(InterviewNavigation::Command::Forward));
 }
 void TfrmTorneo::cmdUltimoClick()
 {
-    naviga(int(Navigazione::Comando::Ultimo));
+    navigate(int(InterviewNavigation::Command::Last));
 }
 
 // --- store ----------------------------------------------------------------
@@ -572,7 +572,7 @@ TSchedaColloquio TfrmTorneo::schedaDaiCampi() const
     s.CodiceFiscale = txtResponsabile->text();
     s.Provenienza = txtTelefono->text();
     s.DataColloquio = txtEmail->text();
-    s.Dettagli = Dettagli::versoScheda(txtGare->document()->toRawText());
+    s.Dettagli = InterviewDetails::toRecord(txtGare->document()->toRawText());
     s.Punteggio = txtPunteggio->text();
     s.Note = txtNote->text();
     s.Idoneo = chkCompletato->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No");
@@ -581,25 +581,25 @@ TSchedaColloquio TfrmTorneo::schedaDaiCampi() const
 
 void TfrmTorneo::cmdSalvaClick()
 {
-    switch (Archiviazione::primoMancante(txtConcorrente->text(), txtEmail->text(), txtPunteggio->text())) {
-    case Archiviazione::Mancante::Candidato:
+    switch (InterviewStore::firstMissing(txtConcorrente->text(), txtEmail->text(), txtPunteggio->text())) {
+    case InterviewStore::Missing::Candidate:
         Messages::warning(
             this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del candidato."));
         txtConcorrente->setFocus();
         return;
-    case Archiviazione::Mancante::Data:
+    case InterviewStore::Missing::Date:
         Messages::warning(
             this, QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data del colloquio."));
         txtEmail->setFocus();
         return;
-    case Archiviazione::Mancante::Punteggio:
+    case InterviewStore::Missing::Score:
         Messages::warning(
             this,
             QStringLiteral(
                 "Attenzione: per salvare la scheda è necessario indicare il punteggio totale ottenuto dal candidato."));
         txtPunteggio->setFocus();
         return;
-    case Archiviazione::Mancante::Nessuno:
+    case InterviewStore::Missing::None:
         break;
     }
 
@@ -609,7 +609,7 @@ void TfrmTorneo::cmdSalvaClick()
     scheda.Punteggio = Punteggio::normalizza(scheda.Punteggio);
     const QByteArray record = scheda.encode();
 
-    const qint64 p = Archiviazione::posizione(lblPosizione->text());
+    const qint64 p = InterviewStore::position(lblPosizione->text());
     if (p < 0) {
         Messages::plain(this, RecordFile::accessMessage());
         return;
@@ -726,6 +726,7 @@ void TfrmTorneo::apriCalendario()
 {
     std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
     dlg->lblMemory->setText(ImportaData::TagTorneoEmail);
+    connect(dlg.get(), &TfrmCalendario::dateChosen, txtEmail, &QLineEdit::setText);
     Modal::run(dlg.get());
 }
 
@@ -753,6 +754,10 @@ void TfrmTorneo::btnEmailClick()
 void TfrmTorneo::btnCalcolatriceClick()
 {
     std::unique_ptr<TfrmCalcolatrice_Scientifica> dlg(new TfrmCalcolatrice_Scientifica(this));
+    connect(dlg.get(), &TfrmCalcolatrice_Scientifica::valueImported, this, [this](const QString& value) {
+        txtPunteggio->setText(value);
+        txtPunteggio->setFocus();
+    });
     Modal::run(dlg.get());
 }
 

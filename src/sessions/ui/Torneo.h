@@ -3,7 +3,7 @@
 // the card shown. The score rules live here.
 #pragma once
 
-#include "app/ui/ScreenWindow.h"
+#include "shared/ui/ScreenWindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -112,7 +112,7 @@ private slots:
     void txtResponsabileTyping(const QString& text);
 
 private:
-    void naviga(int comando);
+    void navigate(int command);
     TSchedaColloquio schedaDaiCampi() const;
     bool txtPunteggioKeyDown(QKeyEvent* key);
     bool txtEmailKeyDown(QKeyEvent* key);

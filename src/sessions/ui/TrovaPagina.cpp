@@ -1,11 +1,12 @@
 #include "sessions/ui/TrovaPagina.h"
 
 #include "app/core/TextRules.h"
-#include "app/ui/PictureButton.h"
-#include "output/ui/SummaryList.h"
-#include "sessions/core/RicercaPagina.h"
+#include "app/ui/Windows.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "sessions/core/SessionSearch.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,67 +14,69 @@
 
 namespace {
 
-const TListWindow::Aspetto& aspettoPagina()
+const ListWindow::Look& searchLook()
 {
-    static const TListWindow::Aspetto a {
+    static const ListWindow::Look look {
         QStringLiteral(" Trova candidati in archivio"),
         QStringLiteral("Riepilogo dati"),
         QColor(0x6F, 0x9E, 0xC5), // grey blue
         QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
         QStringLiteral("icoIstruzioni01"),
         true};
-    return a;
+    return look;
 }
 
 // The six filters in tab order, and the card field each one searches.
-struct FiltroPagina
+struct SessionFilter
 {
-    const char* nome;
-    const char* etichetta;
-    const char* rettangolo;
-    RicercaPagina::Campo campo;
+    const char* name;
+    const char* caption;
+    const char* highlightName;
+    SessionSearch::Field field;
 };
-const FiltroPagina kFiltri[] = {
-    {"txtConcorrente", "Candidato:", "effConcorrente", RicercaPagina::Campo::Candidato},
-    {"txtResponsabile", "Codice fiscale:", "effResponsabile", RicercaPagina::Campo::CodiceFiscale},
-    {"txtTelefono", "Provenienza:", "effTelefono", RicercaPagina::Campo::Provenienza},
-    {"txtEmail", "Data colloquio (gg/mm/aaaa):", "effEmail", RicercaPagina::Campo::DataColloquio},
-    {"txtGare", "Dettagli colloquio:", "effGare", RicercaPagina::Campo::Dettagli},
-    {"txtNote", "Note:", "effNote", RicercaPagina::Campo::Note},
+const SessionFilter kFilters[] = {
+    {"txtConcorrente", "Candidato:", "effConcorrente", SessionSearch::Field::Candidato},
+    {"txtResponsabile", "Codice fiscale:", "effResponsabile", SessionSearch::Field::CodiceFiscale},
+    {"txtTelefono", "Provenienza:", "effTelefono", SessionSearch::Field::Provenienza},
+    {"txtEmail", "Data colloquio (gg/mm/aaaa):", "effEmail", SessionSearch::Field::DataColloquio},
+    {"txtGare", "Dettagli colloquio:", "effGare", SessionSearch::Field::Dettagli},
+    {"txtNote", "Note:", "effNote", SessionSearch::Field::Note},
 };
 
-QList<TSearchWindow::CampoFiltro> campiPagina()
+QList<SearchWindow::FilterField> filterFields()
 {
-    QList<TSearchWindow::CampoFiltro> campi;
-    for (const FiltroPagina& f : kFiltri)
-        campi.append({QString::fromLatin1(f.nome), QString::fromUtf8(f.etichetta), QString::fromLatin1(f.rettangolo)});
-    return campi;
+    QList<SearchWindow::FilterField> fields;
+    for (const SessionFilter& f : kFilters)
+        fields.append(
+            {QString::fromLatin1(f.name), QString::fromUtf8(f.caption), QString::fromLatin1(f.highlightName)});
+    return fields;
 }
 
 } // namespace
 
 TfrmTrovaPagina::TfrmTrovaPagina(QWidget* parent)
-    : TSearchWindow(parent, aspettoPagina(), campiPagina(), 3)
+    : SearchWindow(parent, searchLook(), filterFields(), 3)
 {
     setObjectName(QStringLiteral("frmTrovaPagina"));
-    txtConcorrente = campo(0);
-    txtResponsabile = campo(1);
-    txtTelefono = campo(2);
-    txtEmail = campo(3);
-    txtGare = campo(4);
-    txtNote = campo(5);
-    effConcorrente = rettangolo(0);
-    effResponsabile = rettangolo(1);
-    effTelefono = rettangolo(2);
-    effEmail = rettangolo(3);
-    effGare = rettangolo(4);
-    effNote = rettangolo(5);
-    icoIstruzioni01 = istruzioni();
+    txtConcorrente = filter(0);
+    txtResponsabile = filter(1);
+    txtTelefono = filter(2);
+    txtEmail = filter(3);
+    txtGare = filter(4);
+    txtNote = filter(5);
+    effConcorrente = highlight(0);
+    effResponsabile = highlight(1);
+    effTelefono = highlight(2);
+    effEmail = highlight(3);
+    effGare = highlight(4);
+    effNote = highlight(5);
+    icoIstruzioni01 = instructions();
     icoTrova02 = new QLabel;
     icoTrova02->setObjectName(QStringLiteral("icoTrova02"));
     icoTrova02->setPixmap(selvoraIcon(QStringLiteral("list-checks")).pixmap(96, 96));
     icoTrova02->setAccessibleName(QStringLiteral("Schede della sessione"));
-    setAngolo(icoTrova02);
+    setCornerPicture(icoTrova02);
+    lblTrovate->setText(countText(0));
 }
 
 QString TfrmTrovaPagina::modoTorneo()
@@ -81,54 +84,59 @@ QString TfrmTrovaPagina::modoTorneo()
     return QStringLiteral("torneo");
 }
 
-QString TfrmTrovaPagina::titoloStampa() const
+QString TfrmTrovaPagina::printTitle() const
 {
     return QStringLiteral("Riepilogo candidati esaminati");
 }
 
-QString TfrmTrovaPagina::contaTesto(int n) const
+QString TfrmTrovaPagina::countText(int n) const
 {
-    return RicercaPagina::contaTesto(n);
+    return SessionSearch::countText(n);
 }
 
-bool TfrmTrovaPagina::cerca(QStringList* righe, QList<qint64>* posizioni)
+bool TfrmTrovaPagina::search(QStringList* lines, QList<qint64>* positions)
 {
-    QList<RicercaPagina::Filtro> filtri;
-    for (int i = 0; i < int(std::size(kFiltri)); ++i)
-        filtri.append({kFiltri[i].campo, campo(i)->text()});
-    RicercaPagina::Elenco elenco;
-    const QString path = ConsegnaPagina::fileSessione(ConsegnaCandidato::finestraTorneo(parentWidget()));
-    const bool ok = RicercaPagina::cerca(path, RicercaPagina::Criteri(filtri), &elenco);
-    *righe = std::move(elenco.righe);
-    *posizioni = std::move(elenco.posizioni);
+    QList<SessionSearch::Filter> filters;
+    for (int i = 0; i < int(std::size(kFilters)); ++i)
+        filters.append({kFilters[i].field, filter(i)->text()});
+    RecordSearch::Listing listing;
+    const QString path = InterviewHandOver::sessionFile(InterviewHandOver::cardWindow(parentWidget()));
+    const bool ok = SessionSearch::search(path, SessionSearch::criteria(filters), &listing);
+    *lines = std::move(listing.lines);
+    *positions = std::move(listing.positions);
     return ok;
 }
 
-void TfrmTrovaPagina::consegna(int row)
+void TfrmTrovaPagina::handOver(int row)
 {
     if (TextRules::trimmed(lblMemory->text()) != modoTorneo())
         return;
-    ConsegnaPagina::consegna(ConsegnaCandidato::finestraTorneo(parentWidget()), lstRecords->text(row),
-                             lstRecords->position(row));
+    InterviewHandOver::show(InterviewHandOver::cardWindow(parentWidget()), lstRecords->text(row),
+                            lstRecords->position(row));
 }
 
-namespace ConsegnaPagina {
+namespace InterviewHandOver {
 
-QString fileSessione(TfrmTorneo* torneo)
+TfrmTorneo* cardWindow(QWidget* owner)
 {
-    return torneo ? TextRules::trimmed(torneo->lblFile->text()) : QString();
+    return ListWindow::ownerOr<TfrmTorneo>(owner, Windows::torneo());
 }
 
-void consegna(TfrmTorneo* torneo, const QString& riga, qint64 posizione)
+QString sessionFile(TfrmTorneo* window)
 {
-    if (!torneo)
+    return window ? TextRules::trimmed(window->lblFile->text()) : QString();
+}
+
+void show(TfrmTorneo* window, const QString& line, qint64 position)
+{
+    if (!window)
         return;
-    TSchedaColloquio scheda;
-    if (!RicercaPagina::schedaDellaRiga(fileSessione(torneo), posizione, riga, &scheda))
+    TSchedaColloquio card;
+    if (!SessionSearch::cardOfLine(sessionFile(window), position, line, &card))
         return;
     // As stored, not trimmed; the position makes it the current card, so a
     // later store writes over this card.
-    torneo->MostraScheda(scheda, posizione);
+    window->MostraScheda(card, position);
 }
 
-} // namespace ConsegnaPagina
+} // namespace InterviewHandOver

@@ -4,9 +4,11 @@
 // the interview card window as its current card.
 #pragma once
 
-#include "candidates/ui/TrovaCandidati.h"
+#include "shared/ui/SearchWindow.h"
 
-class TfrmTrovaPagina : public TSearchWindow
+class TfrmTorneo;
+
+class TfrmTrovaPagina : public SearchWindow
 {
     Q_OBJECT
 
@@ -34,20 +36,24 @@ public:
     static QString modoTorneo();
 
 protected:
-    QString titoloStampa() const override;
-    void consegna(int row) override;
-    bool cerca(QStringList* righe, QList<qint64>* posizioni) override;
-    QString contaTesto(int n) const override;
+    QString printTitle() const override;
+    void handOver(int row) override;
+    bool search(QStringList* lines, QList<qint64>* positions) override;
+    QString countText(int n) const override;
 };
 
 // The hand-over of an interview card, shared with the suitable list.
-namespace ConsegnaPagina {
+namespace InterviewHandOver {
+
+// The interview card window to write into: the window that opened the
+// list, or the program's one when the list has another owner.
+TfrmTorneo* cardWindow(QWidget* owner);
 
 // The session file of the interview card window, trimmed.
-QString fileSessione(TfrmTorneo* torneo);
+QString sessionFile(TfrmTorneo* window);
 
 // Loads the card of that line of the list into the interview card window as
 // its current card; nothing when the card no longer gives that line.
-void consegna(TfrmTorneo* torneo, const QString& riga, qint64 posizione);
+void show(TfrmTorneo* window, const QString& line, qint64 position);
 
-} // namespace ConsegnaPagina
+} // namespace InterviewHandOver

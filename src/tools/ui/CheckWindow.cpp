@@ -1,8 +1,8 @@
 #include "tools/ui/CheckWindow.h"
 
 #include "app/core/Formats.h"
-#include "app/ui/PictureButton.h"
-#include "tools/ui/DialogLook.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -18,7 +18,8 @@ TCheckWindow::TCheckWindow(const Parts& parts, QWidget* parent)
     Formats::apply();
     setObjectName(parts.windowName);
     setWindowTitle(parts.title);
-    DialogLook::apply(this, DialogLook::SteelBlue, Qt::white);
+    DialogFrame::titleOnly(this);
+    DialogFrame::windowGradient(this, DialogFrame::SteelBlue, Qt::white);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(parts.panelName);
@@ -36,7 +37,7 @@ TCheckWindow::TCheckWindow(const Parts& parts, QWidget* parent)
 
     auto* strip = new QFrame(panel);
     strip->setObjectName(parts.stripName);
-    DialogLook::stripGradient(strip);
+    DialogFrame::stripGradient(strip);
 
     m_field = new QLineEdit(strip);
     m_field->setObjectName(parts.fieldName);

@@ -1,8 +1,8 @@
 #include "tools/ui/CodFisc.h"
 
 #include "app/platform/Messages.h"
+#include "shared/ui/CodFiscField.h"
 #include "tools/core/ControlloCodiceFiscale.h"
-#include "tools/ui/CodFiscField.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/ui/InfoBar.h"
+#include "shared/ui/InfoBar.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/ui/FieldColour.h"
+#include "shared/ui/FieldColour.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "app/ui/ScreenWindow.h"
+#include "shared/ui/ScreenWindow.h"
 
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"

@@ -1,6 +1,6 @@
-#include "app/ui/CataloguePanel.h"
+#include "shared/ui/CataloguePanel.h"
 
-#include "app/ui/PictureButton.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

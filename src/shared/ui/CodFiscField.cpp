@@ -1,4 +1,4 @@
-#include "tools/ui/CodFiscField.h"
+#include "shared/ui/CodFiscField.h"
 
 #include "tools/core/ControlloCodiceFiscale.h"
 

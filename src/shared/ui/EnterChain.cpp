@@ -1,4 +1,4 @@
-#include "app/ui/EnterChain.h"
+#include "shared/ui/EnterChain.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "output/ui/SummaryPrint.h"
+#include "shared/ui/SummaryPrint.h"
 
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"

@@ -1,4 +1,4 @@
-#include "app/ui/PictureButton.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QIcon>
 

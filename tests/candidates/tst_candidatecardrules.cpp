@@ -1,7 +1,7 @@
 // Browsing and typing rules of the candidate card window, as tables.
-#include "candidates/core/RegoleScheda.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "candidates/core/CandidateCardRules.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 using CardNavigation::Step;
 Q_DECLARE_METATYPE(Step::Kind)
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestRegoleScheda)
-#include "tst_regolescheda.moc"
+SELVORA_CORE_TEST_MAIN(TestRegoleScheda)
+#include "tst_candidatecardrules.moc"

@@ -1,9 +1,9 @@
-#include "output/ui/SummaryList.h"
+#include "shared/ui/SummaryList.h"
 
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
-#include "app/ui/EnterChain.h"
 #include "output/core/SummaryLines.h"
+#include "shared/ui/EnterChain.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

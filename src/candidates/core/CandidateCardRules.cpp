@@ -1,5 +1,5 @@
 // Browsing and typing rules of the candidate card window.
-#include "candidates/core/RegoleScheda.h"
+#include "candidates/core/CandidateCardRules.h"
 
 #include "app/core/TextRules.h"
 
