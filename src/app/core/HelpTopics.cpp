@@ -209,6 +209,15 @@ QString launcherText()
                        "Anagrafica), gli allegati (cartella Documenti_Allegati) e la password. Per questo si può "
                        "copiare l'intera cartella su "
                        "una chiavetta USB e usare Selvora direttamente da lì, su qualsiasi computer."),
+        QStringLiteral(
+            "Selvora funziona in due modi. Come copia portatile, quando la cartella del programma contiene "
+            "già i dati oppure vi si può scrivere (una chiavetta USB, una cartella condivisa), i dati restano "
+            "accanto al programma. Come copia installata, quando il programma sta in una cartella di "
+            "sistema (per esempio installato con il pacchetto Debian), i dati stanno nella cartella dei "
+            "dati dell'utente (di solito .local/share/Selvora nella cartella personale), creata al primo "
+            "avvio con la password iniziale. La finestra delle informazioni indica quale cartella contiene "
+            "i dati. Se la cartella di una copia portatile è in sola lettura, il programma lo dice "
+            "all'accesso: i dati si possono consultare ma non modificare."),
         QStringLiteral("Per la stessa ragione il salvataggio dei dati è semplicissimo: basta copiare di tanto in tanto "
                        "la cartella del "
                        "programma su un altro disco o su un supporto esterno. Per ripristinare i dati è sufficiente "
