@@ -45,8 +45,8 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     layout->setContentsMargins(16, 16, 16, 14);
     layout->setSpacing(12);
     layout->addWidget(panLogo, 1);
-    layout->addWidget(lblCartella);
     layout->addLayout(centredRow({imgEmail, lnkWeb}));
+    layout->addWidget(lblCartella);
     layout->addLayout(centredRow({btnChiudi}));
 
     btnChiudi->setFocus();
