@@ -1,6 +1,8 @@
 // Selvora: start-up. Creates the screen windows in the program's order and
 // shows the login window; the program ends when the launcher or the login
 // window is closed.
+#include "app/core/ProgramFolder.h"
+#include "app/platform/Messages.h"
 #include "app/ui/Application.h"
 #include "app/ui/Windows.h"
 
@@ -10,6 +12,14 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     SelvoraApplication app(argc, argv);
     AppSetup::apply(app);
+
+    // Where the data lives is settled before any window reads a file; an
+    // installed copy that cannot make its data folder cannot work at all.
+    const QString failure = ProgramFolder::setUp();
+    if (!failure.isEmpty()) {
+        Messages::error(nullptr, failure);
+        return 1;
+    }
 
     Windows::createAll();
     Windows::showFirst();

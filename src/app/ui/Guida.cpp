@@ -69,7 +69,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
 
 QString TfrmGuida::manualPath()
 {
-    return ProgramFolder::file(QStringLiteral("Guida.pdf"));
+    return ProgramFolder::manualFile();
 }
 
 void TfrmGuida::showEvent(QShowEvent* event)

@@ -17,7 +17,7 @@ public:
     QPlainTextEdit* txtGuida;
     WebLink* imgPDF;
 
-    // "Guida.pdf" in the program folder.
+    // "Guida.pdf" beside the executable or where the package puts it.
     static QString manualPath();
 
 protected:

@@ -1,13 +1,16 @@
 #include "app/ui/Info.h"
 
 #include "app/core/Product.h"
+#include "app/core/ProgramFolder.h"
 #include "app/platform/OpenURL.h"
 #include "app/ui/WebLink.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,7 +19,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Selvora"));
-    DialogFrame::fix(this, 520, 400);
+    DialogFrame::fix(this, 520, 460);
     DialogFrame::gradient(this, QColor(0x46, 0x82, 0xB4), Qt::white); // steel blue
 
     panLogo = makeFramedLogo(QStringLiteral("1px solid #4682B4"), QStringLiteral(":/images/selvora-info.svg"),
@@ -28,6 +31,14 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     imgEmail->setToolTip(QStringLiteral("Scrivi a ") + Product::ContactEmail);
     makeLink(imgEmail, Product::ContactEmail);
 
+    lblCartella = new QLabel(dataFolderText(), this);
+    lblCartella->setObjectName(QStringLiteral("lblCartella"));
+    lblCartella->setFont(QFont(QStringLiteral("Tahoma"), 10));
+    lblCartella->setAlignment(Qt::AlignCenter);
+    lblCartella->setWordWrap(true);
+    lblCartella->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblCartella->setAccessibleName(lblCartella->text());
+
     makeCloseButton(12, 34);
 
     auto* layout = new QVBoxLayout(this);
@@ -35,9 +46,21 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     layout->setSpacing(12);
     layout->addWidget(panLogo, 1);
     layout->addLayout(centredRow({imgEmail, lnkWeb}));
+    layout->addWidget(lblCartella);
     layout->addLayout(centredRow({btnChiudi}));
 
     btnChiudi->setFocus();
+}
+
+QString TfrmInfo::dataFolderText()
+{
+    const QString folder = QDir::toNativeSeparators(ProgramFolder::path());
+    QString text = ProgramFolder::mode() == ProgramFolder::Mode::Installed
+        ? QStringLiteral("Copia installata: i dati sono nella cartella dell'utente\n%1").arg(folder)
+        : QStringLiteral("Copia portatile: i dati sono nella cartella del programma\n%1").arg(folder);
+    if (!ProgramFolder::isWritable())
+        text += QStringLiteral("\n(in sola lettura)");
+    return text;
 }
 
 QString TfrmInfo::mailLink()

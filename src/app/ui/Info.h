@@ -1,7 +1,10 @@
-// The information window: the program's logo and the maker's e-mail link.
+// The information window: the program's logo, the folder that holds the data
+// and the maker's e-mail link.
 #pragma once
 
 #include "app/ui/LinkDialog.h"
+
+class QLabel;
 
 class TfrmInfo : public TLinkDialog
 {
@@ -12,6 +15,10 @@ public:
 
     QFrame* panLogo;
     WebLink* imgEmail;
+    QLabel* lblCartella;
+
+    // Which copy this is and the folder that holds its data.
+    static QString dataFolderText();
 
     // The e-mail link handed to the mail program, without the quotes.
     static QString mailLink();

@@ -1,5 +1,8 @@
 #include "app/ui/Windows.h"
 
+#include "app/core/ProgramFolder.h"
+#include "app/platform/Messages.h"
+
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/Password.h"
@@ -8,6 +11,8 @@
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/Torneo.h"
+
+#include <QDir>
 
 namespace {
 TfrmPassword* g_password = nullptr;
@@ -59,6 +64,16 @@ void destroyAll()
 void showFirst()
 {
     g_password->show();
+    if (!ProgramFolder::isWritable())
+        Messages::warning(g_password, readOnlyText());
+}
+
+QString readOnlyText()
+{
+    return QStringLiteral("Attenzione: la cartella del programma\n%1\nè in sola lettura (per esempio una chiavetta "
+                          "USB protetta dalla scrittura, un CD o una cartella di rete senza il permesso di "
+                          "scrittura).\n\nI dati si possono consultare, ma nessuna modifica potrà essere salvata.")
+        .arg(QDir::toNativeSeparators(ProgramFolder::path()));
 }
 
 TfrmPassword* password()

@@ -3,6 +3,8 @@
 // other window through here.
 #pragma once
 
+#include <QString>
+
 class TfrmPassword;
 class TfrmAvvio;
 class TfrmApriArchivio;
@@ -16,8 +18,11 @@ namespace Windows {
 
 void createAll();
 void destroyAll();
-// Shows the first window, the login.
+// Shows the first window, the login, and says so when the program folder is
+// on a read-only medium.
 void showFirst();
+// The warning about a read-only program folder.
+QString readOnlyText();
 
 TfrmPassword* password();
 TfrmAvvio* avvio();

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace SessionCatalogue {
 
@@ -56,13 +54,16 @@ bool exists(const QString& folder, const QString& fileName)
 
 int createEmpty(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno ? errno : EIO;
-    if (::close(fd) != 0)
-        return errno ? errno : EIO;
-    return 0;
+    // Through Qt, so that no system header is needed here; the number of the
+    // failed open() is still the one the user is shown.
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const int code = errno;
+        return code ? code : EIO;
+    }
+    file.close();
+    return file.error() == QFileDevice::NoError ? 0 : EIO;
 }
 
 QString sessionName(const QString& fileName)

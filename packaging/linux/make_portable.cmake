@@ -1,0 +1,32 @@
+# Writes the portable archive: the executable, the shared modules built beside
+# it, the manual and the files of a fresh program folder (never the data of
+# the build folder), under one top folder "Selvora/".
+set(_top ${STAGE}/Selvora)
+file(REMOVE_RECURSE ${STAGE})
+file(MAKE_DIRECTORY ${_top})
+
+file(COPY ${PROGRAM_DIR}/${EXECUTABLE} DESTINATION ${_top})
+if(STRIP)
+  execute_process(COMMAND ${STRIP} --strip-debug ${_top}/${EXECUTABLE} RESULT_VARIABLE _rc)
+  if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "strip failed")
+  endif()
+endif()
+# Modules the program loads from its own folder, if the build makes any.
+file(GLOB _modules ${PROGRAM_DIR}/*.so ${PROGRAM_DIR}/*.so.* ${PROGRAM_DIR}/*.dll)
+foreach(_m ${_modules})
+  get_filename_component(_name ${_m} NAME)
+  if(NOT EXISTS ${FRESH}/${_name})
+    file(COPY ${_m} DESTINATION ${_top})
+  endif()
+endforeach()
+file(GLOB _fresh ${FRESH}/*)
+file(COPY ${_fresh} ${PROGRAM_DIR}/Guida.pdf DESTINATION ${_top})
+
+file(REMOVE ${ARCHIVE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar czf ${ARCHIVE} Selvora
+  WORKING_DIRECTORY ${STAGE} RESULT_VARIABLE _rc)
+if(NOT _rc EQUAL 0)
+  message(FATAL_ERROR "could not write ${ARCHIVE}")
+endif()
+message(STATUS "Portable archive: ${ARCHIVE}")
