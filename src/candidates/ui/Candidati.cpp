@@ -14,6 +14,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/SpokenLabel.h"
 #include "candidates/core/FotoDisco.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
@@ -255,12 +256,12 @@ void TfrmCandidati::build()
     cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
     cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
 
-    lblPosizione = new QLabel(pan);
+    lblPosizione = new SpokenLabel(pan, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     lblPosizione->setMinimumWidth(64);
-    lblPosizione->setAccessibleName(QStringLiteral("Posizione della scheda"));
+    lblPosizione->setAccessibleDescription(QStringLiteral("Posizione della scheda"));
     lblPosizione->setStyleSheet(QStringLiteral("color: #1f4e79;"));
 
     auto separator = [pan]() {
@@ -500,8 +501,12 @@ bool TfrmCandidati::SalvaFotoScheda()
 
 void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
 {
-    for (int i = 0; i < 25; ++i)
+    // Each field shows its text from the first character: an address longer
+    // than the field would otherwise show only its end.
+    for (int i = 0; i < 25; ++i) {
         m_fields[i]->setText(card.field(fieldOf(i)));
+        m_fields[i]->setCursorPosition(0);
+    }
     chkRicontatta->setChecked(card.isRicontatta());
     lblFile01->setText(card.File01);
     lblFile02->setText(card.File02);

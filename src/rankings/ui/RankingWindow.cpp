@@ -7,6 +7,7 @@
 #include "app/ui/PictureButton.h"
 #include "output/core/SummaryReport.h"
 #include "output/ui/SummaryList.h"
+#include "output/ui/SummaryListFit.h"
 #include "output/ui/SummaryPrint.h"
 #include "rankings/core/Rankings.h"
 #include "report/core/Report.h"
@@ -37,6 +38,9 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setSorted(sorted);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
+    // The score ends each line, past its 145th character: the font is fitted
+    // so that it shows without scrolling on a 1366-pixel screen.
+    SummaryListFit::install(lstRecords);
 
     infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), this);
     infIntervallo->setObjectName(QStringLiteral("infIntervallo"));

@@ -3,9 +3,11 @@
 #include "app/core/Formats.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
+#include "app/ui/SpokenLabel.h"
 #include "app/ui/Windows.h"
 #include "sessions/ui/Torneo.h"
 #include "tools/ui/DialogLook.h"
+#include "tools/ui/FieldText.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -47,7 +49,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     bezel->setObjectName(QStringLiteral("imgDisplay"));
     bezel->setStyleSheet(QStringLiteral("#imgDisplay { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                         " stop:0 #5F6B78, stop:1 #2E3742); border-radius: 6px; }"));
-    Edit1 = new QLabel(QStringLiteral("0"), bezel);
+    Edit1 = new SpokenLabel(bezel);
+    Edit1->setText(QStringLiteral("0"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     Edit1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -56,7 +59,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     Edit1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     Edit1->setStyleSheet(
         QStringLiteral("background: #E8F0D8; color: black; border: 1px solid #1E242B; padding: 2px 6px;"));
-    Edit1->setAccessibleName(QStringLiteral("Display"));
+    // A screen reader hears the number shown.
+    Edit1->setAccessibleDescription(QStringLiteral("Display"));
     auto* bezelLayout = new QVBoxLayout(bezel);
     bezelLayout->setContentsMargins(8, 8, 8, 8);
     bezelLayout->addWidget(Edit1);
@@ -230,7 +234,8 @@ void TfrmCalcolatrice_Scientifica::btnImportaClick()
         return;
     }
     if (TfrmTorneo* torneo = Windows::torneo()) {
-        torneo->txtPunteggio->setText(TextRules::trimmed(testo));
+        // Shown whole and from its first digit, however long the number.
+        FieldText::set(torneo->txtPunteggio, TextRules::trimmed(testo), TfrmTorneo::MaxPunteggio);
         torneo->txtPunteggio->setFocus();
     }
     accept();
