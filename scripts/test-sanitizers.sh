@@ -12,7 +12,7 @@ flags="-O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno
 # Every report is fatal. Leak checking is off: Qt's plugins, fontconfig and
 # the platform integration keep allocations for the life of the process and
 # would bury real reports under their noise.
-export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=0:detect_stack_use_after_return=1:strict_init_order=1"
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=0:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
 # Clang, because GCC narrows a product of two promoted 16-bit values to
