@@ -26,6 +26,11 @@ private slots:
                                            << "EF";
         QTest::newRow("initial password") << "SELVORA"
                                           << "5C2C2BA52AF0A1";
+        // After "SEL" the key is 62229; 'V' 0x56 xor 0xF3 = 0xA5, and
+        // (0xA5 + 62229) x 40361 = 2518284234, beyond the range of a signed
+        // int: + 28063 mod 65536 = 25961 (0x6569); 'O' 0x4F xor 0x65 = 0x2A.
+        QTest::newRow("product beyond a signed int") << "SELVO"
+                                                     << "5C2C2BA52A";
         QTest::newRow("blank and digit") << "PIPPO 1"
                                          << "5F0B111D1D230C";
         QTest::newRow("capital accents") << "ÀÈ"

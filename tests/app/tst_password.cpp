@@ -4,6 +4,8 @@
 #include "app/core/Crypt.h"
 #include "app/core/PasswordFile.h"
 #include "app/core/Product.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/RecordFile.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/Password.h"
@@ -174,7 +176,37 @@ private slots:
     {
         TempProgramFolder folder;
         QCOMPARE(PasswordFile::readValue(), QString());
+        QString value = QStringLiteral("x");
+        QVERIFY(PasswordFile::readValue(&value));
+        QVERIFY(value.isEmpty());
         QVERIFY(!QFile::exists(folder.file("unins000.dll")));
+    }
+
+    // A file that is there but cannot be read is reported with the access
+    // message, at login and at a change, and is never taken for an empty
+    // password.
+    void unreadableFile()
+    {
+        TempProgramFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir("unins000.dll"));
+        QString value = QStringLiteral("x");
+        QVERIFY(!PasswordFile::readValue(&value));
+        QVERIFY(value.isEmpty());
+
+        showLogin();
+        type(login->txtPassword, "selvora");
+        QTest::mouseClick(login->cmdOK, Qt::LeftButton);
+        compareShown(plainOnly(RecordFile::accessMessage()));
+        QVERIFY(login->isVisible());
+        QVERIFY(!Windows::avvio()->isVisible());
+
+        showChange();
+        type(change->txtPasswordOld, "selvora");
+        type(change->txtPasswordNew, "nuova");
+        type(change->txtConferma, "nuova");
+        QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+        compareShown(plainOnly(RecordFile::accessMessage()));
+        QVERIFY(QFileInfo(folder.file("unins000.dll")).isDir());
     }
 
     // A file that cannot be replaced fails and is left as it was.
@@ -527,7 +559,9 @@ private slots:
     void changeWriteRefused()
     {
         TempProgramFolder folder;
-        QVERIFY(QDir(folder.path()).mkdir("unins000.dll")); // reads as empty
+        // A program folder that is not there: the missing file reads as the
+        // empty password, and the new one cannot be written.
+        ProgramFolder::setOverride(folder.file("manca"));
         showChange();
         change->txtPasswordOld->setText(" ");
         change->txtPasswordNew->setText("nuova");
@@ -536,7 +570,7 @@ private slots:
         compareShown(plainOnly(kChangeError));
         QVERIFY(change->isVisible());
         QCOMPARE(change->txtPasswordNew->text(), QStringLiteral("nuova"));
-        QVERIFY(QFileInfo(folder.file("unins000.dll")).isDir());
+        QVERIFY(!QFileInfo::exists(folder.file("manca")));
     }
 
     void closeLeavesPassword()

@@ -93,9 +93,13 @@ private slots:
         TfrmAvvio* launcher = Windows::avvio();
         launcher->show();
         bool quitRequested = false;
+        // Everything that captures this frame goes with it: the connection
+        // and the watchdog die with the guard at the end of the test, instead
+        // of firing into a later test's event loop or a dead stack frame.
+        QObject guard;
         QTimer::singleShot(0, launcher, [&] { launcher->close(); });
-        QTimer::singleShot(5000, [&] { QCoreApplication::exit(99); });
-        connect(qApp, &QCoreApplication::aboutToQuit, this, [&] { quitRequested = true; });
+        QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(99); });
+        connect(qApp, &QCoreApplication::aboutToQuit, &guard, [&] { quitRequested = true; });
         const int code = QCoreApplication::exec();
         QCOMPARE(code, 0);
         QVERIFY(quitRequested);
@@ -106,8 +110,9 @@ private slots:
         TfrmAvvio* launcher = Windows::avvio();
         launcher->show();
         Windows::candidati()->hide();
-        QTimer::singleShot(0, launcher, [&] { QTest::mouseClick(launcher->imgEsci, Qt::LeftButton); });
-        QTimer::singleShot(5000, [&] { QCoreApplication::exit(99); });
+        QObject guard;
+        QTimer::singleShot(0, launcher, [launcher] { QTest::mouseClick(launcher->imgEsci, Qt::LeftButton); });
+        QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 

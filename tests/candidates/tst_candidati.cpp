@@ -13,6 +13,7 @@
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -437,6 +438,32 @@ private slots:
         click(w->cmdIndietro);
         QVERIFY(!w->chkRicontatta->isChecked());
         QCOMPARE(w->lblFile01->text(), QString());
+    }
+
+    // Every field shows its text from the first character, however long,
+    // and a screen reader hears the card's position.
+    void longFieldsShowTheirStart()
+    {
+        TempProgramFolder folder;
+        S s;
+        for (int i = 0; i < S::CampoCount; ++i)
+            s.field(S::Campo(i)) = QStringLiteral("Inizio %1 ")
+                                       .arg(i)
+                                       .append(QString(300, QLatin1Char('x')))
+                                       .left(S::maxChars(S::Campo(i)));
+        folder.write(kArchive, archive(1) + s.encode());
+        open();
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->lblPosizione)->text(QAccessible::Name),
+                 QStringLiteral("Nuova scheda"));
+        for (QWidget* command : {static_cast<QWidget*>(w->cmdUltimo), static_cast<QWidget*>(w->cmdPrimo),
+                                 static_cast<QWidget*>(w->cmdUltimo)}) {
+            click(command);
+            for (int i = 0; i < 25; ++i)
+                QCOMPARE(w->fields()[i]->cursorPosition(), 0);
+        }
+        QVERIFY(w->fields()[5]->text().startsWith(QStringLiteral("Inizio")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->lblPosizione)->text(QAccessible::Name),
+                 QStringLiteral("Scheda 2"));
     }
 
     void damagedArchive()

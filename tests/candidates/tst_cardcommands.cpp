@@ -16,6 +16,7 @@
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -407,6 +408,25 @@ private slots:
         // A damaged JPEG leaves the blank photo.
         folder.write(QStringLiteral("rotta.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20));
         FileDialogs::queueFileName(folder.file(QStringLiteral("rotta.jpg")));
+        click(w, "btnCaricaFoto");
+        QVERIFY(showsPlaceholder());
+        expectNone();
+        // So does a JPEG cut short, which the decoder alone would fill in.
+        QByteArray jpeg;
+        {
+            QBuffer buffer(&jpeg);
+            QVERIFY(buffer.open(QIODevice::WriteOnly));
+            QImage detailed(200, 150, QImage::Format_RGB32);
+            for (int y = 0; y < detailed.height(); ++y)
+                for (int x = 0; x < detailed.width(); ++x)
+                    detailed.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5) % 256, (x ^ y) % 256));
+            QVERIFY(detailed.save(&buffer, "JPG"));
+        }
+        const QByteArray cut = jpeg.left(jpeg.size() * 2 / 3);
+        QVERIFY(!QImage::fromData(cut).isNull()); // the decoder alone gives a picture
+        folder.write(QStringLiteral("tagliata.jpg"), cut);
+        w->imgFoto->setPicture(before);
+        FileDialogs::queueFileName(folder.file(QStringLiteral("tagliata.jpg")));
         click(w, "btnCaricaFoto");
         QVERIFY(showsPlaceholder());
         expectNone();

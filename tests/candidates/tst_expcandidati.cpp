@@ -1,5 +1,6 @@
 // The candidate archive export window: the grid of every card, the export
 // file byte for byte, edits in the grid, failures and the help.
+#include "app/core/RecordFile.h"
 #include "app/ui/Guida.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "shared/ui/InfoBar.h"
@@ -318,6 +319,23 @@ private slots:
         QCOMPARE(shown.at(1).text,
                  QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
                                 "file di Excel non sia già aperto."));
+        QVERIFY(TMisc::opened().isEmpty());
+    }
+
+    // An archive that cannot be read (a folder in its place) gives an empty
+    // grid, and its export says so and writes nothing.
+    void unreadableArchiveIsNotExported()
+    {
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Archivio_Candidati.pro")));
+        auto w = openWindow();
+        QCOMPARE(w->model()->rowCount(), 0);
+        QVERIFY(Messages::shown().isEmpty());
+        QTest::mouseClick(w->cmdEsporta, Qt::LeftButton);
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(int(shown.at(0).kind), int(Messages::Kind::Error));
+        QCOMPARE(shown.at(0).text, RecordFile::accessMessage());
+        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Archivio_Candidati.xls"))));
         QVERIFY(TMisc::opened().isEmpty());
     }
 

@@ -3,6 +3,7 @@
 // find command driven through a real find box and button.
 #include "app/platform/Messages.h"
 #include "shared/ui/SummaryList.h"
+#include "shared/ui/SummaryListFit.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -71,6 +72,47 @@ private slots:
         QCOMPARE(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(list.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QVERIFY(list.uniformItemSizes());
+    }
+
+    // A fitted list keeps 12 points while its longest line fits, takes a
+    // smaller size that shows the line whole when it does not, and stops at
+    // 8 points; lines added later count too.
+    void fittedFont_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<bool>("largest");
+        QTest::addColumn<bool>("smallest");
+        QTest::newRow("room to spare") << 2400 << 150 << true << false;
+        QTest::newRow("a 1366 screen") << 1340 << 160 << false << false;
+        QTest::newRow("too narrow for the smallest") << 500 << 150 << false << true;
+    }
+    void fittedFont()
+    {
+        QFETCH(int, width);
+        QFETCH(int, columns);
+        QFETCH(bool, largest);
+        QFETCH(bool, smallest);
+        TSummaryList list;
+        SummaryListFit::install(&list);
+        list.resize(width, 300);
+        list.setLines({QStringLiteral("corta")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const QString line = QString(columns - 1, QLatin1Char('x')) + QLatin1Char('9');
+        list.addLine(line);
+        QCoreApplication::processEvents();
+        const QModelIndex index = list.model()->index(1, 0);
+        QCOMPARE(index.data().toString(), line);
+        const QFont font = index.data(Qt::FontRole).value<QFont>();
+        QCOMPARE(font.family(), QStringLiteral("Courier New"));
+        QVERIFY(font.pointSizeF() >= SummaryListFit::SmallestPointSize);
+        QVERIFY(font.pointSizeF() <= SummaryListFit::LargestPointSize);
+        QCOMPARE(font.pointSizeF() == SummaryListFit::LargestPointSize, largest);
+        QCOMPARE(font.pointSizeF() == SummaryListFit::SmallestPointSize, smallest);
+        const int right = list.visualRect(index).left() + QFontMetrics(font).horizontalAdvance(line);
+        QCOMPARE(right <= list.viewport()->width(), !smallest);
+        QVERIFY(list.visualRect(index).width() >= QFontMetrics(font).horizontalAdvance(line));
     }
 
     void longLinesScrollSideways()

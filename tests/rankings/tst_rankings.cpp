@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -404,6 +405,49 @@ private slots:
         QCOMPARE(page, printedPage);
     }
 
+    // On a 1366 x 768 screen every line of both rankings shows whole, score
+    // included, without scrolling sideways, in a font of 8 points or more;
+    // the lines themselves are as designed.
+    void scoresShowOnA1366Screen()
+    {
+        TempProgramFolder folder;
+        Card longScore = kRossi;
+        longScore.score = QStringLiteral("123456789012,50");
+        folder.write(QStringLiteral("Estate.vai"), sessionBytes({kRossi, kBianchi, kVerdi, longScore}));
+        TfrmApriClassifica* chooser = Windows::apriClassifica();
+        chooser->show();
+        chooser->lstFiles->setCurrentRow(0);
+        for (int kind = 0; kind < 2; ++kind) {
+            bool ran = false;
+            Modal::queueHook([&](QDialog* d) {
+                auto* w = static_cast<TRankingWindow*>(d);
+                ran = true;
+                w->setWindowState(Qt::WindowNoState);
+                w->resize(1366 - 2, 768 - 30);
+                QCoreApplication::processEvents();
+                QCOMPARE(w->lstRecords->count(), 4);
+                QCOMPARE(w->lstRecords->lines().first(), kind == 0 ? merit(1, longScore) : alpha(kBianchi));
+                const int room = w->lstRecords->viewport()->width();
+                QVERIFY(room < 1366);
+                for (int row = 0; row < w->lstRecords->count(); ++row) {
+                    const QModelIndex index = w->lstRecords->model()->index(row, 0);
+                    const QFont font = index.data(Qt::FontRole).value<QFont>();
+                    QVERIFY(font.pointSizeF() >= 8.0);
+                    QCOMPARE(font.family(), QStringLiteral("Courier New"));
+                    const QString line = w->lstRecords->text(row);
+                    QVERIFY(line.contains(QStringLiteral("  Punti: ")));
+                    const int right =
+                        w->lstRecords->visualRect(index).left() + QFontMetrics(font).horizontalAdvance(line);
+                    QVERIFY2(right <= room, qPrintable(QStringLiteral("%1 > %2").arg(right).arg(room)));
+                }
+                QCOMPARE(w->lstRecords->horizontalScrollBar()->value(), 0);
+                w->close();
+            });
+            QTest::mouseClick(kind == 0 ? chooser->btnExcel : chooser->btnApri, Qt::LeftButton);
+            QVERIFY(ran);
+        }
+    }
+
     void meritRankingKeepsItsLastFindAcrossOpenings()
     {
         TempProgramFolder folder;
@@ -468,6 +512,34 @@ private slots:
         QVERIFY(!jobs.first().accepted);
         QCOMPARE(jobs.first().pages.first().mid(5, 2),
                  (QStringList {"- - - - - - - - - - - - - - - -", "TOTALE CANDIDATI:           4"}));
+    }
+
+    // Both rankings read the file as listed, blanks at the start of its
+    // name included, and create no other file.
+    void sessionNamedWithALeadingBlank()
+    {
+        TempProgramFolder folder;
+        const QString name = QStringLiteral(" spazio iniziale.vai");
+        folder.write(name, sessionBytes({kRossi, kBianchi}));
+        TfrmApriClassifica* chooser = Windows::apriClassifica();
+        chooser->show();
+        chooser->lstFiles->setCurrentRow(0);
+        QCOMPARE(chooser->lstFiles->currentItem()->text(), name);
+        for (int kind = 0; kind < 2; ++kind) {
+            int lines = -1;
+            QString file;
+            Modal::queueHook([&](QDialog* d) {
+                auto* w = static_cast<TRankingWindow*>(d);
+                lines = w->lstRecords->count();
+                file = Windows::apriClassifica()->lblFile->text();
+                w->close();
+            });
+            QTest::mouseClick(kind == 0 ? chooser->btnExcel : chooser->btnApri, Qt::LeftButton);
+            QCOMPARE(file, folder.file(name));
+            QCOMPARE(lines, 2);
+        }
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {name});
     }
 
     void emptySessionRankings()

@@ -13,6 +13,9 @@
 #include <QPainter>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 // The text of a PDF file as pdftotext reads it, page by page.
@@ -20,6 +23,32 @@ QStringList pdfPages(const QString& path)
 {
     return PdfText::pages(path);
 }
+
+// While it lives, no file of this process may grow past limit bytes, as on
+// a full disk: a write beyond it fails (EFBIG) instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        m_ok = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_old {};
+    void (*m_handler)(int) = nullptr;
+    bool m_ok = false;
+};
 
 QString squeezed(const QString& text)
 {
@@ -367,6 +396,46 @@ private slots:
         QVERIFY(!error.isEmpty());
         QVERIFY(!report->exportPdf(dir.filePath(QStringLiteral("manca/prova.pdf")), &error));
         QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // A disk that fills up, even on the last bytes only, fails the export
+    // and leaves the earlier file as it was, with no temporary file beside it.
+    void exportPdfOnAFullDiskFails_data()
+    {
+        QTest::addColumn<qint64>("shortBy"); // bytes missing to the whole file; -1: no room at all
+        QTest::newRow("no room at all") << qint64(-1);
+        QTest::newRow("last byte missing") << qint64(1);
+        QTest::newRow("last block missing") << qint64(4096);
+    }
+    void exportPdfOnAFullDiskFails()
+    {
+        QFETCH(qint64, shortBy);
+        QTemporaryDir dir;
+        auto report = listTemplate(120);
+        report->prepare();
+        const QString path = dir.filePath(QStringLiteral("prova.pdf"));
+        QVERIFY(report->exportPdf(path, nullptr));
+        const qint64 whole = QFileInfo(path).size();
+        QVERIFY(whole > shortBy);
+        const QByteArray before("earlier file");
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(old.write(before), before.size());
+        }
+        QString error;
+        bool written = false;
+        {
+            FileSizeLimit limit(rlim_t(shortBy < 0 ? 0 : whole - shortBy));
+            QVERIFY(limit.ok());
+            written = report->exportPdf(path, &error);
+        }
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("prova.pdf")});
     }
 
     void exportPdfNeverReplacesADeviceOrPipe()

@@ -3,6 +3,7 @@
 #include "app/core/ProgramFolder.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/Torneo.h"
@@ -262,6 +263,40 @@ private slots:
         QVERIFY(!torneo->isVisible());
         QVERIFY(Windows::avvio()->isVisible());
         QVERIFY(!apri()->isVisible());
+    }
+
+    // A name that starts with a blank is opened and deleted as listed, never
+    // as the file named without the blank.
+    void namesStartingWithABlankAreUsedAsListed()
+    {
+        TSchedaColloquio card;
+        card.Candidato = QStringLiteral("Rossi Mario");
+        card.DataColloquio = QStringLiteral("01/02/2024");
+        card.Punteggio = QStringLiteral("8,00");
+        card.Idoneo = QStringLiteral("Sì");
+        m_folder->write(" spazio iniziale.vai", card.encode());
+        showApri();
+        apri()->lstFiles->setCurrentRow(0);
+        QCOMPARE(apri()->lstFiles->currentItem()->text(), QStringLiteral(" spazio iniziale.vai"));
+        QTest::mouseClick(apri()->btnApri, Qt::LeftButton);
+        TfrmTorneo* torneo = Windows::torneo();
+        QVERIFY(torneo->isVisible());
+        QCOMPARE(torneo->lblFile->text(), m_folder->file(" spazio iniziale.vai"));
+        QTest::mouseClick(torneo->cmdPrimo, Qt::LeftButton);
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(torneo->txtConcorrente->text(), QStringLiteral("Rossi Mario"));
+        QCOMPARE(torneo->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(vaiFiles(m_folder->path()), QStringList {QStringLiteral(" spazio iniziale.vai")});
+        torneo->close();
+
+        m_folder->write("spazio iniziale.vai", "");
+        showApri();
+        apri()->lstFiles->setCurrentRow(0); // the blank sorts first
+        QCOMPARE(apri()->lstFiles->currentItem()->text(), QStringLiteral(" spazio iniziale.vai"));
+        Messages::queueAnswer(Messages::Answer::Yes);
+        QTest::mouseClick(apri()->btnElimina, Qt::LeftButton);
+        QCOMPARE(Messages::takeShown().size(), 2);
+        QCOMPARE(vaiFiles(m_folder->path()), QStringList {QStringLiteral("spazio iniziale.vai")});
     }
 
     void deleteAsksThenDeletes()

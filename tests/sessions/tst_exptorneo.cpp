@@ -1,6 +1,7 @@
 // The session export window: the grid filled from the open session, the
 // export command with its two questions, edits in the grid, failures, the
 // help and the information bar.
+#include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/ui/Guida.h"
 #include "app/ui/Windows.h"
@@ -374,6 +375,21 @@ private slots:
         auto w = openWindow();
         QCOMPARE(w->model()->rowCount(), 0);
         QVERIFY(Messages::shown().isEmpty());
+    }
+
+    // Its export says that the session cannot be read and writes nothing.
+    void unreadableSessionIsNotExported()
+    {
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Cartella.vai")));
+        Windows::torneo()->lblFile->setText(m_folder->file(QStringLiteral("Cartella.vai")));
+        auto w = openWindow();
+        QTest::mouseClick(w->cmdEsporta, Qt::LeftButton);
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(int(shown.at(0).kind), int(Messages::Kind::Error));
+        QCOMPARE(shown.at(0).text, RecordFile::accessMessage());
+        QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Sessione_Esame.xls"))));
+        QVERIFY(TMisc::opened().isEmpty());
     }
 
     void helpButton()

@@ -20,6 +20,7 @@
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDialog>
@@ -127,6 +128,13 @@ class TestTorneo : public QObject
     }
 
     QWidget* focused() const { return QApplication::focusWidget(); }
+
+    // What a screen reader hears for the widget.
+    static QString spoken(QWidget* widget)
+    {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        return iface ? iface->text(QAccessible::Name) : QString();
+    }
 
 private slots:
     void initTestCase()
@@ -248,6 +256,7 @@ private slots:
                          Qt::NoModifier);
         QApplication::sendEvent(command, &over);
         QCOMPARE(w->panInfo->text(), text);
+        QCOMPARE(spoken(w->panInfo), text);
         if (auto* picture = qobject_cast<QToolButton*>(command))
             QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
         // Over the background the bar empties.
@@ -298,8 +307,11 @@ private slots:
     {
         const QByteArray file = card1().bytes() + card2().bytes() + card3().bytes();
         open(file);
+        QCOMPARE(spoken(w->lblPosizione), QStringLiteral("Nuova scheda"));
+        QCOMPARE(spoken(w->lblNome), QStringLiteral("Colloqui 2024"));
         click(w->cmdAvanti); // from a new card: card 1
         expectCard("Mario Rossi", "1");
+        QCOMPARE(spoken(w->lblPosizione), QStringLiteral("Scheda 1"));
         QCOMPARE(w->txtResponsabile->text(), QStringLiteral("RSSMRA80A01H501U"));
         QCOMPARE(w->txtTelefono->text(), QStringLiteral("Roma"));
         QCOMPARE(w->txtEmail->text(), QStringLiteral("04/03/2024"));
@@ -325,7 +337,9 @@ private slots:
         expectCard("Mario Rossi", "1");
         click(w->cmdUltimo);
         expectCard(QString::fromUtf8("Luca Verdi è"), "3");
+        QCOMPARE(spoken(w->lblPosizione), QStringLiteral("Scheda 3"));
         click(w->cmdNuovo);
+        QCOMPARE(spoken(w->lblPosizione), QStringLiteral("Nuova scheda"));
         click(w->cmdIndietro); // from a new card: card 1
         expectCard("Mario Rossi", "1");
         QVERIFY(boxes().isEmpty());
@@ -605,6 +619,82 @@ private slots:
         expectOne(Messages::Kind::Information, kInserita);
         QCOMPARE(w->txtPunteggio->text(), QStringLiteral("7,00"));
         QCOMPARE(onDisk().mid(5345, 16), QByteArray("7,00").leftJustified(16, '\0'));
+    }
+
+    // A click gives the score field its whole text selected, as Tab does, so
+    // that "8" typed over the new card's "0,00" is 8 and not 80. A second
+    // click, with the focus already there, places the cursor as usual.
+    void scoreTypedAfterAClick_data()
+    {
+        QTest::addColumn<int>("x"); // where the click lands, from the left
+        QTest::newRow("left of the text") << 4;
+        QTest::newRow("on the text") << -12;
+    }
+    void scoreTypedAfterAClick()
+    {
+        QFETCH(int, x);
+        open(QByteArray());
+        w->txtConcorrente->setText("Rossi");
+        QCOMPARE(focused(), static_cast<QWidget*>(w->txtConcorrente));
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("0,00"));
+        const QPoint at(x < 0 ? w->txtPunteggio->width() + x : x, w->txtPunteggio->height() / 2);
+        QTest::mouseClick(w->txtPunteggio, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(focused(), static_cast<QWidget*>(w->txtPunteggio));
+        QCOMPARE(w->txtPunteggio->selectedText(), QStringLiteral("0,00"));
+        QTest::keyClicks(w->txtPunteggio, "8");
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("8"));
+        click(w->cmdSalva);
+        expectOne(Messages::Kind::Information, kInserita);
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("8,00"));
+        QCOMPARE(onDisk().mid(5345, 16), QByteArray("8,00").leftJustified(16, '\0'));
+
+        w->txtPunteggio->setFocus();
+        w->txtPunteggio->setCursorPosition(0);
+        QTest::mouseClick(w->txtPunteggio, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(w->txtPunteggio->width() - 2, w->txtPunteggio->height() / 2));
+        QVERIFY(!w->txtPunteggio->hasSelectedText());
+        QCOMPARE(w->txtPunteggio->cursorPosition(), 4);
+    }
+
+    // A normalised score longer than the typing limit is shown whole; the
+    // record keeps what its width holds, as before.
+    void longScoreIsShownWhole()
+    {
+        open(QByteArray());
+        w->txtConcorrente->setText("Rossi");
+        w->txtPunteggio->setFocus();
+        w->txtPunteggio->selectAll();
+        QTest::keyClicks(w->txtPunteggio, "99999999999999");
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("99999999999999"));
+        QTest::keyClick(w->txtPunteggio, Qt::Key_Tab);
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("99999999999999,00"));
+        click(w->cmdSalva);
+        expectOne(Messages::Kind::Information, kInserita);
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("99999999999999,00"));
+        QCOMPARE(onDisk().mid(5345, 16), QByteArray("99999999999999,\0", 16));
+        // A new card types within the limit again.
+        click(w->cmdNuovo);
+        QCOMPARE(w->txtPunteggio->maxLength(), TfrmTorneo::MaxPunteggio);
+    }
+
+    // Every one-line field filled from the file shows its text from the first
+    // character, however long.
+    void longFieldsShowTheirStart()
+    {
+        Card c = card1();
+        c.candidato = QByteArray("Maria Giovanna Francesca ").repeated(4);
+        c.provenienza = QByteArray("Via dei Mille 12345, Roma ").repeated(2);
+        c.note = QByteArray("Da richiamare dopo il colloquio tecnico. ").repeated(8);
+        c.punteggio = "123456789012345";
+        open(c.bytes() + card2().bytes());
+        for (QWidget* command : {static_cast<QWidget*>(w->cmdPrimo), static_cast<QWidget*>(w->cmdUltimo),
+                                 static_cast<QWidget*>(w->cmdPrimo)}) {
+            click(command);
+            for (QLineEdit* f :
+                 {w->txtConcorrente, w->txtResponsabile, w->txtTelefono, w->txtEmail, w->txtPunteggio, w->txtNote})
+                QCOMPARE(f->cursorPosition(), 0);
+        }
+        QVERIFY(w->txtConcorrente->text().startsWith(QStringLiteral("Maria Giovanna")));
     }
 
     void fiscalCodeTyping()

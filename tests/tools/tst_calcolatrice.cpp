@@ -9,6 +9,7 @@
 #include "tools/core/MotoreCalcolatrice.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,6 +185,8 @@ private slots:
         calc->show();
         press(calc.get(), keys);
         QCOMPARE(display(calc.get()), shown);
+        // A screen reader hears the number shown.
+        QCOMPARE(QAccessible::queryAccessibleInterface(calc->Edit1)->text(QAccessible::Name), shown);
         const QList<Messages::Shown> shownBoxes = Messages::takeShown();
         if (message.isEmpty()) {
             QCOMPARE(shownBoxes.size(), 0);

@@ -10,7 +10,9 @@ constexpr quint16 kAdd = 28063;
 
 inline quint16 nextKey(quint8 b, quint16 key)
 {
-    return quint16(quint16(quint16(b + key) * kMul) + kAdd);
+    // In unsigned 32-bit arithmetic: two 16-bit values would be multiplied as
+    // int, which overflows; only the low 16 bits are kept either way.
+    return quint16((quint32(b) + quint32(key)) * quint32(kMul) + quint32(kAdd));
 }
 
 int hexDigit(QChar c)

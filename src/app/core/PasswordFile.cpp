@@ -94,10 +94,25 @@ namespace IniFile {
 
 QString readValue(const QString& path, const QString& section, const QString& key)
 {
+    QString value;
+    readValue(path, section, key, &value);
+    return value;
+}
+
+bool readValue(const QString& path, const QString& section, const QString& key, QString* value)
+{
+    value->clear();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    if (info.isDir())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString();
+        return false;
     const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
     const QByteArray wantSection = fold(section.toLatin1());
     const QByteArray wantKey = fold(key.toLatin1());
     bool inSection = false;
@@ -107,10 +122,11 @@ QString readValue(const QString& path, const QString& section, const QString& ke
         if (sectionName(line, &name)) {
             inSection = fold(name) == wantSection;
         } else if (inSection && entry(line, &k, &v) && fold(k) == wantKey) {
-            return QString::fromLatin1(unquoted(v));
+            *value = QString::fromLatin1(unquoted(v));
+            return true;
         }
     }
-    return QString();
+    return true;
 }
 
 QByteArray withValue(const QByteArray& data, const QString& section, const QString& key, const QString& value)
@@ -225,6 +241,11 @@ QString normalised(const QString& typed)
 QString readValue()
 {
     return IniFile::readValue(path(), Section, Key);
+}
+
+bool readValue(QString* value)
+{
+    return IniFile::readValue(path(), Section, Key, value);
 }
 
 bool writeValue(const QString& hex, QString* error)

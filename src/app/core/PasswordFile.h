@@ -12,6 +12,9 @@ namespace IniFile {
 // A to Z, blanks around the value removed). A missing file, section or key
 // gives the empty text.
 QString readValue(const QString& path, const QString& section, const QString& key);
+// The same, telling apart a file that is there but cannot be read (a folder
+// in its place, no read permission): false, with *value empty.
+bool readValue(const QString& path, const QString& section, const QString& key, QString* value);
 
 // Replaces the value in place, adding the key at the end of its section or
 // the section at the end of the file when missing; every other byte stays
@@ -43,6 +46,9 @@ QString normalised(const QString& typed);
 // The stored (scrambled) value; empty when the file, section or key is
 // missing.
 QString readValue();
+// False when the file is there but cannot be read; a missing file, section
+// or key gives true and the empty value.
+bool readValue(QString* value);
 bool writeValue(const QString& hex, QString* error = nullptr);
 
 } // namespace PasswordFile

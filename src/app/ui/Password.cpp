@@ -2,6 +2,7 @@
 
 #include "app/core/Crypt.h"
 #include "app/core/PasswordFile.h"
+#include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Avvio.h"
@@ -193,7 +194,12 @@ void TfrmPassword::txtPasswordExit()
 
 void TfrmPassword::cmdOKClick()
 {
-    const QString value = PasswordFile::readValue();
+    // A file that is there but cannot be read is not an empty password.
+    QString value;
+    if (!PasswordFile::readValue(&value)) {
+        Messages::plain(this, RecordFile::accessMessage());
+        return;
+    }
     lblMemory->setText(value);
     bool ok = false;
     const QString stored = TextRules::trimmed(DecryptFromHex(value, &ok));

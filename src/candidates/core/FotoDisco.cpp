@@ -2,9 +2,11 @@
 #include "candidates/core/FotoDisco.h"
 
 #include "app/core/SafeWrite.h"
+#include "candidates/core/WholePicture.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -24,7 +26,17 @@ QString filtroCarica()
 
 QImage carica(const QString& fileName)
 {
-    QImageReader reader(fileName);
+    // Read once; a file cut short is no picture, although the decoder would
+    // fill in the missing part and give one.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || !WholePicture::isWhole(bytes))
+        return QImage();
+    file.close();
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     // A camera's JPEG may say it is to be turned: it is shown upright.
     reader.setAutoTransform(true);

@@ -161,6 +161,9 @@ void TfrmAllegaCartella::leggiScheda()
         const QLabel* desc = etichetta(QStringLiteral("lblDesc") + numero(i));
         m_file[i]->setText(file ? TextRules::trimmed(file->text()) : QString());
         m_desc[i]->setText(desc ? TextRules::trimmed(desc->text()) : QString());
+        // Long names and descriptions are read from their start.
+        m_file[i]->setCursorPosition(0);
+        m_desc[i]->setCursorPosition(0);
     }
 }
 
@@ -176,6 +179,7 @@ void TfrmAllegaCartella::sfoglia(int slot)
     }
     const QString before = m_file[slot]->text();
     m_file[slot]->setText(name);
+    m_file[slot]->setCursorPosition(0);
 
     // Chosen from the folder itself: it is attached already, nothing to copy.
     if (Allegati::stessoFile(source, name))

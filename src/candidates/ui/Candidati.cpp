@@ -26,6 +26,7 @@
 #include "shared/ui/FieldText.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SpokenLabel.h"
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
@@ -255,12 +256,12 @@ void TfrmCandidati::build()
     cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
     cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
 
-    lblPosizione = new QLabel(pan);
+    lblPosizione = new SpokenLabel(pan, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     lblPosizione->setMinimumWidth(64);
-    lblPosizione->setAccessibleName(QStringLiteral("Posizione della scheda"));
+    lblPosizione->setAccessibleDescription(QStringLiteral("Posizione della scheda"));
     lblPosizione->setStyleSheet(QStringLiteral("color: #1f4e79;"));
 
     auto separator = [pan]() {
@@ -500,8 +501,12 @@ bool TfrmCandidati::SalvaFotoScheda()
 
 void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
 {
-    for (int i = 0; i < 25; ++i)
+    // Each field shows its text from the first character: an address longer
+    // than the field would otherwise show only its end.
+    for (int i = 0; i < 25; ++i) {
         m_fields[i]->setText(card.field(fieldOf(i)));
+        m_fields[i]->setCursorPosition(0);
+    }
     chkRicontatta->setChecked(card.isRicontatta());
     lblFile01->setText(card.File01);
     lblFile02->setText(card.File02);

@@ -92,17 +92,17 @@ TfrmExpCandidati::TfrmExpCandidati(QWidget* parent)
 {
 }
 
-void TfrmExpCandidati::loadRecords(ExportTable* table)
+bool TfrmExpCandidati::loadRecords(ExportTable* table)
 {
     RecordFile file(CandidateArchive::path(), C::Size);
     if (!file.open())
-        return;
+        return false;
     table->reserve(int(file.count()), file.count() * 256);
     // Each field is a length byte and its text bytes, already Windows-1252:
     // they go into the grid as they are, without converting them twice. A
     // length larger than the field is read as the field's width.
     QVector<QByteArrayView> values(int(kFields.size()));
-    file.scan([table, &values](qint64, const char* record) {
+    const bool read = file.scan([table, &values](qint64, const char* record) {
         for (size_t i = 0; i < kFields.size(); ++i) {
             const char* field = record + C::fieldOffset(kFields[i]);
             const int length = qMin<int>(static_cast<unsigned char>(field[0]), C::maxChars(kFields[i]));
@@ -112,4 +112,5 @@ void TfrmExpCandidati::loadRecords(ExportTable* table)
         return true;
     });
     file.close();
+    return read;
 }

@@ -12,5 +12,5 @@ public:
     explicit TfrmExpCandidati(QWidget* parent = nullptr);
 
 protected:
-    void loadRecords(ExportTable* table) override;
+    bool loadRecords(ExportTable* table) override;
 };

@@ -1,6 +1,7 @@
 #include "output/ui/ExportWindow.h"
 
 #include "app/core/ProgramFolder.h"
+#include "app/core/RecordFile.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
 #include "app/ui/Help.h"
@@ -225,12 +226,17 @@ void ExportWindow::showEvent(QShowEvent* event)
 void ExportWindow::FormShow()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_model->reload([this](ExportTable* table) { loadRecords(table); });
+    m_model->reload([this](ExportTable* table) { m_unreadable = !loadRecords(table); });
     QApplication::restoreOverrideCursor();
 }
 
 void ExportWindow::cmdEsportaClick()
 {
+    // A grid filled from a file that could not be read is no export of it.
+    if (m_unreadable) {
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    }
     if (!Messages::confirm(this, SpreadsheetExport::confirmMessage()))
         return;
     const QString path = exportPath();

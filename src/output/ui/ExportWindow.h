@@ -99,9 +99,10 @@ public:
 protected:
     ExportWindow(const Design& design, QWidget* parent);
 
-    // Adds one row per card of the record file, in file order. A failure
-    // ends the filling quietly; the rows added so far stay.
-    virtual void loadRecords(ExportTable* table) = 0;
+    // Adds one row per card of the record file, in file order. False when
+    // the file could not be read (the rows added so far stay): the export
+    // then refuses to write a sheet that would miss cards.
+    virtual bool loadRecords(ExportTable* table) = 0;
 
     void showEvent(QShowEvent* event) override;
 
@@ -115,4 +116,5 @@ private:
     Design m_design;
     ExportGridModel* m_model;
     bool m_shown = false;
+    bool m_unreadable = false;
 };

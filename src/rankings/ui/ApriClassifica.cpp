@@ -2,7 +2,6 @@
 
 #include "app/core/Formats.h"
 #include "app/core/ProgramFolder.h"
-#include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
 #include "app/ui/Help.h"
@@ -100,7 +99,8 @@ QString TfrmApriClassifica::chosenSession()
                                          "pulsante per visualizzare la graduatoria corrispondente."));
         return QString();
     }
-    lblFile->setText(ProgramFolder::path() + TextRules::trimmed(item->text()));
+    // The file as listed, blanks at either end of its name included.
+    lblFile->setText(ProgramFolder::path() + item->text());
     return item->text();
 }
 

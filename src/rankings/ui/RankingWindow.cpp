@@ -10,6 +10,7 @@
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SummaryList.h"
+#include "shared/ui/SummaryListFit.h"
 #include "shared/ui/SummaryPrint.h"
 
 #include <QHBoxLayout>
@@ -38,6 +39,9 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setSorted(sorted);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
+    // The score ends each line, past its 145th character: the font is fitted
+    // so that it shows without scrolling on a 1366-pixel screen.
+    SummaryListFit::install(lstRecords);
 
     infIntervallo = new QLabel(QStringLiteral("Totale candidati:"), this);
     infIntervallo->setObjectName(QStringLiteral("infIntervallo"));

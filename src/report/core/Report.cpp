@@ -800,7 +800,9 @@ bool Report::exportPdf(const QString& path, QString* error) const
                 ok = false;
         }
     }
-    if (ok && file.error() != QFileDevice::NoError)
+    // The last block reaches the disk only on flush, and a commit after a
+    // failed flush can still report success: each step is checked first.
+    if (ok && (!file.flush() || file.error() != QFileDevice::NoError))
         ok = false;
     if (!ok) {
         if (error)

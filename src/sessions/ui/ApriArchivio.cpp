@@ -93,7 +93,9 @@ void TfrmApriArchivio::btnApriClick()
                 "Attenzione: selezionare la sessione dall'elenco prima di premere il pulsante Apri archivio."));
         return;
     }
-    lblFile->setText(ProgramFolder::path() + TextRules::trimmed(item->text()));
+    // The file as listed: a name may start with a blank, and trimming it
+    // would open (and create) another file.
+    lblFile->setText(ProgramFolder::path() + item->text());
     lblMemory->setText(QStringLiteral("password"));
     close();
 }
@@ -129,7 +131,7 @@ void TfrmApriArchivio::btnEliminaClick()
                                           "eliminato non potrà essere recuperato.\r\n\r\n"
                                           "Si conferma l'eliminazione dell'archivio?")))
         return;
-    const QString path = ProgramFolder::path() + TextRules::trimmed(item->text());
+    const QString path = ProgramFolder::path() + item->text();
     lblFile->setText(path);
     // A file that is still there after the attempt was not deleted: say so
     // rather than report a deletion that did not happen.

@@ -52,21 +52,22 @@ QString TfrmExpTorneo::sessionPath()
     return torneo ? TextRules::trimmed(torneo->lblFile->text()) : QString();
 }
 
-void TfrmExpTorneo::loadRecords(ExportTable* table)
+bool TfrmExpTorneo::loadRecords(ExportTable* table)
 {
     const QString path = sessionPath();
     if (path.isEmpty())
-        return;
+        return false;
     RecordFile file(path, TSchedaColloquio::Size);
     if (!file.open())
-        return;
+        return false;
     table->reserve(int(file.count()), file.count() * 64);
     // The interview details are neither shown nor exported.
-    file.scan([table](qint64, const char* record) {
+    const bool read = file.scan([table](qint64, const char* record) {
         const TSchedaColloquio card = TSchedaColloquio::decode(record);
         table->appendRow(QStringList {card.Candidato, card.CodiceFiscale, card.Provenienza, card.DataColloquio,
                                       card.Punteggio, card.Note, card.Idoneo});
         return true;
     });
     file.close();
+    return read;
 }

@@ -15,5 +15,5 @@ public:
     static QString sessionPath();
 
 protected:
-    void loadRecords(ExportTable* table) override;
+    bool loadRecords(ExportTable* table) override;
 };

@@ -23,6 +23,8 @@
 #include "shared/ui/FieldText.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SelectOnClick.h"
+#include "shared/ui/SpokenLabel.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
@@ -182,7 +184,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
 
     // Title strip with the session name.
-    lblNome = new QLabel(QStringLiteral("Nome Sessione"), this);
+    lblNome = new SpokenLabel(this);
+    lblNome->setText(QStringLiteral("Nome Sessione"));
     lblNome->setObjectName(QStringLiteral("lblNome"));
     lblNome->setAlignment(Qt::AlignCenter);
     lblNome->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
@@ -194,7 +197,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
         pal.setColor(QPalette::WindowText, Qt::yellow);
         lblNome->setPalette(pal);
     }
-    lblNome->setAccessibleName(QStringLiteral("Sessione"));
+    // A screen reader hears the session's name itself.
+    lblNome->setAccessibleDescription(QStringLiteral("Nome della sessione"));
 
     // Command bar: each command in a white box.
     auto* barra = new QFrame(this);
@@ -232,14 +236,14 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
                       QStringLiteral("Esci"));
 
-    lblPosizione = new QLabel(barra);
+    lblPosizione = new SpokenLabel(barra, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     lblPosizione->setMinimumWidth(80);
     lblPosizione->setStyleSheet(
         QStringLiteral("color: #1f4e79; background: white; border: 1px solid #9DB9D9; border-radius: 6px;"));
-    lblPosizione->setAccessibleName(QStringLiteral("Posizione della scheda"));
+    lblPosizione->setAccessibleDescription(QStringLiteral("Posizione della scheda"));
 
     auto* comandi = new QHBoxLayout(barra);
     comandi->setContentsMargins(12, 6, 12, 6);
@@ -283,6 +287,9 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // middle-button paste.
     txtPunteggio->setContextMenuPolicy(Qt::NoContextMenu);
     txtPunteggio->setAcceptDrops(false);
+    // Right-aligned and pre-filled with "0,00": a click would put the cursor
+    // before the text and "8" would become "80,00".
+    SelectOnClick::install(txtPunteggio);
     txtNote = campo(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
 
     txtGare = new CampoDettagli(MaxGare, scheda);
@@ -473,6 +480,7 @@ void TfrmTorneo::NuovaScheda()
     txtEmail->setMaxLength(MaxEmail);
     txtEmail->setText(Formats::shortDate(Clock::today()));
     txtGare->clear();
+    txtPunteggio->setMaxLength(MaxPunteggio);
     txtPunteggio->setText(Punteggio::Zero);
     txtNote->clear();
     chkCompletato->setChecked(false);
@@ -628,7 +636,7 @@ void TfrmTorneo::cmdSalvaClick()
             Messages::plain(this, RecordFile::accessMessage());
             return;
         }
-        txtPunteggio->setText(scheda.Punteggio);
+        FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
         lblPosizione->setText(QString::number(p));
         Messages::information(
             this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
@@ -640,7 +648,7 @@ void TfrmTorneo::cmdSalvaClick()
         Messages::plain(this, RecordFile::accessMessage());
         return;
     }
-    txtPunteggio->setText(scheda.Punteggio);
+    FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
     lblPosizione->setText(QString::number(n));
     Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
 }
@@ -694,8 +702,9 @@ bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
 
 void TfrmTorneo::txtPunteggioExit()
 {
-    // The resting colour comes from the field colouring, already applied.
-    txtPunteggio->setText(Punteggio::normalizza(txtPunteggio->text()));
+    // The resting colour comes from the field colouring, already applied. The
+    // normalised score is shown whole: the limit is for typing only.
+    FieldText::set(txtPunteggio, Punteggio::normalizza(txtPunteggio->text()), MaxPunteggio);
 }
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
@@ -755,7 +764,8 @@ void TfrmTorneo::btnCalcolatriceClick()
 {
     std::unique_ptr<TfrmCalcolatrice_Scientifica> dlg(new TfrmCalcolatrice_Scientifica(this));
     connect(dlg.get(), &TfrmCalcolatrice_Scientifica::valueImported, this, [this](const QString& value) {
-        txtPunteggio->setText(value);
+        // Shown whole and from its first digit, however long the number.
+        FieldText::set(txtPunteggio, value, MaxPunteggio);
         txtPunteggio->setFocus();
     });
     Modal::run(dlg.get());

@@ -1,5 +1,7 @@
 #include "shared/ui/InfoBar.h"
 
+#include "shared/ui/SpokenLabel.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +25,7 @@ bool overDescribedChild(QWidget* background, QMouseEvent* move)
 
 InfoBar::InfoBar(const QString& idleText, const QColor& strip, QWidget* parent)
     : QFrame(parent)
-    , m_text(new QLabel(idleText, this))
+    , m_text(new SpokenLabel(this))
 {
     setObjectName(QStringLiteral("shpInfo"));
     setAutoFillBackground(true);
@@ -40,7 +42,10 @@ InfoBar::InfoBar(const QString& idleText, const QColor& strip, QWidget* parent)
     QPalette tp = m_text->palette();
     tp.setColor(QPalette::WindowText, Qt::white);
     m_text->setPalette(tp);
-    m_text->setAccessibleName(QStringLiteral("Barra informazioni"));
+    // A screen reader hears the bar's sentence; what the bar is goes into
+    // the description.
+    m_text->setAccessibleDescription(QStringLiteral("Barra informazioni"));
+    m_text->setText(idleText);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);

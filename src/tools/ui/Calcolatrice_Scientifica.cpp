@@ -4,6 +4,7 @@
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "shared/ui/DialogFrame.h"
+#include "shared/ui/SpokenLabel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -46,7 +47,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     bezel->setObjectName(QStringLiteral("imgDisplay"));
     bezel->setStyleSheet(QStringLiteral("#imgDisplay { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                         " stop:0 #5F6B78, stop:1 #2E3742); border-radius: 6px; }"));
-    Edit1 = new QLabel(QStringLiteral("0"), bezel);
+    Edit1 = new SpokenLabel(bezel);
+    Edit1->setText(QStringLiteral("0"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     Edit1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -55,7 +57,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     Edit1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     Edit1->setStyleSheet(
         QStringLiteral("background: #E8F0D8; color: black; border: 1px solid #1E242B; padding: 2px 6px;"));
-    Edit1->setAccessibleName(QStringLiteral("Display"));
+    // A screen reader hears the number shown.
+    Edit1->setAccessibleDescription(QStringLiteral("Display"));
     auto* bezelLayout = new QVBoxLayout(bezel);
     bezelLayout->setContentsMargins(8, 8, 8, 8);
     bezelLayout->addWidget(Edit1);

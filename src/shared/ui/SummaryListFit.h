@@ -1,0 +1,34 @@
+// Fits the font of a summary list so that its longest line shows whole within
+// the list's width: the list's own 12 points when they fit, smaller down to a
+// readable minimum otherwise. The rankings use it so that the score at the
+// end of each line is on screen at 1366 pixels; the lines never change.
+#pragma once
+
+#include <QObject>
+
+class TSummaryList;
+class SummaryListModel;
+
+class SummaryListFit : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr double LargestPointSize = 12.0;
+    static constexpr double SmallestPointSize = 8.0;
+
+    // Fits list from now on, at every change of its lines or of its width.
+    static void install(TSummaryList* list);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit SummaryListFit(TSummaryList* list);
+    void measure(int first, int last);
+    void fit();
+
+    TSummaryList* m_list;
+    SummaryListModel* m_model;
+    int m_columns = 0; // characters of the longest line
+};
