@@ -10,6 +10,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
 )
+# Not needed to build or run: refreshing the birthplace table of fiscal codes
+# (scripts/convert-places.py) takes python3 and npm.
 
 missing=()
 for p in "${packages[@]}"; do

@@ -12,6 +12,7 @@
 #include "candidates/core/RicercaCandidati.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
+#include "candidates/ui/DuplicatesWindow.h"
 #include "output/core/SummaryReport.h"
 #include "output/ui/SummaryList.h"
 #include "output/ui/SummaryPrint.h"
@@ -493,6 +494,45 @@ TfrmTrovaCandidati::TfrmTrovaCandidati(QWidget* parent)
     imgTrova01 = figura(nullptr, QStringLiteral("imgTrova01"), "users", QString(), 96);
     imgTrova01->setAccessibleName(QStringLiteral("Archivio candidati"));
     setAngolo(imgTrova01);
+
+    btnDoppioni = pulsante(panAvvio, "btnDoppioni", "users", QStringLiteral("Doppioni"),
+                           QStringLiteral("Elenca le schede che sembrano della stessa persona."));
+    for (auto* row : panAvvio->findChildren<QHBoxLayout*>()) {
+        if (row->indexOf(btnCerca) >= 0) {
+            row->insertWidget(row->indexOf(btnCerca), btnDoppioni);
+            break;
+        }
+    }
+    setTabOrder(btnCerca, btnDoppioni);
+    setTabOrder(btnDoppioni, btnAnnulla);
+    connect(btnDoppioni, &QPushButton::clicked, this, &TfrmTrovaCandidati::btnDoppioniClick);
+}
+
+void TfrmTrovaCandidati::btnDoppioniClick()
+{
+    const qint64 position = DuplicatesWindow::run(this);
+    if (position < 1)
+        return;
+    RecordFile file(CandidateArchive::path(), TSchedaCandidato::Size);
+    QByteArray record;
+    const bool read = file.open() && file.read(position, &record);
+    file.close();
+    if (!read) {
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    }
+    const TSchedaCandidato scheda = TSchedaCandidato::decode(record);
+    // As a card double-clicked in the results: into the window that opened
+    // the search, and the search closes.
+    if (TextRules::trimmed(lblMemory->text()) == modoTorneo()) {
+        if (TfrmTorneo* w = ConsegnaCandidato::finestraTorneo(parentWidget())) {
+            FieldText::set(w->txtConcorrente, TextRules::trimmed(scheda.Candidato), TfrmTorneo::MaxConcorrente);
+            FieldText::set(w->txtResponsabile, TextRules::trimmed(scheda.CodFisc), TfrmTorneo::MaxResponsabile);
+        }
+    } else if (TfrmCandidati* w = ConsegnaCandidato::finestraCandidati(parentWidget())) {
+        ConsegnaCandidato::mostra(w, position, scheda);
+    }
+    accept();
 }
 
 QString TfrmTrovaCandidati::modoCandidati()

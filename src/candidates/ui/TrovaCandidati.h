@@ -181,6 +181,8 @@ public:
 
     QLabel* imgTrova01;
     QLabel* icoIstruzioni01;
+    // "Doppioni": groups of cards that look like the same person.
+    QPushButton* btnDoppioni;
 
     // The two mode words.
     static QString modoCandidati();
@@ -191,6 +193,9 @@ protected:
     void consegna(int row) override;
     bool cerca(QStringList* righe, QList<qint64>* posizioni) override;
     QString contaTesto(int n) const override;
+
+private:
+    void btnDoppioniClick();
 };
 
 // The hand-over of a candidate card, shared with the recontact summary.
