@@ -30,7 +30,8 @@ bool writeArchive(const QString& path, int n)
         if (i % 100 == 99)
             person = i - 50;
         TSchedaCandidato s;
-        s.Candidato = QStringLiteral("%1 %2 %3").arg(surnames.at(person % 20), names.at((person / 20) % 10)).arg(person);
+        s.Candidato =
+            QStringLiteral("%1 %2 %3").arg(surnames.at(person % 20), names.at((person / 20) % 10)).arg(person);
         if (i % 200 == 99)
             s.Candidato = s.Candidato.toUpper();
         s.Sesso = (person % 2) ? QStringLiteral("F") : QStringLiteral("M");
@@ -74,7 +75,10 @@ SELVORA_BENCHMARK("duplicates: Doppioni scan over 100,000 cards")
 
     QList<Duplicates::Card> found;
     const double one = Bench::timeMs(
-        [&] { Duplicates::matches(archive, QStringLiteral("Rossi Mario 0"), QStringLiteral("01/01/1960"), QString(), &found); },
+        [&] {
+            Duplicates::matches(archive, QStringLiteral("Rossi Mario 0"), QStringLiteral("01/01/1960"), QString(),
+                                &found);
+        },
         3);
     Bench::report(QStringLiteral("matches of one new card on store (%1 found)").arg(found.size()), one, read);
 

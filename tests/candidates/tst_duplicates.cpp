@@ -105,13 +105,23 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QList<qint64>>("expected");
-        QTest::newRow("same code") << "Nessuno" << "" << "rssmra80a01h501u" << QList<qint64> {1, 9};
-        QTest::newRow("same name and date") << QString::fromUtf8("rossi mario") << "01.01.1980" << ""
-                                            << QList<qint64> {1, 3};
-        QTest::newRow("accents") << "Nicolo Verdi" << "27/05/2013" << "" << QList<qint64> {4, 5};
-        QTest::newRow("either") << "Gallo Sara" << "03/03/1991" << "BNCNNA85T45F205X" << QList<qint64> {2, 6, 7};
-        QTest::newRow("name without date") << "Conti Elena" << "" << "" << QList<qint64> {};
-        QTest::newRow("another date") << "Gallo Sara" << "03/03/1993" << "" << QList<qint64> {};
+        QTest::newRow("same code") << "Nessuno"
+                                   << ""
+                                   << "rssmra80a01h501u" << QList<qint64> {1, 9};
+        QTest::newRow("same name and date") << QString::fromUtf8("rossi mario") << "01.01.1980"
+                                            << "" << QList<qint64> {1, 3};
+        QTest::newRow("accents") << "Nicolo Verdi"
+                                 << "27/05/2013"
+                                 << "" << QList<qint64> {4, 5};
+        QTest::newRow("either") << "Gallo Sara"
+                                << "03/03/1991"
+                                << "BNCNNA85T45F205X" << QList<qint64> {2, 6, 7};
+        QTest::newRow("name without date") << "Conti Elena"
+                                           << ""
+                                           << "" << QList<qint64> {};
+        QTest::newRow("another date") << "Gallo Sara"
+                                      << "03/03/1993"
+                                      << "" << QList<qint64> {};
     }
     void matches()
     {

@@ -127,10 +127,11 @@ private slots:
         const QList<Messages::Shown> shown = Messages::takeShown();
         if (choice >= 0) {
             QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown[0].text, QStringLiteral("Alcuni dati della scheda sono diversi da quelli del codice "
-                                                   "fiscale:\n\r\n\rData nascita: 06/12/1985 nella scheda, 05/12/1985 "
-                                                   "nel codice fiscale\n\r\n\rSostituirli con quelli del codice "
-                                                   "fiscale?"));
+            QCOMPARE(shown[0].text,
+                     QStringLiteral("Alcuni dati della scheda sono diversi da quelli del codice "
+                                    "fiscale:\n\r\n\rData nascita: 06/12/1985 nella scheda, 05/12/1985 "
+                                    "nel codice fiscale\n\r\n\rSostituirli con quelli del codice "
+                                    "fiscale?"));
             QCOMPARE(shown[0].buttons, (QStringList {"Sostituisci", "Lascia come sono"}));
         }
         QTEST(w->txtDataNasc->text(), "date");
@@ -148,8 +149,9 @@ private slots:
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(int(shown[0].kind), int(Kind::Warning));
-        QCOMPARE(shown[0].text, QStringLiteral("Attenzione: non è possibile compilare i dati dal codice fiscale.\n\r"
-                                               "\n\rIl codice indica il 31 febbraio, un giorno che non esiste."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Attenzione: non è possibile compilare i dati dal codice fiscale.\n\r"
+                                "\n\rIl codice indica il 31 febbraio, un giorno che non esiste."));
         QCOMPARE(w->txtSesso->text(), QString());
         QCOMPARE(w->txtDataNasc->text(), QString());
     }
@@ -162,9 +164,10 @@ private slots:
         click(w->btnFillFromCode);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Il luogo di nascita non è stato compilato.\n\r\n\rIl codice del luogo "
-                                               "di nascita (Z999) non è nella tabella dei comuni e degli stati "
-                                               "esteri."));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Il luogo di nascita non è stato compilato.\n\r\n\rIl codice del luogo "
+                                "di nascita (Z999) non è nella tabella dei comuni e degli stati "
+                                "esteri."));
         QCOMPARE(w->txtDataNasc->text(), QStringLiteral("01/01/1980"));
         QCOMPARE(w->txtLuogoNasc->text(), QString());
     }
@@ -221,9 +224,12 @@ private slots:
         QTest::addColumn<int>("cards");
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Salva comunque") << 0 << 3 << "3" << "Mario Rossi";
-        QTest::newRow("Mostra la scheda in archivio") << 1 << 2 << "2" << "Rossi Mario";
-        QTest::newRow("Annulla") << 2 << 2 << "" << "Mario Rossi";
+        QTest::newRow("Salva comunque") << 0 << 3 << "3"
+                                        << "Mario Rossi";
+        QTest::newRow("Mostra la scheda in archivio") << 1 << 2 << "2"
+                                                      << "Rossi Mario";
+        QTest::newRow("Annulla") << 2 << 2 << ""
+                                 << "Mario Rossi";
     }
     void duplicateOnStore()
     {
@@ -270,9 +276,9 @@ private slots:
     void doubles()
     {
         TempProgramFolder folder;
-        folder.write(CandidateArchive::fileName(), card("Rossi Mario", "01/01/1980", kRossi)
-                                                       + card("Bianchi Anna", "05/12/1985", "")
-                                                       + card(QString::fromUtf8("BIANCHI ANNA"), "5/12/1985", ""));
+        folder.write(CandidateArchive::fileName(),
+                     card("Rossi Mario", "01/01/1980", kRossi) + card("Bianchi Anna", "05/12/1985", "") +
+                         card(QString::fromUtf8("BIANCHI ANNA"), "5/12/1985", ""));
         open();
         Modal::queueHook([&](QDialog* dialog) {
             auto* search = qobject_cast<TfrmTrovaCandidati*>(dialog);
@@ -306,8 +312,7 @@ private slots:
         click(search.btnDoppioni);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text,
-                 QStringLiteral("Nell'archivio non ci sono schede che sembrano della stessa persona."));
+        QCOMPARE(shown[0].text, QStringLiteral("Nell'archivio non ci sono schede che sembrano della stessa persona."));
         QVERIFY(Modal::history().isEmpty() || !Modal::history().contains(QStringLiteral("DuplicatesWindow")));
     }
 
@@ -334,10 +339,11 @@ private slots:
         click(t->cmdSalva);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1 + size);
-        QCOMPARE(shown[0].text, QStringLiteral("Attenzione: i dati della scheda non corrispondono al codice fiscale."
-                                               "\n\r\n\rIl cognome e nome della scheda (Bianchi Luigi) non "
-                                               "corrispondono al codice fiscale (RSS MRA).\n\r\n\rSalvare comunque "
-                                               "la scheda o correggere i dati?"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Attenzione: i dati della scheda non corrispondono al codice fiscale."
+                                "\n\r\n\rIl cognome e nome della scheda (Bianchi Luigi) non "
+                                "corrispondono al codice fiscale (RSS MRA).\n\r\n\rSalvare comunque "
+                                "la scheda o correggere i dati?"));
         QCOMPARE(QFileInfo(folder.file(QStringLiteral("colloqui.vai"))).size() > 0, size > 0);
         t->hide();
     }
@@ -351,9 +357,10 @@ private slots:
         click(dlg->btnControlla);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Il codice fiscale digitato è VALIDO.\n\r\n\rSesso: femminile\nData di "
-                                               "nascita: 05/12/1985\nLuogo di nascita: Milano (MI) (codice F205)\n"
-                                               "Lettere del cognome: BNC; lettere del nome: LRA"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Il codice fiscale digitato è VALIDO.\n\r\n\rSesso: femminile\nData di "
+                                "nascita: 05/12/1985\nLuogo di nascita: Milano (MI) (codice F205)\n"
+                                "Lettere del cognome: BNC; lettere del nome: LRA"));
     }
 };
 

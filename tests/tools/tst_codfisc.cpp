@@ -96,9 +96,9 @@ private slots:
         QCOMPARE(int(boxes.at(0).kind), kind);
         // A code of sixteen characters gets what it says about its holder
         // under the verdict (decoding has its own tests).
-        const QString decoded = closes ? QStringLiteral("\n\r\n\r")
-                + FiscalCodeCheck::describe(CodiceFiscale::maiuscoleAZ(given), Clock::today())
-                                       : QString();
+        const QString decoded = closes
+            ? QStringLiteral("\n\r\n\r") + FiscalCodeCheck::describe(CodiceFiscale::maiuscoleAZ(given), Clock::today())
+            : QString();
         QCOMPARE(boxes.at(0).text, message + decoded);
         QCOMPARE(dlg->isVisible(), !closes);
     }

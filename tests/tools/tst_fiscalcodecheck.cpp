@@ -21,13 +21,25 @@ private slots:
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("letters");
-        QTest::newRow("Rossi Mario") << "Rossi" << "Mario" << "RSSMRA";
-        QTest::newRow("short surname padded") << "Fo" << "Al" << "FOXLAX";
-        QTest::newRow("two-word surname") << "De Luca" << "Luca" << "DLCLCU";
-        QTest::newRow("apostrophe") << "D'Angelo" << "Anna" << "DNGNNA";
-        QTest::newRow("four consonants: 1st, 3rd, 4th") << "Bianchi" << "Gianfranco" << "BNCGFR";
+        QTest::newRow("Rossi Mario") << "Rossi"
+                                     << "Mario"
+                                     << "RSSMRA";
+        QTest::newRow("short surname padded") << "Fo"
+                                              << "Al"
+                                              << "FOXLAX";
+        QTest::newRow("two-word surname") << "De Luca"
+                                          << "Luca"
+                                          << "DLCLCU";
+        QTest::newRow("apostrophe") << "D'Angelo"
+                                    << "Anna"
+                                    << "DNGNNA";
+        QTest::newRow("four consonants: 1st, 3rd, 4th") << "Bianchi"
+                                                        << "Gianfranco"
+                                                        << "BNCGFR";
         QTest::newRow("accents dropped") << QString::fromUtf8("Società") << QString::fromUtf8("Nicolò") << "SCTNCL";
-        QTest::newRow("lower case") << "verdi" << "giuseppe" << "VRDGPP";
+        QTest::newRow("lower case") << "verdi"
+                                    << "giuseppe"
+                                    << "VRDGPP";
     }
     void letters()
     {
@@ -42,12 +54,17 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("foreign");
         QTest::addColumn<QDate>("until");
-        QTest::newRow("Rome") << "H501" << "Roma (RM)" << false << QDate();
-        QTest::newRow("lower case") << "f205" << "Milano (MI)" << false << QDate();
+        QTest::newRow("Rome") << "H501"
+                              << "Roma (RM)" << false << QDate();
+        QTest::newRow("lower case") << "f205"
+                                    << "Milano (MI)" << false << QDate();
         // Merged into Abetone Cutigliano in 2017: its old code keeps its name.
-        QTest::newRow("merged municipality") << "A012" << "Abetone (PT)" << false << QDate(2017, 1, 1);
-        QTest::newRow("foreign state") << "Z404" << "Stati Uniti d'America" << true << QDate();
-        QTest::newRow("former foreign state") << "Z105" << "Cecoslovacchia" << true << QDate(1993, 1, 1);
+        QTest::newRow("merged municipality") << "A012"
+                                             << "Abetone (PT)" << false << QDate(2017, 1, 1);
+        QTest::newRow("foreign state") << "Z404"
+                                       << "Stati Uniti d'America" << true << QDate();
+        QTest::newRow("former foreign state") << "Z105"
+                                              << "Cecoslovacchia" << true << QDate(1993, 1, 1);
     }
     void places()
     {
@@ -75,54 +92,117 @@ private slots:
         QTest::addColumn<QString>("place");
         QTest::addColumn<QStringList>("expected");
         const QString rossi = QStringLiteral("RSSMRA80A01H501U");
-        QTest::newRow("all agree") << rossi << "Rossi Mario" << "M" << "01/01/1980" << "Roma (RM)" << QStringList();
-        QTest::newRow("case, accents, short date, bare place")
-            << rossi << "ROSSI mario" << "m" << "1/1/1980" << "roma" << QStringList();
-        QTest::newRow("empty fields are not compared") << rossi << "" << "" << "" << "" << QStringList();
-        QTest::newRow("name first") << rossi << "Mario Rossi" << "" << "" << "" << QStringList();
-        QTest::newRow("two-word surname") << "DLCMRA80A01H501F" << "De Luca Mario" << "M" << "" << ""
-                                          << QStringList();
+        QTest::newRow("all agree") << rossi << "Rossi Mario"
+                                   << "M"
+                                   << "01/01/1980"
+                                   << "Roma (RM)" << QStringList();
+        QTest::newRow("case, accents, short date, bare place") << rossi << "ROSSI mario"
+                                                               << "m"
+                                                               << "1/1/1980"
+                                                               << "roma" << QStringList();
+        QTest::newRow("empty fields are not compared") << rossi << ""
+                                                       << ""
+                                                       << ""
+                                                       << "" << QStringList();
+        QTest::newRow("name first") << rossi << "Mario Rossi"
+                                    << ""
+                                    << ""
+                                    << "" << QStringList();
+        QTest::newRow("two-word surname") << "DLCMRA80A01H501F"
+                                          << "De Luca Mario"
+                                          << "M"
+                                          << ""
+                                          << "" << QStringList();
         QTest::newRow("birth date")
-            << "RSSMRA58C12H501G" << "Rossi Mario" << "M" << "12/03/1985" << ""
+            << "RSSMRA58C12H501G"
+            << "Rossi Mario"
+            << "M"
+            << "12/03/1985"
+            << ""
             << QStringList {"La data di nascita della scheda (12/03/1985) non corrisponde al codice fiscale "
                             "(12/03/1958)."};
         QTest::newRow("date that is no date")
-            << rossi << "" << "" << "ieri" << ""
+            << rossi << ""
+            << ""
+            << "ieri"
+            << ""
             << QStringList {"La data di nascita della scheda (ieri) non corrisponde al codice fiscale (01/01/1980)."};
-        QTest::newRow("sex") << rossi << "" << "F" << "" << ""
-                             << QStringList {"Il sesso della scheda (F) non corrisponde al codice fiscale (M)."};
-        QTest::newRow("place") << rossi << "" << "" << "" << "Milano (MI)"
+        QTest::newRow("sex") << rossi << ""
+                             << "F"
+                             << ""
+                             << "" << QStringList {"Il sesso della scheda (F) non corrisponde al codice fiscale (M)."};
+        QTest::newRow("place") << rossi << ""
+                               << ""
+                               << ""
+                               << "Milano (MI)"
                                << QStringList {"Il luogo di nascita della scheda (Milano (MI)) non corrisponde al "
                                                "codice fiscale (Roma (RM))."};
-        QTest::newRow("merged municipality by its old name")
-            << "RSSMRA80A01A012H" << "" << "" << "" << "Abetone (PT)" << QStringList();
+        QTest::newRow("merged municipality by its old name") << "RSSMRA80A01A012H"
+                                                             << ""
+                                                             << ""
+                                                             << ""
+                                                             << "Abetone (PT)" << QStringList();
         QTest::newRow("merged municipality by its new name")
-            << "RSSMRA80A01A012H" << "" << "" << "" << "Abetone Cutigliano"
+            << "RSSMRA80A01A012H"
+            << ""
+            << ""
+            << ""
+            << "Abetone Cutigliano"
             << QStringList {"Il luogo di nascita della scheda (Abetone Cutigliano) non corrisponde al codice fiscale "
                             "(Abetone (PT))."};
-        QTest::newRow("foreign state") << "SMTJHN75L10Z404S" << "Smith John" << "M" << "10/07/1975"
+        QTest::newRow("foreign state") << "SMTJHN75L10Z404S"
+                                       << "Smith John"
+                                       << "M"
+                                       << "10/07/1975"
                                        << "Stati Uniti d'America" << QStringList();
-        QTest::newRow("place not in the table is not compared")
-            << "RSSMRA80A01Z999Y" << "" << "" << "" << "Roma" << QStringList();
-        QTest::newRow("name") << rossi << "Rossi Luigi" << "" << "" << ""
+        QTest::newRow("place not in the table is not compared") << "RSSMRA80A01Z999Y"
+                                                                << ""
+                                                                << ""
+                                                                << ""
+                                                                << "Roma" << QStringList();
+        QTest::newRow("name") << rossi << "Rossi Luigi"
+                              << ""
+                              << ""
+                              << ""
                               << QStringList {"Il nome della scheda (Luigi) non corrisponde al codice fiscale (MRA)."};
-        QTest::newRow("surname") << rossi << "Bianchi Mario" << "" << "" << ""
+        QTest::newRow("surname") << rossi << "Bianchi Mario"
+                                 << ""
+                                 << ""
+                                 << ""
                                  << QStringList {
                                         "Il cognome della scheda (Bianchi) non corrisponde al codice fiscale (RSS)."};
         QTest::newRow("surname and name")
-            << rossi << "Verdi Anna" << "" << "" << ""
+            << rossi << "Verdi Anna"
+            << ""
+            << ""
+            << ""
             << QStringList {"Il cognome e nome della scheda (Verdi Anna) non corrispondono al codice fiscale (RSS "
                             "MRA)."};
         QTest::newRow("everything")
-            << rossi << "Rossi Luigi" << "F" << "02/01/1980" << "Milano"
+            << rossi << "Rossi Luigi"
+            << "F"
+            << "02/01/1980"
+            << "Milano"
             << QStringList {"Il nome della scheda (Luigi) non corrisponde al codice fiscale (MRA).",
                             "Il sesso della scheda (F) non corrisponde al codice fiscale (M).",
                             "La data di nascita della scheda (02/01/1980) non corrisponde al codice fiscale "
                             "(01/01/1980).",
                             "Il luogo di nascita della scheda (Milano) non corrisponde al codice fiscale (Roma (RM))."};
-        QTest::newRow("temporary code") << "12345678901" << "Rossi Mario" << "F" << "" << "" << QStringList();
-        QTest::newRow("undecodable code") << "RSSMRA80F01H501U" << "Bianchi" << "F" << "" << "" << QStringList();
-        QTest::newRow("no code") << "" << "Bianchi" << "F" << "" << "" << QStringList();
+        QTest::newRow("temporary code") << "12345678901"
+                                        << "Rossi Mario"
+                                        << "F"
+                                        << ""
+                                        << "" << QStringList();
+        QTest::newRow("undecodable code") << "RSSMRA80F01H501U"
+                                          << "Bianchi"
+                                          << "F"
+                                          << ""
+                                          << "" << QStringList();
+        QTest::newRow("no code") << ""
+                                 << "Bianchi"
+                                 << "F"
+                                 << ""
+                                 << "" << QStringList();
     }
     void mismatches()
     {

@@ -138,8 +138,8 @@ QStringList mismatches(const QString& typedCode, const CardData& card, const QDa
             // Name first, then surname, as some offices type it.
             const QString n2 = words.mid(0, k).join(QLatin1Char(' '));
             const QString s2 = words.mid(k).join(QLatin1Char(' '));
-            const bool reversed = !s2.isEmpty() && surnameLetters(s2) == d.surnameLetters
-                && nameLetters(n2) == d.nameLetters;
+            const bool reversed =
+                !s2.isEmpty() && surnameLetters(s2) == d.surnameLetters && nameLetters(n2) == d.nameLetters;
             both = (sOk && nOk) || reversed;
             if (sOk && surnameOnly < 0)
                 surnameOnly = k;
