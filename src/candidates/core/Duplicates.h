@@ -1,7 +1,8 @@
 // Cards of the candidate archive that look like the same person: the same
 // fiscal code, or the same name and birth date (names compared without
 // accents, case or punctuation). One sequential read of the archive, the keys
-// computed once per card, grouping by sorting the keys.
+// computed once per card straight from the record bytes, grouping by sorting
+// the keys.
 #pragma once
 
 #include <QList>
@@ -24,10 +25,6 @@ struct Group
     bool sameNameAndDate = false; // at least two share name and birth date
     QString reason() const; // Italian: what the cards share
 };
-
-// The keys a card is compared by; empty when the card has none.
-QString codeKey(const QString& code);
-QString nameDateKey(const QString& name, const QString& birthDate);
 
 // Every group of two or more cards of the archive file at path that look like
 // one person, in the order of their first card. False when the file cannot be
