@@ -12,6 +12,8 @@ packages=(
   poppler-utils
   dpkg-dev file librsvg2-bin desktop-file-utils appstream
 )
+# Not needed to build or run: refreshing the birthplace table of fiscal codes
+# (scripts/convert-places.py) takes python3 and npm.
 
 missing=()
 for p in "${packages[@]}"; do

@@ -80,7 +80,7 @@ class TestPassword : public QObject
         QApplication::setActiveWindow(change);
         QVERIFY(QTest::qWaitForWindowActive(change));
     }
-    QList<Messages::Shown> plainOnly(const QString& text) { return {Messages::Shown {Kind::Plain, text}}; }
+    QList<Messages::Shown> plainOnly(const QString& text) { return {Messages::Shown {Kind::Plain, text, {}}}; }
     void compareShown(const QList<Messages::Shown>& expected)
     {
         const QList<Messages::Shown> got = Messages::takeShown();

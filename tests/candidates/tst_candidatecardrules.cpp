@@ -6,7 +6,7 @@
 using CardNavigation::Step;
 Q_DECLARE_METATYPE(Step::Kind)
 
-class TestRegoleScheda : public QObject
+class TestCandidateCardRules : public QObject
 {
     Q_OBJECT
 
@@ -137,5 +137,5 @@ private slots:
     }
 };
 
-SELVORA_CORE_TEST_MAIN(TestRegoleScheda)
+SELVORA_CORE_TEST_MAIN(TestCandidateCardRules)
 #include "tst_candidatecardrules.moc"

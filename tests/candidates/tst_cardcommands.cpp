@@ -228,8 +228,15 @@ private slots:
         // Nothing is written by the duplicate itself.
         QCOMPARE(folder.read(kArchive), before);
 
+        // The copy has card 4's fiscal code: storing it warns of a double,
+        // and the user stores it anyway.
+        Messages::queueChoice(0);
         click(w, "cmdSalva");
-        expectShown(Kind::Information, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        const QList<Messages::Shown> got = Messages::takeShown();
+        QCOMPARE(got.size(), 2);
+        QCOMPARE(got[0].buttons.first(), QStringLiteral("Salva comunque"));
+        QVERIFY(got[0].text.contains(QStringLiteral("n. 4 - c4f0")));
+        QCOMPARE(got[1].text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(w->lblPosizione->text(), QStringLiteral("10"));
         const QByteArray after = folder.read(kArchive);
         QCOMPARE(after.size(), 10 * kSize);

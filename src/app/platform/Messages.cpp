@@ -8,6 +8,7 @@ namespace {
 bool g_test = false;
 QQueue<Messages::Answer> g_answers;
 QList<Messages::Shown> g_shown;
+QQueue<int> g_choices;
 int g_unscripted = 0;
 } // namespace
 
@@ -25,7 +26,7 @@ QString displayText(const QString& text)
 Answer show(QWidget* parent, Kind kind, const QString& text)
 {
     if (g_test) {
-        g_shown.append({kind, text});
+        g_shown.append({kind, text, {}});
         if (!g_answers.isEmpty())
             return g_answers.dequeue();
         if (kind == Kind::Confirmation) {
@@ -78,6 +79,32 @@ Answer show(QWidget* parent, Kind kind, const QString& text)
     }
 }
 
+int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons)
+{
+    if (buttons.isEmpty())
+        return -1;
+    const int last = int(buttons.size()) - 1;
+    if (g_test) {
+        g_shown.append({kind, text, buttons});
+        if (!g_choices.isEmpty())
+            return qBound(0, g_choices.dequeue(), last);
+        ++g_unscripted;
+        return last;
+    }
+    QMessageBox box(parent);
+    box.setText(displayText(text));
+    box.setWindowTitle(kind == Kind::Confirmation ? QStringLiteral("Conferma") : QStringLiteral("Attenzione"));
+    box.setIcon(kind == Kind::Confirmation ? QMessageBox::Question : QMessageBox::Warning);
+    QList<QPushButton*> made;
+    for (const QString& caption : buttons)
+        made.append(box.addButton(caption, QMessageBox::ActionRole));
+    box.setDefaultButton(made.last());
+    box.setEscapeButton(made.last());
+    box.exec();
+    const int i = int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+    return i < 0 ? last : i;
+}
+
 void setTestMode(bool on)
 {
     g_test = on;
@@ -89,6 +116,10 @@ bool testMode()
 void queueAnswer(Answer answer)
 {
     g_answers.enqueue(answer);
+}
+void queueChoice(int index)
+{
+    g_choices.enqueue(index);
 }
 QList<Shown> shown()
 {
@@ -102,7 +133,7 @@ QList<Shown> takeShown()
 }
 int pendingAnswers()
 {
-    return int(g_answers.size());
+    return int(g_answers.size() + g_choices.size());
 }
 int unscriptedConfirmations()
 {
@@ -111,6 +142,7 @@ int unscriptedConfirmations()
 void resetTestState()
 {
     g_answers.clear();
+    g_choices.clear();
     g_shown.clear();
     g_unscripted = 0;
 }

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -53,6 +54,11 @@ inline bool confirm(QWidget* parent, const QString& text)
     return show(parent, Kind::Confirmation, text) != Answer::No;
 }
 
+// A box of that kind with buttons of its own, left to right; returns the
+// index of the button chosen. Closing the box (Escape) chooses the last one,
+// so the last button must be the one that changes nothing.
+int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons);
+
 // The text as a box shows it: the stored "\n\r" and "\r\n" pairs become one
 // line break each.
 QString displayText(const QString& text);
@@ -62,6 +68,7 @@ struct Shown
 {
     Kind kind;
     QString text;
+    QStringList buttons; // those of a box with buttons of its own
 };
 
 void setTestMode(bool on);
@@ -69,6 +76,9 @@ bool testMode();
 // The answer for the next box; boxes without a scripted answer get OK (or No
 // for a confirmation) and are counted as unscripted confirmations.
 void queueAnswer(Answer answer);
+// The button index for the next box with buttons of its own; without one the
+// last button is chosen and counted as an unscripted confirmation.
+void queueChoice(int index);
 QList<Shown> shown();
 QList<Shown> takeShown();
 int pendingAnswers();

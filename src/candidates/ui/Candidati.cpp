@@ -16,6 +16,7 @@
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
+#include "candidates/ui/DuplicatesWindow.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/StampaCandidati.h"
 #include "candidates/ui/TrovaCandidati.h"
@@ -28,6 +29,8 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SpokenLabel.h"
 #include "tools/ui/CodFisc.h"
+#include "shared/ui/FieldText.h"
+#include "tools/ui/FiscalCodeGuard.h"
 #include "tools/ui/PartitaIva.h"
 
 #include <QCheckBox>
@@ -231,6 +234,7 @@ void TfrmCandidati::build()
     btnCodFisc = smallButton(pan, "btnCodFisc", "circle-check", QStringLiteral("Controlla codice fiscale"));
     btnPartitaIva = smallButton(pan, "btnPartitaIva", "circle-check", QStringLiteral("Controlla partita IVA"));
     btnEmail = smallButton(pan, "btnEmail", "mail", QStringLiteral("Invia e-mail"));
+    btnFillFromCode = smallButton(pan, "btnFillFromCode", "file-plus", QStringLiteral("Compila dal codice fiscale"));
 
     // --- command bar ----------------------------------------------------------
     auto command = [pan](const char* name, const char* icon, const QString& caption, const QString& what) {
@@ -325,7 +329,14 @@ void TfrmCandidati::build()
     right->addLayout(row({{c(0), 5}, {c(1), 0}, {c(2), 0}, {c(3), 3}}));
     right->addLayout(row({{c(4), 3}, {c(5), 5}}));
     right->addLayout(row({{c(6), 4}, {c(7), 0}, {c(8), 4}}));
-    right->addLayout(row({{c(9, btnCodFisc), 4}, {c(10, btnPartitaIva), 3}, {c(11), 4}}));
+    // The fill command sits beside the check button of the fiscal code.
+    auto* codeButtons = new QWidget(pan);
+    auto* codeButtonsRow = new QHBoxLayout(codeButtons);
+    codeButtonsRow->setContentsMargins(0, 0, 0, 0);
+    codeButtonsRow->setSpacing(2);
+    codeButtonsRow->addWidget(btnCodFisc);
+    codeButtonsRow->addWidget(btnFillFromCode);
+    right->addLayout(row({{c(9, codeButtons), 4}, {c(10, btnPartitaIva), 3}, {c(11), 4}}));
     right->addLayout(row({{c(12), 1}, {c(13), 1}}));
     right->addLayout(row({{c(14, btnEmail), 4}, {c(15), 3}, {c(16), 3}}));
     right->addLayout(row({{c(17), 4}, {c(18), 4}, {c(19), 0}, {c(20), 0}}));
@@ -403,6 +414,7 @@ void TfrmCandidati::build()
         {btnCancFoto, "Cancella la foto."},
         {btnZoomFoto, "Visualizza la foto nelle sue dimensioni reali."},
         {btnCodFisc, "Controlla il codice fiscale."},
+        {btnFillFromCode, "Compila sesso, data e luogo di nascita dal codice fiscale."},
         {btnPartitaIva, "Controlla il numero di partita IVA."},
         {btnEmail, "Invia una e-mail all'indirizzo indicato."},
         {chkRicontatta, "Spunta questa casella per annotare che il candidato deve essere ricontattato."},
@@ -436,6 +448,7 @@ void TfrmCandidati::build()
     connect(btnCancFoto, &QToolButton::clicked, this, &TfrmCandidati::btnCancFotoClick);
     connect(btnZoomFoto, &QToolButton::clicked, this, &TfrmCandidati::btnZoomFotoClick);
     connect(btnCodFisc, &QToolButton::clicked, this, &TfrmCandidati::btnCodFiscClick);
+    connect(btnFillFromCode, &QToolButton::clicked, this, &TfrmCandidati::btnFillFromCodeClick);
     connect(btnPartitaIva, &QToolButton::clicked, this, &TfrmCandidati::btnPartitaIvaClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmCandidati::btnEmailClick);
     // textEdited: only what the user types, never a card being shown.
@@ -621,6 +634,14 @@ void TfrmCandidati::cmdSalvaClick()
         txtSesso->setFocus();
         return;
     }
+    if (!FiscalCodeGuard::confirmStore(
+            this, txtCodFisc->text(),
+            {txtCandidato->text(), txtSesso->text(), txtDataNasc->text(), txtLuogoNasc->text()})) {
+        txtCodFisc->setFocus();
+        return;
+    }
+    if (TextRules::trimmed(lblPosizione->text()).isEmpty() && !DuplicatesWindow::confirmNewCard(this))
+        return;
     RecordFile file(CandidateArchive::path(), TSchedaCandidato::Size);
     if (!file.open()) {
         accessError();
@@ -872,4 +893,9 @@ void TfrmCandidati::btnEmailClick()
     // No test of the address: with none, the mail program opens a message
     // without an addressee.
     TMisc::Open(QStringLiteral("\"mailto:") + TextRules::trimmed(txtEmail->text()) + QLatin1Char('"'));
+}
+
+void TfrmCandidati::btnFillFromCodeClick()
+{
+    FiscalCodeGuard::fill(this, txtCodFisc->text(), txtSesso, txtDataNasc, txtLuogoNasc);
 }

@@ -103,6 +103,8 @@ public:
     PictureButton* btnCodFisc;
     PictureButton* btnPartitaIva;
     PictureButton* btnEmail;
+    // "Compila dal codice fiscale": sex, birth date and birthplace from the code.
+    PictureButton* btnFillFromCode;
 
     QPushButton* btnFocus;
     QFrame* panCandidati;
@@ -160,6 +162,7 @@ private slots:
     void btnCodFiscClick();
     void btnPartitaIvaClick();
     void btnEmailClick();
+    void btnFillFromCodeClick();
     void txtSessoTyping();
     void txtCodFiscTyping();
     void txtEmailTyping();

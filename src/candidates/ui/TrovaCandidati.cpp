@@ -9,11 +9,13 @@
 #include "candidates/core/CandidateSearch.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
+#include "candidates/ui/DuplicatesWindow.h"
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldText.h"
+#include "shared/ui/ListWindowParts.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/ScreenWindow.h"
 #include "shared/ui/SummaryList.h"
@@ -105,6 +107,45 @@ TfrmTrovaCandidati::TfrmTrovaCandidati(QWidget* parent)
     imgTrova01->setAccessibleName(QStringLiteral("Archivio candidati"));
     setCornerPicture(imgTrova01);
     lblTrovate->setText(countText(0));
+
+    btnDoppioni = ListWindowParts::commandButton(panAvvio, "btnDoppioni", "users", QStringLiteral("Doppioni"),
+                           QStringLiteral("Elenca le schede che sembrano della stessa persona."));
+    for (auto* row : panAvvio->findChildren<QHBoxLayout*>()) {
+        if (row->indexOf(btnCerca) >= 0) {
+            row->insertWidget(row->indexOf(btnCerca), btnDoppioni);
+            break;
+        }
+    }
+    setTabOrder(btnCerca, btnDoppioni);
+    setTabOrder(btnDoppioni, btnAnnulla);
+    connect(btnDoppioni, &QPushButton::clicked, this, &TfrmTrovaCandidati::btnDoppioniClick);
+}
+
+void TfrmTrovaCandidati::btnDoppioniClick()
+{
+    const qint64 position = DuplicatesWindow::run(this);
+    if (position < 1)
+        return;
+    RecordFile file(CandidateArchive::path(), TSchedaCandidato::Size);
+    QByteArray record;
+    const bool read = file.open() && file.read(position, &record);
+    file.close();
+    if (!read) {
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    }
+    const TSchedaCandidato scheda = TSchedaCandidato::decode(record);
+    // As a card double-clicked in the results: into the window that opened
+    // the search, and the search closes.
+    if (TextRules::trimmed(lblMemory->text()) == modoTorneo()) {
+        if (TfrmTorneo* w = ownerOr<TfrmTorneo>(parentWidget(), Windows::torneo())) {
+            FieldText::set(w->txtConcorrente, TextRules::trimmed(scheda.Candidato), TfrmTorneo::MaxConcorrente);
+            FieldText::set(w->txtResponsabile, TextRules::trimmed(scheda.CodFisc), TfrmTorneo::MaxResponsabile);
+        }
+    } else if (TfrmCandidati* w = CandidateHandOver::cardWindow(parentWidget())) {
+        CandidateHandOver::show(w, position, scheda);
+    }
+    accept();
 }
 
 QString TfrmTrovaCandidati::modoCandidati()

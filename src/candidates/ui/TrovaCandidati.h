@@ -41,6 +41,8 @@ public:
 
     QLabel* imgTrova01;
     QLabel* icoIstruzioni01;
+    // "Doppioni": groups of cards that look like the same person.
+    QPushButton* btnDoppioni;
 
     // The two mode words.
     static QString modoCandidati();
@@ -51,6 +53,9 @@ protected:
     void handOver(int row) override;
     bool search(QStringList* lines, QList<qint64>* positions) override;
     QString countText(int n) const override;
+
+private:
+    void btnDoppioniClick();
 };
 
 // The hand-over of a candidate card, shared with the recontact summary.

@@ -1,6 +1,7 @@
 #include "sessions/ui/Torneo.h"
 
 #include "sessions/ui/ExpTorneo.h"
+#include "tools/ui/FiscalCodeGuard.h"
 
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
@@ -609,6 +610,11 @@ void TfrmTorneo::cmdSalvaClick()
         return;
     case InterviewStore::Missing::None:
         break;
+    }
+    // The interview card has only the name to compare with the code.
+    if (!FiscalCodeGuard::confirmStore(this, txtResponsabile->text(), {txtConcorrente->text(), {}, {}, {}})) {
+        txtResponsabile->setFocus();
+        return;
     }
 
     // The score is stored as leaving its field would have left it, even when

@@ -1,8 +1,11 @@
 #include "tools/ui/CodFisc.h"
 
+#include "app/core/Clock.h"
 #include "app/platform/Messages.h"
 #include "shared/ui/CodFiscField.h"
 #include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheck.h"
+#include "shared/ui/CodFiscField.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,9 +37,11 @@ void TfrmCodFisc::btnControllaClick()
         txtCodFisc->setFocus();
         return;
     }
+    // Under the verdict, what the code says about its holder.
+    const QString decoded = QStringLiteral("\n\r\n\r") + FiscalCodeCheck::describe(codice, Clock::today());
     if (CodiceFiscale::valido(codice))
-        Messages::information(this, QStringLiteral("Il codice fiscale digitato è VALIDO."));
+        Messages::information(this, QStringLiteral("Il codice fiscale digitato è VALIDO.") + decoded);
     else
-        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.") + decoded);
     accept();
 }
