@@ -564,4 +564,14 @@ QString writeFailedMessage(const QString& error)
         .arg(error);
 }
 
+QString staleCardsMessage(qint64 highestCard, qint64 cardCount)
+{
+    return QStringLiteral("Attenzione: la griglia di valutazione contiene punteggi fino alla scheda n. %1, ma la sessione "
+                          "ha ora %2 schede: il file della sessione è stato cambiato dopo la compilazione della "
+                          "griglia.\r\n\r\nI punteggi delle schede mancanti sono conservati nel file della griglia e "
+                          "non vengono usati.")
+        .arg(highestCard)
+        .arg(cardCount);
+}
+
 } // namespace GridFile

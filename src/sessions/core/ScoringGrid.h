@@ -166,5 +166,7 @@ QString fileSha256(const QString& path);
 // Italian messages about the side file.
 QString damagedMessage(const QString& sidePath, const QString& problem);
 QString writeFailedMessage(const QString& error);
+// The side file holds scores of cards beyond the last card of the session.
+QString staleCardsMessage(qint64 highestCard, qint64 cardCount);
 
 } // namespace GridFile
