@@ -9,12 +9,8 @@
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 
-#if __has_include("tools/core/FiscalCode.h")
-#include "tools/core/FiscalCode.h"
-#define SELVORA_HAS_FISCAL_CODE 1
-#else
 #include "tools/core/ControlloCodiceFiscale.h"
-#endif
+#include "tools/core/FiscalCode.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -22,42 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-#ifndef SELVORA_HAS_FISCAL_CODE
-// Stand-in until the fiscal code decoder of the tools is in: the birth date
-// of a valid sixteen-character code, with letters in place of digits.
-QDate decodeBirthDate(const QString& raw, const QDate& today)
-{
-    const QString code = raw.trimmed().toUpper();
-    if (code.size() != 16 || !CodiceFiscale::valido(code))
-        return QDate();
-    static const QString omocodia = QStringLiteral("LMNPQRSTUV");
-    static const QString months = QStringLiteral("ABCDEHLMPRST");
-    auto digit = [&](int i) {
-        const QChar c = code.at(i);
-        if (c.isDigit())
-            return c.digitValue();
-        return int(omocodia.indexOf(c));
-    };
-    for (int i = 0; i < 6; ++i) {
-        if (code.at(i) < QLatin1Char('A') || code.at(i) > QLatin1Char('Z'))
-            return QDate();
-    }
-    for (int i : {6, 7, 9, 10, 12, 13, 14}) {
-        if (digit(i) < 0)
-            return QDate();
-    }
-    const int month = int(months.indexOf(code.at(8))) + 1;
-    int day = digit(9) * 10 + digit(10);
-    if (day > 40)
-        day -= 40;
-    const int yy = digit(6) * 10 + digit(7);
-    QDate date(2000 + yy, month, day);
-    if (!date.isValid() || date > today)
-        date = QDate(1900 + yy, month, day);
-    return date.isValid() && month > 0 ? date : QDate();
-}
-#endif
 
 QString dateText(const QDate& d)
 {
@@ -199,12 +159,13 @@ bool readSession(const QString& path, QList<OfficialCandidate>* cards, qint64* c
 
 QDate birthDate(const QString& codiceFiscale, const QDate& today)
 {
-#ifdef SELVORA_HAS_FISCAL_CODE
-    const FiscalCode::Decoded d = FiscalCode::decode(TextRules::trimmed(codiceFiscale).toUpper(), today);
+    // Only a code whose check letter is right is trusted for a date: a typing
+    // mistake must not move a candidate up or down the ranking.
+    const QString code = CodiceFiscale::maiuscoleAZ(TextRules::trimmed(codiceFiscale));
+    if (!CodiceFiscale::valido(code))
+        return QDate();
+    const FiscalCode::Decoded d = FiscalCode::decode(code, today);
     return d.ok ? d.birthDate : QDate();
-#else
-    return decodeBirthDate(codiceFiscale, today);
-#endif
 }
 
 OfficialResult build(const QList<OfficialCandidate>& cards, const ScoringGrid& choices, const QDate& today)
