@@ -82,7 +82,8 @@ class TestGridWindow : public QObject
         torneo->show();
         if (position > 0) {
             const QByteArray bytes = folder.read(QStringLiteral("Concorso.vai"));
-            torneo->MostraScheda(TSchedaColloquio::decode(bytes.mid((position - 1) * TSchedaColloquio::Size)), position);
+            torneo->MostraScheda(TSchedaColloquio::decode(bytes.mid((position - 1) * TSchedaColloquio::Size)),
+                                 position);
         }
         return torneo;
     }
@@ -228,7 +229,8 @@ private slots:
     void damagedSideFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("hand-edited") << QByteArray(kSideFile).replace("\"max\":10,\"weight\":2", "\"max\":-3,\"weight\":2");
+        QTest::newRow("hand-edited") << QByteArray(kSideFile).replace("\"max\":10,\"weight\":2",
+                                                                      "\"max\":-3,\"weight\":2");
         QTest::newRow("another session") << QByteArray(kSideFile).replace("Concorso.vai", "Altra.vai");
         QTest::newRow("not JSON") << QByteArray("[griglia");
     }
@@ -267,8 +269,9 @@ private slots:
     {
         TempProgramFolder folder;
         folder.write(QStringLiteral("Concorso.vai"), session({"Rossi Mario"}));
-        folder.write(QStringLiteral("Concorso.griglia.json"),
-                     QByteArray(kSideFile).replace("\"cards\":{}", "\"cards\":{\"1\":{\"Fontana\":{\"Comunicazione\":7}}}"));
+        folder.write(
+            QStringLiteral("Concorso.griglia.json"),
+            QByteArray(kSideFile).replace("\"cards\":{}", "\"cards\":{\"1\":{\"Fontana\":{\"Comunicazione\":7}}}"));
         TfrmTorneo* torneo = openCard(folder, 1);
         GridWindow grid(torneo);
         QVERIFY(grid.load());
@@ -277,7 +280,8 @@ private slots:
         QTest::mouseClick(grid.btnRemoveMember, Qt::LeftButton);
         Messages::queueAnswer(Messages::Answer::No);
         QTest::mouseClick(grid.btnApplySetup, Qt::LeftButton);
-        QVERIFY(Messages::takeShown().at(0).text.contains(QStringLiteral("il componente \"Fontana\" (punteggi in 1 schede)")));
+        QVERIFY(Messages::takeShown().at(0).text.contains(
+            QStringLiteral("il componente \"Fontana\" (punteggi in 1 schede)")));
         QCOMPARE(grid.grid().members.size(), 3); // kept
         QVERIFY(folder.read(QStringLiteral("Concorso.griglia.json")).contains("Fontana"));
         Messages::queueAnswer(Messages::Answer::Yes);

@@ -57,26 +57,34 @@ private slots:
         const QString full = QStringLiteral("Rossi:Competenze tecniche=8;Rossi:Comunicazione=6;"
                                             "Bianchi:Competenze tecniche=6;Bianchi:Comunicazione=9");
         // Means 7 and 7,5: 7 x 2 + 7,5 x 1 = 21,5 out of 30.
-        QTest::newRow("sum of weighted means") << full << 0.0 << "21,5" << "21,5" << true;
-        QTest::newRow("scaled to 10") << full << 10.0 << "21,5" << "7,17" << true;
-        QTest::newRow("scaled to 30") << full << 30.0 << "21,5" << "21,5" << true;
-        QTest::newRow("scaled to 100") << full << 100.0 << "21,5" << "71,67" << true;
+        QTest::newRow("sum of weighted means") << full << 0.0 << "21,5"
+                                               << "21,5" << true;
+        QTest::newRow("scaled to 10") << full << 10.0 << "21,5"
+                                      << "7,17" << true;
+        QTest::newRow("scaled to 30") << full << 30.0 << "21,5"
+                                      << "21,5" << true;
+        QTest::newRow("scaled to 100") << full << 100.0 << "21,5"
+                                       << "71,67" << true;
         // The secretary's score never counts.
         QTest::newRow("secretary does not vote")
-            << full + QStringLiteral(";Verdi:Competenze tecniche=0;Verdi:Comunicazione=0") << 0.0 << "21,5" << "21,5"
-            << true;
+            << full + QStringLiteral(";Verdi:Competenze tecniche=0;Verdi:Comunicazione=0") << 0.0 << "21,5"
+            << "21,5" << true;
         // A cell left empty: the mean of those who scored, flagged incomplete.
         QTest::newRow("one cell missing")
-            << QStringLiteral("Rossi:Competenze tecniche=8;Rossi:Comunicazione=6;Bianchi:Competenze tecniche=6")
-            << 0.0 << "20" << "20" << false;
+            << QStringLiteral("Rossi:Competenze tecniche=8;Rossi:Comunicazione=6;Bianchi:Competenze tecniche=6") << 0.0
+            << "20"
+            << "20" << false;
         QTest::newRow("decimals") << QStringLiteral("Rossi:Competenze tecniche=7,25;Rossi:Comunicazione=10;"
                                                     "Bianchi:Competenze tecniche=7,5;Bianchi:Comunicazione=9,75")
                                          .replace(QLatin1Char(','), QLatin1Char('.'))
-                                  << 0.0 << "24,63" << "24,63" << true;
-        QTest::newRow("nothing scored") << QString() << 10.0 << "0" << "0" << false;
+                                  << 0.0 << "24,63"
+                                  << "24,63" << true;
+        QTest::newRow("nothing scored") << QString() << 10.0 << "0"
+                                        << "0" << false;
         QTest::newRow("top marks scaled") << QStringLiteral("Rossi:Competenze tecniche=10;Rossi:Comunicazione=10;"
                                                             "Bianchi:Competenze tecniche=10;Bianchi:Comunicazione=10")
-                                          << 100.0 << "30" << "100" << true;
+                                          << 100.0 << "30"
+                                          << "100" << true;
     }
 
     void totals()
@@ -209,9 +217,9 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("griglia\n") << "non è leggibile";
         QTest::newRow("cut short") << (head + sound).left(70) << "non è leggibile";
         QTest::newRow("empty file") << QByteArray() << "non è leggibile";
-        QTest::newRow("another format") << QByteArray(R"({"format":"altro","version":1})") << "non è un file di griglia";
-        QTest::newRow("no version") << QByteArray(R"({"format":"selvora-griglia-di-valutazione"})")
-                                    << "versione";
+        QTest::newRow("another format") << QByteArray(R"({"format":"altro","version":1})")
+                                        << "non è un file di griglia";
+        QTest::newRow("no version") << QByteArray(R"({"format":"selvora-griglia-di-valutazione"})") << "versione";
         QTest::newRow("newer version")
             << QByteArray(R"({"format":"selvora-griglia-di-valutazione","version":9,"session":"Concorso.vai"})")
             << "più recente";
@@ -224,14 +232,18 @@ private slots:
         QTest::newRow("negative weight") << head + R"("criteria":[{"name":"A","max":10,"weight":-2}],)" + sound +
                 R"("cards":{}})"
                                          << "non maggiore di zero";
-        QTest::newRow("score above the maximum")
-            << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound +
+        QTest::newRow("score above the maximum") << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound +
                 R"("cards":{"2":{"Rossi":{"A":11}}}})"
+                                                 << "fuori dall'intervallo";
+        QTest::newRow("list longer than the criteria")
+            << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound + R"("cards":{"2":{"Rossi":[1,2]}}})"
+            << "non corrispondono ai criteri";
+        QTest::newRow("score above the maximum in a list")
+            << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound + R"("cards":{"2":{"Rossi":[12]}}})"
             << "fuori dall'intervallo";
-        QTest::newRow("score not a number")
-            << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound +
+        QTest::newRow("score not a number") << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound +
                 R"("cards":{"2":{"Rossi":{"A":"otto"}}}})"
-            << "non è un numero";
+                                            << "non è un numero";
         QTest::newRow("card key not a position")
             << head + R"("criteria":[{"name":"A","max":10,"weight":1}],)" + sound + R"("cards":{"0":{}}})"
             << "non sono riconoscibili";
@@ -256,7 +268,8 @@ private slots:
         // Reading never touches either file.
         QCOMPARE(folder.read(QStringLiteral("Concorso.griglia.json")), bytes);
         QCOMPARE(folder.read(QStringLiteral("Concorso.vai")), filled(5865, 'x'));
-        QVERIFY(GridFile::damagedMessage(GridFile::pathFor(session), why).contains(QStringLiteral("non è stato modificato")));
+        QVERIFY(GridFile::damagedMessage(GridFile::pathFor(session), why)
+                    .contains(QStringLiteral("non è stato modificato")));
         // Set aside on the user's word, kept whole under another name.
         const QString aside = GridFile::setAside(session);
         QVERIFY(aside.endsWith(QStringLiteral(".griglia.json.danneggiato")));
@@ -320,8 +333,9 @@ private slots:
     void minutes()
     {
         ScoringGrid g = committee();
-        g.cards.insert(1, scoresOf(QStringLiteral("Rossi:Competenze tecniche=8;Rossi:Comunicazione=6;"
-                                                  "Bianchi:Competenze tecniche=6;Bianchi:Comunicazione=9")));
+        g.cards.insert(1,
+                       scoresOf(QStringLiteral("Rossi:Competenze tecniche=8;Rossi:Comunicazione=6;"
+                                               "Bianchi:Competenze tecniche=6;Bianchi:Comunicazione=9")));
         const QStringList lines = GridReport::tableLines(g, g.cards.value(1));
         QVERIFY(lines.at(0).contains(QStringLiteral("Rossi")) && lines.at(0).contains(QStringLiteral("Bianchi")));
         QVERIFY(!lines.at(0).contains(QStringLiteral("Verdi"))); // the secretary gives no scores

@@ -40,18 +40,18 @@ std::unique_ptr<Report> create(const Content& content)
 
     const double headingHeight = content.heading.size() * kHeadingLine + 6.0;
     Band* heading = report->addBand(Band::Type::MasterData, QStringLiteral("Heading"), headingHeight);
-    MemoView* txtIntestazione = report->addMemo(QStringLiteral("txtIntestazione"),
-                                                QRectF(mm(2.0), 0.0, mm(width), headingHeight), heading);
+    MemoView* txtIntestazione =
+        report->addMemo(QStringLiteral("txtIntestazione"), QRectF(mm(2.0), 0.0, mm(width), headingHeight), heading);
     txtIntestazione->setFont(QStringLiteral("Verdana"), 9.0);
     txtIntestazione->linePitch = kHeadingLine;
     txtIntestazione->setLines(content.heading);
 
     const double bodyHeight = content.body.size() * SummaryReport::LineHeight;
-    Band* master = report->addBand(Band::Type::MasterData, QStringLiteral("MasterData"),
-                                   bodyHeight + SummaryReport::BlockExtra);
+    Band* master =
+        report->addBand(Band::Type::MasterData, QStringLiteral("MasterData"), bodyHeight + SummaryReport::BlockExtra);
     master->allowSplit = true;
-    MemoView* txtRiepilogo = report->addMemo(QStringLiteral("txtRiepilogo"),
-                                             QRectF(mm(3.0), 0.0, mm(width), bodyHeight), master);
+    MemoView* txtRiepilogo =
+        report->addMemo(QStringLiteral("txtRiepilogo"), QRectF(mm(3.0), 0.0, mm(width), bodyHeight), master);
     txtRiepilogo->setFont(QStringLiteral("Courier New"), 8.0);
     txtRiepilogo->linePitch = SummaryReport::LineHeight;
     txtRiepilogo->gapY = 0.0;
@@ -60,14 +60,13 @@ std::unique_ptr<Report> create(const Content& content)
     QStringList closing = content.closing;
     const double closingHeight = closing.size() * kHeadingLine + 4.0;
     Band* footer = report->addBand(Band::Type::Footer, QStringLiteral("Footer"), closingHeight + mm(9.0));
-    MemoView* txtChiusura = report->addMemo(QStringLiteral("txtChiusura"),
-                                            QRectF(mm(2.0), 0.0, mm(width), closingHeight), footer);
+    MemoView* txtChiusura =
+        report->addMemo(QStringLiteral("txtChiusura"), QRectF(mm(2.0), 0.0, mm(width), closingHeight), footer);
     txtChiusura->setFont(QStringLiteral("Verdana"), 9.0);
     txtChiusura->linePitch = kHeadingLine;
     txtChiusura->setLines(closing);
-    MemoView* txtPagina =
-        report->addMemo(QStringLiteral("txtPagina"), QRectF(mm(3.0), closingHeight + mm(2.0), mm(width - 1.0), mm(5.0)),
-                        footer);
+    MemoView* txtPagina = report->addMemo(QStringLiteral("txtPagina"),
+                                          QRectF(mm(3.0), closingHeight + mm(2.0), mm(width - 1.0), mm(5.0)), footer);
     txtPagina->setFont(QStringLiteral("Verdana"), 8.0, true);
     txtPagina->textColour = Qt::white;
     txtPagina->background = kSlateGray;

@@ -51,8 +51,14 @@ QList<Group> byAge(Group group)
             addNote(line, QStringLiteral("data di nascita non ricavabile dal codice fiscale: resta ex aequo"));
         }
     }
-    if (missing)
+    if (missing) {
+        for (RankedLine& line : group) {
+            if (line.birthDate.isValid())
+                addNote(line,
+                        QStringLiteral("spareggio per età non applicabile: nel gruppo manca una data di nascita"));
+        }
         return {group};
+    }
     std::stable_sort(group.begin(), group.end(),
                      [](const RankedLine& a, const RankedLine& b) { return a.birthDate > b.birthDate; });
     QList<Group> out;
@@ -83,8 +89,11 @@ QList<Group> byManualOrder(Group group, const QHash<qint64, int>& order, int gro
         if (!order.contains(line.candidate.card))
             complete = false;
     }
-    if (!complete)
+    if (!complete) {
+        for (RankedLine& line : group)
+            addNote(line, QStringLiteral("in attesa dell'ordine della commissione"));
         return {group};
+    }
     std::stable_sort(group.begin(), group.end(), [&](const RankedLine& a, const RankedLine& b) {
         return order.value(a.candidate.card) < order.value(b.candidate.card);
     });
@@ -264,7 +273,7 @@ QStringList tableLines(const OfficialResult& result)
 {
     auto line = [](const QString& pos, const QString& name, const QString& cf, const QString& score,
                    const QString& note) {
-        return column(pos, 10) + column(name, 40) + QStringLiteral("  ") + column(cf, 16) + QStringLiteral("  ") +
+        return column(pos, 12) + column(name, 40) + QStringLiteral("  ") + column(cf, 16) + QStringLiteral("  ") +
             TextRules::trimmed(score).rightJustified(10, QLatin1Char(' '), true) + QStringLiteral("   ") +
             TextRules::trimmed(note);
     };
@@ -280,11 +289,10 @@ QStringList tableLines(const OfficialResult& result)
         out << QString() << QStringLiteral("CANDIDATI NON IDONEI (non inseriti in graduatoria)")
             << QString(150, QLatin1Char('-'));
         for (const RankedLine& r : result.nonSuitable)
-            out << line(QStringLiteral("-"), r.candidate.candidato, r.candidate.codiceFiscale,
-                        r.candidate.punteggio, QString());
+            out << line(QStringLiteral("-"), r.candidate.candidato, r.candidate.codiceFiscale, r.candidate.punteggio,
+                        QString());
     }
-    out << QString(150, QLatin1Char('-'))
-        << QStringLiteral("Candidati in graduatoria: %1").arg(result.ranked.size());
+    out << QString(150, QLatin1Char('-')) << QStringLiteral("Candidati in graduatoria: %1").arg(result.ranked.size());
     return out;
 }
 
@@ -306,8 +314,8 @@ QStringList publicationLines(const OfficialResult& result, ScoringGrid::Publishe
                 QStringLiteral("Punteggio"), QString());
     out << QString(80, QLatin1Char('-'));
     for (const RankedLine& r : result.ranked) {
-        const QString who = name == ScoringGrid::PublishedName::FullName ? r.candidate.candidato
-                                                                         : identifier(r.candidate.card);
+        const QString who =
+            name == ScoringGrid::PublishedName::FullName ? r.candidate.candidato : identifier(r.candidate.card);
         out << line(QString::number(r.position), who, r.candidate.punteggio,
                     r.exAequo ? QStringLiteral("ex aequo") : QString());
     }
@@ -342,9 +350,9 @@ std::unique_ptr<Report> rankingReport(const OfficialResult& result, const Headin
     c.body = tableLines(result);
     c.closing << QStringLiteral("Firme dei componenti della commissione:") << QString();
     for (const GridMember& m : heading.members)
-        c.closing << QStringLiteral("%1 (%2)   ____________________________________")
-                         .arg(m.name, GridMath::roleText(m.role))
-                  << QString();
+        c.closing
+            << QStringLiteral("%1 (%2)   ____________________________________").arg(m.name, GridMath::roleText(m.role))
+            << QString();
     if (heading.members.isEmpty())
         c.closing << QStringLiteral("____________________________________") << QString();
     return DocumentReport::create(c);
@@ -362,7 +370,9 @@ std::unique_ptr<Report> publicationReport(const OfficialResult& result, const He
     c.body = publicationLines(result, name);
     c.closing << QStringLiteral("Impronte SHA-256 dei file al momento della pubblicazione:")
               << QStringLiteral("file della sessione: %1").arg(sessionSha256)
-              << QStringLiteral("griglia di valutazione: %1").arg(gridSha256);
+              << QStringLiteral("griglia di valutazione: %1").arg(gridSha256)
+              << QStringLiteral("(l'impronta della griglia riguarda il suo contenuto, esclusi i dati della "
+                                "pubblicazione)");
     return DocumentReport::create(c);
 }
 
@@ -371,7 +381,8 @@ SealState checkSeal(const QString& sessionPath, const ScoringGrid& grid)
     if (!grid.seal.isSet())
         return SealState::NotPublished;
     const QString session = GridFile::fileSha256(sessionPath);
-    if (session.isEmpty() || session != grid.seal.sessionSha256 || grid.contentSha256() != grid.seal.gridSha256)
+    const QString content = grid.storedContentSha256.isEmpty() ? grid.contentSha256() : grid.storedContentSha256;
+    if (session.isEmpty() || session != grid.seal.sessionSha256 || content != grid.seal.gridSha256)
         return SealState::Changed;
     return SealState::Intact;
 }

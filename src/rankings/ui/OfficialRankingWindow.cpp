@@ -66,7 +66,8 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
         QStringLiteral("La data di nascita è ricavata dal codice fiscale della scheda (anche in caso di omocodia)."));
     chkManualOrder = new QCheckBox(QStringLiteral("Spareggio: ordine stabilito dalla &commissione"), this);
     chkManualOrder->setObjectName(QStringLiteral("chkManualOrder"));
-    chkManualOrder->setToolTip(QStringLiteral("Gli ex aequo rimasti si ordinano con i pulsanti Sposta su e Sposta giù."));
+    chkManualOrder->setToolTip(
+        QStringLiteral("Gli ex aequo rimasti si ordinano con i pulsanti Sposta su e Sposta giù."));
     cboNonSuitable = new QComboBox(this);
     cboNonSuitable->setObjectName(QStringLiteral("cboNonSuitable"));
     cboNonSuitable->addItems(
@@ -99,8 +100,9 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     auto* caption = new QLabel(QStringLiteral("&Graduatoria:"), this);
     caption->setBuddy(grdRanking);
 
-    btnUp = button(this, QStringLiteral("btnUp"), QStringLiteral("Sposta su"),
-                   QStringLiteral("Sposta in su il candidato selezionato fra gli ex aequo (ordine della commissione)."));
+    btnUp =
+        button(this, QStringLiteral("btnUp"), QStringLiteral("Sposta su"),
+               QStringLiteral("Sposta in su il candidato selezionato fra gli ex aequo (ordine della commissione)."));
     btnDown = button(this, QStringLiteral("btnDown"), QStringLiteral("Sposta giù"),
                      QStringLiteral("Sposta in giù il candidato selezionato fra gli ex aequo."));
     lblTotConcorrenti = new QLabel(this);
@@ -189,17 +191,19 @@ void OfficialRankingWindow::readFiles()
     if (!OfficialRanking::readSession(m_session, &m_cards, &count))
         Messages::error(this, RecordFile::accessMessage());
     QString problem;
-    switch (GridFile::read(m_session, &m_grid, &problem)) {
+    // The ranking needs the choices, not the members' scores.
+    switch (GridFile::read(m_session, &m_grid, &problem, false)) {
     case GridFile::Status::Missing:
     case GridFile::Status::Read:
         break;
     case GridFile::Status::Damaged:
     case GridFile::Status::Failed:
         // Ranked with the plain choices; the file is never written from here.
-        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem) +
-                                    QStringLiteral("\r\n\r\nLa graduatoria è mostrata senza spareggi; le scelte e la "
-                                                   "pubblicazione non sono disponibili finché il file non è "
-                                                   "corretto o messo da parte dalla griglia di valutazione."));
+        Messages::warning(this,
+                          GridFile::damagedMessage(GridFile::pathFor(m_session), problem) +
+                              QStringLiteral("\r\n\r\nLa graduatoria è mostrata senza spareggi; le scelte e la "
+                                             "pubblicazione non sono disponibili finché il file non è "
+                                             "corretto o messo da parte dalla griglia di valutazione."));
         m_gridUsable = false;
         break;
     }
@@ -224,7 +228,8 @@ void OfficialRankingWindow::rebuild()
     m_result = OfficialRanking::build(m_cards, m_grid, Clock::today());
     grdRanking->setUpdatesEnabled(false);
     grdRanking->setRowCount(0);
-    const int rows = int(m_result.ranked.size() + (m_result.nonSuitable.isEmpty() ? 0 : m_result.nonSuitable.size() + 1));
+    const int rows =
+        int(m_result.ranked.size() + (m_result.nonSuitable.isEmpty() ? 0 : m_result.nonSuitable.size() + 1));
     grdRanking->setRowCount(rows);
     int row = 0;
     auto put = [&](const RankedLine& l, const QString& pos) {
@@ -267,7 +272,8 @@ void OfficialRankingWindow::showSeal()
         m_gridUsable ? OfficialRanking::checkSeal(m_session, m_grid) : OfficialRanking::SealState::NotPublished;
     QString text = OfficialRanking::sealText(state);
     if (state != OfficialRanking::SealState::NotPublished && m_grid.seal.when.isValid())
-        text += QStringLiteral(" (pubblicazione del %1)").arg(m_grid.seal.when.toString(QStringLiteral("dd/MM/yyyy hh:mm")));
+        text += QStringLiteral(" (pubblicazione del %1)")
+                    .arg(m_grid.seal.when.toString(QStringLiteral("dd/MM/yyyy hh:mm")));
     lblSeal->setText(text);
     lblSeal->setAccessibleName(text);
     lblSeal->setStyleSheet(state == OfficialRanking::SealState::Changed ? QStringLiteral("color: #B03000;")
@@ -276,11 +282,27 @@ void OfficialRankingWindow::showSeal()
 
 bool OfficialRankingWindow::saveChoices()
 {
+    // This window holds the grid without its scores: the whole file is read
+    // again, the choices copied in, and written back.
+    ScoringGrid full;
+    QString problem;
+    const GridFile::Status status = GridFile::read(m_session, &full, &problem);
+    if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
+        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
+        return false;
+    }
+    full.tieBreaks = m_grid.tieBreaks;
+    full.manualOrder = m_grid.manualOrder;
+    full.nonSuitable = m_grid.nonSuitable;
+    full.publishedName = m_grid.publishedName;
     QString error;
-    if (!GridFile::write(m_session, m_grid, &error)) {
+    if (!GridFile::write(m_session, full, &error)) {
         Messages::error(this, GridFile::writeFailedMessage(error));
         return false;
     }
+    m_grid.members = full.members;
+    m_grid.seal = full.seal;
+    m_grid.storedContentSha256 = full.seal.isSet() ? full.contentSha256() : QString();
     return true;
 }
 
@@ -324,8 +346,9 @@ void OfficialRankingWindow::moveDown()
 void OfficialRankingWindow::move(int step)
 {
     if (!chkManualOrder->isChecked()) {
-        Messages::warning(this, QStringLiteral("Attenzione: per ordinare a mano i candidati ex aequo scegliere prima "
-                                               "lo spareggio \"ordine stabilito dalla commissione\"."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per ordinare a mano i candidati ex aequo scegliere prima "
+                                         "lo spareggio \"ordine stabilito dalla commissione\"."));
         return;
     }
     const qint64 card = selectedCard();
@@ -335,8 +358,9 @@ void OfficialRankingWindow::move(int step)
             tied = true;
     }
     if (card == 0 || !tied) {
-        Messages::warning(this, QStringLiteral("Attenzione: selezionare un candidato a pari merito con altri; "
-                                               "solo gli ex aequo si possono spostare."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: selezionare un candidato a pari merito con altri; "
+                                         "solo gli ex aequo si possono spostare."));
         return;
     }
     const QList<qint64> next = OfficialRanking::moved(m_result, m_grid.manualOrder, card, step);
@@ -359,19 +383,21 @@ void OfficialRankingWindow::btnCheckSealClick()
 {
     ScoringGrid onDisk;
     QString problem;
-    const GridFile::Status status = GridFile::read(m_session, &onDisk, &problem);
+    const GridFile::Status status = GridFile::read(m_session, &onDisk, &problem, false);
     if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
         Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
         return;
     }
     const OfficialRanking::SealState state = OfficialRanking::checkSeal(m_session, onDisk);
     m_grid.seal = onDisk.seal;
+    m_grid.storedContentSha256 = onDisk.storedContentSha256;
     showSeal();
     if (state == OfficialRanking::SealState::Changed)
         Messages::warning(this, OfficialRanking::sealText(state));
     else if (state == OfficialRanking::SealState::Intact)
-        Messages::information(this, QStringLiteral("Graduatoria sigillata: il file della sessione e la griglia sono "
-                                                   "identici a quelli della pubblicazione."));
+        Messages::information(this,
+                              QStringLiteral("Graduatoria sigillata: il file della sessione e la griglia sono "
+                                             "identici a quelli della pubblicazione."));
     else
         Messages::information(this, QStringLiteral("La graduatoria di questa sessione non è ancora stata pubblicata."));
 }
@@ -379,8 +405,9 @@ void OfficialRankingWindow::btnCheckSealClick()
 void OfficialRankingWindow::btnStampaClick()
 {
     if (m_result.ranked.isEmpty() && m_result.nonSuitable.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene "
-                                               "nessuna voce."));
+        Messages::warning(this,
+                          QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene "
+                                         "nessuna voce."));
         return;
     }
     if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
@@ -400,14 +427,15 @@ void OfficialRankingWindow::btnPreviewClick()
 void OfficialRankingWindow::btnPublishClick()
 {
     if (m_result.ranked.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Operazione non applicabile: la graduatoria non contiene nessun "
-                                               "candidato idoneo."));
+        Messages::warning(this,
+                          QStringLiteral("Operazione non applicabile: la graduatoria non contiene nessun "
+                                         "candidato idoneo."));
         return;
     }
     const QString proposed = ProgramFolder::path() + QStringLiteral("Graduatoria finale %1.pdf").arg(m_name);
-    const QString path = FileDialogs::getSaveFileName(this, QStringLiteral("Salva la copia per la pubblicazione"),
-                                                      proposed, QStringLiteral("File PDF (*.pdf)"),
-                                                      QStringLiteral("pdf"));
+    const QString path =
+        FileDialogs::getSaveFileName(this, QStringLiteral("Salva la copia per la pubblicazione"), proposed,
+                                     QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString sessionSha = GridFile::fileSha256(m_session);
@@ -415,7 +443,17 @@ void OfficialRankingWindow::btnPublishClick()
         Messages::error(this, RecordFile::accessMessage());
         return;
     }
-    ScoringGrid sealed = m_grid;
+    ScoringGrid sealed;
+    QString problem;
+    const GridFile::Status status = GridFile::read(m_session, &sealed, &problem);
+    if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
+        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
+        return;
+    }
+    sealed.tieBreaks = m_grid.tieBreaks;
+    sealed.manualOrder = m_grid.manualOrder;
+    sealed.nonSuitable = m_grid.nonSuitable;
+    sealed.publishedName = m_grid.publishedName;
     sealed.seal.sessionSha256 = sessionSha;
     sealed.seal.gridSha256 = sealed.contentSha256();
     sealed.seal.when = QDateTime::currentDateTime();
@@ -424,19 +462,22 @@ void OfficialRankingWindow::btnPublishClick()
     report->prepare();
     QString error;
     if (!report->exportPdf(path, &error)) {
-        Messages::error(this, QStringLiteral("Attenzione: non è stato possibile salvare la copia per la "
-                                             "pubblicazione (%1).")
-                                  .arg(error));
+        Messages::error(this,
+                        QStringLiteral("Attenzione: non è stato possibile salvare la copia per la "
+                                       "pubblicazione (%1).")
+                            .arg(error));
         return;
     }
     if (!GridFile::write(m_session, sealed, &error)) {
-        Messages::error(this, QStringLiteral("Attenzione: la copia per la pubblicazione è stata salvata, ma non è "
-                                             "stato possibile registrare le impronte nella griglia (%1): la verifica "
-                                             "del sigillo non sarà disponibile.")
-                                  .arg(error));
+        Messages::error(this,
+                        QStringLiteral("Attenzione: la copia per la pubblicazione è stata salvata, ma non è "
+                                       "stato possibile registrare le impronte nella griglia (%1): la verifica "
+                                       "del sigillo non sarà disponibile.")
+                            .arg(error));
         return;
     }
-    m_grid = sealed;
+    m_grid.seal = sealed.seal;
+    m_grid.storedContentSha256 = sealed.seal.gridSha256;
     showSeal();
     Messages::information(this,
                           QStringLiteral("La copia per la pubblicazione è stata salvata nel file \"%1\".").arg(path));

@@ -23,19 +23,25 @@ namespace GridReport {
 QStringList tableLines(const ScoringGrid& grid, const CardScores& scores)
 {
     const QList<GridMember> voters = grid.votingMembers();
-    QString header = left(QStringLiteral("Criterio"), 26) + right(QStringLiteral("Max"), 5) +
-        right(QStringLiteral("Peso"), 5);
+    // The members' columns share what the portrait page leaves: whole names
+    // for a small committee, cut for a large one.
+    int longest = 7;
     for (const GridMember& m : voters)
-        header += right(m.name.left(11), 11);
+        longest = qMax(longest, int(m.name.size()));
+    const int memberWidth = voters.isEmpty() ? 8 : qBound(7, qMin(longest, 52 / int(voters.size()) - 1), 24);
+    QString header =
+        left(QStringLiteral("Criterio"), 26) + right(QStringLiteral("Max"), 5) + right(QStringLiteral("Peso"), 5);
+    for (const GridMember& m : voters)
+        header += right(m.name.left(memberWidth), memberWidth);
     header += right(QStringLiteral("Media"), 7) + right(QStringLiteral("Ponderato"), 9);
     QStringList out {header, QString(header.size(), QLatin1Char('-'))};
     for (const GridCriterion& c : grid.criteria) {
-        QString line = left(c.name, 26) + right(GridMath::scoreText(c.maxPoints), 5) +
-            right(GridMath::scoreText(c.weight), 5);
+        QString line =
+            left(c.name, 26) + right(GridMath::scoreText(c.maxPoints), 5) + right(GridMath::scoreText(c.weight), 5);
         for (const GridMember& m : voters) {
             const auto byMember = scores.value(m.name);
             line += right(byMember.contains(c.name) ? GridMath::scoreText(byMember.value(c.name)) : QStringLiteral("-"),
-                          11);
+                          memberWidth);
         }
         double mean = 0.0;
         if (GridMath::mean(grid, scores, c, &mean))
@@ -49,7 +55,7 @@ QStringList tableLines(const ScoringGrid& grid, const CardScores& scores)
     out << QStringLiteral("Somma ponderata delle medie: %1 su %2")
                .arg(GridMath::totalText(t.weightedSum), GridMath::totalText(t.bestPossible));
     if (grid.scale.scaled)
-        out << QStringLiteral("Scala: in %1esimi").arg(GridMath::scoreText(grid.scale.maximum));
+        out << QStringLiteral("Totale riportato su %1").arg(GridMath::scoreText(grid.scale.maximum));
     out << QStringLiteral("PUNTEGGIO TOTALE: %1").arg(GridMath::totalText(t.total));
     if (!t.complete)
         out << QStringLiteral("(griglia incompleta: non tutti i componenti hanno valutato ogni criterio)");
@@ -62,15 +68,16 @@ std::unique_ptr<Report> create(const ScoringGrid& grid, const Card& card)
     c.reportName = QStringLiteral("Verbale di valutazione");
     c.orientation = QPageLayout::Portrait;
     c.title = QStringLiteral("Verbale di valutazione - ") + card.sessionName;
-    c.heading << QStringLiteral("Candidato: %1").arg(card.candidato.trimmed())
-              << QStringLiteral("Codice fiscale: %1").arg(card.codiceFiscale.trimmed())
-              << QStringLiteral("Data del colloquio: %1   Scheda n. %2").arg(card.dataColloquio.trimmed()).arg(card.position);
+    c.heading
+        << QStringLiteral("Candidato: %1").arg(card.candidato.trimmed())
+        << QStringLiteral("Codice fiscale: %1").arg(card.codiceFiscale.trimmed())
+        << QStringLiteral("Data del colloquio: %1   Scheda n. %2").arg(card.dataColloquio.trimmed()).arg(card.position);
     c.body = tableLines(grid, grid.cards.value(card.position));
     c.closing << QStringLiteral("La commissione:") << QString();
     for (const GridMember& m : grid.members)
-        c.closing << QStringLiteral("%1 (%2)   ____________________________________")
-                         .arg(m.name, GridMath::roleText(m.role))
-                  << QString();
+        c.closing
+            << QStringLiteral("%1 (%2)   ____________________________________").arg(m.name, GridMath::roleText(m.role))
+            << QString();
     return DocumentReport::create(c);
 }
 

@@ -7,8 +7,8 @@
 #include "sessions/core/Punteggio.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,19 +51,35 @@ QJsonObject contentObject(const ScoringGrid& g)
             QJsonObject {{QStringLiteral("name"), m.name}, {QStringLiteral("role"), GridMath::roleText(m.role)}});
     root.insert(QStringLiteral("members"), members);
 
-    root.insert(QStringLiteral("scale"),
-                QJsonObject {{QStringLiteral("kind"), g.scale.scaled ? QStringLiteral("scala") : QStringLiteral("somma")},
-                             {QStringLiteral("max"), g.scale.scaled ? g.scale.maximum : 0.0}});
+    root.insert(
+        QStringLiteral("scale"),
+        QJsonObject {{QStringLiteral("kind"), g.scale.scaled ? QStringLiteral("scala") : QStringLiteral("somma")},
+                     {QStringLiteral("max"), g.scale.scaled ? g.scale.maximum : 0.0}});
 
     QJsonObject cards;
     for (auto card = g.cards.cbegin(); card != g.cards.cend(); ++card) {
         QJsonObject byMember;
         for (auto m = card->cbegin(); m != card->cend(); ++m) {
-            QJsonObject byCriterion;
+            // A member's scores are a list in the order of the criteria
+            // (null where none was given): short to store and quick to read.
+            // Scores for a criterion the list does not hold (a hand edit)
+            // keep their names, so nothing is dropped.
+            bool byName = false;
             for (auto c = m->cbegin(); c != m->cend(); ++c)
-                byCriterion.insert(c.key(), c.value());
-            if (!byCriterion.isEmpty())
+                byName = byName || g.criterionIndex(c.key()) < 0;
+            if (m->isEmpty())
+                continue;
+            if (byName) {
+                QJsonObject byCriterion;
+                for (auto c = m->cbegin(); c != m->cend(); ++c)
+                    byCriterion.insert(c.key(), c.value());
                 byMember.insert(m.key(), byCriterion);
+            } else {
+                QJsonArray list;
+                for (const GridCriterion& c : g.criteria)
+                    list.append(m->contains(c.name) ? QJsonValue(m->value(c.name)) : QJsonValue());
+                byMember.insert(m.key(), list);
+            }
         }
         if (!byMember.isEmpty())
             cards.insert(QString::number(card.key()), byMember);
@@ -78,12 +94,12 @@ QJsonObject contentObject(const ScoringGrid& g)
     for (qint64 card : g.manualOrder)
         manual.append(double(card));
     root.insert(QStringLiteral("manualOrder"), manual);
-    root.insert(QStringLiteral("nonSuitable"), g.nonSuitable == ScoringGrid::NonSuitable::SeparateBlock
-                                                   ? QStringLiteral("blocco")
-                                                   : QStringLiteral("esclusi"));
-    root.insert(QStringLiteral("publishedName"), g.publishedName == ScoringGrid::PublishedName::FullName
-                                                     ? QStringLiteral("nome")
-                                                     : QStringLiteral("identificativo"));
+    root.insert(QStringLiteral("nonSuitable"),
+                g.nonSuitable == ScoringGrid::NonSuitable::SeparateBlock ? QStringLiteral("blocco")
+                                                                         : QStringLiteral("esclusi"));
+    root.insert(QStringLiteral("publishedName"),
+                g.publishedName == ScoringGrid::PublishedName::FullName ? QStringLiteral("nome")
+                                                                        : QStringLiteral("identificativo"));
     return root;
 }
 
@@ -109,7 +125,7 @@ bool wholePositive(const QJsonValue& v, qint64* card)
 }
 
 // Reads the JSON into grid; an empty result means it is sound.
-QString parse(const QJsonObject& root, ScoringGrid* g)
+QString parse(const QJsonObject& root, ScoringGrid* g, bool withScores)
 {
     auto textOf = [](const QJsonObject& o, const char* key, QString* out) {
         const QJsonValue v = o.value(QLatin1String(key));
@@ -178,29 +194,50 @@ QString parse(const QJsonObject& root, ScoringGrid* g)
     if (!cards.isObject())
         return QStringLiteral("mancano i punteggi delle schede.");
     const QJsonObject cardsObject = cards.toObject();
-    for (auto card = cardsObject.begin(); card != cardsObject.end(); ++card) {
+    if (!withScores) {
+        for (const QString& key : cardsObject.keys()) {
+            qint64 position = 0;
+            if (!positiveCard(key, &position))
+                return QStringLiteral("i punteggi della scheda \"%1\" non sono riconoscibili.").arg(key);
+            g->skippedHighestCard = qMax(g->skippedHighestCard, position);
+        }
+    }
+    for (auto card = cardsObject.begin(); withScores && card != cardsObject.end(); ++card) {
         qint64 position = 0;
         if (!positiveCard(card.key(), &position) || !card.value().isObject())
             return QStringLiteral("i punteggi della scheda \"%1\" non sono riconoscibili.").arg(card.key());
         CardScores scores;
         const QJsonObject byMember = card.value().toObject();
         for (auto m = byMember.begin(); m != byMember.end(); ++m) {
-            if (!m.value().isObject())
+            QList<QPair<QString, QJsonValue>> given;
+            if (m.value().isArray()) {
+                const QJsonArray list = m.value().toArray();
+                if (list.size() != g->criteria.size())
+                    return QStringLiteral("i punteggi della scheda %1 non corrispondono ai criteri.").arg(position);
+                for (int i = 0; i < list.size(); ++i) {
+                    if (!list.at(i).isNull())
+                        given.append({g->criteria.at(i).name, list.at(i)});
+                }
+            } else if (m.value().isObject()) {
+                const QJsonObject byCriterion = m.value().toObject();
+                for (auto c = byCriterion.begin(); c != byCriterion.end(); ++c)
+                    given.append({c.key(), c.value()});
+            } else {
                 return QStringLiteral("i punteggi della scheda %1 non sono riconoscibili.").arg(position);
-            const QJsonObject byCriterion = m.value().toObject();
-            for (auto c = byCriterion.begin(); c != byCriterion.end(); ++c) {
-                if (!c.value().isDouble())
+            }
+            for (const auto& [criterion, v] : given) {
+                if (!v.isDouble())
                     return QStringLiteral("un punteggio della scheda %1 non è un numero.").arg(position);
-                const double points = c.value().toDouble();
-                const int index = g->criterionIndex(c.key());
+                const double points = v.toDouble();
+                const int index = g->criterionIndex(criterion);
                 const double top = index >= 0 ? g->criteria.at(index).maxPoints : points;
                 if (!(points >= 0.0) || points > top)
                     return QStringLiteral("il punteggio %1 dato da %2 alla scheda %3 per il criterio \"%4\" è "
                                           "fuori dall'intervallo da 0 a %5.")
                         .arg(number(points), m.key())
                         .arg(position)
-                        .arg(c.key(), number(top));
-                scores[m.key()].insert(c.key(), points);
+                        .arg(criterion, number(top));
+                scores[m.key()].insert(criterion, points);
             }
         }
         g->cards.insert(position, scores);
@@ -296,7 +333,7 @@ QList<qint64> ScoringGrid::cardsScoredFor(const QString& criterion) const
 
 qint64 ScoringGrid::highestCard() const
 {
-    return cards.isEmpty() ? 0 : cards.lastKey();
+    return qMax(skippedHighestCard, cards.isEmpty() ? qint64(0) : cards.lastKey());
 }
 
 QByteArray ScoringGrid::toJson() const
@@ -316,8 +353,8 @@ QString ScoringGrid::contentSha256() const
     return QString::fromLatin1(QCryptographicHash::hash(compact, QCryptographicHash::Sha256).toHex());
 }
 
-bool ScoringGrid::fromJson(const QByteArray& bytes, const QString& expectedSession, ScoringGrid* grid,
-                           QString* problem)
+bool ScoringGrid::fromJson(const QByteArray& bytes, const QString& expectedSession, ScoringGrid* grid, QString* problem,
+                           bool withScores)
 {
     *grid = ScoringGrid();
     auto fail = [&](const QString& why) {
@@ -342,9 +379,16 @@ bool ScoringGrid::fromJson(const QByteArray& bytes, const QString& expectedSessi
     if (session.compare(expectedSession, Qt::CaseInsensitive) != 0)
         return fail(QStringLiteral("appartiene alla sessione \"%1\", non a \"%2\".").arg(session, expectedSession));
     grid->sessionFile = session;
-    const QString why = parse(root, grid);
+    const QString why = parse(root, grid, withScores);
     if (!why.isEmpty())
         return fail(why);
+    if (grid->seal.isSet()) {
+        QJsonObject content = root;
+        content.remove(QStringLiteral("publication"));
+        grid->storedContentSha256 = QString::fromLatin1(
+            QCryptographicHash::hash(QJsonDocument(content).toJson(QJsonDocument::Compact), QCryptographicHash::Sha256)
+                .toHex());
+    }
     return true;
 }
 
@@ -498,7 +542,7 @@ QString pathFor(const QString& sessionPath)
     return info.dir().filePath(base + QStringLiteral(".griglia.json"));
 }
 
-Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem)
+Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, bool withScores)
 {
     *grid = ScoringGrid();
     grid->sessionFile = QFileInfo(sessionPath).fileName();
@@ -518,7 +562,7 @@ Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem)
             *problem = file.errorString();
         return Status::Failed;
     }
-    if (!ScoringGrid::fromJson(bytes, QFileInfo(sessionPath).fileName(), grid, problem)) {
+    if (!ScoringGrid::fromJson(bytes, QFileInfo(sessionPath).fileName(), grid, problem, withScores)) {
         grid->sessionFile = QFileInfo(sessionPath).fileName();
         return Status::Damaged;
     }
@@ -566,10 +610,11 @@ QString writeFailedMessage(const QString& error)
 
 QString staleCardsMessage(qint64 highestCard, qint64 cardCount)
 {
-    return QStringLiteral("Attenzione: la griglia di valutazione contiene punteggi fino alla scheda n. %1, ma la sessione "
-                          "ha ora %2 schede: il file della sessione è stato cambiato dopo la compilazione della "
-                          "griglia.\r\n\r\nI punteggi delle schede mancanti sono conservati nel file della griglia e "
-                          "non vengono usati.")
+    return QStringLiteral(
+               "Attenzione: la griglia di valutazione contiene punteggi fino alla scheda n. %1, ma la sessione "
+               "ha ora %2 schede: il file della sessione è stato cambiato dopo la compilazione della "
+               "griglia.\r\n\r\nI punteggi delle schede mancanti sono conservati nel file della griglia e "
+               "non vengono usati.")
         .arg(highestCard)
         .arg(cardCount);
 }

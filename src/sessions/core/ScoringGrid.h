@@ -83,6 +83,12 @@ struct ScoringGrid
     NonSuitable nonSuitable = NonSuitable::SeparateBlock;
     PublishedName publishedName = PublishedName::FullName;
     PublicationSeal seal;
+    // Filled when read from a sealed file: the fingerprint of the content as
+    // it stands on disk, taken from the file itself (so it is right even when
+    // the scores were not read).
+    QString storedContentSha256;
+    // The highest card holding scores in a file read without its scores.
+    qint64 skippedHighestCard = 0;
 
     QList<GridMember> votingMembers() const;
     int criterionIndex(const QString& name) const;
@@ -95,8 +101,10 @@ struct ScoringGrid
     // The side file's content, and its reading: problem receives an Italian
     // sentence saying what is wrong with the text (and the grid is empty).
     QByteArray toJson() const;
-    static bool fromJson(const QByteArray& bytes, const QString& expectedSession, ScoringGrid* grid,
-                         QString* problem);
+    // Without scores, the cards' scores are neither read nor judged: what
+    // the rankings need is the rest. Such a grid must never be written back.
+    static bool fromJson(const QByteArray& bytes, const QString& expectedSession, ScoringGrid* grid, QString* problem,
+                         bool withScores = true);
     // The fingerprint of the grid's content, all but the publication seal
     // itself (which cannot hold its own fingerprint): SHA-256 of the compact
     // JSON with its keys in order, in hexadecimal.
@@ -131,8 +139,7 @@ QString scoreText(double value);
 
 // Criteria and members as the committee defined them: names present and
 // different, maxima and weights above zero, at least one voting member.
-QString checkSetup(const QList<GridCriterion>& criteria, const QList<GridMember>& members,
-                   const GridScale& scale);
+QString checkSetup(const QList<GridCriterion>& criteria, const QList<GridMember>& members, const GridScale& scale);
 
 QString roleText(GridMember::Role role);
 bool roleFromText(const QString& text, GridMember::Role* role);
@@ -152,7 +159,7 @@ enum class Status
     Failed // the file exists but cannot be read
 };
 // Reads the side file of the session; problem says why it was not read.
-Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem);
+Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, bool withScores = true);
 // Writes the whole side file safely; error says why it failed.
 bool write(const QString& sessionPath, const ScoringGrid& grid, QString* error);
 // Keeps a damaged side file aside ("....json.danneggiato", numbered when

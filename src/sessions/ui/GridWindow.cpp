@@ -59,6 +59,8 @@ QTableWidgetItem* readOnly(const QString& text)
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Computed cells look apart from the ones the committee types in.
+    item->setBackground(QColor(0xEE, 0xF2, 0xF6));
     return item;
 }
 
@@ -76,7 +78,8 @@ QComboBox* roleBox(GridMember::Role role)
 GridMember::Role roleAt(int index)
 {
     return index == 0 ? GridMember::Role::President
-                      : index == 1 ? GridMember::Role::Member : GridMember::Role::Secretary;
+        : index == 1  ? GridMember::Role::Member
+                      : GridMember::Role::Secretary;
 }
 
 } // namespace
@@ -111,7 +114,8 @@ GridWindow::GridWindow(TfrmTorneo* card)
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     lblTotal->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     lblTotal->setStyleSheet(QStringLiteral("color: #1f4e79;"));
-    auto* captionScores = new QLabel(QStringLiteral("&Punteggi (righe: criteri; colonne: componenti con voto):"), scoring);
+    auto* captionScores =
+        new QLabel(QStringLiteral("&Punteggi (righe: criteri; colonne: componenti con voto):"), scoring);
     captionScores->setBuddy(grdScores);
     auto* scoringLayout = new QVBoxLayout(scoring);
     scoringLayout->addWidget(lblCard);
@@ -125,6 +129,8 @@ GridWindow::GridWindow(TfrmTorneo* card)
     grdCriteria = table(setup, QStringLiteral("grdCriteria"), QStringLiteral("Criteri di valutazione"),
                         {QStringLiteral("Criterio"), QStringLiteral("Punteggio massimo"), QStringLiteral("Peso")});
     grdCriteria->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdCriteria->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grdCriteria->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     grdCriteria->horizontalHeader()->setStretchLastSection(false);
     grdMembers = table(setup, QStringLiteral("grdMembers"), QStringLiteral("Componenti della commissione"),
                        {QStringLiteral("Nome"), QStringLiteral("Ruolo")});
@@ -248,14 +254,16 @@ bool GridWindow::load()
         return false;
     case GridFile::Status::Damaged: {
         Messages::warning(this, GridFile::damagedMessage(side, problem));
-        if (!Messages::confirm(this, QStringLiteral("Si vuole mettere da parte il file della griglia (rinominandolo) "
-                                                    "e ricominciare con una griglia vuota?\r\n\r\n"
-                                                    "Rispondendo No la griglia non viene aperta e il file resta "
-                                                    "com'è.")))
+        if (!Messages::confirm(this,
+                               QStringLiteral("Si vuole mettere da parte il file della griglia (rinominandolo) "
+                                              "e ricominciare con una griglia vuota?\r\n\r\n"
+                                              "Rispondendo No la griglia non viene aperta e il file resta "
+                                              "com'è.")))
             return false;
         if (GridFile::setAside(m_session).isEmpty()) {
-            Messages::error(this, QStringLiteral("Attenzione: non è stato possibile rinominare il file della griglia; "
-                                                 "la griglia non viene aperta."));
+            Messages::error(this,
+                            QStringLiteral("Attenzione: non è stato possibile rinominare il file della griglia; "
+                                           "la griglia non viene aperta."));
             return false;
         }
         m_grid = ScoringGrid();
@@ -322,8 +330,8 @@ void GridWindow::showScores()
         rows << QStringLiteral("%1 (max %2)").arg(c.name, GridMath::scoreText(c.maxPoints));
         for (int col = 0; col < voters.size(); ++col) {
             const auto byMember = scores.value(voters.at(col).name);
-            auto* item = new QTableWidgetItem(
-                byMember.contains(c.name) ? GridMath::scoreText(byMember.value(c.name)) : QString());
+            auto* item = new QTableWidgetItem(byMember.contains(c.name) ? GridMath::scoreText(byMember.value(c.name))
+                                                                        : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (m_position <= 0)
                 item->setFlags(Qt::ItemIsEnabled);
@@ -356,14 +364,13 @@ void GridWindow::showTotal()
         double mean = 0.0;
         const bool has = GridMath::mean(m_grid, scores, c, &mean);
         grdScores->setItem(r, int(voters.size()), readOnly(has ? GridMath::totalText(mean) : QString()));
-        grdScores->setItem(r, int(voters.size()) + 2,
-                           readOnly(has ? GridMath::totalText(mean * c.weight) : QString()));
+        grdScores->setItem(r, int(voters.size()) + 2, readOnly(has ? GridMath::totalText(mean * c.weight) : QString()));
     }
     m_filling = false;
     const GridMath::Total t = GridMath::total(m_grid, scores);
-    QString text = QStringLiteral("Totale: %1   (somma ponderata %2 su %3")
-                       .arg(GridMath::totalText(t.total), GridMath::totalText(t.weightedSum),
-                            GridMath::totalText(t.bestPossible));
+    QString text =
+        QStringLiteral("Totale: %1   (somma ponderata %2 su %3")
+            .arg(GridMath::totalText(t.total), GridMath::totalText(t.weightedSum), GridMath::totalText(t.bestPossible));
     if (m_grid.scale.scaled)
         text += QStringLiteral(", in scala su %1").arg(GridMath::scoreText(m_grid.scale.maximum));
     text += QLatin1Char(')');
@@ -431,8 +438,9 @@ bool GridWindow::btnSaveClick()
 void GridWindow::btnImportClick()
 {
     if (m_position <= 0) {
-        Messages::warning(this, QStringLiteral("Attenzione: per compilare la griglia e importarne il totale salvare "
-                                               "prima la scheda in archivio."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per compilare la griglia e importarne il totale salvare "
+                                         "prima la scheda in archivio."));
         return;
     }
     const GridMath::Total t = GridMath::total(m_grid, m_grid.cards.value(m_position));
@@ -441,9 +449,10 @@ void GridWindow::btnImportClick()
         return;
     }
     if (!t.complete &&
-        !Messages::confirm(this, QStringLiteral("La griglia è incompleta: non tutti i componenti hanno valutato ogni "
-                                                "criterio e le medie sono calcolate sui soli punteggi presenti.\r\n\r\n"
-                                                "Si vuole importare ugualmente il totale?")))
+        !Messages::confirm(this,
+                           QStringLiteral("La griglia è incompleta: non tutti i componenti hanno valutato ogni "
+                                          "criterio e le medie sono calcolate sui soli punteggi presenti.\r\n\r\n"
+                                          "Si vuole importare ugualmente il totale?")))
         return;
     // The per-member scores stay with the card: saved before the total
     // leaves, so the score field never holds a total the file does not back.
@@ -482,8 +491,9 @@ GridReport::Card GridWindow::cardInfo() const
 bool GridWindow::minutesAllowed()
 {
     if (m_position <= 0) {
-        Messages::warning(this, QStringLiteral("Attenzione: il verbale si riferisce a una scheda salvata in archivio: "
-                                               "salvare prima la scheda."));
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: il verbale si riferisce a una scheda salvata in archivio: "
+                                         "salvare prima la scheda."));
         return false;
     }
     if (m_grid.criteria.isEmpty() || m_grid.votingMembers().isEmpty()) {
@@ -515,8 +525,7 @@ void GridWindow::btnPdfClick()
 {
     if (!minutesAllowed())
         return;
-    const QString proposed =
-        ProgramFolder::path() +
+    const QString proposed = ProgramFolder::path() +
         QStringLiteral("Verbale %1 scheda %2.pdf").arg(TextRules::trimmed(m_card->lblNome->text())).arg(m_position);
     const QString path = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il verbale in PDF"), proposed,
                                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
@@ -584,17 +593,19 @@ void GridWindow::btnApplySetupClick()
     for (int r = 0; r < grdCriteria->rowCount(); ++r) {
         GridCriterion c;
         c.name = cell(grdCriteria, r, 0);
-        const QString label = c.name.isEmpty() ? QStringLiteral("n. %1").arg(r + 1) : QStringLiteral("\"%1\"").arg(c.name);
+        const QString label =
+            c.name.isEmpty() ? QStringLiteral("n. %1").arg(r + 1) : QStringLiteral("\"%1\"").arg(c.name);
         if (!NumberText::parse(cell(grdCriteria, r, 1), &c.maxPoints)) {
-            Messages::warning(this, QStringLiteral("Attenzione: il punteggio massimo del criterio %1 non è un numero.")
-                                        .arg(label));
+            Messages::warning(
+                this, QStringLiteral("Attenzione: il punteggio massimo del criterio %1 non è un numero.").arg(label));
             return;
         }
         if (!NumberText::parse(cell(grdCriteria, r, 2), &c.weight)) {
             Messages::warning(this, QStringLiteral("Attenzione: il peso del criterio %1 non è un numero.").arg(label));
             return;
         }
-        const QString old = grdCriteria->item(r, 0) ? grdCriteria->item(r, 0)->data(Qt::UserRole).toString() : QString();
+        const QString old =
+            grdCriteria->item(r, 0) ? grdCriteria->item(r, 0)->data(Qt::UserRole).toString() : QString();
         if (!old.isEmpty())
             criterionRenames.insert(old, c.name);
         criteria.append(c);
@@ -644,19 +655,21 @@ void GridWindow::btnApplySetupClick()
         for (const CardScores& card : m_grid.cards) {
             for (const auto& byCriterion : card) {
                 if (!old.isEmpty() && byCriterion.value(old, 0.0) > c.maxPoints) {
-                    Messages::warning(this, QStringLiteral("Attenzione: alcuni punteggi già assegnati per il criterio "
-                                                           "\"%1\" superano il nuovo massimo %2. Correggere prima i "
-                                                           "punteggi oppure indicare un massimo più alto.")
-                                                .arg(c.name, GridMath::scoreText(c.maxPoints)));
+                    Messages::warning(this,
+                                      QStringLiteral("Attenzione: alcuni punteggi già assegnati per il criterio "
+                                                     "\"%1\" superano il nuovo massimo %2. Correggere prima i "
+                                                     "punteggi oppure indicare un massimo più alto.")
+                                          .arg(c.name, GridMath::scoreText(c.maxPoints)));
                     return;
                 }
             }
         }
     }
     if (!losses.isEmpty() &&
-        !Messages::confirm(this, QStringLiteral("Si stanno eliminando %1.\r\n\r\nI punteggi già assegnati saranno "
-                                                "cancellati dalla griglia. Si conferma?")
-                                     .arg(losses.join(QStringLiteral(", ")))))
+        !Messages::confirm(this,
+                           QStringLiteral("Si stanno eliminando %1.\r\n\r\nI punteggi già assegnati saranno "
+                                          "cancellati dalla griglia. Si conferma?")
+                               .arg(losses.join(QStringLiteral(", ")))))
         return;
 
     ScoringGrid next = m_grid;
