@@ -59,7 +59,8 @@ Page load(const QString& name)
 // The pages in the order of the manual.
 const QStringList kPages = {QStringLiteral("launcher"),          QStringLiteral("candidates"),
                             QStringLiteral("candidates-export"), QStringLiteral("sessions"),
-                            QStringLiteral("session-export"),    QStringLiteral("rankings")};
+                            QStringLiteral("session-export"),    QStringLiteral("rankings"),
+                            QStringLiteral("grid"),              QStringLiteral("fiscal")};
 
 const QList<Page>& pages()
 {

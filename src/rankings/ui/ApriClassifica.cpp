@@ -7,6 +7,7 @@
 #include "app/ui/Help.h"
 #include "rankings/ui/Classifica.h"
 #include "rankings/ui/ExpClassifica.h"
+#include "rankings/ui/OfficialRankingWindow.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/SessionList.h"
 #include "shared/ui/CataloguePanel.h"
@@ -50,6 +51,10 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
         new PictureButton(QStringLiteral("btnExcel"), QStringLiteral("trophy"), QStringLiteral("GRADUATORIA DI MERITO"),
                           QStringLiteral("Graduatoria di merito"), panel);
     btnExcel->setToolTip(QStringLiteral("Visualizza la graduatoria di merito della sessione selezionata."));
+    btnFinal = new PictureButton(QStringLiteral("btnFinal"), QStringLiteral("list-ordered"),
+                                 QStringLiteral("GRADUATORIA FINALE"), QStringLiteral("Graduatoria finale"), panel);
+    btnFinal->setToolTip(QStringLiteral(
+        "Visualizza la graduatoria finale della sessione selezionata: posizioni, ex aequo, spareggi e pubblicazione."));
     btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale."));
     imgGuida = CataloguePanel::helpButton(panel);
 
@@ -61,11 +66,12 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
     inner->addWidget(sessions.caption);
     inner->addWidget(lstFiles, 1);
     inner->addWidget(lblCreati);
-    inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApri, btnExcel, btnAnnulla}));
+    inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApri, btnExcel, btnFinal, btnAnnulla}));
     CataloguePanel::centre(this, panel, 4, 0);
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriClassifica::btnApriClick);
     connect(btnExcel, &QToolButton::clicked, this, &TfrmApriClassifica::btnExcelClick);
+    connect(btnFinal, &QToolButton::clicked, this, &TfrmApriClassifica::btnFinalClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriClassifica::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriClassifica::imgGuidaClick);
     resize(900, 650);
@@ -122,6 +128,16 @@ void TfrmApriClassifica::btnExcelClick()
         return;
     std::unique_ptr<TfrmExpClassifica> dialog(new TfrmExpClassifica(this));
     dialog->titClassifica->setText(QStringLiteral("Graduatoria di merito ") + SessionCatalogue::sessionName(session));
+    Modal::run(dialog.get());
+}
+
+void TfrmApriClassifica::btnFinalClick()
+{
+    const QString session = chosenSession();
+    if (session.isEmpty())
+        return;
+    std::unique_ptr<OfficialRankingWindow> dialog(
+        new OfficialRankingWindow(lblFile->text(), SessionCatalogue::sessionName(session), this));
     Modal::run(dialog.get());
 }
 

@@ -20,6 +20,7 @@ public:
     QLabel* lblIstruzioni;
     PictureButton* btnApri;
     PictureButton* btnExcel;
+    PictureButton* btnFinal; // the official ranking
     PictureButton* btnAnnulla;
     PictureButton* imgGuida;
     QLabel* lblFile;
@@ -30,6 +31,7 @@ protected:
 private slots:
     void btnApriClick();
     void btnExcelClick();
+    void btnFinalClick();
     void btnAnnullaClick();
     void imgGuidaClick();
 

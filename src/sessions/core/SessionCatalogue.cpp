@@ -1,6 +1,7 @@
 #include "sessions/core/SessionCatalogue.h"
 
 #include "app/core/TextRules.h"
+#include "sessions/core/ScoringGrid.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,24 @@ int createEmpty(const QString& path)
 QString sessionName(const QString& fileName)
 {
     return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+}
+
+} // namespace SessionCatalogue
+
+namespace SessionCatalogue {
+
+bool removeSession(const QString& path, QString* error)
+{
+    bool ok = true;
+    for (const QString& file : {path, GridFile::pathFor(path)}) {
+        QFile f(file);
+        if (f.exists() && !f.remove()) {
+            ok = false;
+            if (error)
+                *error = f.errorString();
+        }
+    }
+    return ok;
 }
 
 } // namespace SessionCatalogue

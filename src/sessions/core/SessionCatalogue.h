@@ -31,3 +31,9 @@ int createEmpty(const QString& path);
 QString sessionName(const QString& fileName);
 
 } // namespace SessionCatalogue
+
+namespace SessionCatalogue {
+// Deletes a session file and the scoring grid kept beside it. False (with the
+// reason) when either is still there afterwards.
+bool removeSession(const QString& path, QString* error);
+} // namespace SessionCatalogue

@@ -134,8 +134,9 @@ void TfrmApriArchivio::btnEliminaClick()
     const QString path = ProgramFolder::path() + item->text();
     lblFile->setText(path);
     // A file that is still there after the attempt was not deleted: say so
-    // rather than report a deletion that did not happen.
-    if (QFile::remove(path) || !QFile::exists(path)) {
+    // rather than report a deletion that did not happen. The session's
+    // scoring grid goes with it.
+    if (SessionCatalogue::removeSession(path, nullptr)) {
         Messages::information(this, QStringLiteral("La sessione è stata eliminata con successo."));
     } else {
         Messages::error(

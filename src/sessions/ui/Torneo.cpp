@@ -15,6 +15,7 @@
 #include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/AnteprimaPagina.h"
+#include "sessions/ui/GridWindow.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
@@ -232,6 +233,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                        QStringLiteral("Esporta in Excel"));
     cmdNonPagati = comando(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"),
                            QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
+    cmdGriglia = comando(barra, QStringLiteral("cmdGriglia"), QStringLiteral("users"), QStringLiteral("Griglia"),
+                         QStringLiteral("Griglia di valutazione"));
     cmdGuida = comando(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"),
                        QStringLiteral("Guida"));
     cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
@@ -262,6 +265,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     comandi->addSpacing(12);
     comandi->addWidget(cmdExcel);
     comandi->addWidget(cmdNonPagati);
+    comandi->addWidget(cmdGriglia);
     comandi->addStretch();
     comandi->addWidget(cmdGuida);
     comandi->addWidget(cmdEsci);
@@ -334,6 +338,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                                  QStringLiteral("Verifica codice fiscale"), scheda);
     btnCalcolatrice = new PictureButton(QStringLiteral("btnCalcolatrice"), QStringLiteral("calculator"), QString(),
                                         QStringLiteral("Apri calcolatrice"), scheda);
+    btnGriglia = new PictureButton(QStringLiteral("btnGriglia"), QStringLiteral("users"), QString(),
+                                   QStringLiteral("Apri la griglia di valutazione"), scheda);
 
     // The code, date and score fields are as wide as a fiscal code.
     const int stretta =
@@ -371,6 +377,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     auto* dopoPunteggio = new QHBoxLayout;
     dopoPunteggio->setSpacing(24);
     dopoPunteggio->addWidget(btnCalcolatrice);
+    dopoPunteggio->addWidget(btnGriglia);
     dopoPunteggio->addWidget(chkCompletato);
     dopoPunteggio->addStretch();
     griglia->addLayout(dopoPunteggio, 5, 2, 1, 3);
@@ -415,6 +422,9 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     shpInfo->describe(btnCandidato, QStringLiteral("Importa i dati dall'archivio dei candidati."));
     shpInfo->describe(btnEmail, QStringLiteral("Verifica codice fiscale."));
     shpInfo->describe(btnCalcolatrice, QStringLiteral("Apri calcolatrice."));
+    shpInfo->describe(cmdGriglia,
+                      QStringLiteral("Apri la griglia di valutazione della commissione per la scheda corrente."));
+    shpInfo->describe(btnGriglia, QStringLiteral("Calcola il punteggio totale con la griglia di valutazione."));
     shpInfo->describe(chkCompletato,
                       QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
     shpInfo->clearOver(this);
@@ -455,6 +465,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(btnCandidato, &QToolButton::clicked, this, &TfrmTorneo::btnCandidatoClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmTorneo::btnEmailClick);
     connect(btnCalcolatrice, &QToolButton::clicked, this, &TfrmTorneo::btnCalcolatriceClick);
+    connect(cmdGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
+    connect(btnGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
 
     resize(1280, 860);
@@ -775,6 +787,13 @@ void TfrmTorneo::btnCalcolatriceClick()
         txtPunteggio->setFocus();
     });
     Modal::run(dlg.get());
+}
+
+void TfrmTorneo::cmdGrigliaClick()
+{
+    std::unique_ptr<GridWindow> dlg(new GridWindow(this));
+    if (dlg->load())
+        Modal::run(dlg.get());
 }
 
 void TfrmTorneo::cmdGuidaClick()

@@ -60,12 +60,14 @@ public:
     PictureButton* cmdUltimo;
     PictureButton* cmdExcel;
     PictureButton* cmdNonPagati;
+    PictureButton* cmdGriglia; // the committee's scoring grid
     PictureButton* cmdGuida;
     PictureButton* cmdEsci;
     // Small pictures beside the fields.
     PictureButton* btnCandidato;
     PictureButton* btnEmail;
     PictureButton* btnCalcolatrice;
+    PictureButton* btnGriglia; // the scoring grid, beside the calculator
 
     InfoBar* shpInfo;
     QLabel* panInfo;
@@ -109,6 +111,7 @@ private slots:
     void btnCandidatoClick();
     void btnEmailClick();
     void btnCalcolatriceClick();
+    void cmdGrigliaClick();
     void txtResponsabileTyping(const QString& text);
 
 private:

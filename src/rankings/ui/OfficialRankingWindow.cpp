@@ -1,0 +1,489 @@
+// The official ranking window: reads the session and its grid once when
+// shown, and rebuilds the table whenever a ranking choice changes.
+#include "rankings/ui/OfficialRankingWindow.h"
+
+#include "app/core/Clock.h"
+#include "app/core/Formats.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/RecordFile.h"
+#include "app/platform/FileDialogs.h"
+#include "app/platform/Messages.h"
+#include "app/ui/Help.h"
+#include "shared/ui/PictureButton.h"
+#include "report/core/Report.h"
+#include "report/ui/ReportPrinter.h"
+#include "sessions/ui/GridWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(align);
+    return item;
+}
+
+} // namespace
+
+OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const QString& sessionName, QWidget* parent)
+    : QDialog(parent)
+    , m_session(sessionPath)
+    , m_name(sessionName)
+{
+    Formats::apply();
+    setObjectName(QStringLiteral("frmOfficialRanking"));
+    setWindowTitle(QStringLiteral(" Selvora - Graduatoria finale"));
+
+    titClassifica = new QLabel(QStringLiteral("Graduatoria finale ") + sessionName, this);
+    titClassifica->setObjectName(QStringLiteral("titClassifica"));
+    titClassifica->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    titClassifica->setStyleSheet(QStringLiteral("color: maroon;"));
+
+    chkYoungerFirst = new QCheckBox(QStringLiteral("Spareggio: a parità di punteggio precede il più &giovane"), this);
+    chkYoungerFirst->setObjectName(QStringLiteral("chkYoungerFirst"));
+    chkYoungerFirst->setToolTip(
+        QStringLiteral("La data di nascita è ricavata dal codice fiscale della scheda (anche in caso di omocodia)."));
+    chkManualOrder = new QCheckBox(QStringLiteral("Spareggio: ordine stabilito dalla &commissione"), this);
+    chkManualOrder->setObjectName(QStringLiteral("chkManualOrder"));
+    chkManualOrder->setToolTip(
+        QStringLiteral("Gli ex aequo rimasti si ordinano con i pulsanti Sposta su e Sposta giù."));
+    cboNonSuitable = new QComboBox(this);
+    cboNonSuitable->setObjectName(QStringLiteral("cboNonSuitable"));
+    cboNonSuitable->addItems(
+        {QStringLiteral("Non idonei in un elenco separato"), QStringLiteral("Non idonei esclusi dalla stampa")});
+    cboNonSuitable->setAccessibleName(QStringLiteral("Candidati non idonei"));
+    cboPublished = new QComboBox(this);
+    cboPublished->setObjectName(QStringLiteral("cboPublished"));
+    cboPublished->addItems({QStringLiteral("Pubblicare cognome e nome"),
+                            QStringLiteral("Pubblicare un identificativo anonimo (n. della scheda)")});
+    cboPublished->setAccessibleName(QStringLiteral("Dati da pubblicare"));
+
+    grdRanking = new QTableWidget(0, 5, this);
+    grdRanking->setObjectName(QStringLiteral("grdRanking"));
+    grdRanking->setAccessibleName(QStringLiteral("Graduatoria finale"));
+    grdRanking->setHorizontalHeaderLabels({QStringLiteral("Pos."), QStringLiteral("Candidato"),
+                                           QStringLiteral("Codice fiscale"), QStringLiteral("Punteggio"),
+                                           QStringLiteral("Note")});
+    grdRanking->setSortingEnabled(false);
+    grdRanking->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRanking->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdRanking->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRanking->verticalHeader()->setVisible(false);
+    grdRanking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRanking->horizontalHeader()->setStretchLastSection(true);
+    grdRanking->setColumnWidth(0, 110);
+    grdRanking->setColumnWidth(1, 320);
+    grdRanking->setColumnWidth(2, 190);
+    grdRanking->setColumnWidth(3, 100);
+    grdRanking->setFont(QFont(QStringLiteral("Verdana"), 10));
+    auto* caption = new QLabel(QStringLiteral("&Graduatoria:"), this);
+    caption->setBuddy(grdRanking);
+
+    btnUp =
+        button(this, QStringLiteral("btnUp"), QStringLiteral("Sposta su"),
+               QStringLiteral("Sposta in su il candidato selezionato fra gli ex aequo (ordine della commissione)."));
+    btnDown = button(this, QStringLiteral("btnDown"), QStringLiteral("Sposta giù"),
+                     QStringLiteral("Sposta in giù il candidato selezionato fra gli ex aequo."));
+    lblTotConcorrenti = new QLabel(this);
+    lblTotConcorrenti->setObjectName(QStringLiteral("lblTotConcorrenti"));
+    lblTotConcorrenti->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblSeal = new QLabel(this);
+    lblSeal->setObjectName(QStringLiteral("lblSeal"));
+    lblSeal->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblSeal->setWordWrap(true);
+    btnCheckSeal = button(this, QStringLiteral("btnCheckSeal"), QStringLiteral("Verifica sigillo"),
+                          QStringLiteral("Controlla che i file non siano cambiati dopo la pubblicazione."));
+    btnStampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa graduatoria"),
+                       QStringLiteral("Stampa la graduatoria finale con le firme della commissione."));
+    btnPreview = button(this, QStringLiteral("btnPreview"), QStringLiteral("Anteprima"),
+                        QStringLiteral("Mostra l'anteprima di stampa della graduatoria finale."));
+    btnPublish = button(this, QStringLiteral("btnPublish"), QStringLiteral("Copia per la pubblicazione (PDF)"),
+                        QStringLiteral("Salva in PDF la graduatoria con i soli dati pubblicabili e le impronte "
+                                       "dei file."));
+    btnEsci = button(this, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QStringLiteral("Chiude la graduatoria."));
+    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
+                                 QStringLiteral("Guida"), this);
+    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla graduatoria finale."));
+
+    auto* choices = new QHBoxLayout;
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(chkYoungerFirst);
+    checks->addWidget(chkManualOrder);
+    choices->addLayout(checks);
+    choices->addStretch();
+    auto* combos = new QVBoxLayout;
+    combos->addWidget(cboNonSuitable);
+    combos->addWidget(cboPublished);
+    choices->addLayout(combos);
+    auto* moves = new QHBoxLayout;
+    moves->addWidget(btnUp);
+    moves->addWidget(btnDown);
+    moves->addStretch();
+    moves->addWidget(lblTotConcorrenti);
+    auto* seal = new QHBoxLayout;
+    seal->addWidget(lblSeal, 1);
+    seal->addWidget(btnCheckSeal);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(imgGuida);
+    commands->addStretch();
+    for (QPushButton* b : {btnStampa, btnPreview, btnPublish, btnEsci})
+        commands->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(titClassifica);
+    layout->addLayout(choices);
+    layout->addWidget(caption);
+    layout->addWidget(grdRanking, 1);
+    layout->addLayout(moves);
+    layout->addLayout(seal);
+    layout->addLayout(commands);
+
+    connect(chkYoungerFirst, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
+    connect(chkManualOrder, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
+    connect(cboNonSuitable, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &OfficialRankingWindow::choicesChanged);
+    connect(cboPublished, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &OfficialRankingWindow::choicesChanged);
+    connect(btnUp, &QPushButton::clicked, this, &OfficialRankingWindow::moveUp);
+    connect(btnDown, &QPushButton::clicked, this, &OfficialRankingWindow::moveDown);
+    connect(btnCheckSeal, &QPushButton::clicked, this, &OfficialRankingWindow::btnCheckSealClick);
+    connect(btnStampa, &QPushButton::clicked, this, &OfficialRankingWindow::btnStampaClick);
+    connect(btnPreview, &QPushButton::clicked, this, &OfficialRankingWindow::btnPreviewClick);
+    connect(btnPublish, &QPushButton::clicked, this, &OfficialRankingWindow::btnPublishClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    connect(imgGuida, &QToolButton::clicked, this, &OfficialRankingWindow::imgGuidaClick);
+    resize(1300, 700);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void OfficialRankingWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    readFiles();
+}
+
+void OfficialRankingWindow::readFiles()
+{
+    qint64 count = 0;
+    if (!OfficialRanking::readSession(m_session, &m_cards, &count))
+        Messages::error(this, RecordFile::accessMessage());
+    QString problem;
+    // The ranking needs the choices, not the members' scores.
+    switch (GridFile::read(m_session, &m_grid, &problem, false)) {
+    case GridFile::Status::Missing:
+    case GridFile::Status::Read:
+        break;
+    case GridFile::Status::Damaged:
+    case GridFile::Status::Failed:
+        // Ranked with the plain choices; the file is never written from here.
+        Messages::warning(this,
+                          GridFile::damagedMessage(GridFile::pathFor(m_session), problem) +
+                              QStringLiteral("\r\n\r\nLa graduatoria è mostrata senza spareggi; le scelte e la "
+                                             "pubblicazione non sono disponibili finché il file non è "
+                                             "corretto o messo da parte dalla griglia di valutazione."));
+        m_gridUsable = false;
+        break;
+    }
+    if (m_gridUsable && m_grid.highestCard() > count)
+        Messages::warning(this, GridFile::staleCardsMessage(m_grid.highestCard(), count));
+    for (QWidget* w : std::initializer_list<QWidget*> {chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished,
+                                                       btnUp, btnDown, btnPublish, btnCheckSeal})
+        w->setEnabled(m_gridUsable);
+    m_filling = true;
+    chkYoungerFirst->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::YoungerFirst));
+    chkManualOrder->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::ManualOrder));
+    cboNonSuitable->setCurrentIndex(m_grid.nonSuitable == ScoringGrid::NonSuitable::SeparateBlock ? 0 : 1);
+    cboPublished->setCurrentIndex(m_grid.publishedName == ScoringGrid::PublishedName::FullName ? 0 : 1);
+    m_filling = false;
+    rebuild();
+    showSeal();
+}
+
+void OfficialRankingWindow::rebuild()
+{
+    const qint64 keep = selectedCard();
+    m_result = OfficialRanking::build(m_cards, m_grid, Clock::today());
+    grdRanking->setUpdatesEnabled(false);
+    grdRanking->setRowCount(0);
+    const int rows =
+        int(m_result.ranked.size() + (m_result.nonSuitable.isEmpty() ? 0 : m_result.nonSuitable.size() + 1));
+    grdRanking->setRowCount(rows);
+    int row = 0;
+    auto put = [&](const RankedLine& l, const QString& pos) {
+        auto* first = cell(pos);
+        first->setData(Qt::UserRole, l.candidate.card);
+        grdRanking->setItem(row, 0, first);
+        grdRanking->setItem(row, 1, cell(l.candidate.candidato.trimmed()));
+        grdRanking->setItem(row, 2, cell(l.candidate.codiceFiscale.trimmed()));
+        grdRanking->setItem(row, 3, cell(l.candidate.punteggio.trimmed(), Qt::AlignRight | Qt::AlignVCenter));
+        auto* note = cell(l.tieNote);
+        if (l.flagged)
+            note->setForeground(QColor(0xB0, 0x30, 0x00));
+        grdRanking->setItem(row, 4, note);
+        if (keep == l.candidate.card)
+            grdRanking->selectRow(row);
+        ++row;
+    };
+    for (const RankedLine& l : m_result.ranked)
+        put(l, QString::number(l.position) + (l.exAequo ? QStringLiteral(" ex aequo") : QString()));
+    if (!m_result.nonSuitable.isEmpty()) {
+        auto* block = cell(QStringLiteral("CANDIDATI NON IDONEI (non inseriti in graduatoria)"));
+        QFont bold = grdRanking->font();
+        bold.setBold(true);
+        block->setFont(bold);
+        grdRanking->setItem(row, 0, block);
+        grdRanking->setSpan(row, 0, 1, 5);
+        ++row;
+        for (const RankedLine& l : m_result.nonSuitable)
+            put(l, QStringLiteral("-"));
+    }
+    grdRanking->setUpdatesEnabled(true);
+    const QString count = QStringLiteral("Candidati in graduatoria: %1").arg(m_result.ranked.size());
+    lblTotConcorrenti->setText(count);
+    lblTotConcorrenti->setAccessibleName(count);
+}
+
+void OfficialRankingWindow::showSeal()
+{
+    const OfficialRanking::SealState state =
+        m_gridUsable ? OfficialRanking::checkSeal(m_session, m_grid) : OfficialRanking::SealState::NotPublished;
+    QString text = OfficialRanking::sealText(state);
+    if (state != OfficialRanking::SealState::NotPublished && m_grid.seal.when.isValid())
+        text += QStringLiteral(" (pubblicazione del %1)")
+                    .arg(m_grid.seal.when.toString(QStringLiteral("dd/MM/yyyy hh:mm")));
+    lblSeal->setText(text);
+    lblSeal->setAccessibleName(text);
+    lblSeal->setStyleSheet(state == OfficialRanking::SealState::Changed ? QStringLiteral("color: #B03000;")
+                                                                        : QStringLiteral("color: #1e8c3a;"));
+}
+
+bool OfficialRankingWindow::saveChoices()
+{
+    // This window holds the grid without its scores: the whole file is read
+    // again, the choices copied in, and written back.
+    ScoringGrid full;
+    QString problem;
+    const GridFile::Status status = GridFile::read(m_session, &full, &problem);
+    if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
+        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
+        return false;
+    }
+    full.tieBreaks = m_grid.tieBreaks;
+    full.manualOrder = m_grid.manualOrder;
+    full.nonSuitable = m_grid.nonSuitable;
+    full.publishedName = m_grid.publishedName;
+    QString error;
+    if (!GridFile::write(m_session, full, &error)) {
+        Messages::error(this, GridFile::writeFailedMessage(error));
+        return false;
+    }
+    m_grid.members = full.members;
+    m_grid.seal = full.seal;
+    m_grid.storedContentSha256 = full.seal.isSet() ? full.contentSha256() : QString();
+    return true;
+}
+
+void OfficialRankingWindow::choicesChanged()
+{
+    if (m_filling || !m_gridUsable)
+        return;
+    const ScoringGrid before = m_grid;
+    m_grid.tieBreaks.clear();
+    if (chkYoungerFirst->isChecked())
+        m_grid.tieBreaks.append(ScoringGrid::TieBreak::YoungerFirst);
+    if (chkManualOrder->isChecked())
+        m_grid.tieBreaks.append(ScoringGrid::TieBreak::ManualOrder);
+    m_grid.nonSuitable = cboNonSuitable->currentIndex() == 0 ? ScoringGrid::NonSuitable::SeparateBlock
+                                                             : ScoringGrid::NonSuitable::LeftOut;
+    m_grid.publishedName = cboPublished->currentIndex() == 0 ? ScoringGrid::PublishedName::FullName
+                                                             : ScoringGrid::PublishedName::Identifier;
+    if (!saveChoices())
+        m_grid = before;
+    rebuild();
+    showSeal();
+}
+
+qint64 OfficialRankingWindow::selectedCard() const
+{
+    const int row = grdRanking->currentRow();
+    QTableWidgetItem* item = row >= 0 ? grdRanking->item(row, 0) : nullptr;
+    return item ? item->data(Qt::UserRole).toLongLong() : 0;
+}
+
+void OfficialRankingWindow::moveUp()
+{
+    move(-1);
+}
+
+void OfficialRankingWindow::moveDown()
+{
+    move(+1);
+}
+
+void OfficialRankingWindow::move(int step)
+{
+    if (!chkManualOrder->isChecked()) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per ordinare a mano i candidati ex aequo scegliere prima "
+                                         "lo spareggio \"ordine stabilito dalla commissione\"."));
+        return;
+    }
+    const qint64 card = selectedCard();
+    bool tied = false;
+    for (const RankedLine& l : m_result.ranked) {
+        if (l.candidate.card == card && l.manualGroup > 0)
+            tied = true;
+    }
+    if (card == 0 || !tied) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: selezionare un candidato a pari merito con altri; "
+                                         "solo gli ex aequo si possono spostare."));
+        return;
+    }
+    const QList<qint64> next = OfficialRanking::moved(m_result, m_grid.manualOrder, card, step);
+    if (next == m_grid.manualOrder)
+        return; // already first or last of its group
+    const QList<qint64> before = m_grid.manualOrder;
+    m_grid.manualOrder = next;
+    if (!saveChoices())
+        m_grid.manualOrder = before;
+    rebuild();
+    showSeal();
+}
+
+OfficialRanking::Heading OfficialRankingWindow::heading() const
+{
+    return {m_name, Clock::today(), m_grid.members};
+}
+
+void OfficialRankingWindow::btnCheckSealClick()
+{
+    ScoringGrid onDisk;
+    QString problem;
+    const GridFile::Status status = GridFile::read(m_session, &onDisk, &problem, false);
+    if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
+        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
+        return;
+    }
+    const OfficialRanking::SealState state = OfficialRanking::checkSeal(m_session, onDisk);
+    m_grid.seal = onDisk.seal;
+    m_grid.storedContentSha256 = onDisk.storedContentSha256;
+    showSeal();
+    if (state == OfficialRanking::SealState::Changed)
+        Messages::warning(this, OfficialRanking::sealText(state));
+    else if (state == OfficialRanking::SealState::Intact)
+        Messages::information(this,
+                              QStringLiteral("Graduatoria sigillata: il file della sessione e la griglia sono "
+                                             "identici a quelli della pubblicazione."));
+    else
+        Messages::information(this, QStringLiteral("La graduatoria di questa sessione non è ancora stata pubblicata."));
+}
+
+void OfficialRankingWindow::btnStampaClick()
+{
+    if (m_result.ranked.isEmpty() && m_result.nonSuitable.isEmpty()) {
+        Messages::warning(this,
+                          QStringLiteral("Operazione di stampa non applicabile: la graduatoria non contiene "
+                                         "nessuna voce."));
+        return;
+    }
+    if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la presente graduatoria?")))
+        return;
+    auto report = OfficialRanking::rankingReport(m_result, heading());
+    report->prepare();
+    ReportPrinter::print(this, *report);
+}
+
+void OfficialRankingWindow::btnPreviewClick()
+{
+    auto report = OfficialRanking::rankingReport(m_result, heading());
+    report->prepare();
+    ReportPrinter::preview(this, *report);
+}
+
+void OfficialRankingWindow::btnPublishClick()
+{
+    if (m_result.ranked.isEmpty()) {
+        Messages::warning(this,
+                          QStringLiteral("Operazione non applicabile: la graduatoria non contiene nessun "
+                                         "candidato idoneo."));
+        return;
+    }
+    const QString proposed = ProgramFolder::path() + QStringLiteral("Graduatoria finale %1.pdf").arg(m_name);
+    const QString path =
+        FileDialogs::getSaveFileName(this, QStringLiteral("Salva la copia per la pubblicazione"), proposed,
+                                     QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    const QString sessionSha = GridFile::fileSha256(m_session);
+    if (sessionSha.isEmpty()) {
+        Messages::error(this, RecordFile::accessMessage());
+        return;
+    }
+    ScoringGrid sealed;
+    QString problem;
+    const GridFile::Status status = GridFile::read(m_session, &sealed, &problem);
+    if (status == GridFile::Status::Damaged || status == GridFile::Status::Failed) {
+        Messages::warning(this, GridFile::damagedMessage(GridFile::pathFor(m_session), problem));
+        return;
+    }
+    sealed.tieBreaks = m_grid.tieBreaks;
+    sealed.manualOrder = m_grid.manualOrder;
+    sealed.nonSuitable = m_grid.nonSuitable;
+    sealed.publishedName = m_grid.publishedName;
+    sealed.seal.sessionSha256 = sessionSha;
+    sealed.seal.gridSha256 = sealed.contentSha256();
+    sealed.seal.when = QDateTime::currentDateTime();
+    auto report = OfficialRanking::publicationReport(m_result, heading(), m_grid.publishedName,
+                                                     sealed.seal.sessionSha256, sealed.seal.gridSha256);
+    report->prepare();
+    QString error;
+    if (!report->exportPdf(path, &error)) {
+        Messages::error(this,
+                        QStringLiteral("Attenzione: non è stato possibile salvare la copia per la "
+                                       "pubblicazione (%1).")
+                            .arg(error));
+        return;
+    }
+    if (!GridFile::write(m_session, sealed, &error)) {
+        Messages::error(this,
+                        QStringLiteral("Attenzione: la copia per la pubblicazione è stata salvata, ma non è "
+                                       "stato possibile registrare le impronte nella griglia (%1): la verifica "
+                                       "del sigillo non sarà disponibile.")
+                            .arg(error));
+        return;
+    }
+    m_grid.seal = sealed.seal;
+    m_grid.storedContentSha256 = sealed.seal.gridSha256;
+    showSeal();
+    Messages::information(this,
+                          QStringLiteral("La copia per la pubblicazione è stata salvata nel file \"%1\".").arg(path));
+}
+
+void OfficialRankingWindow::imgGuidaClick()
+{
+    Help::showTopic(this, GridWindow::helpTopic());
+}

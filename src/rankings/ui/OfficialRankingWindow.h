@@ -1,0 +1,75 @@
+// The official ranking of a session ("Graduatoria finale"): its table with
+// positions, ex aequo and tie-break notes, the session's ranking choices, the
+// manual order of tied candidates, the print, the publication copy in PDF
+// and the check of the publication's seal.
+#pragma once
+
+#include "rankings/core/OfficialRanking.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class PictureButton;
+
+class OfficialRankingWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    OfficialRankingWindow(const QString& sessionPath, const QString& sessionName, QWidget* parent = nullptr);
+
+    QLabel* titClassifica;
+    QCheckBox* chkYoungerFirst;
+    QCheckBox* chkManualOrder;
+    QComboBox* cboNonSuitable;
+    QComboBox* cboPublished;
+    QTableWidget* grdRanking;
+    QPushButton* btnUp;
+    QPushButton* btnDown;
+    QLabel* lblTotConcorrenti;
+    QLabel* lblSeal;
+    QPushButton* btnCheckSeal;
+    QPushButton* btnStampa;
+    QPushButton* btnPreview;
+    QPushButton* btnPublish;
+    QPushButton* btnEsci;
+    PictureButton* imgGuida;
+
+    const OfficialResult& result() const { return m_result; }
+    const ScoringGrid& choices() const { return m_grid; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void choicesChanged();
+    void moveUp();
+    void moveDown();
+    void btnCheckSealClick();
+    void btnStampaClick();
+    void btnPreviewClick();
+    void btnPublishClick();
+    void imgGuidaClick();
+
+private:
+    void readFiles();
+    void rebuild();
+    void showSeal();
+    void move(int step);
+    bool saveChoices();
+    qint64 selectedCard() const;
+    OfficialRanking::Heading heading() const;
+
+    QString m_session;
+    QString m_name;
+    ScoringGrid m_grid;
+    bool m_gridUsable = true; // false for a damaged side file: never written
+    QList<OfficialCandidate> m_cards;
+    OfficialResult m_result;
+    bool m_shown = false;
+    bool m_filling = false;
+};

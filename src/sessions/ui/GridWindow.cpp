@@ -1,0 +1,712 @@
+// The scoring grid window: one tab to score the card shown, one to define the
+// session's criteria, committee and scale.
+#include "sessions/ui/GridWindow.h"
+
+#include "app/core/Formats.h"
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/TextRules.h"
+#include "app/platform/FileDialogs.h"
+#include "app/platform/Messages.h"
+#include "app/ui/Help.h"
+#include "shared/ui/PictureButton.h"
+#include "report/core/Report.h"
+#include "report/ui/ReportPrinter.h"
+#include "sessions/core/SchedaColloquio.h"
+#include "sessions/ui/Torneo.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QList<double> kScales {0.0, 10.0, 30.0, 100.0};
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QTableWidget* table(QWidget* parent, const QString& name, const QString& accessible, const QStringList& headers)
+{
+    auto* t = new QTableWidget(0, int(headers.size()), parent);
+    t->setObjectName(name);
+    t->setAccessibleName(accessible);
+    t->setHorizontalHeaderLabels(headers);
+    t->setSortingEnabled(false);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    return t;
+}
+
+QTableWidgetItem* readOnly(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Computed cells look apart from the ones the committee types in.
+    item->setBackground(QColor(0xEE, 0xF2, 0xF6));
+    return item;
+}
+
+QComboBox* roleBox(GridMember::Role role)
+{
+    auto* box = new QComboBox;
+    box->addItem(QStringLiteral("presidente"));
+    box->addItem(QStringLiteral("componente"));
+    box->addItem(QStringLiteral("segretario (senza voto)"));
+    box->setAccessibleName(QStringLiteral("Ruolo"));
+    box->setCurrentIndex(role == GridMember::Role::President ? 0 : role == GridMember::Role::Member ? 1 : 2);
+    return box;
+}
+
+GridMember::Role roleAt(int index)
+{
+    return index == 0 ? GridMember::Role::President
+        : index == 1  ? GridMember::Role::Member
+                      : GridMember::Role::Secretary;
+}
+
+} // namespace
+
+QString GridWindow::helpTopic()
+{
+    return QStringLiteral("Griglia di valutazione e graduatoria finale");
+}
+
+GridWindow::GridWindow(TfrmTorneo* card)
+    : QDialog(card)
+    , m_card(card)
+{
+    Formats::apply();
+    setObjectName(QStringLiteral("frmGrid"));
+    setWindowTitle(QStringLiteral(" Selvora - Griglia di valutazione"));
+    m_session = TextRules::trimmed(card->lblFile->text());
+    m_position = TextRules::trimmed(card->lblPosizione->text()).toLongLong();
+
+    tabPages = new QTabWidget(this);
+    tabPages->setObjectName(QStringLiteral("tabPages"));
+
+    // --- scoring ---------------------------------------------------------
+    auto* scoring = new QWidget(tabPages);
+    lblCard = new QLabel(scoring);
+    lblCard->setObjectName(QStringLiteral("lblCard"));
+    lblCard->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblCard->setWordWrap(true);
+    grdScores = table(scoring, QStringLiteral("grdScores"), QStringLiteral("Punteggi della commissione"), {});
+    grdScores->setToolTip(QStringLiteral("Un punteggio per criterio e per componente, da 0 al massimo del criterio."));
+    lblTotal = new QLabel(scoring);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    lblTotal->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblTotal->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    auto* captionScores =
+        new QLabel(QStringLiteral("&Punteggi (righe: criteri; colonne: componenti con voto):"), scoring);
+    captionScores->setBuddy(grdScores);
+    auto* scoringLayout = new QVBoxLayout(scoring);
+    scoringLayout->addWidget(lblCard);
+    scoringLayout->addWidget(captionScores);
+    scoringLayout->addWidget(grdScores, 1);
+    scoringLayout->addWidget(lblTotal);
+    tabPages->addTab(scoring, QStringLiteral("&Valutazione"));
+
+    // --- set-up ----------------------------------------------------------
+    auto* setup = new QWidget(tabPages);
+    grdCriteria = table(setup, QStringLiteral("grdCriteria"), QStringLiteral("Criteri di valutazione"),
+                        {QStringLiteral("Criterio"), QStringLiteral("Punteggio massimo"), QStringLiteral("Peso")});
+    grdCriteria->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdCriteria->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grdCriteria->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    grdCriteria->horizontalHeader()->setStretchLastSection(false);
+    grdMembers = table(setup, QStringLiteral("grdMembers"), QStringLiteral("Componenti della commissione"),
+                       {QStringLiteral("Nome"), QStringLiteral("Ruolo")});
+    grdMembers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdMembers->horizontalHeader()->setStretchLastSection(false);
+    grdMembers->setColumnWidth(1, 220);
+    btnAddCriterion = button(setup, QStringLiteral("btnAddCriterion"), QStringLiteral("Aggiungi criterio"),
+                             QStringLiteral("Aggiunge una riga per un nuovo criterio."));
+    btnRemoveCriterion = button(setup, QStringLiteral("btnRemoveCriterion"), QStringLiteral("Elimina criterio"),
+                                QStringLiteral("Elimina il criterio selezionato."));
+    btnAddMember = button(setup, QStringLiteral("btnAddMember"), QStringLiteral("Aggiungi componente"),
+                          QStringLiteral("Aggiunge una riga per un nuovo componente della commissione."));
+    btnRemoveMember = button(setup, QStringLiteral("btnRemoveMember"), QStringLiteral("Elimina componente"),
+                             QStringLiteral("Elimina il componente selezionato."));
+    cboScale = new QComboBox(setup);
+    cboScale->setObjectName(QStringLiteral("cboScale"));
+    cboScale->addItems({QStringLiteral("Somma dei punteggi ponderati"), QStringLiteral("In decimi (su 10)"),
+                        QStringLiteral("In trentesimi (su 30)"), QStringLiteral("In centesimi (su 100)"),
+                        QStringLiteral("Su un altro massimo")});
+    txtScaleMax = new QLineEdit(setup);
+    txtScaleMax->setObjectName(QStringLiteral("txtScaleMax"));
+    txtScaleMax->setMaxLength(10);
+    txtScaleMax->setMaximumWidth(120);
+    txtScaleMax->setAccessibleName(QStringLiteral("Altro massimo della scala"));
+    btnApplySetup = button(setup, QStringLiteral("btnApplySetup"), QStringLiteral("Applica e salva"),
+                           QStringLiteral("Applica criteri, commissione e scala alla sessione e li salva."));
+
+    auto* captionCriteria = new QLabel(QStringLiteral("C&riteri (nome, punteggio massimo, peso):"), setup);
+    captionCriteria->setBuddy(grdCriteria);
+    auto* captionMembers = new QLabel(QStringLiteral("C&ommissione (nome, ruolo):"), setup);
+    captionMembers->setBuddy(grdMembers);
+    auto* captionScale = new QLabel(QStringLiteral("&Scala del totale:"), setup);
+    captionScale->setBuddy(cboScale);
+    auto* captionMax = new QLabel(QStringLiteral("&Massimo:"), setup);
+    captionMax->setBuddy(txtScaleMax);
+
+    auto* criteriaButtons = new QHBoxLayout;
+    criteriaButtons->addWidget(btnAddCriterion);
+    criteriaButtons->addWidget(btnRemoveCriterion);
+    criteriaButtons->addStretch();
+    auto* memberButtons = new QHBoxLayout;
+    memberButtons->addWidget(btnAddMember);
+    memberButtons->addWidget(btnRemoveMember);
+    memberButtons->addStretch();
+    auto* scaleRow = new QHBoxLayout;
+    scaleRow->addWidget(captionScale);
+    scaleRow->addWidget(cboScale);
+    scaleRow->addWidget(captionMax);
+    scaleRow->addWidget(txtScaleMax);
+    scaleRow->addStretch();
+    scaleRow->addWidget(btnApplySetup);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(captionCriteria);
+    left->addWidget(grdCriteria, 1);
+    left->addLayout(criteriaButtons);
+    auto* right = new QVBoxLayout;
+    right->addWidget(captionMembers);
+    right->addWidget(grdMembers, 1);
+    right->addLayout(memberButtons);
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    auto* setupLayout = new QVBoxLayout(setup);
+    setupLayout->addLayout(columns, 1);
+    setupLayout->addLayout(scaleRow);
+    tabPages->addTab(setup, QStringLiteral("&Criteri e commissione"));
+
+    // --- commands --------------------------------------------------------
+    btnImport = button(this, QStringLiteral("btnImport"), QStringLiteral("Importa"),
+                       QStringLiteral("Riporta il totale della griglia nel punteggio totale della scheda."));
+    btnSave = button(this, QStringLiteral("btnSave"), QStringLiteral("Salva griglia"),
+                     QStringLiteral("Salva i punteggi della griglia senza modificare la scheda."));
+    btnPrint = button(this, QStringLiteral("btnPrint"), QStringLiteral("Stampa verbale"),
+                      QStringLiteral("Stampa il verbale di valutazione della scheda."));
+    btnPreview = button(this, QStringLiteral("btnPreview"), QStringLiteral("Anteprima verbale"),
+                        QStringLiteral("Mostra l'anteprima del verbale di valutazione."));
+    btnPdf = button(this, QStringLiteral("btnPdf"), QStringLiteral("Verbale in PDF"),
+                    QStringLiteral("Salva il verbale di valutazione in un file PDF."));
+    btnClose = button(this, QStringLiteral("btnClose"), QStringLiteral("Chiudi"), QStringLiteral("Chiude la griglia."));
+    imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
+                                 QStringLiteral("Guida"), this);
+    imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla griglia di valutazione."));
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(imgGuida);
+    commands->addStretch();
+    for (QPushButton* b : {btnImport, btnSave, btnPrint, btnPreview, btnPdf, btnClose})
+        commands->addWidget(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabPages, 1);
+    layout->addLayout(commands);
+
+    connect(grdScores, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
+    connect(btnImport, &QPushButton::clicked, this, &GridWindow::btnImportClick);
+    connect(btnSave, &QPushButton::clicked, this, &GridWindow::btnSaveClick);
+    connect(btnPrint, &QPushButton::clicked, this, &GridWindow::btnPrintClick);
+    connect(btnPreview, &QPushButton::clicked, this, &GridWindow::btnPreviewClick);
+    connect(btnPdf, &QPushButton::clicked, this, &GridWindow::btnPdfClick);
+    connect(btnClose, &QPushButton::clicked, this, &GridWindow::reject);
+    connect(btnApplySetup, &QPushButton::clicked, this, &GridWindow::btnApplySetupClick);
+    connect(btnAddCriterion, &QPushButton::clicked, this, &GridWindow::addCriterion);
+    connect(btnRemoveCriterion, &QPushButton::clicked, this, &GridWindow::removeCriterion);
+    connect(btnAddMember, &QPushButton::clicked, this, &GridWindow::addMember);
+    connect(btnRemoveMember, &QPushButton::clicked, this, &GridWindow::removeMember);
+    connect(imgGuida, &QToolButton::clicked, this, &GridWindow::imgGuidaClick);
+    connect(cboScale, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) { txtScaleMax->setEnabled(index == 4); });
+    resize(1100, 640);
+}
+
+bool GridWindow::load()
+{
+    QString problem;
+    const QString side = GridFile::pathFor(m_session);
+    switch (GridFile::read(m_session, &m_grid, &problem)) {
+    case GridFile::Status::Missing:
+    case GridFile::Status::Read:
+        break;
+    case GridFile::Status::Failed:
+        Messages::error(this, GridFile::damagedMessage(side, problem));
+        return false;
+    case GridFile::Status::Damaged: {
+        Messages::warning(this, GridFile::damagedMessage(side, problem));
+        if (!Messages::confirm(this,
+                               QStringLiteral("Si vuole mettere da parte il file della griglia (rinominandolo) "
+                                              "e ricominciare con una griglia vuota?\r\n\r\n"
+                                              "Rispondendo No la griglia non viene aperta e il file resta "
+                                              "com'è.")))
+            return false;
+        if (GridFile::setAside(m_session).isEmpty()) {
+            Messages::error(this,
+                            QStringLiteral("Attenzione: non è stato possibile rinominare il file della griglia; "
+                                           "la griglia non viene aperta."));
+            return false;
+        }
+        m_grid = ScoringGrid();
+        m_grid.sessionFile = QFileInfo(m_session).fileName();
+        break;
+    }
+    }
+    // Scores of cards the session no longer has: kept, and said.
+    const qint64 count = QFileInfo(m_session).size() / TSchedaColloquio::Size;
+    if (m_grid.highestCard() > count)
+        Messages::warning(this, GridFile::staleCardsMessage(m_grid.highestCard(), count));
+    showSetup();
+    showScores();
+    if (m_grid.criteria.isEmpty())
+        tabPages->setCurrentIndex(1);
+    return true;
+}
+
+void GridWindow::showSetup()
+{
+    grdCriteria->setRowCount(0);
+    for (const GridCriterion& c : m_grid.criteria) {
+        const int row = grdCriteria->rowCount();
+        grdCriteria->insertRow(row);
+        auto* name = new QTableWidgetItem(c.name);
+        name->setData(Qt::UserRole, c.name);
+        grdCriteria->setItem(row, 0, name);
+        grdCriteria->setItem(row, 1, new QTableWidgetItem(GridMath::scoreText(c.maxPoints)));
+        grdCriteria->setItem(row, 2, new QTableWidgetItem(GridMath::scoreText(c.weight)));
+    }
+    grdMembers->setRowCount(0);
+    for (const GridMember& m : m_grid.members) {
+        const int row = grdMembers->rowCount();
+        grdMembers->insertRow(row);
+        auto* name = new QTableWidgetItem(m.name);
+        name->setData(Qt::UserRole, m.name);
+        grdMembers->setItem(row, 0, name);
+        grdMembers->setCellWidget(row, 1, roleBox(m.role));
+    }
+    int scale = 0;
+    if (m_grid.scale.scaled)
+        scale = kScales.contains(m_grid.scale.maximum) ? int(kScales.indexOf(m_grid.scale.maximum)) : 4;
+    cboScale->setCurrentIndex(scale);
+    txtScaleMax->setText(scale == 4 ? GridMath::scoreText(m_grid.scale.maximum) : QString());
+    txtScaleMax->setEnabled(scale == 4);
+}
+
+void GridWindow::showScores()
+{
+    m_filling = true;
+    const QList<GridMember> voters = m_grid.votingMembers();
+    grdScores->clear();
+    grdScores->setRowCount(int(m_grid.criteria.size()));
+    grdScores->setColumnCount(int(voters.size()) + 3);
+    QStringList headers;
+    for (const GridMember& m : voters)
+        headers << m.name;
+    headers << QStringLiteral("Media") << QStringLiteral("Peso") << QStringLiteral("Media x peso");
+    grdScores->setHorizontalHeaderLabels(headers);
+    QStringList rows;
+    const CardScores scores = m_grid.cards.value(m_position);
+    for (int r = 0; r < m_grid.criteria.size(); ++r) {
+        const GridCriterion& c = m_grid.criteria.at(r);
+        rows << QStringLiteral("%1 (max %2)").arg(c.name, GridMath::scoreText(c.maxPoints));
+        for (int col = 0; col < voters.size(); ++col) {
+            const auto byMember = scores.value(voters.at(col).name);
+            auto* item = new QTableWidgetItem(byMember.contains(c.name) ? GridMath::scoreText(byMember.value(c.name))
+                                                                        : QString());
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (m_position <= 0)
+                item->setFlags(Qt::ItemIsEnabled);
+            grdScores->setItem(r, col, item);
+        }
+        grdScores->setItem(r, int(voters.size()) + 1, readOnly(GridMath::scoreText(c.weight)));
+    }
+    grdScores->setVerticalHeaderLabels(rows);
+    for (int col = 0; col < grdScores->columnCount(); ++col)
+        grdScores->setColumnWidth(col, col < voters.size() ? 150 : 120);
+    m_filling = false;
+
+    const QString name = TextRules::trimmed(m_card->txtConcorrente->text());
+    if (m_position <= 0)
+        lblCard->setText(QStringLiteral("La scheda non è ancora stata salvata: salvarla in archivio per poter "
+                                        "compilare la griglia."));
+    else
+        lblCard->setText(QStringLiteral("Scheda n. %1 - %2").arg(m_position).arg(name));
+    lblCard->setAccessibleName(lblCard->text());
+    showTotal();
+}
+
+void GridWindow::showTotal()
+{
+    m_filling = true;
+    const QList<GridMember> voters = m_grid.votingMembers();
+    const CardScores scores = m_grid.cards.value(m_position);
+    for (int r = 0; r < m_grid.criteria.size(); ++r) {
+        const GridCriterion& c = m_grid.criteria.at(r);
+        double mean = 0.0;
+        const bool has = GridMath::mean(m_grid, scores, c, &mean);
+        grdScores->setItem(r, int(voters.size()), readOnly(has ? GridMath::totalText(mean) : QString()));
+        grdScores->setItem(r, int(voters.size()) + 2, readOnly(has ? GridMath::totalText(mean * c.weight) : QString()));
+    }
+    m_filling = false;
+    const GridMath::Total t = GridMath::total(m_grid, scores);
+    QString text =
+        QStringLiteral("Totale: %1   (somma ponderata %2 su %3")
+            .arg(GridMath::totalText(t.total), GridMath::totalText(t.weightedSum), GridMath::totalText(t.bestPossible));
+    if (m_grid.scale.scaled)
+        text += QStringLiteral(", in scala su %1").arg(GridMath::scoreText(m_grid.scale.maximum));
+    text += QLatin1Char(')');
+    if (t.any && !t.complete)
+        text += QStringLiteral(" - griglia incompleta");
+    lblTotal->setText(text);
+    lblTotal->setAccessibleName(text);
+}
+
+void GridWindow::scoreEdited(int row, int column)
+{
+    const QList<GridMember> voters = m_grid.votingMembers();
+    if (m_filling || row < 0 || row >= m_grid.criteria.size() || column < 0 || column >= voters.size())
+        return;
+    const GridCriterion& c = m_grid.criteria.at(row);
+    const QString member = voters.at(column).name;
+    QTableWidgetItem* item = grdScores->item(row, column);
+    bool empty = false;
+    QString problem;
+    const double value = GridMath::parseScore(item ? item->text() : QString(), c, &empty, &problem);
+    auto& byCriterion = m_grid.cards[m_position][member];
+    if (!problem.isEmpty()) {
+        // Typed or pasted, a score out of range never enters the grid: the
+        // cell goes back to what it held.
+        Messages::warning(this, problem);
+        m_filling = true;
+        item->setText(byCriterion.contains(c.name) ? GridMath::scoreText(byCriterion.value(c.name)) : QString());
+        m_filling = false;
+        return;
+    }
+    if (empty)
+        byCriterion.remove(c.name);
+    else
+        byCriterion.insert(c.name, value);
+    if (byCriterion.isEmpty())
+        m_grid.cards[m_position].remove(member);
+    if (m_grid.cards.value(m_position).isEmpty())
+        m_grid.cards.remove(m_position);
+    m_filling = true;
+    item->setText(empty ? QString() : GridMath::scoreText(value));
+    m_filling = false;
+    m_modified = true;
+    showTotal();
+}
+
+bool GridWindow::save()
+{
+    QString error;
+    if (!GridFile::write(m_session, m_grid, &error)) {
+        Messages::error(this, GridFile::writeFailedMessage(error));
+        return false;
+    }
+    m_modified = false;
+    return true;
+}
+
+bool GridWindow::btnSaveClick()
+{
+    if (!save())
+        return false;
+    Messages::information(this, QStringLiteral("La griglia di valutazione è stata salvata."));
+    return true;
+}
+
+void GridWindow::btnImportClick()
+{
+    if (m_position <= 0) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: per compilare la griglia e importarne il totale salvare "
+                                         "prima la scheda in archivio."));
+        return;
+    }
+    const GridMath::Total t = GridMath::total(m_grid, m_grid.cards.value(m_position));
+    if (!t.any) {
+        Messages::warning(this, QStringLiteral("Attenzione: la griglia della scheda non contiene nessun punteggio."));
+        return;
+    }
+    if (!t.complete &&
+        !Messages::confirm(this,
+                           QStringLiteral("La griglia è incompleta: non tutti i componenti hanno valutato ogni "
+                                          "criterio e le medie sono calcolate sui soli punteggi presenti.\r\n\r\n"
+                                          "Si vuole importare ugualmente il totale?")))
+        return;
+    // The per-member scores stay with the card: saved before the total
+    // leaves, so the score field never holds a total the file does not back.
+    if (!save())
+        return;
+    // As the calculator does: the text goes into the score field, which
+    // normalises it when it is left.
+    m_card->txtPunteggio->setText(GridMath::totalText(t.total));
+    m_card->txtPunteggio->setFocus();
+    accept();
+}
+
+void GridWindow::reject()
+{
+    if (m_modified) {
+        const Messages::Answer a = Messages::show(
+            this, Messages::Kind::Confirmation,
+            QStringLiteral("I punteggi della griglia sono stati modificati. Si vogliono salvare prima di chiudere?"));
+        if (a != Messages::Answer::No && !save())
+            return;
+    }
+    QDialog::reject();
+}
+
+GridReport::Card GridWindow::cardInfo() const
+{
+    GridReport::Card c;
+    c.sessionName = TextRules::trimmed(m_card->lblNome->text());
+    c.position = m_position;
+    c.candidato = m_card->txtConcorrente->text();
+    c.codiceFiscale = m_card->txtResponsabile->text();
+    c.dataColloquio = m_card->txtEmail->text();
+    return c;
+}
+
+bool GridWindow::minutesAllowed()
+{
+    if (m_position <= 0) {
+        Messages::warning(this,
+                          QStringLiteral("Attenzione: il verbale si riferisce a una scheda salvata in archivio: "
+                                         "salvare prima la scheda."));
+        return false;
+    }
+    if (m_grid.criteria.isEmpty() || m_grid.votingMembers().isEmpty()) {
+        Messages::warning(this, QStringLiteral("Attenzione: definire prima i criteri e la commissione."));
+        return false;
+    }
+    return true;
+}
+
+void GridWindow::btnPrintClick()
+{
+    if (!minutesAllowed())
+        return;
+    auto report = GridReport::create(m_grid, cardInfo());
+    report->prepare();
+    ReportPrinter::print(this, *report);
+}
+
+void GridWindow::btnPreviewClick()
+{
+    if (!minutesAllowed())
+        return;
+    auto report = GridReport::create(m_grid, cardInfo());
+    report->prepare();
+    ReportPrinter::preview(this, *report);
+}
+
+void GridWindow::btnPdfClick()
+{
+    if (!minutesAllowed())
+        return;
+    const QString proposed = ProgramFolder::path() +
+        QStringLiteral("Verbale %1 scheda %2.pdf").arg(TextRules::trimmed(m_card->lblNome->text())).arg(m_position);
+    const QString path = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il verbale in PDF"), proposed,
+                                                      QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    auto report = GridReport::create(m_grid, cardInfo());
+    report->prepare();
+    QString error;
+    if (!report->exportPdf(path, &error)) {
+        Messages::error(this, QStringLiteral("Attenzione: non è stato possibile salvare il verbale (%1).").arg(error));
+        return;
+    }
+    Messages::information(this, QStringLiteral("Il verbale è stato salvato nel file \"%1\".").arg(path));
+}
+
+void GridWindow::addCriterion()
+{
+    const int row = grdCriteria->rowCount();
+    grdCriteria->insertRow(row);
+    grdCriteria->setItem(row, 0, new QTableWidgetItem(QString()));
+    grdCriteria->setItem(row, 1, new QTableWidgetItem(QStringLiteral("10")));
+    grdCriteria->setItem(row, 2, new QTableWidgetItem(QStringLiteral("1")));
+    grdCriteria->setCurrentCell(row, 0);
+    grdCriteria->editItem(grdCriteria->item(row, 0));
+}
+
+void GridWindow::removeCriterion()
+{
+    const int row = grdCriteria->currentRow();
+    if (row < 0) {
+        Messages::warning(this, QStringLiteral("Attenzione: selezionare il criterio da eliminare."));
+        return;
+    }
+    grdCriteria->removeRow(row);
+}
+
+void GridWindow::addMember()
+{
+    const int row = grdMembers->rowCount();
+    grdMembers->insertRow(row);
+    grdMembers->setItem(row, 0, new QTableWidgetItem(QString()));
+    grdMembers->setCellWidget(row, 1, roleBox(row == 0 ? GridMember::Role::President : GridMember::Role::Member));
+    grdMembers->setCurrentCell(row, 0);
+    grdMembers->editItem(grdMembers->item(row, 0));
+}
+
+void GridWindow::removeMember()
+{
+    const int row = grdMembers->currentRow();
+    if (row < 0) {
+        Messages::warning(this, QStringLiteral("Attenzione: selezionare il componente da eliminare."));
+        return;
+    }
+    grdMembers->removeRow(row);
+}
+
+void GridWindow::btnApplySetupClick()
+{
+    auto cell = [](QTableWidget* t, int row, int col) {
+        QTableWidgetItem* item = t->item(row, col);
+        return item ? TextRules::trimmed(item->text()) : QString();
+    };
+    QList<GridCriterion> criteria;
+    QMap<QString, QString> criterionRenames; // old name -> new name
+    for (int r = 0; r < grdCriteria->rowCount(); ++r) {
+        GridCriterion c;
+        c.name = cell(grdCriteria, r, 0);
+        const QString label =
+            c.name.isEmpty() ? QStringLiteral("n. %1").arg(r + 1) : QStringLiteral("\"%1\"").arg(c.name);
+        if (!NumberText::parse(cell(grdCriteria, r, 1), &c.maxPoints)) {
+            Messages::warning(
+                this, QStringLiteral("Attenzione: il punteggio massimo del criterio %1 non è un numero.").arg(label));
+            return;
+        }
+        if (!NumberText::parse(cell(grdCriteria, r, 2), &c.weight)) {
+            Messages::warning(this, QStringLiteral("Attenzione: il peso del criterio %1 non è un numero.").arg(label));
+            return;
+        }
+        const QString old =
+            grdCriteria->item(r, 0) ? grdCriteria->item(r, 0)->data(Qt::UserRole).toString() : QString();
+        if (!old.isEmpty())
+            criterionRenames.insert(old, c.name);
+        criteria.append(c);
+    }
+    QList<GridMember> members;
+    QMap<QString, QString> memberRenames;
+    for (int r = 0; r < grdMembers->rowCount(); ++r) {
+        GridMember m;
+        m.name = cell(grdMembers, r, 0);
+        auto* box = qobject_cast<QComboBox*>(grdMembers->cellWidget(r, 1));
+        m.role = roleAt(box ? box->currentIndex() : 1);
+        const QString old = grdMembers->item(r, 0) ? grdMembers->item(r, 0)->data(Qt::UserRole).toString() : QString();
+        if (!old.isEmpty())
+            memberRenames.insert(old, m.name);
+        members.append(m);
+    }
+    GridScale scale;
+    const int scaleIndex = cboScale->currentIndex();
+    if (scaleIndex > 0) {
+        scale.scaled = true;
+        scale.maximum = scaleIndex < 4 ? kScales.at(scaleIndex) : 0.0;
+        if (scaleIndex == 4 && !NumberText::parse(txtScaleMax->text(), &scale.maximum))
+            scale.maximum = 0.0;
+    }
+    const QString problem = GridMath::checkSetup(criteria, members, scale);
+    if (!problem.isEmpty()) {
+        Messages::warning(this, problem);
+        return;
+    }
+
+    // Removing a criterion or a member who already scored loses scores: only
+    // with the user's word.
+    QStringList losses;
+    for (const GridCriterion& c : m_grid.criteria) {
+        const int n = int(m_grid.cardsScoredFor(c.name).size());
+        if (!criterionRenames.contains(c.name) && n > 0)
+            losses << QStringLiteral("il criterio \"%1\" (punteggi in %2 schede)").arg(c.name).arg(n);
+    }
+    for (const GridMember& m : m_grid.members) {
+        const int n = int(m_grid.cardsScoredBy(m.name).size());
+        if (!memberRenames.contains(m.name) && n > 0)
+            losses << QStringLiteral("il componente \"%1\" (punteggi in %2 schede)").arg(m.name).arg(n);
+    }
+    // A lower maximum must still hold every score given.
+    for (const GridCriterion& c : criteria) {
+        const QString old = criterionRenames.key(c.name);
+        for (const CardScores& card : m_grid.cards) {
+            for (const auto& byCriterion : card) {
+                if (!old.isEmpty() && byCriterion.value(old, 0.0) > c.maxPoints) {
+                    Messages::warning(this,
+                                      QStringLiteral("Attenzione: alcuni punteggi già assegnati per il criterio "
+                                                     "\"%1\" superano il nuovo massimo %2. Correggere prima i "
+                                                     "punteggi oppure indicare un massimo più alto.")
+                                          .arg(c.name, GridMath::scoreText(c.maxPoints)));
+                    return;
+                }
+            }
+        }
+    }
+    if (!losses.isEmpty() &&
+        !Messages::confirm(this,
+                           QStringLiteral("Si stanno eliminando %1.\r\n\r\nI punteggi già assegnati saranno "
+                                          "cancellati dalla griglia. Si conferma?")
+                               .arg(losses.join(QStringLiteral(", ")))))
+        return;
+
+    ScoringGrid next = m_grid;
+    next.criteria = criteria;
+    next.members = members;
+    next.scale = scale;
+    for (auto card = next.cards.begin(); card != next.cards.end();) {
+        CardScores renamed;
+        for (auto m = card->cbegin(); m != card->cend(); ++m) {
+            if (!memberRenames.contains(m.key()) && m_grid.memberIndex(m.key()) >= 0)
+                continue; // removed with the user's word
+            const QString member = memberRenames.value(m.key(), m.key());
+            for (auto c = m->cbegin(); c != m->cend(); ++c) {
+                if (!criterionRenames.contains(c.key()) && m_grid.criterionIndex(c.key()) >= 0)
+                    continue;
+                renamed[member].insert(criterionRenames.value(c.key(), c.key()), c.value());
+            }
+        }
+        if (renamed.isEmpty()) {
+            card = next.cards.erase(card);
+        } else {
+            *card = renamed;
+            ++card;
+        }
+    }
+    const ScoringGrid before = m_grid;
+    m_grid = next;
+    if (!save()) {
+        m_grid = before;
+        return;
+    }
+    showSetup();
+    showScores();
+    Messages::information(this, QStringLiteral("Criteri, commissione e scala sono stati salvati."));
+}
+
+void GridWindow::imgGuidaClick()
+{
+    Help::showTopic(this, helpTopic());
+}

@@ -1,0 +1,90 @@
+// The committee's scoring grid for the card shown in the interview card
+// window: criteria by voting members, means and total, "Importa" into the
+// score field, the set-up of criteria, members and scale, and the card's
+// minutes (print, preview, PDF).
+#pragma once
+
+#include "sessions/core/GridReport.h"
+#include "sessions/core/ScoringGrid.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTabWidget;
+class PictureButton;
+class TfrmTorneo;
+
+class GridWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit GridWindow(TfrmTorneo* card);
+
+    // Reads the side file and says what is wrong with it; false when the
+    // window must not open (the user kept a damaged file, or it cannot be
+    // read).
+    bool load();
+
+    QTabWidget* tabPages;
+    QLabel* lblCard;
+    QTableWidget* grdScores;
+    QLabel* lblTotal;
+    QTableWidget* grdCriteria;
+    QTableWidget* grdMembers;
+    QPushButton* btnAddCriterion;
+    QPushButton* btnRemoveCriterion;
+    QPushButton* btnAddMember;
+    QPushButton* btnRemoveMember;
+    QComboBox* cboScale;
+    QLineEdit* txtScaleMax;
+    QPushButton* btnApplySetup;
+    QPushButton* btnImport;
+    QPushButton* btnSave;
+    QPushButton* btnPrint;
+    QPushButton* btnPreview;
+    QPushButton* btnPdf;
+    QPushButton* btnClose;
+    PictureButton* imgGuida;
+
+    const ScoringGrid& grid() const { return m_grid; }
+    bool isModified() const { return m_modified; }
+
+    static QString helpTopic();
+
+protected:
+    void reject() override;
+
+private slots:
+    void scoreEdited(int row, int column);
+    void btnImportClick();
+    bool btnSaveClick();
+    void btnPrintClick();
+    void btnPreviewClick();
+    void btnPdfClick();
+    void btnApplySetupClick();
+    void addCriterion();
+    void removeCriterion();
+    void addMember();
+    void removeMember();
+    void imgGuidaClick();
+
+private:
+    void showSetup();
+    void showScores();
+    void showTotal();
+    bool save();
+    GridReport::Card cardInfo() const;
+    bool minutesAllowed();
+
+    TfrmTorneo* m_card;
+    QString m_session;
+    qint64 m_position = 0;
+    ScoringGrid m_grid;
+    bool m_modified = false;
+    bool m_filling = false;
+};
