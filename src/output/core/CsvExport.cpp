@@ -125,8 +125,11 @@ bool write(const QString& path, const QList<SpreadsheetExport::Column>& columns,
                 out.append(';');
             ExportCells::cellUtf8(table, r, c, &cell);
             double score;
-            if (c == scoreColumn && ExportCells::scoreValue(cell, &score))
-                cell.replace('.', ',');
+            if (c == scoreColumn && ExportCells::scoreValue(cell, &score)) {
+                // A number, never a formula, even with a sign in front.
+                out.append(cell.replace('.', ','));
+                continue;
+            }
             appendField(cell, &out);
         }
         out.append("\r\n");
