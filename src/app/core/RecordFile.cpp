@@ -163,8 +163,11 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
         }
     }
     const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_size);
+    // The first block, which covers the partial tail, is written last: a
+    // failure on any later block (a full disk) then leaves the old bytes
+    // untouched, and cutting the file back is enough.
+    QByteArray first;
     QByteArray block;
-    block.reserve(perBlock * m_size);
     QByteArray record;
     qint64 written = 0;
     qint64 offset = start;
@@ -172,6 +175,7 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
     bool more = true;
     while (ok && more) {
         block.clear();
+        block.reserve(perBlock * m_size);
         qint64 inBlock = 0;
         while (inBlock < perBlock && (more = next(&record))) {
             if (record.size() != m_size) {
@@ -182,15 +186,22 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
             block.append(record);
             ++inBlock;
         }
-        if (ok && inBlock > 0) {
-            if (!writeAt(offset, block)) {
-                ok = false;
-                fail(QStringLiteral("cannot append card %1").arg(cards + written + 1));
-            } else {
-                offset += block.size();
-                written += inBlock;
-            }
+        if (!ok || inBlock == 0)
+            break;
+        if (offset == start) {
+            first = block;
+        } else if (!writeAt(offset, block)) {
+            ok = false;
+            fail(QStringLiteral("cannot append card %1").arg(cards + written + 1));
+            break;
         }
+        offset += block.size();
+        written += inBlock;
+    }
+    const bool tailTouched = ok && !first.isEmpty() && !tail.isEmpty();
+    if (ok && !first.isEmpty() && !writeAt(start, first)) {
+        ok = false;
+        fail(QStringLiteral("cannot append card %1").arg(cards + 1));
     }
     if (ok) {
         *added = written;
@@ -200,7 +211,7 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
     const QString why = m_error;
     m_file->unsetError();
     bool restored = m_file->resize(oldSize);
-    if (restored && !tail.isEmpty())
+    if (restored && tailTouched)
         restored = writeAt(start, tail);
     restored = restored && m_file->size() == oldSize;
     m_error = restored ? why : why + QStringLiteral("; the file could not be put back to %1 bytes").arg(oldSize);

@@ -267,7 +267,6 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
     card.Ricontatta = C::no();
     QString surname;
     QString given;
-    bool sexGiven = false;
     const int cells = table.cellCount(row);
     const int headings = table.cellCount(0);
     auto warn = [notes](const QString& why) {
@@ -296,17 +295,15 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         const int target = mapping.at(c);
         if (target == Ignore)
             continue;
-        QString value = table.cell(row, c).toString();
-        if (options.fromCsv)
-            value = CsvExport::unguarded(value);
-        value = TextRules::trimmed(value);
+        const QString raw = table.cell(row, c).toString();
+        QString value = TextRules::trimmed(options.fromCsv ? CsvExport::unguarded(raw) : raw);
         const QString label = target == Surname ? QStringLiteral("Cognome")
                               : target == GivenName ? QStringLiteral("Nome")
                                                     : caption(target);
         if (table.isFormula(row, c))
             warn(QStringLiteral("%1: la cella contiene una formula, importato il valore calcolato %2")
                      .arg(label, quoted(value)));
-        else if (options.fromCsv && value.startsWith(QLatin1Char('=')))
+        else if (options.fromCsv && raw.startsWith(QLatin1Char('=')))
             warn(QStringLiteral("%1: il valore sembra una formula, importato come testo").arg(label));
         if (target == Surname) {
             surname = value;
@@ -327,7 +324,6 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         }
         if (field == C::fSesso) {
             value = value.toUpper();
-            sexGiven = true;
         } else if (field == C::fCodFisc) {
             value = CodiceFiscale::digitato(value);
         } else if (field == C::fRicontatta) {
@@ -355,7 +351,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         warn(QStringLiteral("il codice fiscale %1 non supera il controllo").arg(quoted(card.CodFisc)));
     if (!card.Email.isEmpty() && !card.Email.contains(QLatin1Char('@')))
         warn(QStringLiteral("l'indirizzo e-mail %1 non contiene «@»").arg(quoted(card.Email)));
-    if (card.Sesso.isEmpty() && !sexGiven)
+    if (card.Sesso.isEmpty())
         card.Sesso = sexFromFiscalCode(card.CodFisc);
     if (card.Sesso.isEmpty())
         warn(QStringLiteral("sesso non indicato: andrà aggiunto prima di salvare di nuovo la scheda"));

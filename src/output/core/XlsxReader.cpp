@@ -87,6 +87,29 @@ bool unpack(const QString& path, Parts* parts, QString* error)
 
 namespace {
 
+// Spreadsheet text keeps characters XML cannot carry (a carriage return, other
+// control codes) as "_xHHHH_".
+QString unescaped(const QString& text)
+{
+    if (!text.contains(QLatin1String("_x")))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'_' && i + 6 < text.size() && text.at(i + 1) == u'x' && text.at(i + 6) == u'_') {
+            bool ok = false;
+            const ushort code = QStringView(text).mid(i + 2, 4).toUShort(&ok, 16);
+            if (ok) {
+                out.append(QChar(code));
+                i += 6;
+                continue;
+            }
+        }
+        out.append(text.at(i));
+    }
+    return out;
+}
+
 QString unreadable()
 {
     return QStringLiteral("Il foglio di lavoro del file .xlsx non è leggibile (contenuto XML non valido).");
@@ -143,7 +166,7 @@ bool sharedStrings(const Parts& parts, QStringList* strings)
             break;
         case QXmlStreamReader::EndElement:
             if (xml.name() == QLatin1String("si")) {
-                strings->append(current);
+                strings->append(unescaped(current));
                 inItem = false;
             } else if (xml.name() == QLatin1String("rPh")) {
                 --phonetic;
@@ -270,8 +293,10 @@ bool read(const QString& path, SheetTable* table, QString* error)
                         return fail(unreadable());
                     text = strings.at(i);
                 } else if (type == QLatin1String("inlineStr")) {
-                    text = inlineText;
-                } else if (type == QLatin1String("str") || type == QLatin1String("e") ||
+                    text = unescaped(inlineText);
+                } else if (type == QLatin1String("str")) {
+                    text = unescaped(value);
+                } else if (type == QLatin1String("e") ||
                            type == QLatin1String("b")) {
                     text = value;
                 } else {
