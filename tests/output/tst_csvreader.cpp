@@ -68,6 +68,10 @@ private slots:
         QCOMPARE(table.row(1), (QStringList {"x;y", "he said \"ok\"", "line 1\r\nline 2"}));
         QCOMPARE(table.row(2), (QStringList {"plain", "", ""}));
         QCOMPARE(table.row(3), (QStringList {"last", "row"}));
+        // Row numbers as a spreadsheet shows them: the blank line counts.
+        QCOMPARE(table.sourceRow(1), 2);
+        QCOMPARE(table.sourceRow(2), 4);
+        QCOMPARE(table.sourceRow(3), 5);
     }
 
     void badInput_data()

@@ -111,6 +111,9 @@ private slots:
         // Cells out of order and a gap in column B.
         QCOMPARE(table.row(2), (QStringList {"Verdi", "", "27.5"}));
         QVERIFY(table.isFormula(2, 0));
+        // Rows keep the numbers the spreadsheet shows.
+        QCOMPARE(table.sourceRow(1), 2);
+        QCOMPARE(table.sourceRow(2), 4);
     }
 
     void badInput_data()

@@ -423,10 +423,11 @@ Preview preview(const SheetTable& table, const QVector<int>& mapping, const Opti
             else if (!nb.isEmpty() && archive.namesAndBirths.contains(nb))
                 duplicate = QStringLiteral("stesso cognome e nome e data di nascita di una scheda già in archivio");
             else if (!code.isEmpty() && codes.contains(code))
-                duplicate = QStringLiteral("stesso codice fiscale della riga %1").arg(codes.value(code) + 1);
+                duplicate = QStringLiteral("stesso codice fiscale della riga %1").arg(table.sourceRow(codes.value(code)));
             else if (!nb.isEmpty() && names.contains(nb))
                 duplicate =
-                    QStringLiteral("stesso cognome e nome e data di nascita della riga %1").arg(names.value(nb) + 1);
+                    QStringLiteral("stesso cognome e nome e data di nascita della riga %1")
+                                .arg(table.sourceRow(names.value(nb)));
             if (!duplicate.isEmpty()) {
                 notes.verdict = Verdict::Duplicate;
                 notes.reasons.prepend(duplicate);
@@ -544,7 +545,7 @@ QString report(const QString& fileName, const SheetTable& table, const QVector<i
         RowNotes again;
         const TSchedaCandidato card = cardOf(table, mapping, r + 1, options, &again);
         text += QStringLiteral("  riga %1, %2 - %3: %4\n")
-                    .arg(r + 2)
+                    .arg(table.sourceRow(r + 1))
                     .arg(card.Candidato.isEmpty() ? QStringLiteral("(senza nome)") : card.Candidato,
                          verdictText(notes.verdict), notes.reasons.join(QStringLiteral("; ")));
     }

@@ -124,7 +124,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const
         return QVariant();
     switch (index.column()) {
     case colRiga:
-        return row + 1; // the row of the file, its heading being row 1
+        return m_table->sourceRow(row); // the row as the spreadsheet numbers it
     case colEsito:
         return verdictText(notes.verdict);
     case colCandidato:

@@ -83,9 +83,10 @@ bool parse(const QByteArray& bytes, SheetTable* table, QString* error)
     qsizetype i = 0;
     int line = 1;
     bool rowHasText = false;
+    int record = 0; // rows of the file, empty ones included
 
     // Rows are built here cell by cell and handed to the table only when
-    // they end, so that a blank line can be dropped.
+    // they end, so that an empty line can be dropped.
     QStringList cells;
     auto closeCell = [&]() {
         if (!field.isEmpty())
@@ -95,10 +96,13 @@ bool parse(const QByteArray& bytes, SheetTable* table, QString* error)
     };
     auto closeRow = [&]() {
         closeCell();
-        if (rowHasText || cells.size() > 1) {
+        ++record;
+        // A line with nothing but separators is an empty row of the
+        // spreadsheet that wrote the file: no row at all.
+        if (rowHasText) {
             for (const QString& c : std::as_const(cells))
                 table->appendCell(c);
-            table->endRow();
+            table->endRow(record);
         }
         cells.clear();
         rowHasText = false;

@@ -7,6 +7,7 @@ void SheetTable::clear()
     m_cellEnds.clear();
     m_rowEnds.clear();
     m_formulas.clear();
+    m_sourceRows.clear();
 }
 
 void SheetTable::appendCell(QStringView text, bool formula)
@@ -17,8 +18,9 @@ void SheetTable::appendCell(QStringView text, bool formula)
     m_cellEnds.append(m_text.size());
 }
 
-void SheetTable::endRow()
+void SheetTable::endRow(int sourceRow)
 {
+    m_sourceRows.append(sourceRow > 0 ? sourceRow : int(m_rowEnds.size()) + 1);
     m_rowEnds.append(m_cellEnds.size());
 }
 

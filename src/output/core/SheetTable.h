@@ -16,7 +16,9 @@ public:
 
     // Building: cells are added to the current row; endRow() closes it.
     void appendCell(QStringView text, bool formula = false);
-    void endRow();
+    // sourceRow is the row's number in the file as a spreadsheet shows it
+    // (empty rows are not kept, so it can be larger than the row's index + 1).
+    void endRow(int sourceRow = 0);
 
     // Rows, the heading row included.
     int rowCount() const { return int(m_rowEnds.size()); }
@@ -26,6 +28,7 @@ public:
     // the spreadsheet last computed.
     bool isFormula(int row, int column) const;
     QStringList row(int row) const;
+    int sourceRow(int row) const { return m_sourceRows.value(row, row + 1); }
 
 private:
     qint64 index(int row, int column) const;
@@ -34,4 +37,5 @@ private:
     QVector<qsizetype> m_cellEnds;
     QVector<qint64> m_rowEnds; // end index in m_cellEnds of every row
     QSet<qint64> m_formulas;
+    QVector<int> m_sourceRows;
 };

@@ -244,6 +244,7 @@ bool read(const QString& path, SheetTable* table, QString* error)
     QString inlineText;
     bool formula = false;
     bool any = false;
+    int rowNumber = 0;
     auto closeRow = [&]() {
         bool hasText = false;
         for (const QString& c : std::as_const(row))
@@ -252,7 +253,7 @@ bool read(const QString& path, SheetTable* table, QString* error)
         if (hasText) {
             for (int c = 0; c < row.size(); ++c)
                 table->appendCell(row.at(c), formulas.at(c));
-            table->endRow();
+            table->endRow(rowNumber);
         }
         row.clear();
         formulas.clear();
@@ -263,6 +264,9 @@ bool read(const QString& path, SheetTable* table, QString* error)
             const auto name = xml.name();
             if (name == QLatin1String("row")) {
                 inRow = true;
+                bool numbered = false;
+                const int r = xml.attributes().value(QLatin1String("r")).toInt(&numbered);
+                rowNumber = numbered && r > rowNumber ? r : rowNumber + 1;
                 row.clear();
                 formulas.clear();
             } else if (name == QLatin1String("c") && inRow) {
