@@ -155,8 +155,7 @@ private slots:
         const QByteArray cf = fiscal(QStringLiteral("RSSMRA80A01H501")).toUtf8();
         QTest::newRow("ready") << "Rossi;Mario;" + cf + ";mario@example.it;;;;" << int(Verdict::Ready) << ""
                                << "Rossi Mario";
-        QTest::newRow("surname only") << QByteArray("Rossi;;;;;;;") << int(Verdict::Warning)
-                                      << "sesso non indicato" << "Rossi";
+        QTest::newRow("surname only, no sex") << QByteArray("Rossi;;;;;;;") << int(Verdict::Ready) << "" << "Rossi";
         QTest::newRow("no name") << QByteArray(";;" + cf + ";x@y;;;;") << int(Verdict::Refused)
                                  << "manca il cognome e nome del candidato" << "";
         QTest::newRow("fiscal code fails its check")

@@ -351,10 +351,11 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         warn(QStringLiteral("il codice fiscale %1 non supera il controllo").arg(quoted(card.CodFisc)));
     if (!card.Email.isEmpty() && !card.Email.contains(QLatin1Char('@')))
         warn(QStringLiteral("l'indirizzo e-mail %1 non contiene «@»").arg(quoted(card.Email)));
+    // The exports carry no sex column: a valid fiscal code tells it. A card
+    // left without one is still stored; the card window asks for the sex
+    // when the card is next saved, as for any card.
     if (card.Sesso.isEmpty())
         card.Sesso = sexFromFiscalCode(card.CodFisc);
-    if (card.Sesso.isEmpty())
-        warn(QStringLiteral("sesso non indicato: andrà aggiunto prima di salvare di nuovo la scheda"));
 
     // What the archive will really hold: its code page and its widths.
     for (const FieldCaption& f : kFields) {
