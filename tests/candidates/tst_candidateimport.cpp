@@ -111,27 +111,47 @@ private slots:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("target");
         // The export's own headings.
-        QTest::newRow("export name") << "Cognome e nome" << "Cognome e nome";
-        QTest::newRow("export city") << "Città" << "Città";
-        QTest::newRow("export issuer") << "Ente rilascio" << "Ente di rilascio";
-        QTest::newRow("export availability") << "Disponibilità" << "Disponibilità";
-        QTest::newRow("export home phone") << "Tel. casa" << "Tel. casa";
-        QTest::newRow("export flag") << "Da ricontattare" << "Da ricontattare";
-        QTest::newRow("session name") << "Candidato" << "Cognome e nome";
+        QTest::newRow("export name") << "Cognome e nome"
+                                     << "Cognome e nome";
+        QTest::newRow("export city") << "Città"
+                                     << "Città";
+        QTest::newRow("export issuer") << "Ente rilascio"
+                                       << "Ente di rilascio";
+        QTest::newRow("export availability") << "Disponibilità"
+                                             << "Disponibilità";
+        QTest::newRow("export home phone") << "Tel. casa"
+                                           << "Tel. casa";
+        QTest::newRow("export flag") << "Da ricontattare"
+                                     << "Da ricontattare";
+        QTest::newRow("session name") << "Candidato"
+                                      << "Cognome e nome";
         // Common variants.
-        QTest::newRow("surname") << "Cognome" << "Cognome";
-        QTest::newRow("given name") << "NOME" << "Nome";
-        QTest::newRow("fiscal code") << "Codice Fiscale" << "Codice fiscale";
-        QTest::newRow("cf") << "C.F." << "Codice fiscale";
-        QTest::newRow("email") << "E-mail" << "E-mail";
-        QTest::newRow("email plain") << "Email" << "E-mail";
-        QTest::newRow("mobile") << "Cellulare" << "Tel. cellulare";
-        QTest::newRow("vat") << "P. IVA" << "Partita IVA";
-        QTest::newRow("birth") << "Data di nascita" << "Data nascita";
-        QTest::newRow("postcode spaced") << "  cap " << "CAP";
-        QTest::newRow("city without accent") << "Citta" << "Città";
-        QTest::newRow("unknown") << "Colore preferito" << "(non importare)";
-        QTest::newRow("empty") << "" << "(non importare)";
+        QTest::newRow("surname") << "Cognome"
+                                 << "Cognome";
+        QTest::newRow("given name") << "NOME"
+                                    << "Nome";
+        QTest::newRow("fiscal code") << "Codice Fiscale"
+                                     << "Codice fiscale";
+        QTest::newRow("cf") << "C.F."
+                            << "Codice fiscale";
+        QTest::newRow("email") << "E-mail"
+                               << "E-mail";
+        QTest::newRow("email plain") << "Email"
+                                     << "E-mail";
+        QTest::newRow("mobile") << "Cellulare"
+                                << "Tel. cellulare";
+        QTest::newRow("vat") << "P. IVA"
+                             << "Partita IVA";
+        QTest::newRow("birth") << "Data di nascita"
+                               << "Data nascita";
+        QTest::newRow("postcode spaced") << "  cap "
+                                         << "CAP";
+        QTest::newRow("city without accent") << "Citta"
+                                             << "Città";
+        QTest::newRow("unknown") << "Colore preferito"
+                                 << "(non importare)";
+        QTest::newRow("empty") << ""
+                               << "(non importare)";
     }
     void headings()
     {
@@ -155,16 +175,20 @@ private slots:
         const QByteArray cf = fiscal(QStringLiteral("RSSMRA80A01H501")).toUtf8();
         QTest::newRow("ready") << "Rossi;Mario;" + cf + ";mario@example.it;;;;" << int(Verdict::Ready) << ""
                                << "Rossi Mario";
-        QTest::newRow("surname only, no sex") << QByteArray("Rossi;;;;;;;") << int(Verdict::Ready) << "" << "Rossi";
+        QTest::newRow("surname only, no sex") << QByteArray("Rossi;;;;;;;") << int(Verdict::Ready) << ""
+                                              << "Rossi";
         QTest::newRow("no name") << QByteArray(";;" + cf + ";x@y;;;;") << int(Verdict::Refused)
-                                 << "manca il cognome e nome del candidato" << "";
+                                 << "manca il cognome e nome del candidato"
+                                 << "";
         QTest::newRow("fiscal code fails its check")
             << QByteArray("Rossi;Mario;RSSMRA80A01H501A;;M;;;") << int(Verdict::Warning)
-            << "il codice fiscale «RSSMRA80A01H501A» non supera il controllo" << "Rossi Mario";
+            << "il codice fiscale «RSSMRA80A01H501A» non supera il controllo"
+            << "Rossi Mario";
         QTest::newRow("e-mail without at") << "Rossi;Mario;" + cf + ";mario.example.it;;;;" << int(Verdict::Warning)
-                                           << "l'indirizzo e-mail «mario.example.it» non contiene «@»" << "Rossi Mario";
-        QTest::newRow("text cut") << "Rossi;Mario;" + cf + ";;;" + QByteArray(300, 'x') + ";;"
-                                  << int(Verdict::Warning) << "Note: testo di 300 caratteri tagliato a 250"
+                                           << "l'indirizzo e-mail «mario.example.it» non contiene «@»"
+                                           << "Rossi Mario";
+        QTest::newRow("text cut") << "Rossi;Mario;" + cf + ";;;" + QByteArray(300, 'x') + ";;" << int(Verdict::Warning)
+                                  << "Note: testo di 300 caratteri tagliato a 250"
                                   << "Rossi Mario";
         QTest::newRow("code page") << QByteArray("W\xC5\x82odek;Pawe\xC5\x82;;;M;;;") << int(Verdict::Warning)
                                    << "Cognome e nome: caratteri che l'archivio non può contenere, sarà registrato "
@@ -174,7 +198,8 @@ private slots:
                                      << "Data nascita: il numero «32874» è stato letto come la data 01/01/1990"
                                      << "Rossi Mario";
         QTest::newRow("formula") << "Rossi;Mario;" + cf + ";;;=SOMMA(1;2);;" << int(Verdict::Warning)
-                                 << "Note: il valore sembra una formula, importato come testo" << "Rossi Mario";
+                                 << "Note: il valore sembra una formula, importato come testo"
+                                 << "Rossi Mario";
         QTest::newRow("guarded formula") << "Rossi;Mario;" + cf + ";;;'=SOMMA(1);;" << int(Verdict::Ready) << ""
                                          << "Rossi Mario";
         QTest::newRow("more cells") << "Rossi;Mario;" + cf + ";;;;;;avanzo" << int(Verdict::Warning)
@@ -241,8 +266,10 @@ private slots:
         QTest::newRow("man") << fiscal(QStringLiteral("RSSMRA80A01H501")) << "M";
         QTest::newRow("woman") << fiscal(QStringLiteral("BNCNNA90B41L219")) << "F";
         QTest::newRow("namesake letters") << fiscal(QStringLiteral("BNCNNA90B4ML219")) << "F";
-        QTest::newRow("failing check") << "RSSMRA80A01H501A" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("failing check") << "RSSMRA80A01H501A"
+                                       << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void sexFromFiscalCode()
     {
@@ -255,19 +282,25 @@ private slots:
     {
         TempProgramFolder folder;
         const QString cf = fiscal(QStringLiteral("BNCNNA90B41L219"));
-        folder.write(QStringLiteral("Archivio_Candidati.pro"),
-                     archiveOf({card(QStringLiteral("Bianchi Anna"), QStringLiteral("F"), QStringLiteral("01/02/1990"),
-                                     cf)}));
+        folder.write(
+            QStringLiteral("Archivio_Candidati.pro"),
+            archiveOf({card(QStringLiteral("Bianchi Anna"), QStringLiteral("F"), QStringLiteral("01/02/1990"), cf)}));
         ArchiveKeys keys;
         QString error;
         QVERIFY(readArchiveKeys(CandidateArchive::path(), &keys, &error));
         QCOMPARE(keys.cards, 1);
         const QString other = fiscal(QStringLiteral("RSSMRA80A01H501"));
         const SheetTable table = csv(("Cognome e nome;Data nascita;Codice fiscale;Sesso\r\n"
-                                      "Altro Nome;;" + cf.toLower() + ";F\r\n" // same code as the archive
+                                      "Altro Nome;;" +
+                                      cf.toLower() +
+                                      ";F\r\n" // same code as the archive
                                       "BIANCHI ANNA ;01/02/1990;;F\r\n" // same name and birth date
-                                      "Rossi Mario;01/01/1980;" + other + ";M\r\n"
-                                      "Rossi Mario (bis);;" + other + ";M\r\n" // same code as row 4
+                                      "Rossi Mario;01/01/1980;" +
+                                      other +
+                                      ";M\r\n"
+                                      "Rossi Mario (bis);;" +
+                                      other +
+                                      ";M\r\n" // same code as row 4
                                       "Neri Carlo;02/02/1982;;M\r\n"
                                       "neri carlo;02/02/1982;;M\r\n" // same name and birth as row 6
                                       "Neri Carlo;;;M\r\n") // no birth date: not compared
@@ -276,7 +309,8 @@ private slots:
         QStringList verdicts;
         for (const RowNotes& n : p.rows)
             verdicts.append(verdictText(n.verdict));
-        QCOMPARE(verdicts, (QStringList {"Doppione", "Doppione", "Pronta", "Doppione", "Pronta", "Doppione", "Pronta"}));
+        QCOMPARE(verdicts,
+                 (QStringList {"Doppione", "Doppione", "Pronta", "Doppione", "Pronta", "Doppione", "Pronta"}));
         QCOMPARE(p.rows.at(0).reasons.first(), QStringLiteral("stesso codice fiscale di una scheda già in archivio"));
         QCOMPARE(p.rows.at(1).reasons.first(),
                  QStringLiteral("stesso cognome e nome e data di nascita di una scheda già in archivio"));
@@ -320,13 +354,15 @@ private slots:
             expected += cardOf(table, m, 3, options, &notes).encode();
         expected += cardOf(table, m, 4, options, &notes).encode();
         QCOMPARE(folder.read(QStringLiteral("Archivio_Candidati.pro")), expected);
-        QCOMPARE(summary(o), includeWarned ? QStringLiteral("Sono state aggiunte 3 schede all'archivio (posizioni da 2 "
-                                                            "a 4).\nRighe tralasciate: 1 (1 senza cognome e nome).")
-                                           : QStringLiteral("Sono state aggiunte 2 schede all'archivio (posizioni da 2 "
-                                                            "a 3).\nRighe tralasciate: 2 (1 senza cognome e nome, 1 "
-                                                            "con avvisi)."));
+        QCOMPARE(summary(o),
+                 includeWarned ? QStringLiteral("Sono state aggiunte 3 schede all'archivio (posizioni da 2 "
+                                                "a 4).\nRighe tralasciate: 1 (1 senza cognome e nome).")
+                               : QStringLiteral("Sono state aggiunte 2 schede all'archivio (posizioni da 2 "
+                                                "a 3).\nRighe tralasciate: 2 (1 senza cognome e nome, 1 "
+                                                "con avvisi)."));
         const QString text = report(QStringLiteral("prova.csv"), table, m, options, p, o);
-        QVERIFY(text.contains(QStringLiteral("riga 3, (senza nome) - Rifiutata: manca il cognome e nome del candidato")));
+        QVERIFY(
+            text.contains(QStringLiteral("riga 3, (senza nome) - Rifiutata: manca il cognome e nome del candidato")));
         QVERIFY(text.contains(QStringLiteral("riga 4, Verdi Luca - Avviso: l'indirizzo e-mail «senza-chiocciola» non "
                                              "contiene «@»")));
         QVERIFY(text.contains(QStringLiteral("  E-mail -> E-mail")));
@@ -391,14 +427,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("date");
-        QTest::newRow("1990") << "32874" << "01/01/1990";
-        QTest::newRow("with a time") << "45123.75" << "16/07/2023";
-        QTest::newRow("first day") << "1" << "31/12/1899";
-        QTest::newRow("typed date") << "01/01/1990" << "";
-        QTest::newRow("zero") << "0" << "";
-        QTest::newRow("negative") << "-5" << "";
-        QTest::newRow("exponent") << "1e4" << "";
-        QTest::newRow("text") << "ieri" << "";
+        QTest::newRow("1990") << "32874"
+                              << "01/01/1990";
+        QTest::newRow("with a time") << "45123.75"
+                                     << "16/07/2023";
+        QTest::newRow("first day") << "1"
+                                   << "31/12/1899";
+        QTest::newRow("typed date") << "01/01/1990"
+                                    << "";
+        QTest::newRow("zero") << "0"
+                              << "";
+        QTest::newRow("negative") << "-5"
+                                  << "";
+        QTest::newRow("exponent") << "1e4"
+                                  << "";
+        QTest::newRow("text") << "ieri"
+                              << "";
     }
     void dateFromSerial()
     {
@@ -413,8 +457,10 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("csv") << "cmdEsportaCsv" << "Archivio_Candidati.csv";
-        QTest::newRow("xlsx") << "cmdEsportaXlsx" << "Archivio_Candidati.xlsx";
+        QTest::newRow("csv") << "cmdEsportaCsv"
+                             << "Archivio_Candidati.csv";
+        QTest::newRow("xlsx") << "cmdEsportaXlsx"
+                              << "Archivio_Candidati.xlsx";
     }
     void roundTrip()
     {

@@ -300,8 +300,10 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("csv") << "cmdEsportaCsv" << "Archivio_Candidati.csv";
-        QTest::newRow("xlsx") << "cmdEsportaXlsx" << "Archivio_Candidati.xlsx";
+        QTest::newRow("csv") << "cmdEsportaCsv"
+                             << "Archivio_Candidati.csv";
+        QTest::newRow("xlsx") << "cmdEsportaXlsx"
+                              << "Archivio_Candidati.xlsx";
     }
     void failedCsvAndXlsxExportsKeepThePreviousFile()
     {

@@ -111,11 +111,14 @@ private slots:
         const QString cf = fiscal(QStringLiteral("RSSMRA80A01H501"));
         m_folder->write(QStringLiteral("candidati.csv"),
                         ("Cognome;Nome;Codice Fiscale;Telefono;E-mail\r\n"
-                         "Rossi;Mario;" + cf + ";333 111;mario@example.it\r\n"
+                         "Rossi;Mario;" +
+                         cf +
+                         ";333 111;mario@example.it\r\n"
                          "Verdi;Luca;;333 222;luca.example.it\r\n"
                          ";;;;\r\n"
                          ";;;;nessuno@example.it\r\n"
-                         "Rossi;Mario (doppio);" + cf + ";;\r\n")
+                         "Rossi;Mario (doppio);" +
+                         cf + ";;\r\n")
                             .toUtf8());
         bool ran = false;
         Modal::queueHook([&](QDialog* d) {

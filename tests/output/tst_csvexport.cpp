@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("at") << "@SOMMA(A1)" << QByteArray("'@SOMMA(A1)");
         QTest::newRow("tab") << "\t=1" << QByteArray("'\t=1");
         QTest::newRow("carriage return") << "\r=1" << QByteArray("\"'\r=1\"");
-        QTest::newRow("guard and quotes") << "=HYPERLINK(\"x\";\"y\")"
-                                          << QByteArray("\"'=HYPERLINK(\"\"x\"\";\"\"y\"\")\"");
+        QTest::newRow("guard and quotes")
+            << "=HYPERLINK(\"x\";\"y\")" << QByteArray("\"'=HYPERLINK(\"\"x\"\";\"\"y\"\")\"");
         QTest::newRow("apostrophe then formula") << "'=1" << QByteArray("''=1");
         QTest::newRow("apostrophe alone") << "'ciao" << QByteArray("'ciao");
         QTest::newRow("sign inside") << "a=b-c" << QByteArray("a=b-c");

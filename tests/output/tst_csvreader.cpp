@@ -25,8 +25,8 @@ private slots:
         QTest::newRow("windows-1252") << QByteArray("Cognome;Nome;Citt\xE0\r\nRossi;Niccol\xF2;Forl\xEC\r\n")
                                       << "Windows-1252" << QChar(u';');
         QStringEncoder utf16(QStringEncoder::Utf16LE);
-        QTest::newRow("utf-16 with mark") << QByteArray("\xFF\xFE") + QByteArray(utf16.encode(text)) << "UTF-16"
-                                          << QChar(u';');
+        QTest::newRow("utf-16 with mark")
+            << QByteArray("\xFF\xFE") + QByteArray(utf16.encode(text)) << "UTF-16" << QChar(u';');
         QTest::newRow("comma") << QString(text).replace(u';', u',').toUtf8() << "UTF-8" << QChar(u',');
         QTest::newRow("tab") << QString(text).replace(u';', u'\t').toUtf8() << "UTF-8" << QChar(u'\t');
         QTest::newRow("comma inside quotes") << QByteArray("\"Cognome, Nome\";\"Citt\xC3\xA0, paese\"\nRossi "

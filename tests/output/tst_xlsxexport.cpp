@@ -100,8 +100,9 @@ private slots:
         QCOMPARE(sheet.rowCount(), 4);
         QCOMPARE(sheet.row(0), (QStringList {"Candidato", "CAP", "Punteggio totale", "Note"}));
         QCOMPARE(sheet.row(1), (QStringList {"Rossi Mario", "00184", "27.5", "=1+2"}));
-        QCOMPARE(sheet.row(2), (QStringList {QStringLiteral("Niccolò D'Angelo & Figli <b>"), "0012345678901", "9",
-                                             QStringLiteral("Disponibilità > 5 giorni, 80 €")}));
+        QCOMPARE(sheet.row(2),
+                 (QStringList {QStringLiteral("Niccolò D'Angelo & Figli <b>"), "0012345678901", "9",
+                               QStringLiteral("Disponibilità > 5 giorni, 80 €")}));
         QCOMPARE(sheet.row(3), (QStringList {"Verdi", "", "n.d."}));
         QVERIFY(!sheet.isFormula(1, 3)); // "=1+2" is a text cell, not a formula
     }
@@ -117,9 +118,9 @@ private slots:
         QVERIFY(sheet.contains("<pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" state=\"frozen\"/>"));
         QVERIFY(sheet.contains("<autoFilter ref=\"A1:D4\"/>"));
         // Fitted widths: the longest value plus a little room.
-        QVERIFY2(sheet.contains("<col min=\"1\" max=\"1\" width=\"" +
-                                QByteArray::number(XlsxExport::fittedWidth(28)) + "."),
-                 sheet.constData());
+        QVERIFY2(
+            sheet.contains("<col min=\"1\" max=\"1\" width=\"" + QByteArray::number(XlsxExport::fittedWidth(28)) + "."),
+            sheet.constData());
         QVERIFY(sheet.contains("<col min=\"2\" max=\"2\" width=\"" + QByteArray::number(XlsxExport::fittedWidth(13)) +
                                "."));
         // The score is a number cell; "00184" is not.
@@ -148,10 +149,11 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), work.path());
         lo.setProcessEnvironment(env);
-        lo.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + work.filePath(QStringLiteral("profile")),
-                           QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                           QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1"), QStringLiteral("--outdir"),
-                           work.filePath(QStringLiteral("out")), path});
+        lo.start(soffice,
+                 {QStringLiteral("-env:UserInstallation=file://") + work.filePath(QStringLiteral("profile")),
+                  QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                  QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1"), QStringLiteral("--outdir"),
+                  work.filePath(QStringLiteral("out")), path});
         QVERIFY(lo.waitForFinished(180000));
         QFile csv(work.filePath(QStringLiteral("out/s.csv")));
         QVERIFY2(csv.open(QIODevice::ReadOnly), lo.readAllStandardError().constData());

@@ -93,12 +93,13 @@ private slots:
     {
         TempProgramFolder folder;
         const QString path = folder.file(QStringLiteral("a.xlsx"));
-        writeZip(path, {{"[Content_Types].xml", "<Types/>"},
-                        {"xl/workbook.xml", kBook},
-                        {"xl/_rels/workbook.xml.rels", kRels},
-                        {"xl/sharedStrings.xml", kStrings},
-                        {"xl/worksheets/sheet1.xml", kOtherSheet},
-                        {"xl/worksheets/sheet2.xml", kSheet}});
+        writeZip(path,
+                 {{"[Content_Types].xml", "<Types/>"},
+                  {"xl/workbook.xml", kBook},
+                  {"xl/_rels/workbook.xml.rels", kRels},
+                  {"xl/sharedStrings.xml", kStrings},
+                  {"xl/worksheets/sheet1.xml", kOtherSheet},
+                  {"xl/worksheets/sheet2.xml", kSheet}});
         SheetTable table;
         QString error;
         QVERIFY2(XlsxReader::read(path, &table, &error), qPrintable(error));
@@ -128,18 +129,20 @@ private slots:
         QTest::newRow("zip of something else")
             << Members {{"documento.txt", "ciao"}, {"foto/a.jpg", "\xFF\xD8"}} << QByteArray() << notWorkbook;
         QTest::newRow("broken sheet xml")
-            << Members {{"xl/workbook.xml", kBook}, {"xl/_rels/workbook.xml.rels", kRels},
+            << Members {{"xl/workbook.xml", kBook},
+                        {"xl/_rels/workbook.xml.rels", kRels},
                         {"xl/sharedStrings.xml", kStrings},
                         {"xl/worksheets/sheet2.xml", "<worksheet><sheetData><row><c><v>1</v></row>"}}
             << QByteArray() << "Il foglio di lavoro del file .xlsx non è leggibile (contenuto XML non valido).";
         QTest::newRow("shared string out of range")
-            << Members {{"xl/workbook.xml", kBook}, {"xl/_rels/workbook.xml.rels", kRels},
+            << Members {{"xl/workbook.xml", kBook},
+                        {"xl/_rels/workbook.xml.rels", kRels},
                         {"xl/worksheets/sheet2.xml",
                          "<worksheet><sheetData><row><c t=\"s\"><v>9</v></c></row></sheetData></worksheet>"}}
             << QByteArray() << "Il foglio di lavoro del file .xlsx non è leggibile (contenuto XML non valido).";
-        QTest::newRow("no rows")
-            << Members {{"xl/workbook.xml", kBook}, {"xl/worksheets/sheet1.xml", "<worksheet><sheetData/></worksheet>"}}
-            << QByteArray() << "Il foglio di lavoro è vuoto: non contiene nessuna riga.";
+        QTest::newRow("no rows") << Members {{"xl/workbook.xml", kBook},
+                                             {"xl/worksheets/sheet1.xml", "<worksheet><sheetData/></worksheet>"}}
+                                 << QByteArray() << "Il foglio di lavoro è vuoto: non contiene nessuna riga.";
     }
     void badInput()
     {

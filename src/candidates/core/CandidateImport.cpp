@@ -130,10 +130,10 @@ QString quoted(const QString& text)
 int yesNo(const QString& text)
 {
     const QString k = headingKey(text);
-    static const QSet<QString> yes = {QStringLiteral("si"), QStringLiteral("s"), QStringLiteral("x"),
-                                      QStringLiteral("1"), QStringLiteral("vero"), QStringLiteral("true"),
+    static const QSet<QString> yes = {QStringLiteral("si"),  QStringLiteral("s"),    QStringLiteral("x"),
+                                      QStringLiteral("1"),   QStringLiteral("vero"), QStringLiteral("true"),
                                       QStringLiteral("yes"), QStringLiteral("y")};
-    static const QSet<QString> no = {QString(),         QStringLiteral("no"),    QStringLiteral("n"),
+    static const QSet<QString> no = {QString(),           QStringLiteral("no"),    QStringLiteral("n"),
                                      QStringLiteral("0"), QStringLiteral("falso"), QStringLiteral("false")};
     if (yes.contains(k))
         return 1;
@@ -298,8 +298,8 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         const QString raw = table.cell(row, c).toString();
         QString value = TextRules::trimmed(options.fromCsv ? CsvExport::unguarded(raw) : raw);
         const QString label = target == Surname ? QStringLiteral("Cognome")
-                              : target == GivenName ? QStringLiteral("Nome")
-                                                    : caption(target);
+            : target == GivenName               ? QStringLiteral("Nome")
+                                                : caption(target);
         if (table.isFormula(row, c))
             warn(QStringLiteral("%1: la cella contiene una formula, importato il valore calcolato %2")
                      .arg(label, quoted(value)));
@@ -317,8 +317,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         if (isDateField(field)) {
             const QString date = dateFromSerial(value);
             if (!date.isEmpty()) {
-                warn(QStringLiteral("%1: il numero %2 è stato letto come la data %3")
-                         .arg(label, quoted(value), date));
+                warn(QStringLiteral("%1: il numero %2 è stato letto come la data %3").arg(label, quoted(value), date));
                 value = date;
             }
         }
@@ -424,10 +423,10 @@ Preview preview(const SheetTable& table, const QVector<int>& mapping, const Opti
             else if (!nb.isEmpty() && archive.namesAndBirths.contains(nb))
                 duplicate = QStringLiteral("stesso cognome e nome e data di nascita di una scheda già in archivio");
             else if (!code.isEmpty() && codes.contains(code))
-                duplicate = QStringLiteral("stesso codice fiscale della riga %1").arg(table.sourceRow(codes.value(code)));
-            else if (!nb.isEmpty() && names.contains(nb))
                 duplicate =
-                    QStringLiteral("stesso cognome e nome e data di nascita della riga %1")
+                    QStringLiteral("stesso codice fiscale della riga %1").arg(table.sourceRow(codes.value(code)));
+            else if (!nb.isEmpty() && names.contains(nb))
+                duplicate = QStringLiteral("stesso cognome e nome e data di nascita della riga %1")
                                 .arg(table.sourceRow(names.value(nb)));
             if (!duplicate.isEmpty()) {
                 notes.verdict = Verdict::Duplicate;
@@ -456,8 +455,8 @@ Preview preview(const SheetTable& table, const QVector<int>& mapping, const Opti
     return out;
 }
 
-Outcome store(const QString& archivePath, const SheetTable& table, const QVector<int>& mapping,
-              const Options& options, const Preview& preview, bool includeWarned)
+Outcome store(const QString& archivePath, const SheetTable& table, const QVector<int>& mapping, const Options& options,
+              const Preview& preview, bool includeWarned)
 {
     Outcome out;
     out.skippedRefused = preview.refused;
@@ -526,8 +525,8 @@ QString summary(const Outcome& outcome)
     return text + QStringLiteral(" (") + why.join(QStringLiteral(", ")) + QStringLiteral(").");
 }
 
-QString report(const QString& fileName, const SheetTable& table, const QVector<int>& mapping,
-               const Options& options, const Preview& preview, const Outcome& outcome)
+QString report(const QString& fileName, const SheetTable& table, const QVector<int>& mapping, const Options& options,
+               const Preview& preview, const Outcome& outcome)
 {
     QString text;
     text += QStringLiteral("Importazione candidati dal file %1\n\n").arg(fileName);

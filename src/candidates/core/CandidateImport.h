@@ -102,14 +102,14 @@ struct Outcome
     int skippedRefused = 0;
     int skippedDuplicates = 0;
 };
-Outcome store(const QString& archivePath, const SheetTable& table, const QVector<int>& mapping,
-              const Options& options, const Preview& preview, bool includeWarned);
+Outcome store(const QString& archivePath, const SheetTable& table, const QVector<int>& mapping, const Options& options,
+              const Preview& preview, bool includeWarned);
 
 // The summary shown after the import, and the text report that can be saved
 // (the summary, then every row not added or added with warnings, and why).
 QString summary(const Outcome& outcome);
-QString report(const QString& fileName, const SheetTable& table, const QVector<int>& mapping,
-               const Options& options, const Preview& preview, const Outcome& outcome);
+QString report(const QString& fileName, const SheetTable& table, const QVector<int>& mapping, const Options& options,
+               const Preview& preview, const Outcome& outcome);
 
 // A date cell written as a spreadsheet serial number ("45123") as the card
 // keeps dates ("15/07/2023"); null when the text is not such a number.

@@ -181,9 +181,9 @@ void ImportWindow::importFile(QWidget* parent, const QString& path)
             QString encoding;
             const QString text = CsvReader::decode(head, &encoding);
             const QChar separator = CsvReader::detectSeparator(text);
-            const QString sep = separator == u';'   ? QStringLiteral("punto e virgola")
-                                : separator == u',' ? QStringLiteral("virgola")
-                                                    : QStringLiteral("tabulazione");
+            const QString sep = separator == u';' ? QStringLiteral("punto e virgola")
+                : separator == u','               ? QStringLiteral("virgola")
+                                                  : QStringLiteral("tabulazione");
             description = QStringLiteral("testo CSV, codifica %1, separatore %2").arg(encoding, sep);
         }
     } else {
@@ -193,14 +193,15 @@ void ImportWindow::importFile(QWidget* parent, const QString& path)
     QApplication::restoreOverrideCursor();
     const QString name = QFileInfo(path).fileName();
     if (!read) {
-        Messages::warning(parent, QStringLiteral("Attenzione: il file \"%1\" non può essere importato.\n\r\n\r%2")
-                                      .arg(name, error));
+        Messages::warning(
+            parent, QStringLiteral("Attenzione: il file \"%1\" non può essere importato.\n\r\n\r%2").arg(name, error));
         return;
     }
     if (table.rowCount() < 2) {
-        Messages::warning(parent, QStringLiteral("Attenzione: il file \"%1\" contiene solo la riga di intestazione: "
-                                                 "non ci sono candidati da importare.")
-                                      .arg(name));
+        Messages::warning(parent,
+                          QStringLiteral("Attenzione: il file \"%1\" contiene solo la riga di intestazione: "
+                                         "non ci sono candidati da importare.")
+                              .arg(name));
         return;
     }
     ArchiveKeys archive;
@@ -212,8 +213,8 @@ void ImportWindow::importFile(QWidget* parent, const QString& path)
     Modal::run(window.get());
 }
 
-ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fromCsv,
-                           const QString& fileDescription, const ArchiveKeys& archive, QWidget* parent)
+ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fromCsv, const QString& fileDescription,
+                           const ArchiveKeys& archive, QWidget* parent)
     : QDialog(parent)
     , m_path(path)
     , m_table(table)
@@ -228,10 +229,11 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setWordWrap(true);
-    setSpokenText(lblFile, QStringLiteral("File: %1 (%2). Righe di candidati: %3. Schede già in archivio: %4.")
-                               .arg(QFileInfo(path).fileName(), fileDescription)
-                               .arg(m_table.rowCount() - 1)
-                               .arg(archive.cards));
+    setSpokenText(lblFile,
+                  QStringLiteral("File: %1 (%2). Righe di candidati: %3. Schede già in archivio: %4.")
+                      .arg(QFileInfo(path).fileName(), fileDescription)
+                      .arg(m_table.rowCount() - 1)
+                      .arg(archive.cards));
 
     // --- mapping ----------------------------------------------------------------
     auto* mappingGroup = new QGroupBox(QStringLiteral("1. Corrispondenza tra le colonne del file e i campi della "
@@ -258,8 +260,8 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     tblColonne->setRowCount(int(headings.size()));
     const QList<Choice> all = choices();
     for (int c = 0; c < headings.size(); ++c) {
-        const QString heading = headings.at(c).isEmpty() ? QStringLiteral("(colonna %1 senza titolo)").arg(c + 1)
-                                                         : headings.at(c);
+        const QString heading =
+            headings.at(c).isEmpty() ? QStringLiteral("(colonna %1 senza titolo)").arg(c + 1) : headings.at(c);
         tblColonne->setItem(c, 0, new QTableWidgetItem(heading));
         tblColonne->setItem(c, 1, new QTableWidgetItem(m_table.cell(1, c).toString()));
         auto* box = new QComboBox(tblColonne);
@@ -276,8 +278,8 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     mappingLayout->addWidget(tblColonne);
 
     // --- preview ----------------------------------------------------------------
-    auto* previewGroup = new QGroupBox(QStringLiteral("2. Anteprima: l'esito di ogni riga prima dell'importazione"),
-                                       this);
+    auto* previewGroup =
+        new QGroupBox(QStringLiteral("2. Anteprima: l'esito di ogni riga prima dell'importazione"), this);
     tblAnteprima = new QTableView(previewGroup);
     tblAnteprima->setObjectName(QStringLiteral("tblAnteprima"));
     tblAnteprima->setAccessibleName(QStringLiteral("Anteprima delle righe"));
@@ -378,11 +380,12 @@ void ImportWindow::refreshPreview()
 
 void ImportWindow::showCounts()
 {
-    setSpokenText(lblConteggi, QStringLiteral("Pronte: %1   Con avvisi: %2   Rifiutate: %3   Doppioni: %4")
-                                   .arg(m_preview.ready)
-                                   .arg(m_preview.warned)
-                                   .arg(m_preview.refused)
-                                   .arg(m_preview.duplicates));
+    setSpokenText(lblConteggi,
+                  QStringLiteral("Pronte: %1   Con avvisi: %2   Rifiutate: %3   Doppioni: %4")
+                      .arg(m_preview.ready)
+                      .arg(m_preview.warned)
+                      .arg(m_preview.refused)
+                      .arg(m_preview.duplicates));
     cmdImporta->setEnabled(!m_outcome.ok && (m_preview.ready > 0 || m_preview.warned > 0));
 }
 
@@ -409,16 +412,17 @@ void ImportWindow::cmdImportaClick()
 
 void ImportWindow::cmdResocontoClick()
 {
-    const QString target = FileDialogs::getSaveFileName(
-        this, QStringLiteral("Salva il resoconto dell'importazione"), QStringLiteral("Resoconto_importazione.txt"),
-        QStringLiteral("File di testo (*.txt)"), QStringLiteral("txt"));
+    const QString target = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il resoconto dell'importazione"),
+                                                        QStringLiteral("Resoconto_importazione.txt"),
+                                                        QStringLiteral("File di testo (*.txt)"), QStringLiteral("txt"));
     if (target.isEmpty())
         return;
     QString text = report(QFileInfo(m_path).fileName(), m_table, m_mapping, m_options, m_preview, m_outcome);
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QString error;
     if (!SafeWrite::wholeFile(target, text.toUtf8(), &error))
-        Messages::error(this, QStringLiteral("Attenzione: il resoconto non può essere salvato nel file \"%1\".\n\r\n\r"
-                                             "Dettaglio: %2")
-                                  .arg(QFileInfo(target).fileName(), error));
+        Messages::error(this,
+                        QStringLiteral("Attenzione: il resoconto non può essere salvato nel file \"%1\".\n\r\n\r"
+                                       "Dettaglio: %2")
+                            .arg(QFileInfo(target).fileName(), error));
 }

@@ -155,8 +155,7 @@ bool write(const QString& path, const QString& sheetName, const QList<Spreadshee
                 if (c == scoreColumn && ExportCells::scoreValue(cell, &value))
                     check(worksheet_write_number(worksheet, lxw_row_t(r + 1), lxw_col_t(c), value, score));
                 else
-                    check(worksheet_write_string(worksheet, lxw_row_t(r + 1), lxw_col_t(c), cell.constData(),
-                                                 nullptr));
+                    check(worksheet_write_string(worksheet, lxw_row_t(r + 1), lxw_col_t(c), cell.constData(), nullptr));
             }
         }
     }

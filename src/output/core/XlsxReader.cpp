@@ -46,13 +46,11 @@ bool unpack(const QString& path, Parts* parts, QString* error)
             return false;
         }
         ++entries;
-        const QString member = QString::fromUtf8(archive_entry_pathname_utf8(entry)
-                                                     ? archive_entry_pathname_utf8(entry)
-                                                     : archive_entry_pathname(entry));
+        const QString member = QString::fromUtf8(archive_entry_pathname_utf8(entry) ? archive_entry_pathname_utf8(entry)
+                                                                                    : archive_entry_pathname(entry));
         const bool wanted = member == QLatin1String("xl/workbook.xml") ||
-                            member == QLatin1String("xl/_rels/workbook.xml.rels") ||
-                            member == QLatin1String("xl/sharedStrings.xml") ||
-                            member.startsWith(QLatin1String("xl/worksheets/"));
+            member == QLatin1String("xl/_rels/workbook.xml.rels") || member == QLatin1String("xl/sharedStrings.xml") ||
+            member.startsWith(QLatin1String("xl/worksheets/"));
         if (!wanted)
             continue;
         QByteArray bytes;
@@ -300,8 +298,7 @@ bool read(const QString& path, SheetTable* table, QString* error)
                     text = unescaped(inlineText);
                 } else if (type == QLatin1String("str")) {
                     text = unescaped(value);
-                } else if (type == QLatin1String("e") ||
-                           type == QLatin1String("b")) {
+                } else if (type == QLatin1String("e") || type == QLatin1String("b")) {
                     text = value;
                 } else {
                     text = numberText(value);

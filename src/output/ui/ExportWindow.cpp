@@ -183,7 +183,8 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     panInfo = shpInfo->panInfo();
     shpInfo->describe(cmdEsporta, SpreadsheetExport::esportaText());
     shpInfo->describe(cmdEsportaXlsx, QStringLiteral("Esporta l'archivio in un file di Excel (.xlsx)."));
-    shpInfo->describe(cmdEsportaCsv, QStringLiteral("Esporta l'archivio in un file CSV (testo separato da punto e virgola)."));
+    shpInfo->describe(cmdEsportaCsv,
+                      QStringLiteral("Esporta l'archivio in un file CSV (testo separato da punto e virgola)."));
     shpInfo->describe(cmdGuida, SpreadsheetExport::guidaText());
     shpInfo->describe(cmdEsci, SpreadsheetExport::esciText());
     for (QWidget* background :
