@@ -11,6 +11,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
   dpkg-dev file librsvg2-bin desktop-file-utils appstream
+  libxlsxwriter-dev libarchive-dev
+  libreoffice-calc-nogui
 )
 # Not needed to build or run: refreshing the birthplace table of fiscal codes
 # (scripts/convert-places.py) takes python3 and npm.

@@ -268,6 +268,67 @@ private slots:
         QVERIFY(TMisc::opened().isEmpty());
     }
 
+    // The .csv file of the small archive, built by hand: every value trimmed
+    // as in the grid, digit-only texts as they are, an edited cell as typed.
+    void smallArchiveCsv()
+    {
+        writeArchive(bianchi() + verdi());
+        auto w = openWindow();
+        w->model()->setData(w->model()->index(1, w->column(QStringLiteral("colCAP"))), QStringLiteral("00184"),
+                            Qt::EditRole);
+        Messages::queueAnswer(Messages::Answer::Yes);
+        QTest::mouseClick(w->cmdEsportaCsv, Qt::LeftButton);
+        const QString expected = QStringLiteral(
+            "\uFEFF"
+            "Cognome e nome;Data nascita;Cittadinanza;Luogo nascita;Indirizzo residenza;Città;CAP;"
+            "Settore professionale;Codice fiscale;Partita IVA;Patente di guida;Titolo di studio;Lingue conosciute;"
+            "E-mail;Tel. casa;Tel. cellulare;Documento;Ente rilascio;Data rilascio;Data scadenza;"
+            "Esperienze lavorative;Competenze informatiche;Disponibilità;Note;Da ricontattare\r\n"
+            "Bianchi Anna;01/02/1990;Italiana;Torino;Via Roma 1;Torino;10100;Amministrazione;BNCNNA90B41L219X;;B;"
+            "Laurea in Economia;Inglese, Francese;anna.bianchi@example.it;011 123456;333 1234567;"
+            "Carta di identità AB123456;Comune di Torino;01/01/2020;01/01/2030;Contabile & revisore <senior>;"
+            "Office, gestionali;Lunedì-venerdì;Nessuna nota;Sì\r\n"
+            "Verdi Luïs;;;;;;00184;;;01234567890;;;;;;;;;;;;;;;No\r\n");
+        QCOMPARE(m_folder->read(QStringLiteral("Archivio_Candidati.csv")), expected.toUtf8());
+        QCOMPARE(Messages::takeShown().size(), 1);
+        QCOMPARE(TMisc::opened(),
+                 QStringList {QLatin1Char('"') + m_folder->file(QStringLiteral("Archivio_Candidati.csv")) +
+                              QLatin1Char('"')});
+    }
+
+    // A failed .csv or .xlsx export keeps the previous file and says so.
+    void failedCsvAndXlsxExportsKeepThePreviousFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("csv") << "cmdEsportaCsv"
+                             << "Archivio_Candidati.csv";
+        QTest::newRow("xlsx") << "cmdEsportaXlsx"
+                              << "Archivio_Candidati.xlsx";
+    }
+    void failedCsvAndXlsxExportsKeepThePreviousFile()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, fileName);
+        writeArchive(bianchi());
+        // A folder where the file should go: nothing can replace it.
+        QVERIFY(QDir(m_folder->path()).mkdir(fileName));
+        QFile keep(m_folder->file(fileName) + QStringLiteral("/keep"));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        auto w = openWindow();
+        QTest::mouseClick(control<PictureButton>(w.get(), button), Qt::LeftButton);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).kind, Messages::Kind::Error);
+        QVERIFY(shown.at(0).text.startsWith(
+            QStringLiteral("Attenzione: il sistema non permette di esportare i dati nel file \"%1\".").arg(fileName)));
+        QVERIFY(shown.at(0).text.contains(QStringLiteral("Il file precedente, se c'era, è rimasto com'era.")));
+        QVERIFY(QFileInfo(m_folder->file(fileName)).isDir());
+        QVERIFY(QFile::exists(m_folder->file(fileName) + QStringLiteral("/keep")));
+        QVERIFY(TMisc::opened().isEmpty());
+    }
+
     void editsAreExportedButNotStored()
     {
         const QByteArray archive = bianchi() + verdi();

@@ -234,6 +234,33 @@ private slots:
         QVERIFY(TMisc::opened().isEmpty()); // "No": the file is not opened
     }
 
+    // The .csv file of the same session, built by hand: mark, ";", CR LF,
+    // quotes only around the value holding a quotation mark, the score with
+    // its comma, an edited cell as typed.
+    void smallSessionCsv()
+    {
+        openSession({kRossi, kNiccolo});
+        auto w = openWindow();
+        w->model()->setData(w->model()->index(1, w->column(QStringLiteral("colNote"))),
+                            QStringLiteral("=chiamare \"subito\"; è urgente"), Qt::EditRole);
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::mouseClick(w->cmdEsportaCsv, Qt::LeftButton);
+        const QByteArray expected =
+            "\xEF\xBB\xBF"
+            "Candidato;Codice fiscale;Provenienza;Data colloquio;Punteggio totale;Note;Idoneo\r\n"
+            "Rossi Mario;RSSMRA80A01H501U;Roma;12/03/2024;27,50;Ottimo colloquio;S\xC3\xAC\r\n"
+            "Niccol\xC3\xB2 D'Angelo & Figli <b>;;Citt\xC3\xA0 di Castello;13/03/2024;9,00;"
+            "\"'=chiamare \"\"subito\"\"; \xC3\xA8 urgente\";No\r\n";
+        QCOMPARE(m_folder->read(QStringLiteral("Sessione_Esame.csv")), expected);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).kind, Messages::Kind::Confirmation);
+        QVERIFY(shown.at(0).text.contains(QStringLiteral("Sessione_Esame.csv")));
+        QVERIFY(TMisc::opened().isEmpty());
+        // The design's file is not written by the new command.
+        QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("Sessione_Esame.xls"))));
+    }
+
     void declinedExportWritesNothing()
     {
         openSession({kRossi});

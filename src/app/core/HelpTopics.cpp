@@ -60,7 +60,8 @@ Page load(const QString& name)
 const QStringList kPages = {QStringLiteral("launcher"),          QStringLiteral("candidates"),
                             QStringLiteral("candidates-export"), QStringLiteral("sessions"),
                             QStringLiteral("session-export"),    QStringLiteral("rankings"),
-                            QStringLiteral("grid"),              QStringLiteral("fiscal")};
+                            QStringLiteral("grid"),              QStringLiteral("fiscal"),
+                            QStringLiteral("import")};
 
 const QList<Page>& pages()
 {

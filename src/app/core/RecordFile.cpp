@@ -138,6 +138,86 @@ qint64 RecordFile::append(const QByteArray& record)
     return 0;
 }
 
+qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next, qint64* added)
+{
+    *added = 0;
+    if (!isOpen()) {
+        fail(QStringLiteral("file not open"));
+        return 0;
+    }
+    const qint64 oldSize = m_file->size();
+    const qint64 cards = count();
+    const qint64 start = cards * m_size;
+    // A partial tail is written over like by append(); its bytes are kept so
+    // that a failure can put them back.
+    QByteArray tail;
+    if (oldSize > start) {
+        if (!m_file->seek(start)) {
+            fail(QStringLiteral("seek failed"));
+            return 0;
+        }
+        tail = m_file->read(oldSize - start);
+        if (tail.size() != oldSize - start) {
+            fail(QStringLiteral("short read"));
+            return 0;
+        }
+    }
+    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_size);
+    // The first block, which covers the partial tail, is written last: a
+    // failure on any later block (a full disk) then leaves the old bytes
+    // untouched, and cutting the file back is enough.
+    QByteArray first;
+    QByteArray block;
+    QByteArray record;
+    qint64 written = 0;
+    qint64 offset = start;
+    bool ok = true;
+    bool more = true;
+    while (ok && more) {
+        block.clear();
+        block.reserve(perBlock * m_size);
+        qint64 inBlock = 0;
+        while (inBlock < perBlock && (more = next(&record))) {
+            if (record.size() != m_size) {
+                ok = false;
+                fail(QStringLiteral("record of %1 bytes, expected %2").arg(record.size()).arg(m_size));
+                break;
+            }
+            block.append(record);
+            ++inBlock;
+        }
+        if (!ok || inBlock == 0)
+            break;
+        if (offset == start) {
+            first = block;
+        } else if (!writeAt(offset, block)) {
+            ok = false;
+            fail(QStringLiteral("cannot append card %1").arg(cards + written + 1));
+            break;
+        }
+        offset += block.size();
+        written += inBlock;
+    }
+    const bool tailTouched = ok && !first.isEmpty() && !tail.isEmpty();
+    if (ok && !first.isEmpty() && !writeAt(start, first)) {
+        ok = false;
+        fail(QStringLiteral("cannot append card %1").arg(cards + 1));
+    }
+    if (ok) {
+        *added = written;
+        return written > 0 ? cards + 1 : 0;
+    }
+    // Back to the file as it was before the first new card.
+    const QString why = m_error;
+    m_file->unsetError();
+    bool restored = m_file->resize(oldSize);
+    if (restored && tailTouched)
+        restored = writeAt(start, tail);
+    restored = restored && m_file->size() == oldSize;
+    m_error = restored ? why : why + QStringLiteral("; the file could not be put back to %1 bytes").arg(oldSize);
+    return 0;
+}
+
 bool RecordFile::scan(const std::function<bool(qint64 n, const char* record)>& visit)
 {
     if (!isOpen())

@@ -43,6 +43,14 @@ public:
     // whole cards.
     qint64 append(const QByteArray& record);
 
+    // Writes many new cards in one pass after the last whole card: next()
+    // fills *record with recordSize() bytes and returns false when there are
+    // no more. Returns the number of the first card written and sets *added.
+    // On any failure returns 0 after putting the file back exactly as it was
+    // (its old length and the bytes of any partial tail), and says in
+    // errorString() whether even that failed.
+    qint64 appendAll(const std::function<bool(QByteArray* record)>& next, qint64* added);
+
     // Reads every card from the first to the last in large sequential blocks.
     // The callback gets the card number and a pointer to recordSize() bytes,
     // and returns false to stop early.

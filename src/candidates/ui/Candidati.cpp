@@ -1,6 +1,7 @@
 #include "candidates/ui/Candidati.h"
 
 #include "candidates/ui/ExpCandidati.h"
+#include "candidates/ui/ImportWindow.h"
 
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
@@ -257,6 +258,7 @@ void TfrmCandidati::build()
     cmdUltimo = command("cmdUltimo", "chevrons-right", QString(), QStringLiteral("Ultima scheda"));
     cmdScadute = command("cmdScadute", "phone-call", QString(), QStringLiteral("Candidati da ricontattare"));
     cmdEsporta = command("cmdEsporta", "file-spreadsheet", QString(), QStringLiteral("Esporta archivio"));
+    cmdImporta = command("cmdImporta", "download", QString(), QStringLiteral("Importa candidati da file…"));
     cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
     cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
 
@@ -293,6 +295,7 @@ void TfrmCandidati::build()
     bar->addWidget(separator());
     bar->addWidget(cmdScadute);
     bar->addWidget(cmdEsporta);
+    bar->addWidget(cmdImporta);
     bar->addStretch();
     bar->addWidget(cmdGuida);
     bar->addWidget(cmdEsci);
@@ -406,6 +409,7 @@ void TfrmCandidati::build()
         {cmdUltimo, "Visualizza l'ultima scheda in archivio."},
         {cmdScadute, "Visualizza il riepilogo dei candidati da ricontattare."},
         {cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
+        {cmdImporta, "Importa candidati da un file .csv o .xlsx."},
         {cmdGuida, "Visualizza la guida in linea."},
         {cmdEsci, "Esci da questa schermata di lavoro."},
         {btnCaricaFoto, "Carica una foto esistente."},
@@ -440,6 +444,7 @@ void TfrmCandidati::build()
     connect(cmdUltimo, &QToolButton::clicked, this, &TfrmCandidati::cmdUltimoClick);
     connect(cmdScadute, &QToolButton::clicked, this, &TfrmCandidati::cmdScaduteClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmCandidati::cmdEsportaClick);
+    connect(cmdImporta, &QToolButton::clicked, this, &TfrmCandidati::cmdImportaClick);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmCandidati::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmCandidati::cmdEsciClick);
     connect(btnCaricaFoto, &QToolButton::clicked, this, &TfrmCandidati::btnCaricaFotoClick);
@@ -812,6 +817,14 @@ void TfrmCandidati::cmdEsportaClick()
 {
     std::unique_ptr<TfrmExpCandidati> dialog(new TfrmExpCandidati(this));
     Modal::run(dialog.get());
+}
+
+void TfrmCandidati::cmdImportaClick()
+{
+    const QString chosen = FileDialogs::getOpenFileName(this, QStringLiteral("Importa candidati da file"), QString(),
+                                                        QStringLiteral("Fogli di calcolo (*.csv *.xlsx)"));
+    if (!chosen.isEmpty())
+        ImportWindow::importFile(this, chosen);
 }
 
 void TfrmCandidati::btnCaricaFotoClick()

@@ -89,6 +89,7 @@ public:
     PictureButton* cmdUltimo;
     PictureButton* cmdScadute;
     PictureButton* cmdEsporta;
+    PictureButton* cmdImporta; // "Importa candidati da file…"
     PictureButton* cmdGuida;
     PictureButton* cmdEsci;
 
@@ -152,6 +153,7 @@ private slots:
     void cmdUltimoClick();
     void cmdScaduteClick();
     void cmdEsportaClick();
+    void cmdImportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     void btnCaricaFotoClick();

@@ -8,9 +8,13 @@
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
+#include "output/core/CsvExport.h"
+#include "output/core/ExportCells.h"
+#include "output/core/XlsxExport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -130,6 +134,14 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
 
     cmdEsporta = new PictureButton(QStringLiteral("cmdEsporta"), QStringLiteral("file-spreadsheet"), QString(),
                                    QStringLiteral("Esporta in Microsoft Excel"), shpSfondo);
+    cmdEsportaXlsx = new PictureButton(QStringLiteral("cmdEsportaXlsx"), QStringLiteral("file-spreadsheet"),
+                                       QStringLiteral("XLSX"), QStringLiteral("Esporta in Excel (.xlsx)"), shpSfondo);
+    cmdEsportaCsv = new PictureButton(QStringLiteral("cmdEsportaCsv"), QStringLiteral("file-text"),
+                                      QStringLiteral("CSV"), QStringLiteral("Esporta in CSV"), shpSfondo);
+    for (PictureButton* b : {cmdEsportaXlsx, cmdEsportaCsv}) {
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIconSize(QSize(32, 32));
+    }
     cmdGuida = new PictureButton(QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), shpSfondo);
     cmdEsci = new PictureButton(QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QString(), QStringLiteral("Esci"),
@@ -144,6 +156,8 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     strip->addWidget(icoHand);
     strip->addSpacing(10);
     strip->addWidget(cmdEsporta);
+    strip->addWidget(cmdEsportaXlsx);
+    strip->addWidget(cmdEsportaCsv);
     strip->addWidget(cmdGuida);
     strip->addWidget(cmdEsci);
 
@@ -169,6 +183,9 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     shpInfo = new InfoBar(SpreadsheetExport::idleText(), QColor(0x6A, 0x5A, 0xCD), panContainer); // slate blue
     panInfo = shpInfo->panInfo();
     shpInfo->describe(cmdEsporta, SpreadsheetExport::esportaText());
+    shpInfo->describe(cmdEsportaXlsx, QStringLiteral("Esporta l'archivio in un file di Excel (.xlsx)."));
+    shpInfo->describe(cmdEsportaCsv,
+                      QStringLiteral("Esporta l'archivio in un file CSV (testo separato da punto e virgola)."));
     shpInfo->describe(cmdGuida, SpreadsheetExport::guidaText());
     shpInfo->describe(cmdEsci, SpreadsheetExport::esciText());
     for (QWidget* background :
@@ -192,6 +209,8 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     layout->addWidget(panContainer);
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::cmdEsportaClick);
+    connect(cmdEsportaXlsx, &QToolButton::clicked, this, &ExportWindow::cmdEsportaXlsxClick);
+    connect(cmdEsportaCsv, &QToolButton::clicked, this, &ExportWindow::cmdEsportaCsvClick);
     connect(cmdGuida, &QToolButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::cmdEsciClick);
 }
@@ -209,6 +228,26 @@ int ExportWindow::column(const QString& name) const
 QString ExportWindow::exportPath() const
 {
     return ProgramFolder::file(m_design.fileName);
+}
+
+namespace {
+
+QString besideWithSuffix(const QString& path, const QString& suffix)
+{
+    const QFileInfo info(path);
+    return info.dir().filePath(info.completeBaseName() + suffix);
+}
+
+} // namespace
+
+QString ExportWindow::xlsxPath() const
+{
+    return besideWithSuffix(exportPath(), QStringLiteral(".xlsx"));
+}
+
+QString ExportWindow::csvPath() const
+{
+    return besideWithSuffix(exportPath(), QStringLiteral(".csv"));
 }
 
 void ExportWindow::showEvent(QShowEvent* event)
@@ -248,6 +287,38 @@ void ExportWindow::cmdEsportaClick()
         return;
     }
     if (Messages::confirm(this, SpreadsheetExport::successMessage()))
+        TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
+}
+
+void ExportWindow::cmdEsportaXlsxClick()
+{
+    exportTo(xlsxPath(), [this](QString* error) {
+        return XlsxExport::write(xlsxPath(), m_design.sheetName, m_design.exported, m_model->table(),
+                                 m_design.scoreColumn, error);
+    });
+}
+
+void ExportWindow::cmdEsportaCsvClick()
+{
+    exportTo(csvPath(), [this](QString* error) {
+        return CsvExport::write(csvPath(), m_design.exported, m_model->table(), m_design.scoreColumn, error);
+    });
+}
+
+void ExportWindow::exportTo(const QString& path, const std::function<bool(QString* error)>& writer)
+{
+    // A cell still open in the grid has already reached the table (the
+    // editor commits at every keystroke), so the file holds what is shown.
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = writer(&error);
+    QApplication::restoreOverrideCursor();
+    const QString name = QFileInfo(path).fileName();
+    if (!written) {
+        Messages::error(this, ExportCells::failureMessage(name, error));
+        return;
+    }
+    if (Messages::confirm(this, ExportCells::successMessage(name)))
         TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
 }
 

@@ -77,6 +77,7 @@ public:
         QString fileName; // in the program folder
         QString sheetName;
         QString helpTopic;
+        int scoreColumn = -1; // the exported column holding the score, if any
     };
 
     QFrame* panContainer;
@@ -84,6 +85,8 @@ public:
     QLabel* imgLogo;
     QLabel* icoHand;
     PictureButton* cmdEsporta;
+    PictureButton* cmdEsportaXlsx; // "Esporta in Excel (.xlsx)"
+    PictureButton* cmdEsportaCsv; // "Esporta in CSV"
     PictureButton* cmdGuida;
     PictureButton* cmdEsci;
     QTableView* grdRecords;
@@ -95,6 +98,9 @@ public:
     int column(const QString& name) const;
     // The export file's full path.
     QString exportPath() const;
+    // The .xlsx and .csv files beside it: the same name, another extension.
+    QString xlsxPath() const;
+    QString csvPath() const;
 
 protected:
     ExportWindow(const Design& design, QWidget* parent);
@@ -109,10 +115,15 @@ protected:
 private slots:
     void FormShow();
     void cmdEsportaClick();
+    void cmdEsportaXlsxClick();
+    void cmdEsportaCsvClick();
     void cmdGuidaClick();
     void cmdEsciClick();
 
 private:
+    // Runs one of the .xlsx and .csv writers and tells how it went.
+    void exportTo(const QString& path, const std::function<bool(QString* error)>& writer);
+
     Design m_design;
     ExportGridModel* m_model;
     bool m_shown = false;

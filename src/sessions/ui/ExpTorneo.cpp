@@ -36,6 +36,7 @@ ExportWindow::Design design()
     d.fileName = QStringLiteral("Sessione_Esame.xls");
     d.sheetName = QStringLiteral("Candidati esaminati");
     d.helpTopic = HelpTopics::sessionExport();
+    d.scoreColumn = 4; // "Punteggio totale"
     return d;
 }
 
