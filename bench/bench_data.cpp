@@ -27,7 +27,7 @@ const QStringList& surnames()
 
 const QStringList& names()
 {
-    static const QStringList list {"Mario", "Anna", "Luca", "Giulia", "Marco",
+    static const QStringList list {"Mario", "Anna",  "Luca",  "Giulia", "Marco",
                                    "Sara",  "Paolo", "Elena", "Nicolò", "Chiara"};
     return list;
 }
@@ -61,10 +61,8 @@ bool writeRecords(const QString& path, int n, Card card)
 
 QByteArray candidateCard(int i)
 {
-    static const QStringList sectors {"Informatica", "Amministrazione & contabilità",
-                                      "Logistica",   "Commercio",
-                                      "Sanità",      "Edilizia",
-                                      "Turismo"};
+    static const QStringList sectors {
+        "Informatica", "Amministrazione & contabilità", "Logistica", "Commercio", "Sanità", "Edilizia", "Turismo"};
     TSchedaCandidato s;
     s.Candidato = QStringLiteral("%1 %2 %3").arg(surnames().at(i % 20), names().at((i / 20) % 10)).arg(i);
     s.Sesso = (i % 2) ? QStringLiteral("F") : QStringLiteral("M");

@@ -78,19 +78,18 @@ SELVORA_BENCHMARK("list: summary list fill of 100,000 and 300,000 lines")
                        },
                        {QStringLiteral("QStringListModel fill"), [&] { plain.fill(lines); }});
         QString last;
-        Bench::compare(
-            QStringLiteral("list.find.") + size, QStringLiteral("find with no match through every line"),
-            [&] {
-                last.clear();
-                list.selectRow(0);
-                list.find(nullptr, QStringLiteral("non presente"), &last);
-            },
-            {QStringLiteral("QString::contains over the lines"), [&] {
-                 int found = 0;
-                 for (const QString& line : lines)
-                     found += line.contains(QStringLiteral("non presente"), Qt::CaseInsensitive) ? 1 : 0;
-                 Q_UNUSED(found);
-             }});
+        Bench::compare(QStringLiteral("list.find.") + size, QStringLiteral("find with no match through every line"),
+                       [&] {
+                           last.clear();
+                           list.selectRow(0);
+                           list.find(nullptr, QStringLiteral("non presente"), &last);
+                       },
+                       {QStringLiteral("QString::contains over the lines"), [&] {
+                            int found = 0;
+                            for (const QString& line : lines)
+                                found += line.contains(QStringLiteral("non presente"), Qt::CaseInsensitive) ? 1 : 0;
+                            Q_UNUSED(found);
+                        }});
     }
     plain.fill(QStringList());
     list.clear();

@@ -96,8 +96,8 @@ bool writeJson(const QString& path)
     }
     const QByteArray bytes = QJsonDocument(list).toJson(QJsonDocument::Indented);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
@@ -122,8 +122,7 @@ double medianMs(const Function& fn, int repeat)
     return median(times);
 }
 
-void compare(const QString& figure, const QString& label, const Function& project, const Baseline& baseline,
-             int repeat)
+void compare(const QString& figure, const QString& label, const Function& project, const Baseline& baseline, int repeat)
 {
     // Alternated, so that a busy moment of the machine weighs on both.
     QList<double> projectTimes;
@@ -181,8 +180,9 @@ Baseline grep(const QString& needle, const QString& path)
 {
     // grep -c ends with 1 when nothing matches: the exit code is not checked.
     return {QStringLiteral("grep -a -c -i -F '%1'").arg(needle), [needle, path] {
-                runProgram(QStringLiteral("grep"), {QStringLiteral("-a"), QStringLiteral("-c"), QStringLiteral("-i"),
-                                                    QStringLiteral("-F"), needle, path});
+                runProgram(QStringLiteral("grep"),
+                           {QStringLiteral("-a"), QStringLiteral("-c"), QStringLiteral("-i"), QStringLiteral("-F"),
+                            needle, path});
             }};
 }
 

@@ -80,11 +80,12 @@ SELVORA_BENCHMARK("rankings: session windows over a 10,000-card session")
 {
     Windows::createAll();
     const QString session = Bench::sessionFile(10000);
-    const Bench::Baseline grep = Bench::grep(QStringLiteral("rossi mario"), session);
+    const Bench::Baseline grep = Bench::grep(QStringLiteral("nessun riscontro"), session);
     setSession(session);
 
-    Bench::compare(QStringLiteral("ranking.merit.10k"), QStringLiteral("merit ranking window opened and filled"),
-                   [] { openWindow<TfrmExpClassifica>(); }, grep);
+    Bench::compare(
+        QStringLiteral("ranking.merit.10k"), QStringLiteral("merit ranking window opened and filled"),
+        [] { openWindow<TfrmExpClassifica>(); }, grep);
     Bench::compare(
         QStringLiteral("ranking.alpha.10k"), QStringLiteral("alphabetical ranking window opened and filled"),
         [&] { openWindow<TfrmClassifica>([&](TfrmClassifica* w) { w->lblFile->setText(session); }); }, grep);
@@ -99,8 +100,9 @@ SELVORA_BENCHMARK("rankings: session windows over a 10,000-card session")
             });
         },
         grep);
-    Bench::compare(QStringLiteral("session.suitable.10k"), QStringLiteral("suitable list window opened and filled"),
-                   [] { openWindow<TfrmSegnalati>(); }, grep);
+    Bench::compare(
+        QStringLiteral("session.suitable.10k"), QStringLiteral("suitable list window opened and filled"),
+        [] { openWindow<TfrmSegnalati>(); }, grep);
 
     // The fixed cost: the same windows over an empty session.
     const QString empty = Bench::workFolder() + QStringLiteral("/Vuota.vai");
@@ -113,9 +115,9 @@ SELVORA_BENCHMARK("rankings: session windows over a 10,000-card session")
     Bench::compare(
         QStringLiteral("window.ranking.empty"), QStringLiteral("alphabetical ranking of an empty session shown"),
         [&] { openWindow<TfrmClassifica>([&](TfrmClassifica* w) { w->lblFile->setText(empty); }); }, plain);
-    Bench::compare(QStringLiteral("window.suitable.empty"),
-                   QStringLiteral("suitable list of an empty session shown"),
-                   [] { openWindow<TfrmSegnalati>(); }, plain);
+    Bench::compare(
+        QStringLiteral("window.suitable.empty"), QStringLiteral("suitable list of an empty session shown"),
+        [] { openWindow<TfrmSegnalati>(); }, plain);
 
     setSession(QString());
     Windows::destroyAll();

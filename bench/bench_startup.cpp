@@ -18,8 +18,7 @@ SELVORA_BENCHMARK("startup: process start to login window shown")
         std::printf("  the start-up probes do not run\n");
         return;
     }
-    Bench::compare(
-        QStringLiteral("startup"), QStringLiteral("process start to login window shown"),
-        [&] { Bench::runProgram(probe, {folder}); },
-        {QStringLiteral("one-window Qt program"), [&] { Bench::runProgram(plain, {}); }});
+    Bench::compare(QStringLiteral("startup"), QStringLiteral("process start to login window shown"),
+                   [&] { Bench::runProgram(probe, {folder}); },
+                   {QStringLiteral("one-window Qt program"), [&] { Bench::runProgram(plain, {}); }});
 }
