@@ -8,7 +8,7 @@
 
 SummaryLine& SummaryLine::column(const QString& text, int width)
 {
-    m_text += TextRules::column(text, width);
+    TextRules::appendColumn(m_text, text, width);
     return *this;
 }
 
@@ -20,7 +20,11 @@ SummaryLine& SummaryLine::literal(const QString& text)
 
 QString SummaryLine::last(const QString& text) const
 {
-    return m_text + TextRules::trimmed(text);
+    QString line;
+    line.reserve(m_text.size() + text.size());
+    line += m_text;
+    TextRules::appendTrimmed(line, text);
+    return line;
 }
 
 namespace SummaryLines {
