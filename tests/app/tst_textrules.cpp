@@ -77,6 +77,10 @@ private slots:
         QTest::newRow("cut") << "Bianchi Giovanni" << 7 << "Bianchi";
         QTest::newRow("trimmed first") << "  Verdi  " << 6 << "Verdi ";
         QTest::newRow("exact") << "ABC" << 3 << "ABC";
+        QTest::newRow("control characters trimmed, accents kept")
+            << QStringLiteral("\t\r\nNicolò\r\n") << 8 << QStringLiteral("Nicolò  ");
+        QTest::newRow("blank") << "   " << 3 << "   ";
+        QTest::newRow("empty") << "" << 2 << "  ";
     }
     void column()
     {
@@ -84,6 +88,13 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, expected);
         QCOMPARE(TextRules::column(text, width), expected);
+        // Appended to a line, the column is the same text after the line.
+        QString line = QStringLiteral("C.F. ");
+        TextRules::appendColumn(line, text, width);
+        QCOMPARE(line, QStringLiteral("C.F. ") + expected);
+        QString whole = QStringLiteral("Note: ");
+        TextRules::appendTrimmed(whole, text);
+        QCOMPARE(whole, QStringLiteral("Note: ") + TextRules::trimmed(text));
     }
 
     void listOrder_data()

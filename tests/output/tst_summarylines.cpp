@@ -1,7 +1,11 @@
 // Summary lines: the line builder, the list order and the find command's
 // search, as tables of cases.
+#include "app/core/TextRules.h"
 #include "output/core/SummaryLines.h"
 #include "support/core/CoreTestMain.h"
+
+#include <algorithm>
+#include <numeric>
 
 class TestSummaryLines : public QObject
 {
@@ -60,6 +64,24 @@ private slots:
         QTest::newRow("equal folded keep order")
             << QStringList {"ROSSI", "rossi", "Rossi"} << QStringList {"ROSSI", "rossi", "Rossi"};
         QTest::newRow("empty first") << QStringList {"a", ""} << QStringList {"", "a"};
+        QTest::newRow("equal lines keep order")
+            << QStringList {"Verdi Luca  12", "Bianchi", "Verdi Luca  12", "verdi luca  12"}
+            << QStringList {"Bianchi", "Verdi Luca  12", "Verdi Luca  12", "verdi luca  12"};
+        QTest::newRow("accented letters by code, after every ASCII letter")
+            << QStringList {QStringLiteral("Nicolò"), "Nicolo", QStringLiteral("NICOLÒ"), "Nicolz",
+                            QStringLiteral("àlvaro"), "Alvaro"}
+            << QStringList {"Alvaro",
+                            "Nicolo",
+                            "Nicolz",
+                            QStringLiteral("NICOLÒ"),
+                            QStringLiteral("Nicolò"),
+                            QStringLiteral("àlvaro")};
+        QTest::newRow("long equal start, difference late")
+            << QStringList {"Rossi Mario 100002", "ROSSI MARIO 100001", "rossi mario 10000"}
+            << QStringList {"rossi mario 10000", "ROSSI MARIO 100001", "Rossi Mario 100002"};
+        QTest::newRow("short lines and a zero character")
+            << QStringList {QString(QChar(u'a')) + QChar(0), "A", "ab", QString()}
+            << QStringList {QString(), "A", QString(QChar(u'a')) + QChar(0), "ab"};
     }
     void listOrder()
     {
@@ -71,6 +93,35 @@ private slots:
     }
 
     void sortedOrderGivesRows() { QCOMPARE(SummaryLines::sortedOrder({"c", "a", "b"}), (QList<int> {1, 2, 0})); }
+
+    // The sort against the plain definition of the order (a stable sort with
+    // the character-by-character comparison) over many lines made of the
+    // characters where the order has its corners: cases, accents, blanks,
+    // the characters between Z and a, a zero character, and shared starts.
+    void sortMatchesTheListComparison()
+    {
+        const QString alphabet = QStringLiteral("aAbBzZ_[ 1\u00e0\u00c0") + QChar(0);
+        quint32 seed = 12345;
+        const auto next = [&seed] {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 16) & 0x7fff;
+        };
+        QStringList lines;
+        for (int i = 0; i < 4000; ++i) {
+            QString line = (next() % 3 == 0) ? QStringLiteral("Rossi Mario ") : QString();
+            const int length = int(next() % 9);
+            for (int k = 0; k < length; ++k)
+                line += alphabet.at(int(next() % alphabet.size()));
+            lines.append(line);
+            if (next() % 10 == 0)
+                lines.append(line); // an equal line right after
+        }
+        QList<int> expected(lines.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&lines](int a, int b) { return TextRules::listLess(lines.at(a), lines.at(b)); });
+        QCOMPARE(SummaryLines::sortedOrder(lines), expected);
+    }
 
     void containsFolded_data()
     {

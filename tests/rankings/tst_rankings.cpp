@@ -248,6 +248,10 @@ private slots:
         // cards 3, 4, 1, 2, listed from the end.
         QTest::newRow("ties around a lower score")
             << QStringList {"5,00", "5,00", "4,00", "5,00"} << QList<qint64> {2, 1, 4, 3};
+        // Many ties among three scores: the order the partition sort leaves.
+        QTest::newRow("many ties in three scores")
+            << QStringList {"3", "1", "3", "2", "3", "1", "2", "3", "1", "2", "3", "2"}
+            << QList<qint64> {1, 8, 5, 3, 11, 4, 10, 12, 7, 2, 9, 6};
     }
     void meritOrder()
     {

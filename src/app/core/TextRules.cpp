@@ -57,6 +57,41 @@ QString column(const QString& text, int width)
     return t + QString(width - t.size(), QLatin1Char(' '));
 }
 
+namespace {
+// The bounds of text trimmed of characters with codes up to 32.
+inline void trimBounds(const QString& text, qsizetype* begin, qsizetype* end)
+{
+    const QChar* p = text.constData();
+    qsizetype b = 0;
+    qsizetype e = text.size();
+    while (b < e && p[b].unicode() <= 32)
+        ++b;
+    while (e > b && p[e - 1].unicode() <= 32)
+        --e;
+    *begin = b;
+    *end = e;
+}
+} // namespace
+
+void appendColumn(QString& line, const QString& text, int width)
+{
+    qsizetype begin;
+    qsizetype end;
+    trimBounds(text, &begin, &end);
+    const qsizetype n = qMin<qsizetype>(end - begin, width);
+    line.append(text.constData() + begin, n);
+    if (n < width)
+        line.resize(line.size() + width - n, QLatin1Char(' '));
+}
+
+void appendTrimmed(QString& line, const QString& text)
+{
+    qsizetype begin;
+    qsizetype end;
+    trimBounds(text, &begin, &end);
+    line.append(text.constData() + begin, end - begin);
+}
+
 int listCompare(const QString& a, const QString& b)
 {
     const qsizetype n = qMin(a.size(), b.size());

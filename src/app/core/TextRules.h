@@ -22,6 +22,11 @@ bool soloCifre(const QString& text);
 
 // A column of width n: the trimmed text padded with blanks to n, or cut to n.
 QString column(const QString& text, int width);
+// The same column appended to line, without a copy of its own: the summary
+// lines of long lists are built this way.
+void appendColumn(QString& line, const QString& text, int width);
+// The trimmed text appended to line.
+void appendTrimmed(QString& line, const QString& text);
 
 // List order: character by character, a to z compared as A to Z and every
 // other character by its code; a prefix sorts first.

@@ -21,18 +21,17 @@ RecordSearch::Criteria criteria(const QList<Filter>& filters)
 
 QString line(const TSchedaCandidato& s)
 {
-    using TextRules::column;
     QString line;
     line.reserve(160);
-    line += column(s.Candidato, 30);
+    TextRules::appendColumn(line, s.Candidato, 30);
     line += QLatin1String("  C.F. ");
-    line += column(s.CodFisc, 16);
+    TextRules::appendColumn(line, s.CodFisc, 16);
     line += QLatin1String("  Cel. ");
-    line += column(s.Cel, 16);
+    TextRules::appendColumn(line, s.Cel, 16);
     line += QLatin1String("  Settore: ");
-    line += column(s.Settore, 24);
+    TextRules::appendColumn(line, s.Settore, 24);
     line += QLatin1String("  Note: ");
-    line += TextRules::trimmed(s.Note);
+    TextRules::appendTrimmed(line, s.Note);
     return line;
 }
 

@@ -3,11 +3,12 @@
 #include "app/core/TextRules.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstring>
+#include <vector>
 
 SummaryLine& SummaryLine::column(const QString& text, int width)
 {
-    m_text += TextRules::column(text, width);
+    TextRules::appendColumn(m_text, text, width);
     return *this;
 }
 
@@ -19,7 +20,11 @@ SummaryLine& SummaryLine::literal(const QString& text)
 
 QString SummaryLine::last(const QString& text) const
 {
-    return m_text + TextRules::trimmed(text);
+    QString line;
+    line.reserve(m_text.size() + text.size());
+    line += m_text;
+    TextRules::appendTrimmed(line, text);
+    return line;
 }
 
 namespace SummaryLines {
@@ -30,31 +35,80 @@ inline char16_t listKey(char16_t u)
     return (u >= u'a' && u <= u'z') ? char16_t(u - 32) : u;
 }
 
-// The list order on the texts themselves, without building folded copies:
-// for long lists the copies cost more than the folding.
-inline bool listLessRaw(const QString& a, const QString& b)
+// One line to sort: its text, the list keys of its first four characters
+// packed into one number (a missing character counts as 0, so a prefix comes
+// first), and its row, which breaks ties so that equal lines keep their
+// order. Most comparisons end on the packed keys without touching the text.
+struct SortEntry
 {
-    const char16_t* pa = reinterpret_cast<const char16_t*>(a.constData());
-    const char16_t* pb = reinterpret_cast<const char16_t*>(b.constData());
-    const qsizetype n = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (pa[i] == pb[i])
-            continue;
+    quint64 head;
+    const char16_t* text;
+    qsizetype size;
+    int row;
+};
+
+quint64 packedHead(const char16_t* p, qsizetype n)
+{
+    quint64 head = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        head = (head << 16) | (i < n ? listKey(p[i]) : 0);
+    return head;
+}
+
+// The list order on the texts themselves: -1, 0 or 1. Runs of equal
+// characters are skipped four at a time; only differing characters are
+// folded.
+int listCompareRaw(const char16_t* pa, qsizetype na, const char16_t* pb, qsizetype nb)
+{
+    const qsizetype n = qMin(na, nb);
+    qsizetype i = 0;
+    for (;;) {
+        for (; i + 4 <= n; i += 4) {
+            quint64 x;
+            quint64 y;
+            std::memcpy(&x, pa + i, sizeof x);
+            std::memcpy(&y, pb + i, sizeof y);
+            if (x != y)
+                break;
+        }
+        while (i < n && pa[i] == pb[i])
+            ++i;
+        if (i >= n)
+            break;
         const char16_t ka = listKey(pa[i]);
         const char16_t kb = listKey(pb[i]);
         if (ka != kb)
-            return ka < kb;
+            return ka < kb ? -1 : 1;
+        ++i;
     }
-    return a.size() < b.size();
+    return na == nb ? 0 : (na < nb ? -1 : 1);
+}
+
+inline bool entryLess(const SortEntry& a, const SortEntry& b)
+{
+    if (a.head != b.head)
+        return a.head < b.head;
+    const int c = listCompareRaw(a.text, a.size, b.text, b.size);
+    return c != 0 ? c < 0 : a.row < b.row;
 }
 } // namespace
 
 QList<int> sortedOrder(const QStringList& lines)
 {
-    QList<int> order(lines.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&lines](int a, int b) { return listLessRaw(lines.at(a), lines.at(b)); });
+    // The keys are made once per line, in one pass; the sort then moves
+    // small entries and reads the texts only where the heads tie.
+    std::vector<SortEntry> entries;
+    entries.reserve(size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        const auto* p = reinterpret_cast<const char16_t*>(line.constData());
+        entries.push_back({packedHead(p, line.size()), p, line.size(), int(i)});
+    }
+    std::sort(entries.begin(), entries.end(), entryLess);
+    QList<int> order;
+    order.reserve(lines.size());
+    for (const SortEntry& e : entries)
+        order.append(e.row);
     return order;
 }
 

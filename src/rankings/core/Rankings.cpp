@@ -6,6 +6,7 @@
 #include "sessions/core/SchedaColloquio.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,21 +14,23 @@ namespace {
 constexpr int kNoteOffset = 5361;
 constexpr int kNoteWidth = 501;
 
+// What the sort moves: the score, computed once per card, and the card's
+// place in the rows; the rows themselves are moved once, at the end.
 struct Keyed
 {
     Rankings::Score score;
-    RankingRow row;
+    int row;
 };
 
-int compareAt(const QList<Keyed>& rows, int a, int b)
+inline int compareAt(const std::vector<Keyed>& rows, int a, int b)
 {
-    return Rankings::compareScores(rows.at(a).score, rows.at(b).score);
+    return Rankings::compareScores(rows[size_t(a)].score, rows[size_t(b)].score);
 }
 
 // The partition sort the merit ranking has always used. The pivot index P
 // follows the row it first pointed at when that row is swapped, so every
 // comparison of a partition is made against one fixed score.
-void sortRange(QList<Keyed>& rows, int l, int r)
+void sortRange(std::vector<Keyed>& rows, int l, int r)
 {
     int i;
     do {
@@ -41,7 +44,7 @@ void sortRange(QList<Keyed>& rows, int l, int r)
                 --j;
             if (i <= j) {
                 if (i != j)
-                    rows.swapItemsAt(i, j);
+                    std::swap(rows[size_t(i)], rows[size_t(j)]);
                 if (p == i)
                     p = j;
                 else if (p == j)
@@ -136,13 +139,16 @@ void meritSort(QList<RankingRow>& rows)
 {
     if (rows.size() < 2)
         return;
-    QList<Keyed> keyed;
-    keyed.reserve(rows.size());
-    for (RankingRow& row : rows)
-        keyed.append(Keyed {scoreValue(row.punteggio), std::move(row)});
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(rows.size()));
+    for (qsizetype k = 0; k < rows.size(); ++k)
+        keyed.push_back(Keyed {scoreValue(rows.at(k).punteggio), int(k)});
     sortRange(keyed, 0, int(keyed.size()) - 1);
-    for (int k = 0; k < keyed.size(); ++k)
-        rows[k] = std::move(keyed[k].row);
+    QList<RankingRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Keyed& k : keyed)
+        sorted.append(std::move(rows[k.row]));
+    rows = std::move(sorted);
 }
 
 QStringList meritRanking(QList<RankingRow> rows, QList<qint64>* cards)

@@ -66,18 +66,17 @@ RecordSearch::Criteria criteria(const QList<Filter>& filters)
 
 QString line(const TSchedaColloquio& s)
 {
-    using TextRules::column;
     QString line;
     line.reserve(160);
-    line += column(s.Candidato, 34);
+    TextRules::appendColumn(line, s.Candidato, 34);
     line += QLatin1String("  C.F. ");
-    line += column(s.CodiceFiscale, 16);
+    TextRules::appendColumn(line, s.CodiceFiscale, 16);
     line += QLatin1String("  Data: ");
-    line += column(s.DataColloquio, 10);
+    TextRules::appendColumn(line, s.DataColloquio, 10);
     line += QLatin1String("  Note: ");
-    line += column(s.Note, 54);
+    TextRules::appendColumn(line, s.Note, 54);
     line += QLatin1String("  Punti: ");
-    line += TextRules::trimmed(s.Punteggio);
+    TextRules::appendTrimmed(line, s.Punteggio);
     return line;
 }
 
