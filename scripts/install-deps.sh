@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
+  libarchive-dev
 )
 
 missing=()
