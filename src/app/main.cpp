@@ -2,6 +2,8 @@
 // shows the login window; the program ends when the launcher or the login
 // window is closed.
 #include "app/ui/Application.h"
+#include "app/ui/FolderAccess.h"
+#include "app/ui/Password.h"
 #include "app/ui/Windows.h"
 
 int main(int argc, char** argv)
@@ -13,7 +15,13 @@ int main(int argc, char** argv)
 
     Windows::createAll();
     Windows::showFirst();
+    // One writer per program folder: a second copy is asked at login.
+    if (!FolderAccess::claim(Windows::password())) {
+        Windows::destroyAll();
+        return 0;
+    }
     const int code = app.exec();
     Windows::destroyAll();
+    FolderAccess::release();
     return code;
 }

@@ -60,14 +60,14 @@ QByteArray manifestJson(const Manifest& m)
 {
     QJsonArray files;
     for (const Entry& e : m.files) {
-        files.append(QJsonObject{{QStringLiteral("percorso"), e.path},
-                                 {QStringLiteral("dimensione"), QString::number(e.size)},
-                                 {QStringLiteral("sha256"), QString::fromLatin1(e.sha256)}});
+        files.append(QJsonObject {{QStringLiteral("percorso"), e.path},
+                                  {QStringLiteral("dimensione"), QString::number(e.size)},
+                                  {QStringLiteral("sha256"), QString::fromLatin1(e.sha256)}});
     }
-    const QJsonObject root{{QStringLiteral("programma"), m.program},
-                           {QStringLiteral("versione"), m.version},
-                           {QStringLiteral("creato"), m.created.toString(Qt::ISODate)},
-                           {QStringLiteral("file"), files}};
+    const QJsonObject root {{QStringLiteral("programma"), m.program},
+                            {QStringLiteral("versione"), m.version},
+                            {QStringLiteral("creato"), m.created.toString(Qt::ISODate)},
+                            {QStringLiteral("file"), files}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -152,16 +152,18 @@ bool readZip(const QString& zipPath, Manifest* manifest, QString* error, const P
         const char* raw = archive_entry_pathname_utf8(entry);
         const QString name = raw ? QString::fromUtf8(raw) : QString();
         if (!safeName(name)) {
-            failed(error, QStringLiteral("%1: contiene un file con un percorso non ammesso (\"%2\").\n\n"
-                                         "Per sicurezza non viene usato.")
-                              .arg(damaged(), name));
+            failed(error,
+                   QStringLiteral("%1: contiene un file con un percorso non ammesso (\"%2\").\n\n"
+                                  "Per sicurezza non viene usato.")
+                       .arg(damaged(), name));
             return false;
         }
         if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry) ||
             archive_entry_symlink(entry)) {
-            failed(error, QStringLiteral("%1: contiene un collegamento o un elemento che non è un file (\"%2\").\n\n"
-                                         "Per sicurezza non viene usato.")
-                              .arg(damaged(), name));
+            failed(error,
+                   QStringLiteral("%1: contiene un collegamento o un elemento che non è un file (\"%2\").\n\n"
+                                  "Per sicurezza non viene usato.")
+                       .arg(damaged(), name));
             return false;
         }
         if (first) {
@@ -186,7 +188,8 @@ bool readZip(const QString& zipPath, Manifest* manifest, QString* error, const P
             continue;
         }
         if (!index.contains(name) || found.contains(name)) {
-            failed(error, QStringLiteral("%1: contiene un file che il suo elenco non nomina (\"%2\").").arg(damaged(), name));
+            failed(error,
+                   QStringLiteral("%1: contiene un file che il suo elenco non nomina (\"%2\").").arg(damaged(), name));
             return false;
         }
         found.insert(name);
@@ -220,9 +223,10 @@ bool readZip(const QString& zipPath, Manifest* manifest, QString* error, const P
                 break;
         }
         if (size != e.size || hash.result().toHex() != e.sha256) {
-            failed(error, QStringLiteral("%1: il file \"%2\" non corrisponde all'elenco (dimensione o impronta "
-                                         "SHA-256 diverse).")
-                              .arg(damaged(), name));
+            failed(error,
+                   QStringLiteral("%1: il file \"%2\" non corrisponde all'elenco (dimensione o impronta "
+                                  "SHA-256 diverse).")
+                       .arg(damaged(), name));
             return false;
         }
     }
@@ -307,8 +311,7 @@ void setReplaceFailureForTest(int afterFiles)
     g_replaceFailure = afterFiles;
 }
 
-bool create(const QString& folder, const QString& zipPath, const Progress& progress, Manifest* written,
-            QString* error)
+bool create(const QString& folder, const QString& zipPath, const Progress& progress, Manifest* written, QString* error)
 {
     const QDir dir(folder);
     Manifest m;
@@ -329,8 +332,9 @@ bool create(const QString& folder, const QString& zipPath, const Progress& progr
 
     QSaveFile out(zipPath);
     if (!out.open(QIODevice::WriteOnly)) {
-        failed(error, QStringLiteral("Non è possibile creare il file di backup \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(zipPath), out.errorString()));
+        failed(error,
+               QStringLiteral("Non è possibile creare il file di backup \"%1\": %2")
+                   .arg(QDir::toNativeSeparators(zipPath), out.errorString()));
         return false;
     }
     auto abandon = [&](const QString& why) {
@@ -356,7 +360,8 @@ bool create(const QString& folder, const QString& zipPath, const Progress& progr
         for (const Entry& e : m.files) {
             QFile f(dir.filePath(e.path));
             if (!f.open(QIODevice::ReadOnly))
-                return abandon(QStringLiteral("Non è possibile leggere il file \"%1\": %2").arg(e.path, f.errorString()));
+                return abandon(
+                    QStringLiteral("Non è possibile leggere il file \"%1\": %2").arg(e.path, f.errorString()));
             if (!writeEntry(a.get(), e.path, e.size, QFileInfo(f).lastModified()))
                 return abandon(writeFailure);
             QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -376,8 +381,8 @@ bool create(const QString& folder, const QString& zipPath, const Progress& progr
             // A file that changed while it was being read would not match
             // its manifest line: better to say so than keep a wrong backup.
             if (size != e.size || !f.atEnd() || hash.result().toHex() != e.sha256)
-                return abandon(QStringLiteral("Il file \"%1\" è cambiato durante il backup: ripetere il backup.")
-                                   .arg(e.path));
+                return abandon(
+                    QStringLiteral("Il file \"%1\" è cambiato durante il backup: ripetere il backup.").arg(e.path));
         }
         if (archive_write_close(a.get()) != ARCHIVE_OK)
             return abandon(writeFailure);
@@ -395,9 +400,10 @@ bool create(const QString& folder, const QString& zipPath, const Progress& progr
     const Progress second = [&](qint64 done, qint64) { return !progress || progress(base + done, total * 2); };
     if (!verify(zipPath, &check, &why, second) || check.files.size() != m.files.size()) {
         QFile::remove(zipPath);
-        failed(error, QStringLiteral("Il backup scritto in \"%1\" non si rilegge correttamente ed è stato "
-                                     "eliminato: %2")
-                          .arg(QDir::toNativeSeparators(zipPath), why));
+        failed(error,
+               QStringLiteral("Il backup scritto in \"%1\" non si rilegge correttamente ed è stato "
+                              "eliminato: %2")
+                   .arg(QDir::toNativeSeparators(zipPath), why));
         return false;
     }
     if (written)
@@ -454,8 +460,9 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         QDir().mkpath(QFileInfo(safetyZip).absolutePath());
         QString why;
         if (!create(folder, safetyZip, Progress(), nullptr, &why)) {
-            failed(error, QStringLiteral("Non è stato possibile fare il backup di sicurezza dei dati attuali: %1%2")
-                              .arg(why, untouched));
+            failed(error,
+                   QStringLiteral("Non è stato possibile fare il backup di sicurezza dei dati attuali: %1%2")
+                       .arg(why, untouched));
             return false;
         }
     }
@@ -517,7 +524,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
 
     // 3. The swap: each current file is set aside, the new one takes its
     // name. Anything going wrong puts the set-aside files back.
-    QStringList setAside;   // current files renamed to kept()
+    QStringList setAside; // current files renamed to kept()
     QStringList putInPlace; // staged files renamed to their targets
     auto rollBack = [&] {
         for (const QString& rel : putInPlace)
@@ -532,8 +539,9 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         QFile::remove(kept(target));
         if (!QFile::rename(target, kept(target))) {
             rollBack();
-            failed(error, QStringLiteral("Il ripristino non è riuscito: non è stato possibile spostare \"%1\".%2")
-                              .arg(rel, untouched));
+            failed(error,
+                   QStringLiteral("Il ripristino non è riuscito: non è stato possibile spostare \"%1\".%2")
+                       .arg(rel, untouched));
             return false;
         }
         setAside << rel;
@@ -554,9 +562,10 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         }
         if (!ok) {
             rollBack();
-            failed(error, QStringLiteral("Il ripristino non è riuscito: non è stato possibile sostituire \"%1\". "
-                                         "Tutti i file precedenti sono stati rimessi al loro posto.%2")
-                              .arg(e.path, untouched));
+            failed(error,
+                   QStringLiteral("Il ripristino non è riuscito: non è stato possibile sostituire \"%1\". "
+                                  "Tutti i file precedenti sono stati rimessi al loro posto.%2")
+                       .arg(e.path, untouched));
             return false;
         }
         ++replaced;

@@ -42,8 +42,7 @@ using Progress = std::function<bool(qint64 done, qint64 total)>;
 // Writes every data file of folder into zipPath (replaced only when complete),
 // then reads it back and checks it against the manifest. On failure zipPath
 // is left as it was and error holds an Italian explanation.
-bool create(const QString& folder, const QString& zipPath, const Progress& progress, Manifest* written,
-            QString* error);
+bool create(const QString& folder, const QString& zipPath, const Progress& progress, Manifest* written, QString* error);
 
 // Reads the whole zip: it must be a zip with the manifest, hold only plain
 // files inside its root that the manifest names and that are data files,
@@ -55,8 +54,8 @@ struct Plan
 {
     Manifest manifest;
     QStringList replaced; // in the folder now and in the backup
-    QStringList added;    // in the backup only
-    QStringList removed;  // data files in the folder now, not in the backup
+    QStringList added; // in the backup only
+    QStringList removed; // data files in the folder now, not in the backup
 };
 bool plan(const QString& folder, const QString& zipPath, Plan* out, QString* error);
 

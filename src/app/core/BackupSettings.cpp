@@ -66,6 +66,7 @@ QString BackupSettings::reminderText(const QDateTime& now) const
         text = QStringLiteral("L'ultimo backup dei dati di Selvora risale al %1 (%2 giorni fa).")
                    .arg(lastBackup.toString(QStringLiteral("dd/MM/yyyy")))
                    .arg(lastBackup.daysTo(now));
-    return text + QStringLiteral("\n\nSi consiglia di fare ora un backup con il pulsante \"Backup\" della "
-                                 "schermata iniziale.\n\nUscire comunque dal programma?");
+    return text +
+        QStringLiteral("\n\nSi consiglia di fare ora un backup con il pulsante \"Backup\" della "
+                       "schermata iniziale.\n\nUscire comunque dal programma?");
 }

@@ -70,8 +70,7 @@ FolderLock::Result FolderLock::acquire()
     if (lock->tryLock(0)) {
         m_lock = std::move(lock);
         const QString note = QStringLiteral("computer=%1\nutente=%2\ndal=%3\n")
-                                 .arg(computerName(), userName(),
-                                      QDateTime::currentDateTime().toString(Qt::ISODate));
+                                 .arg(computerName(), userName(), QDateTime::currentDateTime().toString(Qt::ISODate));
         // The note only names the holder for others; the lock works without it.
         QString ignored;
         SafeWrite::wholeFile(notePath, note.toUtf8(), &ignored);

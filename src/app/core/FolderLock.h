@@ -17,7 +17,7 @@ public:
     enum class Result
     {
         Acquired,
-        InUse,       // another running copy holds the folder
+        InUse, // another running copy holds the folder
         CannotCreate // the folder cannot be written (read-only medium, no rights)
     };
 

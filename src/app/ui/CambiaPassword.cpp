@@ -7,6 +7,7 @@
 #include "app/ui/Password.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
+#include "app/ui/WriteGuard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -92,6 +93,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     connect(txtPasswordNew, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtPasswordNewChange);
     connect(txtConferma, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtConfermaChange);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    WriteGuard::mark(cmdOK);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
     PasswordLook::centre(this);
 }

@@ -8,6 +8,7 @@
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
+#include "app/ui/WriteGuard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +127,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
     for (QPushButton* b : {cmdOK, cmdEsci, btnCambiaPassword})
         b->setAutoDefault(false);
+    WriteGuard::mark(btnCambiaPassword);
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->setVisible(false);

@@ -56,11 +56,12 @@ bool CardDates::save(QString* error) const
     std::sort(keys.begin(), keys.end());
     for (qint64 n : keys)
         cards.insert(QString::number(n), m_dates.value(n).toString(Qt::ISODate));
-    const QJsonObject root{{QStringLiteral("descrizione"),
-                            QStringLiteral("Data dell'ultimo salvataggio di ogni scheda dell'archivio candidati "
-                                           "(numero della scheda: data). Le schede senza data contano dalla data base.")},
-                           {QStringLiteral("base"), m_base.toString(Qt::ISODate)},
-                           {QStringLiteral("schede"), cards}};
+    const QJsonObject root {
+        {QStringLiteral("descrizione"),
+         QStringLiteral("Data dell'ultimo salvataggio di ogni scheda dell'archivio candidati "
+                        "(numero della scheda: data). Le schede senza data contano dalla data base.")},
+        {QStringLiteral("base"), m_base.toString(Qt::ISODate)},
+        {QStringLiteral("schede"), cards}};
     return SafeWrite::wholeFile(path(), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
 }
 

@@ -45,9 +45,8 @@ QList<Interview> interviewsOf(const QString& folder, const TSchedaCandidato& car
         if (!session.open())
             continue;
         session.scan([&](qint64 n, const char* record) {
-            const bool same = code.isEmpty()
-                                  ? TSchedaColloquio::candidato(record).simplified().toUpper() == name
-                                  : TSchedaColloquio::codiceFiscale(record).simplified().toUpper() == code;
+            const bool same = code.isEmpty() ? TSchedaColloquio::candidato(record).simplified().toUpper() == name
+                                             : TSchedaColloquio::codiceFiscale(record).simplified().toUpper() == code;
             if (same)
                 out.append({file, n, TSchedaColloquio::candidato(record).trimmed(),
                             TSchedaColloquio::dataColloquio(record).trimmed()});
@@ -139,8 +138,8 @@ Result erase(qint64 position, const QList<Interview>& interviews, const QDate& d
         }
         const QString path = Allegati::percorso(name);
         if (path.isEmpty()) {
-            r.failures << QStringLiteral("Il nome dell'allegato \"%1\" non è valido: il file non è stato cercato.")
-                              .arg(name);
+            r.failures
+                << QStringLiteral("Il nome dell'allegato \"%1\" non è valido: il file non è stato cercato.").arg(name);
             continue;
         }
         deleteFile(path, shown, &r);

@@ -44,9 +44,9 @@ struct Result
     qint64 position = 0;
     QDate day;
     bool cardBlanked = false;
-    QStringList filesDeleted;  // photo and attachments, names as shown
-    QStringList filesKept;     // attachments another card still names
-    QStringList failures;      // what could not be done, in Italian
+    QStringList filesDeleted; // photo and attachments, names as shown
+    QStringList filesKept; // attachments another card still names
+    QStringList failures; // what could not be done, in Italian
     QList<Interview> anonymised;
 
     bool complete() const { return cardBlanked && failures.isEmpty(); }

@@ -27,8 +27,8 @@ QHash<QString, QDate> latestInterviews()
         if (!session.open())
             continue;
         session.scan([&](qint64, const char* record) {
-            const QDate day = QDate::fromString(TSchedaColloquio::dataColloquio(record).trimmed(),
-                                                QStringLiteral("dd/MM/yyyy"));
+            const QDate day =
+                QDate::fromString(TSchedaColloquio::dataColloquio(record).trimmed(), QStringLiteral("dd/MM/yyyy"));
             if (!day.isValid())
                 return true;
             const QString name = TSchedaColloquio::candidato(record);

@@ -13,9 +13,9 @@ struct Row
     qint64 position = 0;
     QString candidato;
     QString codFisc;
-    QDate cardChanged;    // own date, or the base date of cards older than the dates file
+    QDate cardChanged; // own date, or the base date of cards older than the dates file
     bool cardDateOwn = false;
-    QDate lastInterview;  // invalid when none was found
+    QDate lastInterview; // invalid when none was found
     QDate lastActivity() const { return lastInterview > cardChanged ? lastInterview : cardChanged; }
 };
 

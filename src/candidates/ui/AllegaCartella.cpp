@@ -6,6 +6,7 @@
 #include "app/platform/OpenURL.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/ScreenWindow.h"
+#include "app/ui/WriteGuard.h"
 #include "candidates/core/Allegati.h"
 
 #include <QDir>
@@ -143,6 +144,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     connect(txtFile02, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile02Change);
     connect(txtFile03, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile03Change);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    WriteGuard::mark(
+        {btnSfoglia01, btnSfoglia02, btnSfoglia03, imgCancella01, imgCancella02, imgCancella03, btnApplica});
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 }
 

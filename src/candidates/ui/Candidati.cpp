@@ -14,12 +14,15 @@
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/WriteGuard.h"
+#include "candidates/core/CardDates.h"
 #include "candidates/core/FotoDisco.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/core/RegoleScheda.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
+#include "candidates/ui/ErasureCommands.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/StampaCandidati.h"
 #include "candidates/ui/TrovaCandidati.h"
@@ -252,6 +255,9 @@ void TfrmCandidati::build()
     cmdUltimo = command("cmdUltimo", "chevrons-right", QString(), QStringLiteral("Ultima scheda"));
     cmdScadute = command("cmdScadute", "phone-call", QString(), QStringLiteral("Candidati da ricontattare"));
     cmdEsporta = command("cmdEsporta", "file-spreadsheet", QString(), QStringLiteral("Esporta archivio"));
+    cmdCancellaDati = command("cmdCancellaDati", "eraser", QString(), QStringLiteral("Cancella dati personali..."));
+    cmdConservazione =
+        command("cmdConservazione", "calendar", QString(), QStringLiteral("Candidati da conservare ancora?"));
     cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
     cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
 
@@ -288,6 +294,8 @@ void TfrmCandidati::build()
     bar->addWidget(separator());
     bar->addWidget(cmdScadute);
     bar->addWidget(cmdEsporta);
+    bar->addWidget(cmdCancellaDati);
+    bar->addWidget(cmdConservazione);
     bar->addStretch();
     bar->addWidget(cmdGuida);
     bar->addWidget(cmdEsci);
@@ -394,6 +402,8 @@ void TfrmCandidati::build()
         {cmdUltimo, "Visualizza l'ultima scheda in archivio."},
         {cmdScadute, "Visualizza il riepilogo dei candidati da ricontattare."},
         {cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
+        {cmdCancellaDati, "Cancella i dati personali di questo candidato, la sua foto e i suoi allegati."},
+        {cmdConservazione, "Elenca i candidati senza attività da molti mesi, per cancellarne i dati."},
         {cmdGuida, "Visualizza la guida in linea."},
         {cmdEsci, "Esci da questa schermata di lavoro."},
         {btnCaricaFoto, "Carica una foto esistente."},
@@ -427,6 +437,9 @@ void TfrmCandidati::build()
     connect(cmdUltimo, &QToolButton::clicked, this, &TfrmCandidati::cmdUltimoClick);
     connect(cmdScadute, &QToolButton::clicked, this, &TfrmCandidati::cmdScaduteClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmCandidati::cmdEsportaClick);
+    connect(cmdCancellaDati, &QToolButton::clicked, this, &TfrmCandidati::cmdCancellaDatiClick);
+    connect(cmdConservazione, &QToolButton::clicked, this, &TfrmCandidati::cmdConservazioneClick);
+    WriteGuard::mark({cmdSalva, btnCaricaFoto, btnWebcam, btnCancFoto, cmdCancellaDati}, shpInfo);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmCandidati::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmCandidati::cmdEsciClick);
     connect(btnCaricaFoto, &QToolButton::clicked, this, &TfrmCandidati::btnCaricaFotoClick);
@@ -642,6 +655,9 @@ void TfrmCandidati::cmdSalvaClick()
         appended = true;
     }
     file.close();
+    QString datesError;
+    CardDates::stored(CardNavigation::positionOf(TextRules::trimmed(lblPosizione->text())), QDate::currentDate(),
+                      &datesError);
     const bool photoStored = SalvaFotoScheda();
     if (appended)
         Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
@@ -780,6 +796,16 @@ void TfrmCandidati::cmdScaduteClick()
 {
     std::unique_ptr<TfrmDaRicontattare> dlg(new TfrmDaRicontattare(this));
     Modal::run(dlg.get());
+}
+
+void TfrmCandidati::cmdCancellaDatiClick()
+{
+    ErasureCommands::eraseShownCard(this);
+}
+
+void TfrmCandidati::cmdConservazioneClick()
+{
+    ErasureCommands::showRetentionList(this);
 }
 
 void TfrmCandidati::cmdEsportaClick()

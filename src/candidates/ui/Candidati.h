@@ -89,6 +89,9 @@ public:
     PictureButton* cmdUltimo;
     PictureButton* cmdScadute;
     PictureButton* cmdEsporta;
+    // Data protection: erasure of this candidate, and the retention list.
+    PictureButton* cmdCancellaDati;
+    PictureButton* cmdConservazione;
     PictureButton* cmdGuida;
     PictureButton* cmdEsci;
 
@@ -150,6 +153,8 @@ private slots:
     void cmdUltimoClick();
     void cmdScaduteClick();
     void cmdEsportaClick();
+    void cmdCancellaDatiClick();
+    void cmdConservazioneClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     void btnCaricaFotoClick();

@@ -7,6 +7,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/WriteGuard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -191,6 +192,7 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     layout->addWidget(panContainer);
 
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::cmdEsportaClick);
+    WriteGuard::mark(cmdEsporta, shpInfo);
     connect(cmdGuida, &QToolButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::cmdEsciClick);
 }

@@ -8,6 +8,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/Windows.h"
+#include "app/ui/WriteGuard.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/SessionList.h"
 #include "sessions/ui/Torneo.h"
@@ -61,6 +62,7 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriArchivio::btnApriClick);
     connect(btnElimina, &QToolButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
+    WriteGuard::mark(btnElimina);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
     resize(900, 650);

@@ -8,6 +8,7 @@
 #include "app/ui/FieldColour.h"
 #include "app/ui/Help.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/WriteGuard.h"
 #include "sessions/core/SessionCatalogue.h"
 
 #include <QFrame>
@@ -68,6 +69,7 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     CataloguePanel::centre(this, panel, 0, 2);
 
     connect(btnApplica, &QToolButton::clicked, this, &TfrmCreaArchivio::btnApplicaClick);
+    WriteGuard::mark(btnApplica);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
     resize(900, 600);

@@ -13,6 +13,7 @@
 #include "app/ui/Help.h"
 #include "app/ui/InfoBar.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/WriteGuard.h"
 #include "candidates/ui/TrovaCandidati.h"
 #include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
@@ -433,6 +434,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
 
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
+    WriteGuard::mark(cmdSalva, shpInfo);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmTorneo::cmdTrovaClick);
     connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmTorneo::cmdAnteprimaClick);
     connect(cmdStampa, &QToolButton::clicked, this, &TfrmTorneo::cmdStampaClick);
