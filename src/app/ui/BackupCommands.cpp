@@ -134,6 +134,8 @@ void restore(QWidget* parent)
                     .arg(plan.removed.size())
                     .arg(listed(plan.removed));
     text += QStringLiteral("Prima del ripristino i dati attuali vengono salvati nel backup di sicurezza:\n%1\n\n"
+                           "Attenzione: i dati personali cancellati dopo la data del backup tornano con il "
+                           "ripristino e vanno cancellati di nuovo.\n\n"
                            "Procedere con il ripristino?")
                 .arg(QDir::toNativeSeparators(safety));
     if (!Messages::confirm(parent, text))

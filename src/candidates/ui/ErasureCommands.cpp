@@ -67,15 +67,17 @@ bool confirm(QWidget* parent, const TSchedaCandidato& card, qint64 position, QLi
     }
     const QString by = card.CodFisc.trimmed().isEmpty() ? QStringLiteral("con lo stesso nome")
                                                         : QStringLiteral("con lo stesso codice fiscale");
+    const QString found = interviews->size() == 1
+        ? QStringLiteral("È stata trovata 1 scheda colloquio")
+        : QStringLiteral("Sono state trovate %1 schede colloquio").arg(interviews->size());
     if (!Messages::confirm(
             parent,
-            QStringLiteral("Sono state trovate %1 schede colloquio %2 nelle sessioni:\n%3\n\n"
+            QStringLiteral("%1 %2 nelle sessioni:\n%3\n\n"
                            "Anonimizzare anche queste schede? Nome, codice fiscale, provenienza, dettagli e "
                            "note saranno cancellati e il nome diventerà \"Candidato cancellato il %4\"; "
                            "data, punteggio e idoneità restano per le graduatorie.\n\n"
                            "Sì: anonimizza anche le schede colloquio.\nNo: cancella solo la scheda candidato.")
-                .arg(interviews->size())
-                .arg(by, sessions.join(QLatin1Char('\n')), day)))
+                .arg(found, by, sessions.join(QLatin1Char('\n')), day)))
         interviews->clear();
     return true;
 }
