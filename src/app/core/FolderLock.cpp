@@ -53,6 +53,8 @@ QString FolderLock::userName()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
     return user;
 }
 

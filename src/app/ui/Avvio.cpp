@@ -52,7 +52,8 @@ PictureButton* entryCaption(QWidget* parent, const QString& name, const QString&
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
     button->setStyleSheet(QStringLiteral("QToolButton { background: #4682B4; color: white; border-radius: 4px; }"
-                                         "QToolButton:hover { background: #5A9BD4; }"));
+                                         "QToolButton:hover { background: #5A9BD4; }"
+                                         "QToolButton:disabled { background: #A9BCCD; color: #E8EEF3; }"));
     button->setToolTip(caption);
     return button;
 }
