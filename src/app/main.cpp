@@ -4,6 +4,8 @@
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Application.h"
+#include "app/ui/FolderAccess.h"
+#include "app/ui/Password.h"
 #include "app/ui/Windows.h"
 
 int main(int argc, char** argv)
@@ -23,7 +25,13 @@ int main(int argc, char** argv)
 
     Windows::createAll();
     Windows::showFirst();
+    // One writer per program folder: a second copy is asked at login.
+    if (!FolderAccess::claim(Windows::password())) {
+        Windows::destroyAll();
+        return 0;
+    }
     const int code = app.exec();
     Windows::destroyAll();
+    FolderAccess::release();
     return code;
 }

@@ -92,7 +92,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("least");
         QTest::addColumn<int>("most");
-        QTest::newRow("launcher tour") << "Uno sguardo a Selvora" << 28 << 34;
+        QTest::newRow("launcher tour") << "Uno sguardo a Selvora" << 28 << 36;
         QTest::newRow("candidates") << "App Archivio Candidati" << 11 << 11;
         QTest::newRow("candidates export") << "Esportazione archivio candidati in Microsoft Excel" << 3 << 3;
         QTest::newRow("sessions") << "Gestione sessioni colloqui di lavoro" << 6 << 14;

@@ -57,11 +57,11 @@ Page load(const QString& name)
 }
 
 // The pages in the order of the manual.
-const QStringList kPages = {QStringLiteral("launcher"),          QStringLiteral("candidates"),
-                            QStringLiteral("candidates-export"), QStringLiteral("sessions"),
-                            QStringLiteral("session-export"),    QStringLiteral("rankings"),
-                            QStringLiteral("grid"),              QStringLiteral("fiscal"),
-                            QStringLiteral("import")};
+const QStringList kPages = {
+    QStringLiteral("launcher"), QStringLiteral("candidates"),     QStringLiteral("candidates-export"),
+    QStringLiteral("sessions"), QStringLiteral("session-export"), QStringLiteral("rankings"),
+    QStringLiteral("grid"),     QStringLiteral("fiscal"),         QStringLiteral("import"),
+    QStringLiteral("backup"),   QStringLiteral("erasure")};
 
 const QList<Page>& pages()
 {

@@ -5,6 +5,8 @@
 
 namespace Product {
 inline const QString Name = QStringLiteral("Selvora");
+// The program version recorded in every backup.
+inline const QString Version = QStringLiteral("1.0");
 inline const QString Maker = QStringLiteral("Selvora Software");
 inline const QString WebSite = QStringLiteral("https://www.selvora-software.it");
 inline const QString ContactEmail = QStringLiteral("info@selvora-software.it");

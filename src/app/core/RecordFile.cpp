@@ -1,5 +1,7 @@
 #include "app/core/RecordFile.h"
 
+#include "app/core/AccessMode.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,7 +51,10 @@ bool RecordFile::open()
     }
     m_file = g_factory ? g_factory(m_path) : std::make_unique<QFile>(m_path);
     // Unbuffered: a write that fails is seen at once, not at some later flush.
-    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    // A read-only run opens for reading only, so it also works on media that
+    // cannot be written.
+    const QIODevice::OpenMode mode = AccessMode::readOnly() ? QIODevice::ReadOnly : QIODevice::ReadWrite;
+    if (!m_file->open(mode | QIODevice::Unbuffered)) {
         fail(QStringLiteral("cannot open %1").arg(m_path));
         m_file.reset();
         return false;
@@ -104,6 +109,8 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes)
 
 bool RecordFile::rewrite(qint64 n, const QByteArray& record)
 {
+    if (AccessMode::readOnly())
+        return fail(AccessMode::reason());
     if (record.size() != m_size)
         return fail(QStringLiteral("record of %1 bytes, expected %2").arg(record.size()).arg(m_size));
     QByteArray old;
@@ -120,6 +127,10 @@ bool RecordFile::rewrite(qint64 n, const QByteArray& record)
 
 qint64 RecordFile::append(const QByteArray& record)
 {
+    if (AccessMode::readOnly()) {
+        fail(AccessMode::reason());
+        return 0;
+    }
     if (!isOpen()) {
         fail(QStringLiteral("file not open"));
         return 0;

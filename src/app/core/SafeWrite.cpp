@@ -1,5 +1,10 @@
 #include "app/core/SafeWrite.h"
 
+#include "app/core/AccessMode.h"
+#include "app/core/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace SafeWrite {
@@ -11,6 +16,10 @@ bool wholeFile(const QString& path, const QByteArray& bytes, QString* error)
             *error = why;
         return false;
     };
+    // A read-only run never writes into the program folder, whatever asks.
+    if (AccessMode::readOnly() &&
+        QFileInfo(path).absoluteFilePath().startsWith(QDir(ProgramFolder::path()).absolutePath() + QLatin1Char('/')))
+        return failed(AccessMode::reason());
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return failed(out.errorString());

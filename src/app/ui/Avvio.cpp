@@ -1,8 +1,10 @@
 #include "app/ui/Avvio.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/Product.h"
 #include "app/platform/Modal.h"
 #include "app/platform/OpenURL.h"
+#include "app/ui/BackupCommands.h"
 #include "app/ui/Help.h"
 #include "app/ui/Info.h"
 #include "app/ui/Splash.h"
@@ -12,6 +14,7 @@
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -48,7 +52,8 @@ PictureButton* entryCaption(QWidget* parent, const QString& name, const QString&
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
     button->setStyleSheet(QStringLiteral("QToolButton { background: #4682B4; color: white; border-radius: 4px; }"
-                                         "QToolButton:hover { background: #5A9BD4; }"));
+                                         "QToolButton:hover { background: #5A9BD4; }"
+                                         "QToolButton:disabled { background: #A9BCCD; color: #E8EEF3; }"));
     button->setToolTip(caption);
     return button;
 }
@@ -135,6 +140,30 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
         connect(captions[i], &QToolButton::clicked, this, [this, i] { openEntry(i + 1); });
     }
 
+    btnBackup = new QPushButton(QStringLiteral("&Backup"), this);
+    btnBackup->setObjectName(QStringLiteral("btnBackup"));
+    btnBackup->setToolTip(QStringLiteral("Salva una copia di tutti i dati in un file zip."));
+    btnRipristina = new QPushButton(QStringLiteral("&Ripristina"), this);
+    btnRipristina->setObjectName(QStringLiteral("btnRipristina"));
+    btnRipristina->setToolTip(QStringLiteral("Rimette i dati salvati in un backup al posto di quelli attuali."));
+    btnPromemoria = new QPushButton(QStringLiteral("&Promemoria backup..."), this);
+    btnPromemoria->setObjectName(QStringLiteral("btnPromemoria"));
+    btnPromemoria->setToolTip(QStringLiteral("Sceglie dopo quanti giorni senza backup ricordarlo all'uscita."));
+    for (QPushButton* b : {btnBackup, btnRipristina, btnPromemoria}) {
+        b->setAutoDefault(false);
+        b->setAccessibleDescription(b->toolTip());
+    }
+    auto* dataRow = new QHBoxLayout;
+    dataRow->addStretch();
+    dataRow->addWidget(btnBackup);
+    dataRow->addWidget(btnRipristina);
+    dataRow->addWidget(btnPromemoria);
+    dataRow->addStretch();
+    connect(btnBackup, &QPushButton::clicked, this, [this] { BackupCommands::backup(this); });
+    connect(btnRipristina, &QPushButton::clicked, this, [this] { BackupCommands::restore(this); });
+    connect(btnPromemoria, &QPushButton::clicked, this, [this] { BackupCommands::reminderSettings(this); });
+    WriteGuard::mark({imgApp02, btnApp02, btnRipristina, btnPromemoria});
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgCopyright);
     bottom->addStretch();
@@ -154,6 +183,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     layout->addStretch();
     layout->addLayout(centre);
     layout->addStretch();
+    layout->addLayout(dataRow);
     layout->addLayout(bottom);
 
     connect(imgInfo, &QToolButton::clicked, this, &TfrmAvvio::imgInfoClick);
@@ -190,6 +220,9 @@ void TfrmAvvio::openEntry(int entry)
         target = Windows::candidati();
         break;
     case 2:
+        // The picture reacts to clicks even when disabled.
+        if (AccessMode::readOnly())
+            return;
         target = Windows::creaArchivio();
         break;
     case 3:
@@ -211,6 +244,10 @@ void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
     // Closing the launcher ends the program, although the login window (the
     // main window) still exists, hidden.
+    if (!BackupCommands::confirmExit(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
 }
@@ -239,5 +276,7 @@ void TfrmAvvio::icoSitoClick()
 
 void TfrmAvvio::imgEsciClick()
 {
+    if (!BackupCommands::confirmExit(this))
+        return;
     QApplication::quit();
 }

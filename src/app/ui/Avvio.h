@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 class PictureButton;
 
 class TfrmAvvio : public QWidget
@@ -28,6 +29,10 @@ public:
     PictureButton* imgCopyright;
     PictureButton* icoSito;
     PictureButton* imgEsci;
+    // The data commands: backup, restore and the backup reminder.
+    QPushButton* btnBackup;
+    QPushButton* btnRipristina;
+    QPushButton* btnPromemoria;
 
     // The entries, as a click on the picture or its caption runs them.
     void openEntry(int entry);

@@ -10,6 +10,7 @@
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/FieldHighlight.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -95,6 +96,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     connect(txtPasswordNew, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtPasswordNewChange);
     connect(txtConferma, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtConfermaChange);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    WriteGuard::mark(cmdOK);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
     DialogFrame::centreWindow(this);
 }

@@ -11,6 +11,7 @@
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/FieldHighlight.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +90,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
     for (QPushButton* b : {cmdOK, cmdEsci, btnCambiaPassword})
         b->setAutoDefault(false);
+    WriteGuard::mark(btnCambiaPassword);
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->setVisible(false);

@@ -8,6 +8,7 @@
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/ScreenWindow.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QDir>
 #include <QFrame>
@@ -144,6 +145,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     connect(txtFile02, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile02Change);
     connect(txtFile03, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile03Change);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    WriteGuard::mark(
+        {btnSfoglia01, btnSfoglia02, btnSfoglia03, imgCancella01, imgCancella02, imgCancella03, btnApplica});
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 }
 

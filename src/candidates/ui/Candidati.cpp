@@ -12,12 +12,14 @@
 #include "app/platform/OpenURL.h"
 #include "app/ui/Help.h"
 #include "candidates/core/CandidateCardRules.h"
+#include "candidates/core/CardDates.h"
 #include "candidates/core/FotoDisco.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/DuplicatesWindow.h"
+#include "candidates/ui/ErasureCommands.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/StampaCandidati.h"
 #include "candidates/ui/TrovaCandidati.h"
@@ -29,8 +31,8 @@
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SpokenLabel.h"
+#include "shared/ui/WriteGuard.h"
 #include "tools/ui/CodFisc.h"
-#include "shared/ui/FieldText.h"
 #include "tools/ui/FiscalCodeGuard.h"
 #include "tools/ui/PartitaIva.h"
 
@@ -259,6 +261,9 @@ void TfrmCandidati::build()
     cmdScadute = command("cmdScadute", "phone-call", QString(), QStringLiteral("Candidati da ricontattare"));
     cmdEsporta = command("cmdEsporta", "file-spreadsheet", QString(), QStringLiteral("Esporta archivio"));
     cmdImporta = command("cmdImporta", "download", QString(), QStringLiteral("Importa candidati da file…"));
+    cmdCancellaDati = command("cmdCancellaDati", "eraser", QString(), QStringLiteral("Cancella dati personali..."));
+    cmdConservazione =
+        command("cmdConservazione", "calendar", QString(), QStringLiteral("Candidati da conservare ancora?"));
     cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
     cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
 
@@ -296,6 +301,8 @@ void TfrmCandidati::build()
     bar->addWidget(cmdScadute);
     bar->addWidget(cmdEsporta);
     bar->addWidget(cmdImporta);
+    bar->addWidget(cmdCancellaDati);
+    bar->addWidget(cmdConservazione);
     bar->addStretch();
     bar->addWidget(cmdGuida);
     bar->addWidget(cmdEsci);
@@ -410,6 +417,8 @@ void TfrmCandidati::build()
         {cmdScadute, "Visualizza il riepilogo dei candidati da ricontattare."},
         {cmdEsporta, "Esporta l'archivio in un file di Microsoft Excel."},
         {cmdImporta, "Importa candidati da un file .csv o .xlsx."},
+        {cmdCancellaDati, "Cancella i dati personali di questo candidato, la sua foto e i suoi allegati."},
+        {cmdConservazione, "Elenca i candidati senza attività da molti mesi, per cancellarne i dati."},
         {cmdGuida, "Visualizza la guida in linea."},
         {cmdEsci, "Esci da questa schermata di lavoro."},
         {btnCaricaFoto, "Carica una foto esistente."},
@@ -445,6 +454,9 @@ void TfrmCandidati::build()
     connect(cmdScadute, &QToolButton::clicked, this, &TfrmCandidati::cmdScaduteClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &TfrmCandidati::cmdEsportaClick);
     connect(cmdImporta, &QToolButton::clicked, this, &TfrmCandidati::cmdImportaClick);
+    connect(cmdCancellaDati, &QToolButton::clicked, this, &TfrmCandidati::cmdCancellaDatiClick);
+    connect(cmdConservazione, &QToolButton::clicked, this, &TfrmCandidati::cmdConservazioneClick);
+    WriteGuard::mark({cmdSalva, btnCaricaFoto, btnWebcam, btnCancFoto, cmdCancellaDati, cmdImporta}, shpInfo);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmCandidati::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmCandidati::cmdEsciClick);
     connect(btnCaricaFoto, &QToolButton::clicked, this, &TfrmCandidati::btnCaricaFotoClick);
@@ -673,6 +685,9 @@ void TfrmCandidati::cmdSalvaClick()
         appended = true;
     }
     file.close();
+    QString datesError;
+    CardDates::stored(CardNavigation::positionOf(TextRules::trimmed(lblPosizione->text())), QDate::currentDate(),
+                      &datesError);
     const bool photoStored = SalvaFotoScheda();
     if (appended)
         Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
@@ -811,6 +826,16 @@ void TfrmCandidati::cmdScaduteClick()
 {
     std::unique_ptr<TfrmDaRicontattare> dlg(new TfrmDaRicontattare(this));
     Modal::run(dlg.get());
+}
+
+void TfrmCandidati::cmdCancellaDatiClick()
+{
+    ErasureCommands::eraseShownCard(this);
+}
+
+void TfrmCandidati::cmdConservazioneClick()
+{
+    ErasureCommands::showRetentionList(this);
 }
 
 void TfrmCandidati::cmdEsportaClick()

@@ -90,6 +90,9 @@ public:
     PictureButton* cmdScadute;
     PictureButton* cmdEsporta;
     PictureButton* cmdImporta; // "Importa candidati da file…"
+    // Data protection: erasure of this candidate, and the retention list.
+    PictureButton* cmdCancellaDati;
+    PictureButton* cmdConservazione;
     PictureButton* cmdGuida;
     PictureButton* cmdEsci;
 
@@ -154,6 +157,8 @@ private slots:
     void cmdScaduteClick();
     void cmdEsportaClick();
     void cmdImportaClick();
+    void cmdCancellaDatiClick();
+    void cmdConservazioneClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     void btnCaricaFotoClick();

@@ -5,12 +5,13 @@
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
 #include "app/ui/Help.h"
-#include "shared/ui/DialogFrame.h"
-#include "shared/ui/InfoBar.h"
-#include "shared/ui/PictureButton.h"
 #include "output/core/CsvExport.h"
 #include "output/core/ExportCells.h"
 #include "output/core/XlsxExport.h"
+#include "shared/ui/DialogFrame.h"
+#include "shared/ui/InfoBar.h"
+#include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -211,6 +212,7 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     connect(cmdEsporta, &QToolButton::clicked, this, &ExportWindow::cmdEsportaClick);
     connect(cmdEsportaXlsx, &QToolButton::clicked, this, &ExportWindow::cmdEsportaXlsxClick);
     connect(cmdEsportaCsv, &QToolButton::clicked, this, &ExportWindow::cmdEsportaCsvClick);
+    WriteGuard::mark({cmdEsporta, cmdEsportaXlsx, cmdEsportaCsv}, shpInfo);
     connect(cmdGuida, &QToolButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &ExportWindow::cmdEsciClick);
 }

@@ -11,6 +11,7 @@
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/CataloguePanel.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QFile>
 #include <QFrame>
@@ -61,6 +62,7 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriArchivio::btnApriClick);
     connect(btnElimina, &QToolButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
+    WriteGuard::mark(btnElimina);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
     resize(900, 650);

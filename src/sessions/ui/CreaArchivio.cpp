@@ -9,6 +9,7 @@
 #include "shared/ui/CataloguePanel.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -68,6 +69,7 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     CataloguePanel::centre(this, panel, 0, 2);
 
     connect(btnApplica, &QToolButton::clicked, this, &TfrmCreaArchivio::btnApplicaClick);
+    WriteGuard::mark(btnApplica);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
     resize(900, 600);

@@ -27,6 +27,7 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
+#include "shared/ui/WriteGuard.h"
 #include "tools/core/ImportaData.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
@@ -451,6 +452,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
 
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
+    WriteGuard::mark(cmdSalva, shpInfo);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmTorneo::cmdTrovaClick);
     connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmTorneo::cmdAnteprimaClick);
     connect(cmdStampa, &QToolButton::clicked, this, &TfrmTorneo::cmdStampaClick);

@@ -1,0 +1,30 @@
+// The commands that write into the program folder. Each window marks its
+// writing commands here; in a read-only run they are disabled, stay disabled
+// whatever the window does with them, and give the reason in the window's
+// information bar (when it has one), their tooltip and their accessible
+// description.
+#pragma once
+
+#include <QList>
+
+class InfoBar;
+class QWidget;
+
+namespace WriteGuard {
+
+// Marks a writing command, and disables it at once when the run is read-only.
+void mark(QWidget* command, InfoBar* bar = nullptr);
+void mark(const QList<QWidget*>& commands, InfoBar* bar = nullptr);
+
+// Whether the widget was marked as a writing command.
+bool isMarked(const QWidget* command);
+
+// Applies the run's mode to every marked command of every window: after the
+// start-up has decided it.
+void applyAll();
+
+// For commands reachable other ways (a click on a picture, a key): true when
+// the command may run; otherwise the reason is shown in a box on parent.
+bool allowed(QWidget* parent);
+
+} // namespace WriteGuard

@@ -1,0 +1,218 @@
+// Erasure of one candidate: exactly the card's fields blanked (every other
+// record byte-identical), its photo and attachments deleted, the chosen
+// interview cards anonymised; and the retention list that leads there.
+#include "app/core/ProgramFolder.h"
+#include "candidates/core/CardDates.h"
+#include "candidates/core/Erasure.h"
+#include "candidates/core/Retention.h"
+#include "candidates/core/SchedaCandidato.h"
+#include "sessions/core/SchedaColloquio.h"
+#include "support/Fixtures.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+
+namespace {
+QByteArray card(const QString& name, const QString& cf, const QString& file1 = QString(),
+                const QString& file2 = QString())
+{
+    TSchedaCandidato c;
+    c.Candidato = name;
+    c.Sesso = QStringLiteral("F");
+    c.CodFisc = cf;
+    c.Indirizzo = QStringLiteral("Via Roma 1");
+    c.Email = QStringLiteral("a@b.it");
+    c.Note = QStringLiteral("note riservate");
+    c.Ricontatta = TSchedaCandidato::si();
+    c.File01 = file1;
+    c.Desc01 = file1.isEmpty() ? QString() : QStringLiteral("curriculum");
+    c.File02 = file2;
+    return c.encode();
+}
+
+QByteArray interview(const QString& name, const QString& cf, const QString& date, const QString& score)
+{
+    TSchedaColloquio c;
+    c.Candidato = name;
+    c.CodiceFiscale = cf;
+    c.Provenienza = QStringLiteral("Milano");
+    c.DataColloquio = date;
+    c.Dettagli = QStringLiteral("Risposte del colloquio");
+    c.Punteggio = score;
+    c.Note = QStringLiteral("impressioni");
+    c.Idoneo = QStringLiteral("Sì");
+    return c.encode();
+}
+
+QByteArray record(const QByteArray& file, int size, int n)
+{
+    return file.mid((n - 1) * size, size);
+}
+} // namespace
+
+class TestErasure : public QObject
+{
+    Q_OBJECT
+
+    void fill(const TempProgramFolder& folder)
+    {
+        folder.write(
+            CandidateArchive::fileName(),
+            card(QStringLiteral("ROSSI MARIO"), QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("comune.pdf")) +
+                card(QStringLiteral("BIANCHI ANNA"), QStringLiteral("BNCNNA85M41F205X"), QStringLiteral("cv anna.pdf"),
+                     QStringLiteral("comune.pdf")) +
+                card(QStringLiteral("VERDI LUCA"), QString()));
+        QDir(folder.path()).mkpath(QStringLiteral("Anagrafica"));
+        QDir(folder.path()).mkpath(QStringLiteral("Documenti_Allegati"));
+        folder.write(QStringLiteral("Anagrafica/Scheda_Candidato_1.jpg"), "foto1");
+        folder.write(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg"), "foto2");
+        folder.write(QStringLiteral("Documenti_Allegati/cv anna.pdf"), "cv");
+        folder.write(QStringLiteral("Documenti_Allegati/comune.pdf"), "comune");
+        folder.write(QStringLiteral("Primavera.vai"),
+                     interview(QStringLiteral("Bianchi Anna"), QStringLiteral("bncnna85m41f205x"),
+                               QStringLiteral("10/03/2024"), QStringLiteral("27,50")) +
+                         interview(QStringLiteral("Rossi Mario"), QStringLiteral("RSSMRA80A01H501U"),
+                                   QStringLiteral("11/03/2024"), QStringLiteral("20,00")) +
+                         interview(QStringLiteral("BIANCHI ANNA"), QString(), QStringLiteral("12/03/2024"),
+                                   QStringLiteral("18,00")));
+        folder.write(
+            QStringLiteral("Autunno.vai"),
+            interview(QStringLiteral("Verdi  Luca"), QString(), QStringLiteral("01/10/2025"), QStringLiteral("25,00")) +
+                interview(QStringLiteral("BIANCHI ANNA"), QStringLiteral("BNCNNA85M41F205X"),
+                          QStringLiteral("02/10/2025"), QStringLiteral("29,00")));
+    }
+
+private slots:
+    void init() { resetSeams(); }
+
+    void interviewsAreFoundByFiscalCodeElseByName_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("fiscal code, any case") << 2 << QStringList {"Autunno.vai#2", "Primavera.vai#1"};
+        QTest::newRow("no code: the name, spaces and case aside") << 3 << QStringList {"Autunno.vai#1"};
+    }
+    void interviewsAreFoundByFiscalCodeElseByName()
+    {
+        QFETCH(int, position);
+        QFETCH(QStringList, found);
+        TempProgramFolder folder;
+        fill(folder);
+        const QByteArray archive = folder.read(CandidateArchive::fileName());
+        QStringList got;
+        for (const Erasure::Interview& it : Erasure::interviewsOf(
+                 folder.path(), TSchedaCandidato::decode(record(archive, TSchedaCandidato::Size, position))))
+            got << QStringLiteral("%1#%2").arg(it.sessionFile).arg(it.card);
+        got.sort();
+        QCOMPARE(got, found);
+    }
+
+    void erasureBlanksExactlyTheCardAndAnonymisesTheChosenInterviews()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        const QByteArray archiveBefore = folder.read(CandidateArchive::fileName());
+        const QByteArray springBefore = folder.read(QStringLiteral("Primavera.vai"));
+        const QByteArray autumnBefore = folder.read(QStringLiteral("Autunno.vai"));
+        const QDate day(2026, 12, 10);
+        const auto interviews = Erasure::interviewsOf(
+            folder.path(), TSchedaCandidato::decode(record(archiveBefore, TSchedaCandidato::Size, 2)));
+        const Erasure::Result r = Erasure::erase(2, interviews, day);
+        QVERIFY(r.complete());
+
+        const QByteArray archive = folder.read(CandidateArchive::fileName());
+        QCOMPARE(archive.size(), archiveBefore.size());
+        const int S = TSchedaCandidato::Size;
+        QCOMPARE(record(archive, S, 1), record(archiveBefore, S, 1));
+        QCOMPARE(record(archive, S, 3), record(archiveBefore, S, 3));
+        TSchedaCandidato blank;
+        blank.Candidato = QStringLiteral("Candidato cancellato il 10/12/2026");
+        blank.Ricontatta = TSchedaCandidato::no();
+        QCOMPARE(record(archive, S, 2), blank.encode());
+
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg"))));
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("Anagrafica/Scheda_Candidato_1.jpg"))));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("Documenti_Allegati/cv anna.pdf"))));
+        // Card 1 still names this one.
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("Documenti_Allegati/comune.pdf"))));
+        QCOMPARE(r.filesKept, QStringList {QStringLiteral("Documenti_Allegati/comune.pdf")});
+        QCOMPARE(r.filesDeleted.size(), 2);
+
+        const int C = TSchedaColloquio::Size;
+        const QByteArray spring = folder.read(QStringLiteral("Primavera.vai"));
+        const QByteArray autumn = folder.read(QStringLiteral("Autunno.vai"));
+        QCOMPARE(spring.size(), springBefore.size());
+        QCOMPARE(record(spring, C, 2), record(springBefore, C, 2));
+        // Same name but no code: a different match rule, left alone.
+        QCOMPARE(record(spring, C, 3), record(springBefore, C, 3));
+        QCOMPARE(record(autumn, C, 1), record(autumnBefore, C, 1));
+        for (const QByteArray& rec : {record(spring, C, 1), record(autumn, C, 2)}) {
+            const TSchedaColloquio c = TSchedaColloquio::decode(rec);
+            QCOMPARE(c.Candidato, QStringLiteral("Candidato cancellato il 10/12/2026"));
+            QVERIFY(c.CodiceFiscale.isEmpty() && c.Provenienza.isEmpty() && c.Dettagli.isEmpty() && c.Note.isEmpty());
+            QVERIFY(!c.DataColloquio.isEmpty());
+            QVERIFY(!c.Punteggio.isEmpty());
+            QCOMPARE(c.Idoneo, QStringLiteral("Sì"));
+        }
+        QCOMPARE(TSchedaColloquio::decode(record(autumn, C, 2)).Punteggio, QStringLiteral("29,00"));
+
+        const QString report = r.report();
+        QVERIFY(report.contains(QStringLiteral("BIANCHI ANNA")));
+        QVERIFY(report.contains(QStringLiteral("Scheda colloquio anonimizzata: sessione Autunno, scheda n. 2")));
+        QVERIFY(report.contains(QStringLiteral("allegato anche a un'altra scheda: Documenti_Allegati/comune.pdf")));
+        QVERIFY(CardDates::load().hasOwnDate(2));
+    }
+
+    void interviewsLeftWhenNotChosen()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        const QByteArray springBefore = folder.read(QStringLiteral("Primavera.vai"));
+        QVERIFY(Erasure::erase(1, {}, QDate(2026, 12, 10)).complete());
+        QCOMPARE(folder.read(QStringLiteral("Primavera.vai")), springBefore);
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("Anagrafica/Scheda_Candidato_1.jpg"))));
+        // The other card still names it.
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("Documenti_Allegati/comune.pdf"))));
+    }
+
+    void cardThatCannotBeWrittenErasesNothing()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        const QByteArray before = folder.read(CandidateArchive::fileName());
+        Erasure::Result r;
+        {
+            FailingWrites failing(0);
+            r = Erasure::erase(2, {}, QDate(2026, 12, 10));
+        }
+        QVERIFY(!r.complete());
+        QVERIFY(!r.cardBlanked);
+        QCOMPARE(folder.read(CandidateArchive::fileName()), before);
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg"))));
+        QVERIFY(r.report().contains(QStringLiteral("NON ESEGUITO")));
+    }
+
+    // Cards with no date of their own count from the base date; an interview
+    // later than the limit keeps a candidate off the list.
+    void retentionListsCardsWithoutActivityForMonths()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        folder.write(CardDates::fileName(), "{\"base\": \"2023-01-01\", \"schede\": {\"3\": \"2026-11-01\"}}");
+        const QList<Retention::Row> rows = Retention::overdue(18, QDate(2026, 12, 10));
+        // Card 1: last interview 11/03/2024; card 2: 02/10/2025 (within 18
+        // months); card 3: stored a month ago.
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].position, 1);
+        QCOMPARE(rows[0].lastInterview, QDate(2024, 3, 11));
+        QCOMPARE(rows[0].cardChanged, QDate(2023, 1, 1));
+        QVERIFY(!rows[0].cardDateOwn);
+        QCOMPARE(Retention::overdue(6, QDate(2026, 12, 10)).size(), 2);
+        // Erased cards are not listed again.
+        QVERIFY(Erasure::erase(1, {}, QDate(2026, 12, 10)).complete());
+        QCOMPARE(Retention::overdue(6, QDate(2026, 12, 10)).size(), 1);
+    }
+};
+
+SELVORA_TEST_MAIN(TestErasure)
+#include "tst_erasure.moc"

@@ -1,0 +1,107 @@
+// "Cancella dati personali..." in the candidate card window: the questions,
+// the erasure and the report, driven as the user would.
+#include "candidates/core/SchedaCandidato.h"
+#include "candidates/ui/Candidati.h"
+#include "candidates/ui/ErasureCommands.h"
+#include "sessions/core/SchedaColloquio.h"
+#include "shared/ui/PictureButton.h"
+#include "support/Fixtures.h"
+#include "support/TestMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class TestErasureCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetSeams(); }
+    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
+
+    void erasesTheShownCardAfterTwoQuestionsAndSavesTheReport_data()
+    {
+        QTest::addColumn<bool>("anonymise");
+        QTest::newRow("interviews too") << true;
+        QTest::newRow("card only") << false;
+    }
+    void erasesTheShownCardAfterTwoQuestionsAndSavesTheReport()
+    {
+        QFETCH(bool, anonymise);
+        TempProgramFolder folder;
+        TSchedaCandidato c;
+        c.Candidato = QStringLiteral("NERI PAOLA");
+        c.Sesso = QStringLiteral("F");
+        c.CodFisc = QStringLiteral("NREPLA90A41H501X");
+        c.Ricontatta = TSchedaCandidato::no();
+        folder.write(CandidateArchive::fileName(), c.encode());
+        TSchedaColloquio i;
+        i.Candidato = QStringLiteral("NERI PAOLA");
+        i.CodiceFiscale = QStringLiteral("NREPLA90A41H501X");
+        i.Punteggio = QStringLiteral("30,00");
+        folder.write(QStringLiteral("Estate.vai"), i.encode());
+        const QByteArray sessionBefore = folder.read(QStringLiteral("Estate.vai"));
+
+        TfrmCandidati window;
+        window.show();
+        window.cmdPrimo->click();
+        QCOMPARE(window.txtCandidato->text(), QStringLiteral("NERI PAOLA"));
+
+        // First question answered No: nothing happens.
+        Messages::queueAnswer(Messages::Answer::No);
+        window.cmdCancellaDati->click();
+        QCOMPARE(Messages::takeShown().size(), 1);
+        QCOMPARE(folder.read(CandidateArchive::fileName()), c.encode());
+
+        QTemporaryDir out;
+        const QString reportPath = out.filePath(QStringLiteral("rapporto.txt"));
+        Messages::queueAnswer(Messages::Answer::Yes);
+        Messages::queueAnswer(anonymise ? Messages::Answer::Yes : Messages::Answer::No);
+        QString reportText;
+        Modal::queueHook([&](QDialog* dialog) {
+            auto* report = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtRapporto"));
+            QVERIFY(report);
+            reportText = report->toPlainText();
+            FileDialogs::queueFileName(reportPath);
+            dialog->findChild<QPushButton*>(QStringLiteral("btnSalva"))->click();
+            dialog->findChild<QPushButton*>(QStringLiteral("btnChiudi"))->click();
+        });
+        window.cmdCancellaDati->click();
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown[0].text.contains(QStringLiteral("NERI PAOLA, codice fiscale NREPLA90A41H501X, scheda n. 1")));
+        QVERIFY(shown[1].text.startsWith(QStringLiteral("È stata trovata 1 scheda colloquio con lo stesso codice "
+                                                        "fiscale")));
+        QVERIFY(shown[2].text.startsWith(QStringLiteral("Il rapporto è stato salvato")));
+
+        QVERIFY(window.txtCandidato->text().startsWith(QStringLiteral("Candidato cancellato il ")));
+        QVERIFY(window.txtCodFisc->text().isEmpty());
+        QVERIFY(reportText.contains(QStringLiteral("Candidato: NERI PAOLA")));
+        QFile saved(reportPath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("RAPPORTO DI CANCELLAZIONE DEI DATI PERSONALI"));
+        const QByteArray session = folder.read(QStringLiteral("Estate.vai"));
+        if (anonymise) {
+            QVERIFY(TSchedaColloquio::decode(session).Candidato.startsWith(QStringLiteral("Candidato cancellato")));
+            QCOMPARE(TSchedaColloquio::decode(session).Punteggio, QStringLiteral("30,00"));
+        } else {
+            QCOMPARE(session, sessionBefore);
+        }
+    }
+
+    void newCardCannotBeErased()
+    {
+        TempProgramFolder folder;
+        TfrmCandidati window;
+        window.show();
+        window.cmdCancellaDati->click();
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+    }
+};
+
+SELVORA_TEST_MAIN(TestErasureCommand)
+#include "tst_erasurecommand.moc"
