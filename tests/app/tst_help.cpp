@@ -84,6 +84,11 @@ private slots:
                      QStringLiteral("Gestione sessioni colloqui di lavoro"),
                      QStringLiteral("Esportazione archivio candidati esaminati in Microsoft Excel"),
                      QStringLiteral("Visualizzazione graduatorie"),
+                     QStringLiteral("Griglia di valutazione e graduatoria finale"),
+                     QStringLiteral("Codice fiscale: compilazione, controllo dei dati e doppioni"),
+                     QStringLiteral("Importazione dei candidati da un foglio di calcolo"),
+                     QStringLiteral("Backup, ripristino e sola lettura"),
+                     QStringLiteral("Cancellazione dei dati personali"),
                  }));
     }
 

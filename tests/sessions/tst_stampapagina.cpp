@@ -220,9 +220,12 @@ private slots:
         w->lblFile->setText(folder.file("Autisti.vai"));
         fillCard();
         w->lblPosizione->clear();
+        // "[ospite]" does not match the fiscal code's name letters: stored
+        // all the same.
+        Messages::queueChoice(0);
         click(w->cmdSalva);
         QCOMPARE(w->lblPosizione->text(), QStringLiteral("1"));
-        QCOMPARE(Messages::takeShown().size(), 1);
+        QCOMPARE(Messages::takeShown().size(), 2);
         w->txtConcorrente->setText(QStringLiteral("VERDI MARCO ANTONIO"));
         ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok, folder.file("scheda.pdf"));
         Modal::queueHook([](QDialog* d) { click(control<QPushButton>(d, "btnStampa")); });

@@ -981,8 +981,10 @@ private slots:
         click(w->cmdPrimo);
         click(w->cmdAvanti);
         // A change in the first bytes of the card, so that the part written
-        // before the failure differs from the stored card.
+        // before the failure differs from the stored card (no fiscal code,
+        // so that no check of it stands in the way).
         w->txtConcorrente->setText("Zeta Zorro");
+        w->txtResponsabile->clear();
         w->txtNote->setText("non salvata");
         {
             FailingWrites guard(100, FailingFile::Failure::Once);
