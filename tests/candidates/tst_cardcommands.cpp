@@ -413,7 +413,7 @@ private slots:
         click(w, "btnCaricaFoto");
         QCOMPARE(w->imgFoto->picture(), before);
         // A damaged JPEG leaves the blank photo.
-        folder.write(QStringLiteral("rotta.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20));
+        folder.write(QStringLiteral("rotta.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not a picture"));
         FileDialogs::queueFileName(folder.file(QStringLiteral("rotta.jpg")));
         click(w, "btnCaricaFoto");
         QVERIFY(showsPlaceholder());

@@ -36,14 +36,14 @@ public:
     };
 
     // The result panel.
-    QFrame* panContainer;
-    QLabel* imgLogo;
-    QLineEdit* txtTrova;
-    QPushButton* btnTrova;
-    TSummaryList* lstRecords;
-    QLabel* lblRigo03;
-    QPushButton* btnChiudi;
-    QPushButton* btnStampa;
+    QFrame* panContainer = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLineEdit* txtTrova = nullptr;
+    QPushButton* btnTrova = nullptr;
+    TSummaryList* lstRecords = nullptr;
+    QLabel* lblRigo03 = nullptr;
+    QPushButton* btnChiudi = nullptr;
+    QPushButton* btnStampa = nullptr;
     std::unique_ptr<Report> frxReport;
 
     // The window that opened a list, when it is of the kind asked for;
@@ -90,7 +90,7 @@ private slots:
     void lstRecordsDblClick(int row);
 
 private:
-    QLabel* m_instructions;
-    QWidget* m_commandRow;
+    QLabel* m_instructions = nullptr;
+    QWidget* m_commandRow = nullptr;
     bool m_shown = false;
 };

@@ -12,17 +12,17 @@ class SearchWindow : public ListWindow
 
 public:
     // The filter panel.
-    QFrame* panAvvio;
-    QLabel* imgSpiega;
-    QPushButton* btnAnnulla;
-    QPushButton* btnCerca;
-    QLabel* lblAttendere;
+    QFrame* panAvvio = nullptr;
+    QLabel* imgSpiega = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnCerca = nullptr;
+    QLabel* lblAttendere = nullptr;
     // Never shown: the number of active filters of the last search, and the
     // mode word the caller writes.
-    QLabel* lblConta;
-    QLabel* lblMemory;
+    QLabel* lblConta = nullptr;
+    QLabel* lblMemory = nullptr;
     // The count line of the result panel.
-    QLabel* lblTrovate;
+    QLabel* lblTrovate = nullptr;
 
     // One filter field: its name, its caption, its focus rectangle.
     struct FilterField
@@ -63,5 +63,5 @@ private:
 
     QList<QLineEdit*> m_filters;
     QList<QFrame*> m_highlights;
-    QWidget* m_corner;
+    QWidget* m_corner = nullptr;
 };

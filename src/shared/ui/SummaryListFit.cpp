@@ -18,6 +18,7 @@ constexpr double kStep = 0.5;
 SummaryListFit::SummaryListFit(TSummaryList* list)
     : QObject(list)
     , m_list(list)
+    , m_viewport(list->viewport())
     , m_model(static_cast<SummaryListModel*>(list->model()))
 {
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
@@ -31,7 +32,7 @@ SummaryListFit::SummaryListFit(TSummaryList* list)
         if (m_columns != before)
             fit();
     });
-    list->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 void SummaryListFit::install(TSummaryList* list)
@@ -50,7 +51,7 @@ void SummaryListFit::measure(int first, int last)
 
 bool SummaryListFit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_viewport && event->type() == QEvent::Resize)
         fit();
     return QObject::eventFilter(watched, event);
 }

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 class TSummaryList;
 class SummaryListModel;
 
@@ -29,6 +31,9 @@ private:
     void fit();
 
     TSummaryList* m_list;
+    // Kept apart from the list: while the list is being destroyed its
+    // viewport still sends events, and the list can no longer be asked.
+    QWidget* m_viewport;
     SummaryListModel* m_model;
     int m_columns = 0; // characters of the longest line
 };
