@@ -5,9 +5,9 @@
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "shared/ui/PictureButton.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/ExpCandidati.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QPushButton>
 #include <QToolButton>

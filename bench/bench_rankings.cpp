@@ -6,13 +6,13 @@
 #include "Bench.h"
 
 #include "app/ui/Windows.h"
-#include "shared/ui/SummaryList.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "rankings/ui/Classifica.h"
 #include "rankings/ui/ExpClassifica.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/Torneo.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/SummaryList.h"
 
 #include <QApplication>
 #include <QDialog>

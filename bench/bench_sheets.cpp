@@ -6,11 +6,11 @@
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "shared/ui/PictureButton.h"
 #include "candidates/core/CandidateImport.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "output/core/CsvReader.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -26,10 +26,10 @@ ScoringGrid committee()
 }
 
 // "Rossi:Competenze tecniche=8;Bianchi:Comunicazione=6" into scores.
-CardScores scoresOf(const QString& spec)
+CardScores scoresOf(const QString& text)
 {
     CardScores s;
-    for (const QString& part : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString member = part.section(QLatin1Char(':'), 0, 0);
         const QString rest = part.section(QLatin1Char(':'), 1);
         s[member].insert(rest.section(QLatin1Char('='), 0, 0), rest.section(QLatin1Char('='), 1).toDouble());

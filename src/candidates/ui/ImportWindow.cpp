@@ -5,9 +5,9 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
-#include "shared/ui/DialogFrame.h"
 #include "output/core/CsvReader.h"
 #include "output/core/XlsxReader.h"
+#include "shared/ui/DialogFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -109,7 +109,7 @@ TfrmTrovaCandidati::TfrmTrovaCandidati(QWidget* parent)
     lblTrovate->setText(countText(0));
 
     btnDoppioni = ListWindowParts::commandButton(panAvvio, "btnDoppioni", "users", QStringLiteral("Doppioni"),
-                           QStringLiteral("Elenca le schede che sembrano della stessa persona."));
+                                                 QStringLiteral("Elenca le schede che sembrano della stessa persona."));
     for (auto* row : panAvvio->findChildren<QHBoxLayout*>()) {
         if (row->indexOf(btnCerca) >= 0) {
             row->insertWidget(row->indexOf(btnCerca), btnDoppioni);

@@ -9,10 +9,10 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Help.h"
-#include "shared/ui/PictureButton.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/GridWindow.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -9,11 +9,11 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Help.h"
-#include "shared/ui/PictureButton.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -5,7 +5,6 @@
 #include "shared/ui/CodFiscField.h"
 #include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/FiscalCodeCheck.h"
-#include "shared/ui/CodFiscField.h"
 
 #include <QLineEdit>
 #include <QPushButton>
