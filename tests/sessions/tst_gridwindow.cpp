@@ -6,7 +6,6 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
-#include "shared/ui/PictureButton.h"
 #include "app/ui/Windows.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "rankings/ui/OfficialRankingWindow.h"
@@ -14,6 +13,7 @@
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/GridWindow.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -6,6 +6,7 @@
 
 #include "app/core/RecordFile.h"
 #include "app/core/TextFilter.h"
+#include "app/core/TextRules.h"
 
 #include <QList>
 #include <QString>
@@ -94,6 +95,29 @@ bool scan(const QString& path, int recordSize, Listing* listing, Accept accept, 
     });
     file.close();
     return ok;
+}
+
+// The card a chosen line stands for: record `position` of the file at path,
+// decoded, as long as its line is still the chosen one (compared trimmed,
+// exactly), so that a card is never handed over in place of the one the user
+// saw.
+template <typename Card, typename Decode, typename Line>
+bool cardOfLine(const QString& path, int recordSize, qint64 position, const QString& chosenLine, Card* card,
+                Decode decode, Line line)
+{
+    RecordFile file(path, recordSize);
+    if (!file.open())
+        return false;
+    QByteArray record;
+    const bool read = position >= 1 && position <= file.count() && file.read(position, &record);
+    file.close();
+    if (!read)
+        return false;
+    const Card decoded = decode(record);
+    if (TextRules::trimmed(line(decoded)) != TextRules::trimmed(chosenLine))
+        return false;
+    *card = decoded;
+    return true;
 }
 
 } // namespace RecordSearch

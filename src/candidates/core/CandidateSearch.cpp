@@ -78,19 +78,10 @@ bool recontactList(const QString& path, RecordSearch::Listing* listing)
 
 bool cardOfLine(const QString& path, qint64 position, const QString& chosenLine, TSchedaCandidato* card)
 {
-    RecordFile file(path, TSchedaCandidato::Size);
-    if (!file.open())
-        return false;
-    QByteArray record;
-    const bool read = position >= 1 && position <= file.count() && file.read(position, &record);
-    file.close();
-    if (!read)
-        return false;
-    const TSchedaCandidato s = TSchedaCandidato::decode(record);
-    if (TextRules::trimmed(line(s)) != TextRules::trimmed(chosenLine))
-        return false;
-    *card = s;
-    return true;
+    return RecordSearch::cardOfLine(
+        path, TSchedaCandidato::Size, position, chosenLine, card,
+        [](const QByteArray& r) { return TSchedaCandidato::decode(r); },
+        [](const TSchedaCandidato& c) { return line(c); });
 }
 
 TSchedaCandidato trimmed(const TSchedaCandidato& card)

@@ -122,19 +122,10 @@ bool suitableList(const QString& path, RecordSearch::Listing* listing)
 
 bool cardOfLine(const QString& path, qint64 position, const QString& chosenLine, TSchedaColloquio* card)
 {
-    RecordFile file(path, TSchedaColloquio::Size);
-    if (!file.open())
-        return false;
-    QByteArray record;
-    const bool read = position >= 1 && position <= file.count() && file.read(position, &record);
-    file.close();
-    if (!read)
-        return false;
-    const TSchedaColloquio s = TSchedaColloquio::decode(record);
-    if (TextRules::trimmed(line(s)) != TextRules::trimmed(chosenLine))
-        return false;
-    *card = s;
-    return true;
+    return RecordSearch::cardOfLine(
+        path, TSchedaColloquio::Size, position, chosenLine, card,
+        [](const QByteArray& r) { return TSchedaColloquio::decode(r); },
+        [](const TSchedaColloquio& c) { return line(c); });
 }
 
 } // namespace SessionSearch

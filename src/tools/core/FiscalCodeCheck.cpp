@@ -31,7 +31,8 @@ void split(const QString& letters, QString* consonants, QString* vowels)
 
 QString threeOf(const QString& text)
 {
-    return (text + QStringLiteral("XXX")).left(3);
+    // Short names are padded with X, as the code itself does.
+    return text.leftJustified(3, QLatin1Char('X'), true);
 }
 
 QString dateText(const QDate& d)
