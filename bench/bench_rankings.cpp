@@ -78,7 +78,7 @@ void plainListDialog()
 
 SELVORA_BENCHMARK("rankings: session windows over a 10,000-card session")
 {
-    Windows::createAll();
+    Windows::createFirst();
     const QString session = Bench::sessionFile(10000);
     const Bench::Baseline grep = Bench::grep(QStringLiteral("nessun riscontro"), session);
     setSession(session);

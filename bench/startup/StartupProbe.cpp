@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     if (argc > 1)
         ProgramFolder::setOverride(QString::fromLocal8Bit(argv[1]));
     AppSetup::apply(app);
-    Windows::createAll();
+    Windows::createFirst();
     Windows::showFirst();
     QElapsedTimer timer;
     timer.start();

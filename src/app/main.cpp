@@ -1,6 +1,6 @@
-// Selvora: start-up. Creates the screen windows in the program's order and
-// shows the login window; the program ends when the launcher or the login
-// window is closed.
+// Selvora: start-up. Shows the login window (the other windows are made when
+// first opened); the program ends when the launcher or the login window is
+// closed.
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Application.h"
@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    Windows::createAll();
+    Windows::createFirst();
     Windows::showFirst();
     // One writer per program folder: a second copy is asked at login.
     if (!FolderAccess::claim(Windows::password())) {

@@ -64,7 +64,7 @@ class TestHelp : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init() { resetSeams(); }
     void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }

@@ -94,7 +94,7 @@ class TestPassword : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         login = Windows::password();
         change = Windows::cambiaPassword();
     }

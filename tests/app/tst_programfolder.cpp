@@ -196,7 +196,7 @@ private slots:
         QFETCH(bool, writable);
         TempProgramFolder folder;
         ProgramFolder::setOverride(folder.path(), writable);
-        Windows::createAll();
+        Windows::createFirst();
         Windows::showFirst();
         QVERIFY(Windows::password()->isVisible());
         const QList<Messages::Shown> shown = Messages::takeShown();

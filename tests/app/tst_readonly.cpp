@@ -92,7 +92,7 @@ private slots:
         m_folder->write(QStringLiteral("Archivio_Candidati.pro"), filled(3612, 'a'));
         m_folder->write(QStringLiteral("Prova.vai"), filled(5865, 'b'));
         m_folder->write(QStringLiteral("unins000.dll"), "password");
-        Windows::createAll();
+        Windows::createFirst();
         AccessMode::setReadOnly(AccessMode::reasonInUse());
         WriteGuard::applyAll();
     }

@@ -16,7 +16,7 @@ class TestReopening : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init() { resetSeams(); }
     void cleanup()

@@ -26,7 +26,7 @@ class TestWindowFlow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init() { resetSeams(); }
     void cleanup()

@@ -34,7 +34,7 @@ class TestWiring : public QObject
     }
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init()
     {

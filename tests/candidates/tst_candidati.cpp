@@ -110,7 +110,7 @@ class TestCandidati : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

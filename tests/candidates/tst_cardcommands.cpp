@@ -158,7 +158,7 @@ class TestCardCommands : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

@@ -93,7 +93,7 @@ class TestDaRicontattare : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

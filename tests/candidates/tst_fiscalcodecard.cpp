@@ -70,7 +70,7 @@ class TestFiscalCodeCard : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
         Clock::setToday(QDate(2026, 12, 10));
     }

@@ -44,7 +44,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

@@ -159,7 +159,7 @@ class TestStampaCandidati : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::candidati();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

@@ -188,7 +188,7 @@ class TestTrovaCandidati : public QObject
     }
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase()
     {
         m_dlg.reset();

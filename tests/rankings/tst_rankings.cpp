@@ -101,7 +101,7 @@ class TestRankings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init()
     {

@@ -57,7 +57,7 @@ class TestCatalogue : public QObject
     }
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init()
     {

@@ -89,7 +89,7 @@ class TestGridWindow : public QObject
     }
 
 private slots:
-    void initTestCase() { Windows::createAll(); }
+    void initTestCase() { Windows::createFirst(); }
     void cleanupTestCase() { Windows::destroyAll(); }
     void init()
     {

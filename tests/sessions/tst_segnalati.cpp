@@ -98,7 +98,7 @@ class TestSegnalati : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         t = Windows::torneo();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

@@ -87,7 +87,7 @@ class TestStampaPagina : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::torneo();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

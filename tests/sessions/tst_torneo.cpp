@@ -139,7 +139,7 @@ class TestTorneo : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         w = Windows::torneo();
     }
     void cleanupTestCase()

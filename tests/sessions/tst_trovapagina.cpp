@@ -175,7 +175,7 @@ class TestTrovaPagina : public QObject
 private slots:
     void initTestCase()
     {
-        Windows::createAll();
+        Windows::createFirst();
         t = Windows::torneo();
     }
     void cleanupTestCase() { Windows::destroyAll(); }

@@ -23,47 +23,50 @@ TfrmCambiaPassword* g_cambiaPassword = nullptr;
 TfrmCreaArchivio* g_creaArchivio = nullptr;
 TfrmTorneo* g_torneo = nullptr;
 TfrmCandidati* g_candidati = nullptr;
+// Set while the windows are being destroyed: a window that asks for another
+// one then gets what still exists, never a new one.
+bool g_destroying = false;
+
+// A window is built the first time it is asked for, so start-up pays only
+// for the login window.
+template <typename Window> Window* made(Window*& slot)
+{
+    if (!slot && !g_destroying)
+        slot = new Window;
+    return slot;
+}
+
+template <typename Window> void destroy(Window*& slot)
+{
+    delete slot;
+    slot = nullptr;
+}
 } // namespace
 
 namespace Windows {
 
-void createAll()
+void createFirst()
 {
-    // The order of creation is the program's window order; dialogs are made
-    // per use by the window that shows them.
-    g_password = new TfrmPassword;
-    g_avvio = new TfrmAvvio;
-    g_apriArchivio = new TfrmApriArchivio;
-    g_apriClassifica = new TfrmApriClassifica;
-    g_cambiaPassword = new TfrmCambiaPassword;
-    g_creaArchivio = new TfrmCreaArchivio;
-    g_torneo = new TfrmTorneo;
-    g_candidati = new TfrmCandidati;
+    made(g_password);
 }
 
 void destroyAll()
 {
-    delete g_candidati;
-    delete g_torneo;
-    delete g_creaArchivio;
-    delete g_cambiaPassword;
-    delete g_apriClassifica;
-    delete g_apriArchivio;
-    delete g_avvio;
-    delete g_password;
-    g_password = nullptr;
-    g_avvio = nullptr;
-    g_apriArchivio = nullptr;
-    g_apriClassifica = nullptr;
-    g_cambiaPassword = nullptr;
-    g_creaArchivio = nullptr;
-    g_torneo = nullptr;
-    g_candidati = nullptr;
+    g_destroying = true;
+    destroy(g_candidati);
+    destroy(g_torneo);
+    destroy(g_creaArchivio);
+    destroy(g_cambiaPassword);
+    destroy(g_apriClassifica);
+    destroy(g_apriArchivio);
+    destroy(g_avvio);
+    destroy(g_password);
+    g_destroying = false;
 }
 
 void showFirst()
 {
-    g_password->show();
+    password()->show();
     if (!ProgramFolder::isWritable())
         Messages::warning(g_password, readOnlyText());
 }
@@ -78,35 +81,35 @@ QString readOnlyText()
 
 TfrmPassword* password()
 {
-    return g_password;
+    return made(g_password);
 }
 TfrmAvvio* avvio()
 {
-    return g_avvio;
+    return made(g_avvio);
 }
 TfrmApriArchivio* apriArchivio()
 {
-    return g_apriArchivio;
+    return made(g_apriArchivio);
 }
 TfrmApriClassifica* apriClassifica()
 {
-    return g_apriClassifica;
+    return made(g_apriClassifica);
 }
 TfrmCambiaPassword* cambiaPassword()
 {
-    return g_cambiaPassword;
+    return made(g_cambiaPassword);
 }
 TfrmCreaArchivio* creaArchivio()
 {
-    return g_creaArchivio;
+    return made(g_creaArchivio);
 }
 TfrmTorneo* torneo()
 {
-    return g_torneo;
+    return made(g_torneo);
 }
 TfrmCandidati* candidati()
 {
-    return g_candidati;
+    return made(g_candidati);
 }
 
 } // namespace Windows

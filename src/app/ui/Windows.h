@@ -1,6 +1,6 @@
-// The screen windows: one instance each for the whole run, created at start in
-// the program's fixed order (the login window first) and reached from every
-// other window through here.
+// The screen windows: one instance each for the whole run, reached from every
+// other window through here. Only the login window is made at start; each of
+// the others is made the first time it is asked for and kept until the end.
 #pragma once
 
 #include <QString>
@@ -16,7 +16,9 @@ class TfrmCandidati;
 
 namespace Windows {
 
-void createAll();
+void createFirst();
+// Destroys every window made so far; while it runs, asking for a window that
+// is already gone gives nullptr.
 void destroyAll();
 // Shows the first window, the login, and says so when the program folder is
 // on a read-only medium.
