@@ -20,6 +20,7 @@ ok "package $deb ($(du -k "$deb" | cut -f1) kB)"
 listing="$(dpkg-deb -c "$deb")"
 expected=(
   ./usr/bin/selvora
+  ./usr/lib/selvora/libselvora_camera.so
   ./usr/share/selvora/unins000.dll
   ./usr/share/doc/selvora/Guida.pdf
   ./usr/share/doc/selvora/copyright
@@ -79,13 +80,21 @@ fi
 cmake --build . --target portable >"$tmp/portable.log" 2>&1 || { cat "$tmp/portable.log"; exit 1; }
 archive="$(ls selvora-*-portable-linux-*.tar.gz)"
 names="$(tar tzf "$archive" | grep -v '/$' | sort)"
-want="$(printf '%s\n' Selvora/Guida.pdf Selvora/selvora Selvora/unins000.dll | sort)"
-extra="$(comm -23 <(echo "$names") <(echo "$want") | grep -v '\.so' || true)"
+want="$(printf '%s\n' Selvora/Guida.pdf Selvora/selvora Selvora/libselvora_camera.so Selvora/unins000.dll | sort)"
+extra="$(comm -23 <(echo "$names") <(echo "$want") || true)"
 missing="$(comm -13 <(echo "$names") <(echo "$want"))"
 [ -z "$missing" ] || fail "portable archive lacks: $missing"
 [ -z "$extra" ] || fail "portable archive holds more than it should: $extra"
 tar xzf "$archive" -C "$tmp"
 [ -x "$tmp/Selvora/selvora" ] || fail "portable executable"
+# The program itself must start without the media libraries: they come with
+# the camera module, loaded when the camera window opens.
+if command -v readelf >/dev/null; then
+  readelf -d "$tmp/Selvora/selvora" | grep -q 'libQt6Multimedia' && fail "the executable links Qt Multimedia"
+  readelf -d "$tmp/Selvora/libselvora_camera.so" | grep -q 'libQt6Multimedia' \
+    || fail "the camera module does not link Qt Multimedia"
+  ok "Qt Multimedia only in the camera module"
+fi
 ok "portable archive $archive ($(du -k "$archive" | cut -f1) kB)"
 
 if [ "$failures" -gt 0 ]; then

@@ -1,6 +1,7 @@
 # Installing Selvora (the layout of the Debian package) and the two things
 # handed to users: the Debian package (cpack) and the portable archive (target
-# "portable"). The executable goes to bin/; an executable in a system folder
+# "portable"). The executable goes to bin/ and its camera module to
+# lib/selvora/; an executable in a system folder
 # keeps its data in the user's data folder and finds the read-only password
 # file with the initial password in share/selvora/ and the manual in
 # share/doc/selvora/.
@@ -43,6 +44,8 @@ add_custom_target(selvora_desktop_files ALL DEPENDS ${_icon_outputs} ${_man})
 
 # --- install layout ----------------------------------------------------------
 install(TARGETS selvora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The camera module, found by the program at bin/../lib/selvora.
+install(TARGETS selvora_camera LIBRARY DESTINATION lib/selvora)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/program/unins000.dll
   DESTINATION ${CMAKE_INSTALL_DATADIR}/selvora
   PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)

@@ -13,6 +13,7 @@
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
 #include <QVideoSink>
@@ -400,20 +401,63 @@ private slots:
         click(&w, "btnClose");
     }
 
-    // The real device on this computer: test machines have none, and the
-    // window must say so rather than hang or fail.
+    // The real device, from the camera module built beside the executable:
+    // test machines have no camera, and the window must say so rather than
+    // hang or fail.
     void realCameraWithoutDevice()
     {
         Camera::setFactory(nullptr);
+        Camera::setModuleFolders({QStringLiteral(SELVORA_PROGRAM_DIR)});
         if (!QMediaDevices::videoInputs().isEmpty())
             QSKIP("this computer has a camera");
         TfrmWebCam w;
         w.show();
         QVERIFY(w.lblStato->isVisible());
+        QCOMPARE(w.lblStato->text(), TfrmWebCam::testoNessunaWebcam());
         QVERIFY(!w.btnAccendi->isEnabled());
         QVERIFY(!w.camCamera->isActive());
         click(&w, "btnClose");
         QVERIFY(!w.isVisible());
+    }
+
+    // A program folder without the camera module (or with one that does not
+    // load): no camera, and the window says which file is missing instead of
+    // claiming the computer has no webcam; switching on reports the same.
+    void cameraModuleMissing_data()
+    {
+        QTest::addColumn<QByteArray>("moduleBytes");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not a library") << QByteArray("not a shared object");
+    }
+    void cameraModuleMissing()
+    {
+        QFETCH(QByteArray, moduleBytes);
+        QTemporaryDir folder;
+        if (!moduleBytes.isEmpty()) {
+            QFile module(folder.filePath(QStringLiteral("libselvora_camera.so")));
+            QVERIFY(module.open(QIODevice::WriteOnly));
+            module.write(moduleBytes);
+        }
+        Camera::setFactory(nullptr);
+        Camera::setModuleFolders({folder.path()});
+        {
+            TfrmWebCam w;
+            w.show();
+            QVERIFY(w.lblStato->isVisible());
+            QVERIFY(w.lblStato->text().startsWith(QStringLiteral("La webcam non si può usare: il modulo "
+                                                                 "libselvora_camera.so")));
+            QVERIFY(!w.btnAccendi->isEnabled());
+            QSignalSpy failures(w.camCamera, &Camera::failed);
+            w.camCamera->start();
+            QCOMPARE(failures.count(), 1);
+            QVERIFY(!w.camCamera->isActive());
+            click(&w, "btnClose");
+        }
+        // Pointed back at the real module, the camera loads again.
+        Camera::setModuleFolders({QStringLiteral(SELVORA_PROGRAM_DIR)});
+        QObject owner;
+        QVERIFY(Camera::create(&owner)->unavailableReason().isEmpty());
+        Camera::setModuleFolders({});
     }
 
     // Frames reach the real camera's sink on the media backend's thread; one
@@ -422,6 +466,7 @@ private slots:
     void realCameraDropsFramesWhileOff()
     {
         Camera::setFactory(nullptr);
+        Camera::setModuleFolders({QStringLiteral(SELVORA_PROGRAM_DIR)});
         QObject owner;
         Camera* camera = Camera::create(&owner);
         auto* sink = camera->findChild<QVideoSink*>();
@@ -436,6 +481,8 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(frames.count(), 0);
         QVERIFY(!camera->isActive());
+        delete camera;
+        QVERIFY(!owner.findChild<QVideoSink*>());
     }
 };
 

@@ -1,14 +1,19 @@
-// The real camera on Qt Multimedia: a capture session feeding a video sink,
-// its frames handed over to the user-interface thread.
+// The real camera: the camera module, loaded from beside the executable (or
+// from the installed library folder) the first time a camera is made. Without
+// the module there is no camera, and the window says why.
 #include "app/platform/Camera.h"
 
-#include <QCamera>
-#include <QCameraDevice>
-#include <QMediaCaptureSession>
-#include <QMediaDevices>
-#include <QMutex>
-#include <QVideoFrame>
-#include <QVideoSink>
+#include "app/platform/CameraDevice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -18,91 +23,110 @@ Camera::Factory& factory()
     return f;
 }
 
-class MultimediaCamera final : public Camera
+struct Module
+{
+    OpenCameraDevice open = nullptr;
+    QString problem;
+};
+
+QString moduleFileName()
+{
+    return QStringLiteral("libselvora_camera.so");
+}
+
+// Loaded once and never unloaded: devices made by it may live to the end.
+Module loadModule(const QStringList& folders)
+{
+    QStringList tried;
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(moduleFileName());
+        if (!QFile::exists(path))
+            continue;
+        QLibrary library(path);
+        if (!library.load()) {
+            tried << library.errorString();
+            continue;
+        }
+        if (auto open = reinterpret_cast<OpenCameraDevice>(library.resolve(SELVORA_CAMERA_ENTRY))) {
+            // The media libraries' own messages, in Italian like the rest.
+            if (QCoreApplication::instance()) {
+                auto* translator = new QTranslator(QCoreApplication::instance());
+                if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtmultimedia"), QStringLiteral("_"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                    QCoreApplication::installTranslator(translator);
+                else
+                    delete translator;
+            }
+            return {open, QString()};
+        }
+        tried << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), library.errorString());
+    }
+    QString problem = QStringLiteral("La webcam non si può usare: il modulo %1 del programma non è stato trovato o "
+                                     "non si carica (manca una libreria di sistema per i video?).")
+                          .arg(moduleFileName());
+    if (!tried.isEmpty())
+        problem += QStringLiteral("\n\n") + tried.join(QLatin1Char('\n'));
+    return {nullptr, problem};
+}
+
+QStringList& moduleFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
+const Module& module()
+{
+    static Module loaded;
+    static QStringList loadedFrom;
+    static bool tried = false;
+    const QStringList folders = moduleFolders().isEmpty() ? Camera::defaultModuleFolders() : moduleFolders();
+    if (!tried || folders != loadedFrom) {
+        loaded = loadModule(folders);
+        loadedFrom = folders;
+        tried = true;
+    }
+    return loaded;
+}
+
+class ModuleCamera final : public Camera
 {
 public:
-    explicit MultimediaCamera(QObject* parent)
+    explicit ModuleCamera(QObject* parent)
         : Camera(parent)
-        , m_sink(new QVideoSink(this))
     {
-        // The sink is fed on the media backend's own thread. There only the
-        // newest frame is kept, and one hand-over at a time is queued to the
-        // user-interface thread, where the frame is converted and passed on:
-        // the window's pictures are only touched by that thread, and a busy
-        // window skips frames instead of piling them up in memory.
-        connect(
-            m_sink, &QVideoSink::videoFrameChanged, m_sink,
-            [this](const QVideoFrame& frame) {
-                QMutexLocker lock(&m_lock);
-                m_latest = frame;
-                if (m_pending)
-                    return;
-                m_pending = true;
-                QMetaObject::invokeMethod(
-                    this, [this] { deliver(); }, Qt::QueuedConnection);
-            },
-            Qt::DirectConnection);
+        if (!module().open)
+            return;
+        CameraDevice::Events events;
+        events.owner = this;
+        events.frame = [this](const QImage& frame) { emit frameReady(frame); };
+        events.failure = [this](const QString& reason) { emit failed(reason); };
+        m_device.reset(module().open(std::move(events)));
     }
 
-    ~MultimediaCamera() override
-    {
-        stop();
-        m_session.setVideoSink(nullptr);
-        QObject::disconnect(m_sink, &QVideoSink::videoFrameChanged, nullptr, nullptr);
-    }
+    ~ModuleCamera() override { m_device.reset(); }
 
-    bool available() const override { return !QMediaDevices::videoInputs().isEmpty(); }
+    bool available() const override { return m_device && m_device->available(); }
+    QString unavailableReason() const override { return m_device ? QString() : module().problem; }
 
     void start() override
     {
-        if (!m_camera) {
-            const QCameraDevice device = QMediaDevices::defaultVideoInput();
-            if (device.isNull()) {
-                emit failed(QString());
-                return;
-            }
-            m_camera = new QCamera(device, this);
-            connect(m_camera, &QCamera::errorOccurred, this, [this](QCamera::Error error, const QString& text) {
-                if (error != QCamera::NoError)
-                    emit failed(text);
-            });
-            m_session.setCamera(m_camera);
-            m_session.setVideoSink(m_sink);
-        }
-        m_camera->start();
+        if (m_device)
+            m_device->start();
+        else
+            emit failed(module().problem);
     }
 
     void stop() override
     {
-        if (m_camera)
-            m_camera->stop();
+        if (m_device)
+            m_device->stop();
     }
 
-    bool isActive() const override { return m_camera && m_camera->isActive(); }
+    bool isActive() const override { return m_device && m_device->isActive(); }
 
 private:
-    void deliver()
-    {
-        QVideoFrame frame;
-        {
-            QMutexLocker lock(&m_lock);
-            frame = m_latest;
-            m_latest = QVideoFrame();
-            m_pending = false;
-        }
-        if (!isActive())
-            return; // a frame still on its way when the camera went off
-        const QImage image = frame.toImage();
-        if (!image.isNull())
-            emit frameReady(image);
-    }
-
-    QMediaCaptureSession m_session;
-    QVideoSink* m_sink;
-    QCamera* m_camera = nullptr;
-    QMutex m_lock;
-    QVideoFrame m_latest; // guarded by m_lock
-    bool m_pending = false; // guarded by m_lock
+    std::unique_ptr<CameraDevice> m_device;
 };
 
 } // namespace
@@ -114,14 +138,31 @@ Camera::Camera(QObject* parent)
 
 Camera::~Camera() = default;
 
+QString Camera::unavailableReason() const
+{
+    return QString();
+}
+
 Camera* Camera::create(QObject* parent)
 {
     if (factory())
         return factory()(parent);
-    return new MultimediaCamera(parent);
+    return new ModuleCamera(parent);
 }
 
 void Camera::setFactory(Factory f)
 {
     factory() = std::move(f);
+}
+
+QStringList Camera::defaultModuleFolders()
+{
+    // Portable: beside the executable. Installed: bin/../lib/selvora.
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here, QDir(here).filePath(QStringLiteral("../lib/selvora"))};
+}
+
+void Camera::setModuleFolders(const QStringList& folders)
+{
+    moduleFolders() = folders;
 }

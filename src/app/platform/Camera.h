@@ -1,10 +1,12 @@
 // The video capture device: switched on and off, delivering its frames as
-// pictures on the user-interface thread. Tests replace the device through the
-// factory, since test machines have no camera.
+// pictures on the user-interface thread. The real device comes from the camera
+// module, loaded on first use; tests replace the device through the factory,
+// since test machines have no camera.
 #pragma once
 
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
@@ -24,6 +26,9 @@ public:
     // Switches it off; no frame follows. Harmless when already off.
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
+    // Why there is no camera when the computer may well have one (the camera
+    // module cannot be loaded); empty otherwise.
+    virtual QString unavailableReason() const;
 
     // The camera of the computer, or what a test installed in its place,
     // owned by parent.
@@ -32,6 +37,12 @@ public:
     using Factory = std::function<Camera*(QObject* parent)>;
     // Replaces the device for tests; an empty factory restores the real one.
     static void setFactory(Factory factory);
+
+    // Where the camera module is looked for: beside the executable, then in
+    // the installed library folder. Tests point it elsewhere; an empty list
+    // restores these.
+    static QStringList defaultModuleFolders();
+    static void setModuleFolders(const QStringList& folders);
 
 signals:
     // A new frame, always delivered on the user-interface thread.

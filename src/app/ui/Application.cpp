@@ -61,10 +61,6 @@ void apply(QApplication& app)
     if (qtbase->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qtbase);
-    auto* multimedia = new QTranslator(&app);
-    if (multimedia->load(QLocale(QLocale::Italian), QStringLiteral("qtmultimedia"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(multimedia);
 }
 
 } // namespace AppSetup

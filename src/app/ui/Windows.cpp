@@ -29,14 +29,16 @@ bool g_destroying = false;
 
 // A window is built the first time it is asked for, so start-up pays only
 // for the login window.
-template <typename Window> Window* made(Window*& slot)
+template <typename Window>
+Window* made(Window*& slot)
 {
     if (!slot && !g_destroying)
         slot = new Window;
     return slot;
 }
 
-template <typename Window> void destroy(Window*& slot)
+template <typename Window>
+void destroy(Window*& slot)
 {
     delete slot;
     slot = nullptr;

@@ -124,7 +124,8 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
     if (!camCamera->available()) {
         btnAccendi->setEnabled(false);
         btnSpegni->setEnabled(false);
-        mostraStato(testoNessunaWebcam());
+        const QString reason = camCamera->unavailableReason();
+        mostraStato(reason.isEmpty() ? testoNessunaWebcam() : reason);
     }
 }
 
