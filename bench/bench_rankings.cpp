@@ -12,6 +12,7 @@
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/Torneo.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/KeptWindow.h"
 #include "shared/ui/SummaryList.h"
 
 #include <QApplication>
@@ -31,7 +32,8 @@
 namespace {
 
 // Opens the window as its command does, waits for it to be filled and laid
-// out, and closes it.
+// out, and closes it. The list and ranking windows are kept by their owner
+// between openings, as the program does; the session search is made anew.
 template <typename Window>
 void openWindow(const std::function<void(Window*)>& prepare = {})
 {
@@ -40,9 +42,17 @@ void openWindow(const std::function<void(Window*)>& prepare = {})
         owner = Windows::apriClassifica();
     else
         owner = Windows::torneo();
-    std::unique_ptr<Window> window(new Window(owner));
+    std::unique_ptr<Window> made;
+    Window* window = nullptr;
+    if constexpr (std::is_same_v<Window, TfrmTrovaPagina>) {
+        made.reset(new Window(owner));
+        window = made.get();
+    } else {
+        static KeptWindow<Window> kept;
+        window = kept.get(owner);
+    }
     if (prepare)
-        prepare(window.get());
+        prepare(window);
     window->show();
     window->lstRecords->doItemsLayout();
     QApplication::processEvents();

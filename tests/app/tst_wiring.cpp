@@ -54,57 +54,60 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
+        // Kept by the window between openings (hidden, not destroyed).
+        QTest::addColumn<bool>("kept");
         QTest::newRow("session export") << "torneo"
                                         << "cmdExcel"
-                                        << "TfrmExpTorneo";
+                                        << "TfrmExpTorneo" << false;
         QTest::newRow("archive export") << "candidati"
                                         << "cmdEsporta"
-                                        << "TfrmExpCandidati";
+                                        << "TfrmExpCandidati" << false;
         QTest::newRow("candidate search") << "candidati"
                                           << "cmdTrova"
-                                          << "TfrmTrovaCandidati";
+                                          << "TfrmTrovaCandidati" << false;
         QTest::newRow("recontact summary") << "candidati"
                                            << "cmdScadute"
-                                           << "TfrmDaRicontattare";
+                                           << "TfrmDaRicontattare" << true;
         QTest::newRow("candidate print") << "candidati"
                                          << "cmdStampa"
-                                         << "TfrmStampaCandidati";
+                                         << "TfrmStampaCandidati" << false;
         QTest::newRow("candidate preview") << "candidati"
                                            << "cmdAnteprima"
-                                           << "TfrmAnteprimaCandidati";
+                                           << "TfrmAnteprimaCandidati" << false;
         QTest::newRow("attachments") << "candidati"
                                      << "cmdFile"
-                                     << "TfrmAllegaCartella";
+                                     << "TfrmAllegaCartella" << false;
         QTest::newRow("webcam") << "candidati"
                                 << "btnWebcam"
-                                << "TfrmWebCam";
+                                << "TfrmWebCam" << false;
         QTest::newRow("photo zoom") << "candidati"
                                     << "btnZoomFoto"
-                                    << "TfrmZoom";
+                                    << "TfrmZoom" << false;
         QTest::newRow("session search") << "torneo"
                                         << "cmdTrova"
-                                        << "TfrmTrovaPagina";
+                                        << "TfrmTrovaPagina" << false;
         QTest::newRow("suitable list") << "torneo"
                                        << "cmdNonPagati"
-                                       << "TfrmSegnalati";
+                                       << "TfrmSegnalati" << true;
         QTest::newRow("import from the archive") << "torneo"
                                                  << "btnCandidato"
-                                                 << "TfrmTrovaCandidati";
+                                                 << "TfrmTrovaCandidati" << false;
         QTest::newRow("interview card print") << "torneo"
                                               << "cmdStampa"
-                                              << "TfrmStampaPagina";
+                                              << "TfrmStampaPagina" << false;
         QTest::newRow("interview card preview") << "torneo"
                                                 << "cmdAnteprima"
-                                                << "TfrmAnteprimaPagina";
+                                                << "TfrmAnteprimaPagina" << false;
         QTest::newRow("calculator") << "torneo"
                                     << "btnCalcolatrice"
-                                    << "TfrmCalcolatrice_Scientifica";
+                                    << "TfrmCalcolatrice_Scientifica" << false;
     }
     void commandOpensItsWindow()
     {
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(QString, dialog);
+        QFETCH(bool, kept);
         QWidget* w = openWindow(window);
         auto* command = control<QToolButton>(w, button);
         QVERIFY(command);
@@ -117,7 +120,17 @@ private slots:
         QTest::mouseClick(command, Qt::LeftButton);
         QCOMPARE(Modal::history(), QStringList {dialog});
         QVERIFY(modal);
-        QVERIFY2(seen.isNull(), "the dialog is destroyed when it closes");
+        if (!kept) {
+            QVERIFY2(seen.isNull(), "the dialog is destroyed when it closes");
+            return;
+        }
+        // Put away, and the same window comes back at the next opening.
+        QVERIFY(!seen.isNull());
+        QVERIFY(!seen->isVisible());
+        QDialog* first = seen.data();
+        Modal::queueHook([&](QDialog* d) { seen = d; });
+        QTest::mouseClick(command, Qt::LeftButton);
+        QCOMPARE(seen.data(), first);
     }
 };
 

@@ -476,6 +476,45 @@ private slots:
         QCOMPARE(Modal::history(), (QStringList {"TfrmExpClassifica", "TfrmExpClassifica"}));
     }
 
+    // Both rankings are kept by the chooser between openings: the same window
+    // comes back, built again from the file as it is now, with an empty find
+    // field and the first line current, as a new window would be.
+    void rankingOpenedAgainShowsTheSessionAsItIsNow_data()
+    {
+        QTest::addColumn<bool>("merit");
+        QTest::newRow("alphabetical") << false;
+        QTest::newRow("merit") << true;
+    }
+    void rankingOpenedAgainShowsTheSessionAsItIsNow()
+    {
+        QFETCH(bool, merit);
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("Estate.vai"), sessionBytes({kRossi, kBianchi}));
+        TfrmApriClassifica* chooser = Windows::apriClassifica();
+        chooser->show();
+        chooser->lstFiles->setCurrentRow(0);
+        QList<QDialog*> windows;
+        QList<int> counts;
+        for (int opening = 0; opening < 2; ++opening) {
+            Modal::queueHook([&](QDialog* d) {
+                auto* w = static_cast<TRankingWindow*>(d);
+                windows << d;
+                counts << w->lstRecords->count();
+                QVERIFY(w->txtTrova->text().isEmpty());
+                QCOMPARE(w->lblTotConcorrenti->text(), QString::number(w->lstRecords->count()));
+                w->txtTrova->setText(QStringLiteral("bianchi"));
+                QTest::mouseClick(w->btnTrova, Qt::LeftButton);
+                w->close();
+            });
+            QTest::mouseClick(merit ? chooser->btnExcel : chooser->btnApri, Qt::LeftButton);
+            // Between the openings the session gains a card.
+            folder.write(QStringLiteral("Estate.vai"), sessionBytes({kRossi, kBianchi, kVerdi}));
+        }
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows.at(0), windows.at(1));
+        QCOMPARE(counts.at(1), counts.at(0) + 1);
+    }
+
     void alphabeticalRankingOfASession()
     {
         TempProgramFolder folder;

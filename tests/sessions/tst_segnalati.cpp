@@ -165,6 +165,30 @@ private slots:
         QVERIFY(Messages::takeShown().isEmpty());
     }
 
+    // The card window keeps the list between openings: the same window comes
+    // back, read again from the session as it is now, with an empty find
+    // field, as a new window would be.
+    void openedAgainReadsTheSessionAgain()
+    {
+        openSession(page("Rossi Mario", kSi));
+        QDialog* first = nullptr;
+        withList([&](TfrmSegnalati* d) {
+            first = d;
+            QCOMPARE(d->lstRecords->count(), 1);
+            d->txtTrova->setText(QStringLiteral("rossi"));
+            QTest::mouseClick(d->btnTrova, Qt::LeftButton);
+            d->close();
+        });
+        m_folder->write(kSession, page("Rossi Mario", kSi) + page("Verdi Anna", kSi));
+        withList([&](TfrmSegnalati* d) {
+            QCOMPARE(static_cast<QDialog*>(d), first);
+            QCOMPARE(d->lstRecords->count(), 2);
+            QVERIFY(d->txtTrova->text().isEmpty());
+            QVERIFY(d->isVisible());
+            d->close();
+        });
+    }
+
     void linesAreTheSessionLines()
     {
         openSession(page("Zanetti Anna", kSi) + page("Bianchi Carla", kSi));

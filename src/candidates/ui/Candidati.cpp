@@ -824,8 +824,7 @@ void TfrmCandidati::cmdStampaClick()
 
 void TfrmCandidati::cmdScaduteClick()
 {
-    std::unique_ptr<TfrmDaRicontattare> dlg(new TfrmDaRicontattare(this));
-    Modal::run(dlg.get());
+    Modal::run(m_recontactList.get(this));
 }
 
 void TfrmCandidati::cmdCancellaDatiClick()

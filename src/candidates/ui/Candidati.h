@@ -5,6 +5,7 @@
 #pragma once
 
 #include "candidates/core/SchedaCandidato.h"
+#include "shared/ui/KeptWindow.h"
 #include "shared/ui/ScreenWindow.h"
 
 #include <QList>
@@ -17,6 +18,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TfrmDaRicontattare;
 
 namespace CardNavigation {
 struct Step;
@@ -184,4 +186,5 @@ private:
     void accessError();
 
     QList<QLineEdit*> m_fields;
+    KeptWindow<TfrmDaRicontattare> m_recontactList;
 };

@@ -115,10 +115,10 @@ void TfrmApriClassifica::btnApriClick()
     const QString session = chosenSession();
     if (session.isEmpty())
         return;
-    std::unique_ptr<TfrmClassifica> dialog(new TfrmClassifica(this));
+    TfrmClassifica* dialog = m_alphaRanking.get(this);
     dialog->lblFile->setText(lblFile->text());
     dialog->titClassifica->setText(QStringLiteral("Graduatoria alfabetica ") + SessionCatalogue::sessionName(session));
-    Modal::run(dialog.get());
+    Modal::run(dialog);
 }
 
 void TfrmApriClassifica::btnExcelClick()
@@ -126,9 +126,9 @@ void TfrmApriClassifica::btnExcelClick()
     const QString session = chosenSession();
     if (session.isEmpty())
         return;
-    std::unique_ptr<TfrmExpClassifica> dialog(new TfrmExpClassifica(this));
+    TfrmExpClassifica* dialog = m_meritRanking.get(this);
     dialog->titClassifica->setText(QStringLiteral("Graduatoria di merito ") + SessionCatalogue::sessionName(session));
-    Modal::run(dialog.get());
+    Modal::run(dialog);
 }
 
 void TfrmApriClassifica::btnFinalClick()

@@ -2,11 +2,14 @@
 // merit ranking of the selected one, as dialogs above it.
 #pragma once
 
+#include "shared/ui/KeptWindow.h"
 #include "shared/ui/ScreenWindow.h"
 
 class QLabel;
 class QListWidget;
 class PictureButton;
+class TfrmClassifica;
+class TfrmExpClassifica;
 
 class TfrmApriClassifica : public ScreenWindow
 {
@@ -40,4 +43,7 @@ private:
     // The selected session's file name, after the two checks; empty when a
     // warning was shown.
     QString chosenSession();
+
+    KeptWindow<TfrmClassifica> m_alphaRanking;
+    KeptWindow<TfrmExpClassifica> m_meritRanking;
 };

@@ -9,6 +9,7 @@
 #include "shared/ui/SummaryList.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 // Shared by every opening of the merit ranking until the program ends.
@@ -34,6 +35,8 @@ QString* TfrmExpClassifica::lastSearched()
 
 void TfrmExpClassifica::FormShow()
 {
+    // The last text found is kept across openings; the field starts empty.
+    txtTrova->clear();
     lstRecords->clear();
     lblTotConcorrenti->setText(QStringLiteral("0"));
     TfrmApriClassifica* chooser = Windows::apriClassifica();

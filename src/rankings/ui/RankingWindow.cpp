@@ -14,6 +14,7 @@
 #include "shared/ui/SummaryPrint.h"
 
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +127,14 @@ void TRankingWindow::showEvent(QShowEvent* event)
     m_shown = true;
     FormShow();
     txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+void TRankingWindow::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Closed (not just minimised): the next opening builds the ranking again.
+    if (!event->spontaneous())
+        m_shown = false;
 }
 
 void TRankingWindow::btnTrovaClick()

@@ -42,6 +42,7 @@ protected:
     virtual QString* lastSearched() = 0;
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     void btnTrovaClick();

@@ -839,8 +839,7 @@ void TfrmTorneo::cmdExcelClick()
 
 void TfrmTorneo::cmdNonPagatiClick()
 {
-    std::unique_ptr<TfrmSegnalati> dlg(new TfrmSegnalati(this));
-    Modal::run(dlg.get());
+    Modal::run(m_suitableList.get(this));
 }
 
 void TfrmTorneo::btnCandidatoClick()

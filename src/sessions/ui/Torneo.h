@@ -3,6 +3,7 @@
 // the card shown. The score rules live here.
 #pragma once
 
+#include "shared/ui/KeptWindow.h"
 #include "shared/ui/ScreenWindow.h"
 
 class QCheckBox;
@@ -11,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class InfoBar;
 class PictureButton;
+class TfrmSegnalati;
 struct TSchedaColloquio;
 
 class TfrmTorneo : public ScreenWindow
@@ -121,4 +123,6 @@ private:
     bool txtEmailKeyDown(QKeyEvent* key);
     void txtPunteggioExit();
     void apriCalendario();
+
+    KeptWindow<TfrmSegnalati> m_suitableList;
 };

@@ -11,6 +11,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -138,6 +139,14 @@ ListWindow::ListWindow(QWidget* parent, const Look& look)
 }
 
 ListWindow::~ListWindow() = default;
+
+void ListWindow::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // Put away (not just minimised): the next opening fills the list again.
+    if (!event->spontaneous())
+        m_shown = false;
+}
 
 void ListWindow::showEvent(QShowEvent* event)
 {

@@ -77,6 +77,7 @@ protected:
     virtual void FormShow() = 0;
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,10 +1,26 @@
 #include "shared/ui/PictureButton.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QIcon>
 
 QIcon selvoraIcon(const QString& name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    // One icon per picture for the whole run: the drawing is read once and
+    // each size drawn once, however many windows show it.
+    // Let go with the application, while the pictures can still be freed.
+    static QHash<QString, QIcon>* icons = nullptr;
+    if (!icons) {
+        icons = new QHash<QString, QIcon>;
+        qAddPostRoutine([] {
+            delete icons;
+            icons = nullptr;
+        });
+    }
+    auto it = icons->find(name);
+    if (it == icons->end())
+        it = icons->insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    return it.value();
 }
 
 PictureButton::PictureButton(const QString& objectName, const QString& icon, const QString& caption,
