@@ -258,7 +258,8 @@ int main(int argc, char** argv)
         wanted.remove(json, 2);
     }
 
-    printLine(QStringLiteral("Medians of 5 runs; project and baseline run alternately in the same run."));
+    printLine(QStringLiteral("Medians of 5 runs, project and baseline alternately; best of 3 of each for the long jobs "
+                             "(sheets, duplicates, official ranking). Baselines measured in the same run."));
     printLine(header());
     for (const auto& [name, fn] : registry()) {
         bool run = wanted.isEmpty();

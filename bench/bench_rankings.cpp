@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -65,8 +66,10 @@ void setSession(const QString& path)
     Windows::torneo()->lblFile->setText(path);
 }
 
-// A dialog with what an empty list window shows, made with nothing but Qt.
-void plainListDialog()
+// A dialog with what an empty list window shows, made with nothing but Qt,
+// of the size of the window it is compared with and with the list's scroll
+// bars always shown as theirs are: what remains is the windows' own cost.
+void plainListDialog(const QSize& size)
 {
     QDialog dialog;
     auto* layout = new QVBoxLayout(&dialog);
@@ -74,12 +77,14 @@ void plainListDialog()
     auto* view = new QListView(&dialog);
     auto* model = new QStringListModel(&dialog);
     view->setUniformItemSizes(true);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setModel(model);
     layout->addWidget(view);
     layout->addWidget(new QLineEdit(&dialog));
     for (const char* caption : {"Trova", "Stampa", "Esci"})
         layout->addWidget(new QPushButton(QString::fromLatin1(caption), &dialog));
-    dialog.resize(862, 560);
+    dialog.resize(size);
     dialog.show();
     QApplication::processEvents();
 }
@@ -121,13 +126,21 @@ SELVORA_BENCHMARK("rankings: session windows over a 10,000-card session")
         return;
     emptyFile.close();
     setSession(empty);
-    const Bench::Baseline plain {QStringLiteral("plain QDialog with a list shown"), plainListDialog};
+    QSize shown;
+    const Bench::Baseline plain {QStringLiteral("plain QDialog of the same size with a list"),
+                                 [&] { plainListDialog(shown); }};
     Bench::compare(
         QStringLiteral("window.ranking.empty"), QStringLiteral("alphabetical ranking of an empty session shown"),
-        [&] { openWindow<TfrmClassifica>([&](TfrmClassifica* w) { w->lblFile->setText(empty); }); }, plain);
+        [&] {
+            openWindow<TfrmClassifica>([&](TfrmClassifica* w) {
+                w->lblFile->setText(empty);
+                shown = w->isMaximized() ? w->screen()->availableGeometry().size() : w->size();
+            });
+        },
+        plain);
     Bench::compare(
         QStringLiteral("window.suitable.empty"), QStringLiteral("suitable list of an empty session shown"),
-        [] { openWindow<TfrmSegnalati>(); }, plain);
+        [&] { openWindow<TfrmSegnalati>([&](TfrmSegnalati* w) { shown = w->size(); }); }, plain);
 
     setSession(QString());
     Windows::destroyAll();

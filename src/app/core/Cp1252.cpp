@@ -32,19 +32,23 @@ bool canEncode(char32_t codePoint)
 
 QByteArray encode(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    // Never more bytes than characters: written in place, cut to size once.
     const qsizetype n = text.size();
+    QByteArray out(n, Qt::Uninitialized);
+    char* dst = out.data();
+    const QChar* src = text.constData();
+    qsizetype length = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        char32_t cp = text.at(i).unicode();
+        char32_t cp = src[i].unicode();
         // A character outside the basic plane is one "?", not two.
-        if (QChar::isHighSurrogate(cp) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+        if (QChar::isHighSurrogate(cp) && i + 1 < n && src[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(src[i], src[i + 1]);
             ++i;
         }
         const int b = byteFor(cp);
-        out.append(b < 0 ? '?' : char(b));
+        dst[length++] = b < 0 ? '?' : char(b);
     }
+    out.truncate(length);
     return out;
 }
 
