@@ -31,7 +31,11 @@ struct Module
 
 QString moduleFileName()
 {
+#ifdef Q_OS_WIN
+    return QStringLiteral("selvora_camera.dll");
+#else
     return QStringLiteral("libselvora_camera.so");
+#endif
 }
 
 // Loaded once and never unloaded: devices made by it may live to the end.
