@@ -1,6 +1,6 @@
 #include "shared/ui/CodFiscField.h"
 
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QLineEdit>
 
@@ -8,7 +8,7 @@ namespace CodFiscField {
 
 void typed(QLineEdit* field, const QString& text)
 {
-    const QString tidy = CodiceFiscale::digitato(text);
+    const QString tidy = FiscalCodeCheckLetter::digitato(text);
     if (tidy == text)
         return;
     // Keep the cursor where the user was typing: the blanks cut from the

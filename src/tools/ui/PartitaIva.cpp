@@ -1,7 +1,7 @@
 #include "tools/ui/PartitaIva.h"
 
 #include "app/platform/Messages.h"
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/ControlloPartitaIva.h"
 
 #include <QKeyEvent>
@@ -43,7 +43,7 @@ bool TfrmPartitaIva::txtPartitaIvaKeyDown(QKeyEvent* key)
 
 void TfrmPartitaIva::btnControllaClick()
 {
-    const QString numero = CodiceFiscale::maiuscoleAZ(txtPartitaIva->text());
+    const QString numero = FiscalCodeCheckLetter::maiuscoleAZ(txtPartitaIva->text());
     if (numero.size() != 11) {
         Messages::warning(this,
                           QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
