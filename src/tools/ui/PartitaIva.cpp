@@ -2,7 +2,7 @@
 
 #include "app/platform/Messages.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
-#include "tools/core/ControlloPartitaIva.h"
+#include "tools/core/VatNumberCheck.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -50,7 +50,7 @@ void TfrmPartitaIva::btnControllaClick()
         txtPartitaIva->setFocus();
         return;
     }
-    if (!PartitaIva::valida(numero)) {
+    if (!VatNumberCheck::valida(numero)) {
         Messages::warning(
             this,
             QStringLiteral(
@@ -60,7 +60,7 @@ void TfrmPartitaIva::btnControllaClick()
         return;
     }
     const QString codice = numero.mid(7, 3);
-    const QString ufficio = PartitaIva::ufficio(codice);
+    const QString ufficio = VatNumberCheck::ufficio(codice);
     if (ufficio.isEmpty()) {
         // A number with the right check digit but an office code that no
         // office has: say so instead of naming no office at all.
