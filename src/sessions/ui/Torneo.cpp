@@ -28,7 +28,7 @@
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
 #include "shared/ui/WriteGuard.h"
-#include "tools/core/ImportaData.h"
+#include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
@@ -754,7 +754,7 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
 void TfrmTorneo::apriCalendario()
 {
     std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
-    dlg->lblMemory->setText(ImportaData::TagTorneoEmail);
+    dlg->lblMemory->setText(DatePickerRules::TagTorneoEmail);
     connect(dlg.get(), &TfrmCalendario::dateChosen, txtEmail, &QLineEdit::setText);
     Modal::run(dlg.get());
 }
