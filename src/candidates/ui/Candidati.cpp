@@ -13,7 +13,7 @@
 #include "app/ui/Help.h"
 #include "candidates/core/CandidateCardRules.h"
 #include "candidates/core/CardDates.h"
-#include "candidates/core/FotoDisco.h"
+#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/core/FotoScheda.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
@@ -854,12 +854,12 @@ void TfrmCandidati::cmdImportaClick()
 void TfrmCandidati::btnCaricaFotoClick()
 {
     const QString chosen =
-        FileDialogs::getOpenFileName(this, FotoDisco::titoloCarica(), QString(), FotoDisco::filtroCarica());
+        FileDialogs::getOpenFileName(this, ChosenPhotoFile::titoloCarica(), QString(), ChosenPhotoFile::filtroCarica());
     if (chosen.isEmpty())
         return;
     // A file that is no picture leaves the blank photo, which shows that
     // the load failed.
-    const QImage photo = FotoDisco::carica(chosen);
+    const QImage photo = ChosenPhotoFile::carica(chosen);
     if (photo.isNull())
         mostraFotoBianca();
     else
@@ -876,16 +876,16 @@ void TfrmCandidati::btnWebcamClick()
 
 void TfrmCandidati::btnSalvaFotoClick()
 {
-    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(), FotoDisco::nomeProposto(),
-                                                        FotoDisco::filtro(), QStringLiteral("jpg"));
+    const QString chosen = FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+                                                        ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
-    const QString fileName = FotoDisco::conEstensione(chosen);
+    const QString fileName = ChosenPhotoFile::conEstensione(chosen);
     // The copy only: the card's own photo file is not touched. A copy that
     // cannot be written is reported and the photo stays in the box, so that
     // it can be stored with the card or saved elsewhere.
-    if (!FotoDisco::scrivi(fileName, imgFoto->picture()))
-        Messages::error(this, FotoDisco::messaggioErrore(fileName));
+    if (!ChosenPhotoFile::scrivi(fileName, imgFoto->picture()))
+        Messages::error(this, ChosenPhotoFile::messaggioErrore(fileName));
 }
 
 void TfrmCandidati::btnCancFotoClick()
