@@ -14,7 +14,7 @@
 #include "candidates/core/CandidateCardRules.h"
 #include "candidates/core/CardDates.h"
 #include "candidates/core/ChosenPhotoFile.h"
-#include "candidates/core/FotoScheda.h"
+#include "candidates/core/CardPhoto.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
@@ -515,7 +515,7 @@ void TfrmCandidati::PulisciScheda()
 
 void TfrmCandidati::CaricaFotoScheda()
 {
-    const QImage photo = FotoScheda::load(CardNavigation::positionOf(lblPosizione->text()));
+    const QImage photo = CardPhoto::load(CardNavigation::positionOf(lblPosizione->text()));
     if (photo.isNull())
         mostraFotoBianca();
     else
@@ -526,7 +526,7 @@ bool TfrmCandidati::SalvaFotoScheda()
 {
     // The picture stays on screen even when it cannot be written, so that
     // the user can store the card again once the folder can be written.
-    return FotoScheda::save(CardNavigation::positionOf(lblPosizione->text()), imgFoto->picture());
+    return CardPhoto::save(CardNavigation::positionOf(lblPosizione->text()), imgFoto->picture());
 }
 
 void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
