@@ -12,7 +12,7 @@
 #include "app/ui/Help.h"
 #include "candidates/ui/TrovaCandidati.h"
 #include "sessions/core/InterviewCardRules.h"
-#include "sessions/core/Punteggio.h"
+#include "sessions/core/ScoreText.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/GridWindow.h"
@@ -496,7 +496,7 @@ void TfrmTorneo::NuovaScheda()
     txtEmail->setText(Formats::shortDate(Clock::today()));
     txtGare->clear();
     txtPunteggio->setMaxLength(MaxPunteggio);
-    txtPunteggio->setText(Punteggio::Zero);
+    txtPunteggio->setText(ScoreText::Zero);
     txtNote->clear();
     chkCompletato->setChecked(false);
     lblPosizione->clear();
@@ -634,7 +634,7 @@ void TfrmTorneo::cmdSalvaClick()
     // The score is stored as leaving its field would have left it, even when
     // the field still has the focus: the rankings order scores by their text.
     TSchedaColloquio scheda = schedaDaiCampi();
-    scheda.Punteggio = Punteggio::normalizza(scheda.Punteggio);
+    scheda.Punteggio = ScoreText::normalizza(scheda.Punteggio);
     const QByteArray record = scheda.encode();
 
     const qint64 p = InterviewStore::position(lblPosizione->text());
@@ -715,7 +715,7 @@ bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
     }
     const QString text = key->text();
     const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!comando && text.size() == 1 && Punteggio::isScoreChar(text.at(0)))
+    if (!comando && text.size() == 1 && ScoreText::isScoreChar(text.at(0)))
         return false;
     return true; // every other key does nothing here
 }
@@ -724,7 +724,7 @@ void TfrmTorneo::txtPunteggioExit()
 {
     // The resting colour comes from the field colouring, already applied. The
     // normalised score is shown whole: the limit is for typing only.
-    FieldText::set(txtPunteggio, Punteggio::normalizza(txtPunteggio->text()), MaxPunteggio);
+    FieldText::set(txtPunteggio, ScoreText::normalizza(txtPunteggio->text()), MaxPunteggio);
 }
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
