@@ -59,10 +59,10 @@ const QColor kStrip(0x1f, 0x4e, 0x79);
 // The interview details: a multi-line field whose limit counts each line
 // break as the two characters (CR LF) it takes in the record, so that what
 // the field accepts always fits the record whole.
-class CampoDettagli : public QPlainTextEdit
+class DetailsField : public QPlainTextEdit
 {
 public:
-    CampoDettagli(int limit, QWidget* parent)
+    DetailsField(int limit, QWidget* parent)
         : QPlainTextEdit(parent)
         , m_limit(limit)
     {
@@ -298,7 +298,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     SelectOnClick::install(txtPunteggio);
     txtNote = campo(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
 
-    txtGare = new CampoDettagli(MaxGare, scheda);
+    txtGare = new DetailsField(MaxGare, scheda);
     txtGare->setObjectName(QStringLiteral("txtGare"));
     txtGare->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     txtGare->setLineWrapMode(QPlainTextEdit::WidgetWidth);
