@@ -19,7 +19,7 @@
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
-#include "shared/ui/CodFiscField.h"
+#include "shared/ui/FiscalCodeField.h"
 #include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/FieldText.h"
@@ -761,7 +761,7 @@ void TfrmTorneo::apriCalendario()
 
 void TfrmTorneo::txtResponsabileTyping(const QString& text)
 {
-    CodFiscField::typed(txtResponsabile, text);
+    FiscalCodeField::typed(txtResponsabile, text);
 }
 
 // --- tools ----------------------------------------------------------------

@@ -2,7 +2,7 @@
 
 #include "app/core/Clock.h"
 #include "app/platform/Messages.h"
-#include "shared/ui/CodFiscField.h"
+#include "shared/ui/FiscalCodeField.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/FiscalCodeCheck.h"
 
@@ -24,7 +24,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
 
 void TfrmCodFisc::txtCodFiscTyping(const QString& text)
 {
-    CodFiscField::typed(txtCodFisc, text);
+    FiscalCodeField::typed(txtCodFisc, text);
 }
 
 void TfrmCodFisc::btnControllaClick()

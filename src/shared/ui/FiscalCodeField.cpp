@@ -1,10 +1,10 @@
-#include "shared/ui/CodFiscField.h"
+#include "shared/ui/FiscalCodeField.h"
 
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QLineEdit>
 
-namespace CodFiscField {
+namespace FiscalCodeField {
 
 void typed(QLineEdit* field, const QString& text)
 {
@@ -21,4 +21,4 @@ void typed(QLineEdit* field, const QString& text)
     field->setCursorPosition(cursor);
 }
 
-} // namespace CodFiscField
+} // namespace FiscalCodeField
