@@ -2,8 +2,8 @@
 // for both sexes, letters in place of digits, the century rule at its edges,
 // and what the decoder says about codes it cannot read.
 #include "support/TestMain.h"
-#include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/FiscalCode.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 class TestFiscalCode : public QObject
 {

@@ -13,8 +13,8 @@
 #include "app/ui/Help.h"
 #include "candidates/core/CandidateCardRules.h"
 #include "candidates/core/CardDates.h"
-#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/core/CardPhoto.h"
+#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
@@ -876,8 +876,9 @@ void TfrmCandidati::btnWebcamClick()
 
 void TfrmCandidati::btnSalvaFotoClick()
 {
-    const QString chosen = FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
-                                                        ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
+    const QString chosen =
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+                                     ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
     const QString fileName = ChosenPhotoFile::conEstensione(chosen);

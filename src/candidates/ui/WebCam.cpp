@@ -191,8 +191,9 @@ void TfrmWebCam::btnSalvaFotogrammaClick()
         Messages::warning(this, testoNessunaFoto());
         return;
     }
-    const QString chosen = FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
-                                                        ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
+    const QString chosen =
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+                                     ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
     const QString fileName = ChosenPhotoFile::conEstensione(chosen);

@@ -9,8 +9,8 @@
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 
-#include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/FiscalCode.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QFileInfo>
 #include <QHash>

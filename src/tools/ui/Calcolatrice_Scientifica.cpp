@@ -78,16 +78,16 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
                   QStringLiteral("fn"));
     ButtonStep = mk(QStringLiteral("ButtonStep"), QStringLiteral("xʸ"), Key::Potenza, QStringLiteral("Potenza"),
                     QStringLiteral("op"));
-    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Key::Log,
-                   QStringLiteral("Logaritmo in base 10"), QStringLiteral("fn"));
+    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Key::Log, QStringLiteral("Logaritmo in base 10"),
+                   QStringLiteral("fn"));
     ButtonSqr = mk(QStringLiteral("ButtonSqr"), QStringLiteral("x²"), Key::Quadrato, QStringLiteral("Quadrato"),
                    QStringLiteral("fn"));
-    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Key::Reciproco,
-                     QStringLiteral("Reciproco"), QStringLiteral("fn"));
-    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Key::Radice,
-                    QStringLiteral("Radice quadrata"), QStringLiteral("fn"));
-    ButtonPi = mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Key::Pi, QStringLiteral("Pi greco"),
-                  QStringLiteral("fn"));
+    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Key::Reciproco, QStringLiteral("Reciproco"),
+                     QStringLiteral("fn"));
+    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Key::Radice, QStringLiteral("Radice quadrata"),
+                    QStringLiteral("fn"));
+    ButtonPi =
+        mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Key::Pi, QStringLiteral("Pi greco"), QStringLiteral("fn"));
     ButtonCos = mk(QStringLiteral("ButtonCos"), QStringLiteral("cos"), Key::Coseno, QStringLiteral("Coseno (gradi)"),
                    QStringLiteral("fn"));
     ButtonSin = mk(QStringLiteral("ButtonSin"), QStringLiteral("sin"), Key::Seno, QStringLiteral("Seno (gradi)"),
@@ -118,8 +118,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
         mk(QStringLiteral("Button9"), QStringLiteral("9"), Key::Nove, QStringLiteral("9"), QStringLiteral("digit"));
     ButtonSub = mk(QStringLiteral("ButtonSub"), QStringLiteral("−"), Key::Sottrazione, QStringLiteral("Meno"),
                    QStringLiteral("op"));
-    Button4 = mk(QStringLiteral("Button4"), QStringLiteral("4"), Key::Quattro, QStringLiteral("4"),
-                 QStringLiteral("digit"));
+    Button4 =
+        mk(QStringLiteral("Button4"), QStringLiteral("4"), Key::Quattro, QStringLiteral("4"), QStringLiteral("digit"));
     Button5 =
         mk(QStringLiteral("Button5"), QStringLiteral("5"), Key::Cinque, QStringLiteral("5"), QStringLiteral("digit"));
     Button6 =
@@ -132,8 +132,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
         mk(QStringLiteral("Button2"), QStringLiteral("2"), Key::Due, QStringLiteral("2"), QStringLiteral("digit"));
     Button3 =
         mk(QStringLiteral("Button3"), QStringLiteral("3"), Key::Tre, QStringLiteral("3"), QStringLiteral("digit"));
-    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Key::Risultato,
-                      QStringLiteral("Risultato"), QStringLiteral("result"));
+    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Key::Risultato, QStringLiteral("Risultato"),
+                      QStringLiteral("result"));
     Button0 =
         mk(QStringLiteral("Button0"), QStringLiteral("0"), Key::Zero, QStringLiteral("0"), QStringLiteral("digit"));
     ButtonPoint = mk(QStringLiteral("ButtonPoint"), QStringLiteral(","), Key::Virgola, QStringLiteral("Virgola"),
@@ -192,8 +192,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     connect(btnImporta, &QPushButton::clicked, this, &TfrmCalcolatrice_Scientifica::btnImportaClick);
 }
 
-QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QString& face, Key t,
-                                                 const QString& spoken, const QString& kind)
+QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QString& face, Key t, const QString& spoken,
+                                                 const QString& kind)
 {
     auto* b = new QToolButton(this);
     b->setObjectName(name);

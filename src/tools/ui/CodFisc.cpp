@@ -3,8 +3,8 @@
 #include "app/core/Clock.h"
 #include "app/platform/Messages.h"
 #include "shared/ui/FiscalCodeField.h"
-#include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/FiscalCodeCheck.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QLineEdit>
 #include <QPushButton>
