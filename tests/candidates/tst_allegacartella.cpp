@@ -2,7 +2,7 @@
 // attachment labels: opening, copying into "Documenti_Allegati" with its
 // overwrite question, opening, clearing, applying and cancelling; and the
 // names that must never reach a file outside the folder.
-#include "candidates/core/Allegati.h"
+#include "candidates/core/Attachments.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "shared/ui/ScreenWindow.h"
 #include "support/Fixtures.h"
@@ -345,8 +345,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, safe);
         TempProgramFolder folder;
-        QCOMPARE(Allegati::nomeSicuro(name), safe);
-        QCOMPARE(Allegati::percorso(name),
+        QCOMPARE(Attachments::nomeSicuro(name), safe);
+        QCOMPARE(Attachments::percorso(name),
                  safe ? folder.file(QStringLiteral("Documenti_Allegati/") + name.trimmed()) : QString());
     }
 

@@ -9,7 +9,7 @@
 #include "output/core/XlsxReader.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QToolButton>
 
@@ -21,7 +21,7 @@ namespace {
 // A fiscal code that passes its check, from its first fifteen characters.
 QString fiscal(const QString& first15)
 {
-    return first15 + CodiceFiscale::carattereDiControllo(first15);
+    return first15 + FiscalCodeCheckLetter::carattereDiControllo(first15);
 }
 
 SheetTable csv(const QByteArray& bytes)

@@ -8,7 +8,7 @@
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +21,7 @@ namespace {
 
 QString fiscal(const QString& first15)
 {
-    return first15 + CodiceFiscale::carattereDiControllo(first15);
+    return first15 + FiscalCodeCheckLetter::carattereDiControllo(first15);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The check that a JPEG or bitmap file holds its whole picture, on files
 // written by Qt and then cut, and the photo loading that relies on it.
-#include "candidates/core/FotoDisco.h"
+#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/core/WholePicture.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(!QImage::fromData(bytes).isNull()); // what the decoder alone does
         TempProgramFolder folder;
         folder.write(QStringLiteral("rotta.jpg"), bytes);
-        QVERIFY(FotoDisco::carica(folder.file(QStringLiteral("rotta.jpg"))).isNull());
+        QVERIFY(ChosenPhotoFile::carica(folder.file(QStringLiteral("rotta.jpg"))).isNull());
     }
 
     void wholePhotosAreLoaded()
@@ -91,9 +91,9 @@ private slots:
         TempProgramFolder folder;
         folder.write(QStringLiteral("foto.jpg"), encoded("jpeg"));
         folder.write(QStringLiteral("foto.bmp"), encoded("bmp"));
-        QCOMPARE(FotoDisco::carica(folder.file(QStringLiteral("foto.jpg"))).size(), QSize(320, 240));
-        QCOMPARE(FotoDisco::carica(folder.file(QStringLiteral("foto.bmp"))).size(), QSize(320, 240));
-        QVERIFY(FotoDisco::carica(folder.file(QStringLiteral("manca.jpg"))).isNull());
+        QCOMPARE(ChosenPhotoFile::carica(folder.file(QStringLiteral("foto.jpg"))).size(), QSize(320, 240));
+        QCOMPARE(ChosenPhotoFile::carica(folder.file(QStringLiteral("foto.bmp"))).size(), QSize(320, 240));
+        QVERIFY(ChosenPhotoFile::carica(folder.file(QStringLiteral("manca.jpg"))).isNull());
     }
 };
 

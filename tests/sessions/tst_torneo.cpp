@@ -14,7 +14,7 @@
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "support/core/HandLaidInterviewCard.h"
-#include "tools/core/MotoreCalcolatrice.h"
+#include "tools/core/CalculatorEngine.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
@@ -151,7 +151,7 @@ private slots:
     {
         resetSeams();
         Clock::setToday(QDate(2024, 3, 5));
-        StatoCalcolatrice::condiviso() = StatoCalcolatrice();
+        CalculatorState::condiviso() = CalculatorState();
         m_folder.reset(new TempProgramFolder);
     }
     void cleanup()

@@ -6,7 +6,7 @@
 #include "app/platform/Modal.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/MotoreCalcolatrice.h"
+#include "tools/core/CalculatorEngine.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 
 #include <QAccessible>
@@ -63,7 +63,7 @@ private slots:
     void init()
     {
         resetSeams();
-        StatoCalcolatrice::condiviso() = StatoCalcolatrice();
+        CalculatorState::condiviso() = CalculatorState();
     }
     void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
@@ -220,7 +220,7 @@ private slots:
         press(calc.get(), "6 / 3 = 0 =");
         QCOMPARE(display(calc.get()), QStringLiteral("0"));
         QCOMPARE(Messages::takeShown().size(), 1);
-        StatoCalcolatrice& s = StatoCalcolatrice::condiviso();
+        CalculatorState& s = CalculatorState::condiviso();
         QCOMPARE(s.memoria, 6.0);
         QCOMPARE(s.operazione, 3);
         QCOMPARE(s.risultato, 2.0);

@@ -3,7 +3,7 @@
 #include "app/core/Clock.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/ImportaData.h"
+#include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calendario.h"
 
 #include <QCalendarWidget>
@@ -89,8 +89,8 @@ private slots:
 
     void dateText()
     {
-        QCOMPARE(ImportaData::testo(QDate(2024, 3, 5)), QStringLiteral("05/03/2024"));
-        QCOMPARE(ImportaData::testo(QDate(1999, 12, 31)), QStringLiteral("31/12/1999"));
+        QCOMPARE(DatePickerRules::testo(QDate(2024, 3, 5)), QStringLiteral("05/03/2024"));
+        QCOMPARE(DatePickerRules::testo(QDate(1999, 12, 31)), QStringLiteral("31/12/1999"));
     }
 };
 

@@ -5,8 +5,8 @@
 #include "app/platform/Messages.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/FiscalCodeCheck.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/ui/CodFisc.h"
 
 #include <QLabel>
@@ -63,7 +63,7 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(bool, valid);
-        QCOMPARE(CodiceFiscale::valido(code), valid);
+        QCOMPARE(FiscalCodeCheckLetter::valido(code), valid);
     }
 
     void window_data()
@@ -96,9 +96,9 @@ private slots:
         QCOMPARE(int(boxes.at(0).kind), kind);
         // A code of sixteen characters gets what it says about its holder
         // under the verdict (decoding has its own tests).
-        const QString decoded = closes
-            ? QStringLiteral("\n\r\n\r") + FiscalCodeCheck::describe(CodiceFiscale::maiuscoleAZ(given), Clock::today())
-            : QString();
+        const QString decoded = closes ? QStringLiteral("\n\r\n\r") +
+                FiscalCodeCheck::describe(FiscalCodeCheckLetter::maiuscoleAZ(given), Clock::today())
+                                       : QString();
         QCOMPARE(boxes.at(0).text, message + decoded);
         QCOMPARE(dlg->isVisible(), !closes);
     }

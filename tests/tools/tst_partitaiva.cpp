@@ -4,7 +4,7 @@
 #include "app/platform/Messages.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
-#include "tools/core/ControlloPartitaIva.h"
+#include "tools/core/VatNumberCheck.h"
 #include "tools/ui/PartitaIva.h"
 
 #include <QLabel>
@@ -61,26 +61,26 @@ private slots:
     {
         QFETCH(QString, number);
         QFETCH(bool, valid);
-        QCOMPARE(PartitaIva::valida(number), valid);
+        QCOMPARE(VatNumberCheck::valida(number), valid);
     }
 
     void offices()
     {
-        QCOMPARE(PartitaIva::ufficio("001"), QStringLiteral("Torino"));
-        QCOMPARE(PartitaIva::ufficio("040"), QString::fromUtf8("Forlì"));
-        QCOMPARE(PartitaIva::ufficio("058"), QStringLiteral("Roma 1"));
-        QCOMPARE(PartitaIva::ufficio("066"), QStringLiteral("Aquila"));
-        QCOMPARE(PartitaIva::ufficio("096"), QStringLiteral("Monza (Milano 2)"));
-        QCOMPARE(PartitaIva::ufficio("097"), QStringLiteral("Prato (Firenze 2)"));
-        QCOMPARE(PartitaIva::ufficio("099"), QStringLiteral("Chiavari (Genova 2)"));
-        QCOMPARE(PartitaIva::ufficio("102"), QStringLiteral("Napoli 2"));
-        QCOMPARE(PartitaIva::ufficio("120"), QStringLiteral("Bologna 2"));
-        QCOMPARE(PartitaIva::ufficio("121"), QStringLiteral("Napoli 2"));
+        QCOMPARE(VatNumberCheck::ufficio("001"), QStringLiteral("Torino"));
+        QCOMPARE(VatNumberCheck::ufficio("040"), QString::fromUtf8("Forlì"));
+        QCOMPARE(VatNumberCheck::ufficio("058"), QStringLiteral("Roma 1"));
+        QCOMPARE(VatNumberCheck::ufficio("066"), QStringLiteral("Aquila"));
+        QCOMPARE(VatNumberCheck::ufficio("096"), QStringLiteral("Monza (Milano 2)"));
+        QCOMPARE(VatNumberCheck::ufficio("097"), QStringLiteral("Prato (Firenze 2)"));
+        QCOMPARE(VatNumberCheck::ufficio("099"), QStringLiteral("Chiavari (Genova 2)"));
+        QCOMPARE(VatNumberCheck::ufficio("102"), QStringLiteral("Napoli 2"));
+        QCOMPARE(VatNumberCheck::ufficio("120"), QStringLiteral("Bologna 2"));
+        QCOMPARE(VatNumberCheck::ufficio("121"), QStringLiteral("Napoli 2"));
         for (const char* missing : {"000", "103", "119", "122", "999", "58", "0580"})
-            QVERIFY2(PartitaIva::ufficio(missing).isEmpty(), missing);
+            QVERIFY2(VatNumberCheck::ufficio(missing).isEmpty(), missing);
         int known = 0;
         for (int i = 0; i < 1000; ++i)
-            known += PartitaIva::ufficio(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))).isEmpty() ? 0 : 1;
+            known += VatNumberCheck::ufficio(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))).isEmpty() ? 0 : 1;
         QCOMPARE(known, 104);
     }
 

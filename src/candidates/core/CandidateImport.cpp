@@ -5,7 +5,7 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "output/core/CsvExport.h"
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QDate>
 #include <QHash>
@@ -239,8 +239,8 @@ QString dateFromSerial(const QString& text)
 
 QString sexFromFiscalCode(const QString& code)
 {
-    const QString c = CodiceFiscale::digitato(code);
-    if (!CodiceFiscale::valido(c))
+    const QString c = FiscalCodeCheckLetter::digitato(code);
+    if (!FiscalCodeCheckLetter::valido(c))
         return QString();
     // The day of birth, characters 10 and 11, is 40 higher for women; a
     // code changed for a namesake writes its digits as letters L to V.
@@ -324,7 +324,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         if (field == C::fSesso) {
             value = value.toUpper();
         } else if (field == C::fCodFisc) {
-            value = CodiceFiscale::digitato(value);
+            value = FiscalCodeCheckLetter::digitato(value);
         } else if (field == C::fRicontatta) {
             const int flag = yesNo(value);
             if (flag < 0)
@@ -346,7 +346,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         return card;
     }
 
-    if (!card.CodFisc.isEmpty() && !CodiceFiscale::valido(card.CodFisc))
+    if (!card.CodFisc.isEmpty() && !FiscalCodeCheckLetter::valido(card.CodFisc))
         warn(QStringLiteral("il codice fiscale %1 non supera il controllo").arg(quoted(card.CodFisc)));
     if (!card.Email.isEmpty() && !card.Email.contains(QLatin1Char('@')))
         warn(QStringLiteral("l'indirizzo e-mail %1 non contiene «@»").arg(quoted(card.Email)));

@@ -2,7 +2,7 @@
 
 #include "app/core/ProgramFolder.h"
 #include "app/core/RecordFile.h"
-#include "candidates/core/Allegati.h"
+#include "candidates/core/Attachments.h"
 #include "candidates/core/CardDates.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionCatalogue.h"
@@ -136,7 +136,7 @@ Result erase(qint64 position, const QList<Interview>& interviews, const QDate& d
             r.filesKept << shown;
             continue;
         }
-        const QString path = Allegati::percorso(name);
+        const QString path = Attachments::percorso(name);
         if (path.isEmpty()) {
             r.failures
                 << QStringLiteral("Il nome dell'allegato \"%1\" non è valido: il file non è stato cercato.").arg(name);

@@ -4,7 +4,7 @@
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
-#include "candidates/core/Allegati.h"
+#include "candidates/core/Attachments.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/ScreenWindow.h"
@@ -172,12 +172,12 @@ void TfrmAllegaCartella::leggiScheda()
 
 void TfrmAllegaCartella::sfoglia(int slot)
 {
-    const QString source = FileDialogs::getOpenFileName(this, Allegati::titolo(), QString(), Allegati::filtro());
+    const QString source = FileDialogs::getOpenFileName(this, Attachments::titolo(), QString(), Attachments::filtro());
     if (source.isEmpty())
         return;
-    const QString name = Allegati::nomeDi(source);
-    if (!Allegati::nomeSicuro(name)) {
-        Messages::warning(this, Allegati::messaggioNome(name));
+    const QString name = Attachments::nomeDi(source);
+    if (!Attachments::nomeSicuro(name)) {
+        Messages::warning(this, Attachments::messaggioNome(name));
         return;
     }
     const QString before = m_file[slot]->text();
@@ -185,16 +185,16 @@ void TfrmAllegaCartella::sfoglia(int slot)
     m_file[slot]->setCursorPosition(0);
 
     // Chosen from the folder itself: it is attached already, nothing to copy.
-    if (Allegati::stessoFile(source, name))
+    if (Attachments::stessoFile(source, name))
         return;
     // The folder is shared by every card: another card may name the file
     // that a copy would replace. Answering No keeps that file for this slot.
-    if (Allegati::esiste(name) && !Messages::confirm(this, Allegati::domandaSovrascrivi()))
+    if (Attachments::esiste(name) && !Messages::confirm(this, Attachments::domandaSovrascrivi()))
         return;
-    if (!Allegati::copia(source)) {
+    if (!Attachments::copia(source)) {
         // Nothing was attached: the slot goes back to what it named before,
         // instead of naming a file the folder does not hold.
-        Messages::error(this, Allegati::messaggioCopia(name));
+        Messages::error(this, Attachments::messaggioCopia(name));
         m_file[slot]->setText(before);
     }
 }
@@ -203,9 +203,9 @@ void TfrmAllegaCartella::apri(int slot)
 {
     const QString name = TextRules::trimmed(m_file[slot]->text());
     // A name read from the archive is not trusted to stay in the folder.
-    const QString path = Allegati::percorso(name);
+    const QString path = Attachments::percorso(name);
     if (path.isEmpty()) {
-        Messages::warning(this, Allegati::messaggioNome(name));
+        Messages::warning(this, Attachments::messaggioNome(name));
         return;
     }
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));

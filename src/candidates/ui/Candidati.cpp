@@ -13,8 +13,8 @@
 #include "app/ui/Help.h"
 #include "candidates/core/CandidateCardRules.h"
 #include "candidates/core/CardDates.h"
-#include "candidates/core/FotoDisco.h"
-#include "candidates/core/FotoScheda.h"
+#include "candidates/core/CardPhoto.h"
+#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/AnteprimaCandidati.h"
 #include "candidates/ui/DaRicontattare.h"
@@ -515,7 +515,7 @@ void TfrmCandidati::PulisciScheda()
 
 void TfrmCandidati::CaricaFotoScheda()
 {
-    const QImage photo = FotoScheda::load(CardNavigation::positionOf(lblPosizione->text()));
+    const QImage photo = CardPhoto::load(CardNavigation::positionOf(lblPosizione->text()));
     if (photo.isNull())
         mostraFotoBianca();
     else
@@ -526,7 +526,7 @@ bool TfrmCandidati::SalvaFotoScheda()
 {
     // The picture stays on screen even when it cannot be written, so that
     // the user can store the card again once the folder can be written.
-    return FotoScheda::save(CardNavigation::positionOf(lblPosizione->text()), imgFoto->picture());
+    return CardPhoto::save(CardNavigation::positionOf(lblPosizione->text()), imgFoto->picture());
 }
 
 void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
@@ -854,12 +854,12 @@ void TfrmCandidati::cmdImportaClick()
 void TfrmCandidati::btnCaricaFotoClick()
 {
     const QString chosen =
-        FileDialogs::getOpenFileName(this, FotoDisco::titoloCarica(), QString(), FotoDisco::filtroCarica());
+        FileDialogs::getOpenFileName(this, ChosenPhotoFile::titoloCarica(), QString(), ChosenPhotoFile::filtroCarica());
     if (chosen.isEmpty())
         return;
     // A file that is no picture leaves the blank photo, which shows that
     // the load failed.
-    const QImage photo = FotoDisco::carica(chosen);
+    const QImage photo = ChosenPhotoFile::carica(chosen);
     if (photo.isNull())
         mostraFotoBianca();
     else
@@ -876,16 +876,17 @@ void TfrmCandidati::btnWebcamClick()
 
 void TfrmCandidati::btnSalvaFotoClick()
 {
-    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(), FotoDisco::nomeProposto(),
-                                                        FotoDisco::filtro(), QStringLiteral("jpg"));
+    const QString chosen =
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+                                     ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
-    const QString fileName = FotoDisco::conEstensione(chosen);
+    const QString fileName = ChosenPhotoFile::conEstensione(chosen);
     // The copy only: the card's own photo file is not touched. A copy that
     // cannot be written is reported and the photo stays in the box, so that
     // it can be stored with the card or saved elsewhere.
-    if (!FotoDisco::scrivi(fileName, imgFoto->picture()))
-        Messages::error(this, FotoDisco::messaggioErrore(fileName));
+    if (!ChosenPhotoFile::scrivi(fileName, imgFoto->picture()))
+        Messages::error(this, ChosenPhotoFile::messaggioErrore(fileName));
 }
 
 void TfrmCandidati::btnCancFotoClick()

@@ -4,7 +4,7 @@
 #include "app/platform/Camera.h"
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
-#include "candidates/core/FotoDisco.h"
+#include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/ui/PhotoBox.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/ScreenWindow.h"
@@ -191,15 +191,16 @@ void TfrmWebCam::btnSalvaFotogrammaClick()
         Messages::warning(this, testoNessunaFoto());
         return;
     }
-    const QString chosen = FileDialogs::getSaveFileName(this, FotoDisco::titolo(), FotoDisco::nomeProposto(),
-                                                        FotoDisco::filtro(), QStringLiteral("jpg"));
+    const QString chosen =
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+                                     ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
-    const QString fileName = FotoDisco::conEstensione(chosen);
+    const QString fileName = ChosenPhotoFile::conEstensione(chosen);
     // A still that cannot be written is reported and stays on screen, ready
     // for another try elsewhere.
-    if (!FotoDisco::scrivi(fileName, still))
-        Messages::error(this, FotoDisco::messaggioErrore(fileName));
+    if (!ChosenPhotoFile::scrivi(fileName, still))
+        Messages::error(this, ChosenPhotoFile::messaggioErrore(fileName));
 }
 
 void TfrmWebCam::btnImportaFotoClick()

@@ -9,8 +9,8 @@
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 
-#include "tools/core/ControlloCodiceFiscale.h"
 #include "tools/core/FiscalCode.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -170,8 +170,8 @@ QDate birthDate(const QString& codiceFiscale, const QDate& today)
 {
     // Only a code whose check letter is right is trusted for a date: a typing
     // mistake must not move a candidate up or down the ranking.
-    const QString code = CodiceFiscale::maiuscoleAZ(TextRules::trimmed(codiceFiscale));
-    if (!CodiceFiscale::valido(code))
+    const QString code = FiscalCodeCheckLetter::maiuscoleAZ(TextRules::trimmed(codiceFiscale));
+    if (!FiscalCodeCheckLetter::valido(code))
         return QDate();
     const FiscalCode::Decoded d = FiscalCode::decode(code, today);
     return d.ok ? d.birthDate : QDate();

@@ -4,7 +4,7 @@
 
 #include "app/core/NumberText.h"
 #include "app/core/SafeWrite.h"
-#include "sessions/core/Punteggio.h"
+#include "sessions/core/ScoreText.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -12,23 +12,23 @@
 #include "app/ui/Help.h"
 #include "candidates/ui/TrovaCandidati.h"
 #include "sessions/core/InterviewCardRules.h"
-#include "sessions/core/Punteggio.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "sessions/core/ScoreText.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/GridWindow.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
-#include "shared/ui/CodFiscField.h"
 #include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/FieldText.h"
+#include "shared/ui/FiscalCodeField.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
 #include "shared/ui/WriteGuard.h"
-#include "tools/core/ImportaData.h"
+#include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
@@ -59,10 +59,10 @@ const QColor kStrip(0x1f, 0x4e, 0x79);
 // The interview details: a multi-line field whose limit counts each line
 // break as the two characters (CR LF) it takes in the record, so that what
 // the field accepts always fits the record whole.
-class CampoDettagli : public QPlainTextEdit
+class DetailsField : public QPlainTextEdit
 {
 public:
-    CampoDettagli(int limit, QWidget* parent)
+    DetailsField(int limit, QWidget* parent)
         : QPlainTextEdit(parent)
         , m_limit(limit)
     {
@@ -298,7 +298,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     SelectOnClick::install(txtPunteggio);
     txtNote = campo(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
 
-    txtGare = new CampoDettagli(MaxGare, scheda);
+    txtGare = new DetailsField(MaxGare, scheda);
     txtGare->setObjectName(QStringLiteral("txtGare"));
     txtGare->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     txtGare->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -496,7 +496,7 @@ void TfrmTorneo::NuovaScheda()
     txtEmail->setText(Formats::shortDate(Clock::today()));
     txtGare->clear();
     txtPunteggio->setMaxLength(MaxPunteggio);
-    txtPunteggio->setText(Punteggio::Zero);
+    txtPunteggio->setText(ScoreText::Zero);
     txtNote->clear();
     chkCompletato->setChecked(false);
     lblPosizione->clear();
@@ -634,7 +634,7 @@ void TfrmTorneo::cmdSalvaClick()
     // The score is stored as leaving its field would have left it, even when
     // the field still has the focus: the rankings order scores by their text.
     TSchedaColloquio scheda = schedaDaiCampi();
-    scheda.Punteggio = Punteggio::normalizza(scheda.Punteggio);
+    scheda.Punteggio = ScoreText::normalizza(scheda.Punteggio);
     const QByteArray record = scheda.encode();
 
     const qint64 p = InterviewStore::position(lblPosizione->text());
@@ -715,7 +715,7 @@ bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
     }
     const QString text = key->text();
     const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!comando && text.size() == 1 && Punteggio::isScoreChar(text.at(0)))
+    if (!comando && text.size() == 1 && ScoreText::isScoreChar(text.at(0)))
         return false;
     return true; // every other key does nothing here
 }
@@ -724,7 +724,7 @@ void TfrmTorneo::txtPunteggioExit()
 {
     // The resting colour comes from the field colouring, already applied. The
     // normalised score is shown whole: the limit is for typing only.
-    FieldText::set(txtPunteggio, Punteggio::normalizza(txtPunteggio->text()), MaxPunteggio);
+    FieldText::set(txtPunteggio, ScoreText::normalizza(txtPunteggio->text()), MaxPunteggio);
 }
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
@@ -754,14 +754,14 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
 void TfrmTorneo::apriCalendario()
 {
     std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
-    dlg->lblMemory->setText(ImportaData::TagTorneoEmail);
+    dlg->lblMemory->setText(DatePickerRules::TagTorneoEmail);
     connect(dlg.get(), &TfrmCalendario::dateChosen, txtEmail, &QLineEdit::setText);
     Modal::run(dlg.get());
 }
 
 void TfrmTorneo::txtResponsabileTyping(const QString& text)
 {
-    CodFiscField::typed(txtResponsabile, text);
+    FiscalCodeField::typed(txtResponsabile, text);
 }
 
 // --- tools ----------------------------------------------------------------

@@ -15,11 +15,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-using Tasto = MotoreCalcolatrice::Tasto;
+using Key = CalculatorEngine::Key;
 
 TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     : QDialog(parent)
-    , m_motore(StatoCalcolatrice::condiviso())
+    , m_motore(CalculatorState::condiviso())
 {
     Formats::apply();
     setObjectName(QStringLiteral("frmCalcolatrice_Scientifica"));
@@ -67,76 +67,76 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     auto* grid = new QGridLayout(keys);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(5);
-    auto mk = [&](const QString& name, const QString& face, Tasto t, const QString& spoken, const QString& kind) {
+    auto mk = [&](const QString& name, const QString& face, Key t, const QString& spoken, const QString& kind) {
         QToolButton* b = tasto(name, face, t, spoken, kind);
         b->setParent(keys);
         return b;
     };
-    ButtonExp = mk(QStringLiteral("ButtonExp"), QStringLiteral("eˣ"), Tasto::Exp, QStringLiteral("e elevato a x"),
+    ButtonExp = mk(QStringLiteral("ButtonExp"), QStringLiteral("eˣ"), Key::Exp, QStringLiteral("e elevato a x"),
                    QStringLiteral("fn"));
-    ButtonLn = mk(QStringLiteral("ButtonLn"), QStringLiteral("ln"), Tasto::Ln, QStringLiteral("Logaritmo naturale"),
+    ButtonLn = mk(QStringLiteral("ButtonLn"), QStringLiteral("ln"), Key::Ln, QStringLiteral("Logaritmo naturale"),
                   QStringLiteral("fn"));
-    ButtonStep = mk(QStringLiteral("ButtonStep"), QStringLiteral("xʸ"), Tasto::Potenza, QStringLiteral("Potenza"),
+    ButtonStep = mk(QStringLiteral("ButtonStep"), QStringLiteral("xʸ"), Key::Potenza, QStringLiteral("Potenza"),
                     QStringLiteral("op"));
-    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Tasto::Log,
-                   QStringLiteral("Logaritmo in base 10"), QStringLiteral("fn"));
-    ButtonSqr = mk(QStringLiteral("ButtonSqr"), QStringLiteral("x²"), Tasto::Quadrato, QStringLiteral("Quadrato"),
+    ButtonLog = mk(QStringLiteral("ButtonLog"), QStringLiteral("log"), Key::Log, QStringLiteral("Logaritmo in base 10"),
                    QStringLiteral("fn"));
-    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Tasto::Reciproco,
-                     QStringLiteral("Reciproco"), QStringLiteral("fn"));
-    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Tasto::Radice,
-                    QStringLiteral("Radice quadrata"), QStringLiteral("fn"));
-    ButtonPi = mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Tasto::Pi, QStringLiteral("Pi greco"),
-                  QStringLiteral("fn"));
-    ButtonCos = mk(QStringLiteral("ButtonCos"), QStringLiteral("cos"), Tasto::Coseno, QStringLiteral("Coseno (gradi)"),
+    ButtonSqr = mk(QStringLiteral("ButtonSqr"), QStringLiteral("x²"), Key::Quadrato, QStringLiteral("Quadrato"),
                    QStringLiteral("fn"));
-    ButtonSin = mk(QStringLiteral("ButtonSin"), QStringLiteral("sin"), Tasto::Seno, QStringLiteral("Seno (gradi)"),
+    Button1DivX = mk(QStringLiteral("Button1DivX"), QStringLiteral("1/x"), Key::Reciproco, QStringLiteral("Reciproco"),
+                     QStringLiteral("fn"));
+    ButtonSqrt = mk(QStringLiteral("ButtonSqrt"), QStringLiteral("√x"), Key::Radice, QStringLiteral("Radice quadrata"),
+                    QStringLiteral("fn"));
+    ButtonPi =
+        mk(QStringLiteral("ButtonPi"), QStringLiteral("π"), Key::Pi, QStringLiteral("Pi greco"), QStringLiteral("fn"));
+    ButtonCos = mk(QStringLiteral("ButtonCos"), QStringLiteral("cos"), Key::Coseno, QStringLiteral("Coseno (gradi)"),
                    QStringLiteral("fn"));
-    ButtonArcCos = mk(QStringLiteral("ButtonArcCos"), QStringLiteral("acos"), Tasto::ArcoCoseno,
+    ButtonSin = mk(QStringLiteral("ButtonSin"), QStringLiteral("sin"), Key::Seno, QStringLiteral("Seno (gradi)"),
+                   QStringLiteral("fn"));
+    ButtonArcCos = mk(QStringLiteral("ButtonArcCos"), QStringLiteral("acos"), Key::ArcoCoseno,
                       QStringLiteral("Arcocoseno (radianti)"), QStringLiteral("fn"));
-    ButtonArcSin = mk(QStringLiteral("ButtonArcSin"), QStringLiteral("asin"), Tasto::ArcoSeno,
+    ButtonArcSin = mk(QStringLiteral("ButtonArcSin"), QStringLiteral("asin"), Key::ArcoSeno,
                       QStringLiteral("Arcoseno (radianti)"), QStringLiteral("fn"));
-    ButtonTan = mk(QStringLiteral("ButtonTan"), QStringLiteral("tan"), Tasto::Tangente,
+    ButtonTan = mk(QStringLiteral("ButtonTan"), QStringLiteral("tan"), Key::Tangente,
                    QStringLiteral("Tangente (gradi)"), QStringLiteral("fn"));
-    ButtonArcTan = mk(QStringLiteral("ButtonArcTan"), QStringLiteral("atan"), Tasto::ArcoTangente,
+    ButtonArcTan = mk(QStringLiteral("ButtonArcTan"), QStringLiteral("atan"), Key::ArcoTangente,
                       QStringLiteral("Arcotangente (radianti)"), QStringLiteral("fn"));
-    ButtonBackSpace = mk(QStringLiteral("ButtonBackSpace"), QStringLiteral("← Canc"), Tasto::BackSpace,
+    ButtonBackSpace = mk(QStringLiteral("ButtonBackSpace"), QStringLiteral("← Canc"), Key::BackSpace,
                          QStringLiteral("Cancella l'ultima cifra"), QStringLiteral("edit"));
-    ButtonC = mk(QStringLiteral("ButtonC"), QStringLiteral("C"), Tasto::C, QStringLiteral("Azzera il display"),
+    ButtonC = mk(QStringLiteral("ButtonC"), QStringLiteral("C"), Key::C, QStringLiteral("Azzera il display"),
                  QStringLiteral("edit"));
-    ButtonSign = mk(QStringLiteral("ButtonSign"), QStringLiteral("±"), Tasto::Segno, QStringLiteral("Cambia segno"),
+    ButtonSign = mk(QStringLiteral("ButtonSign"), QStringLiteral("±"), Key::Segno, QStringLiteral("Cambia segno"),
                     QStringLiteral("op"));
-    ButtonDiv = mk(QStringLiteral("ButtonDiv"), QStringLiteral("÷"), Tasto::Divisione, QStringLiteral("Diviso"),
+    ButtonDiv = mk(QStringLiteral("ButtonDiv"), QStringLiteral("÷"), Key::Divisione, QStringLiteral("Diviso"),
                    QStringLiteral("op"));
-    ButtonMul = mk(QStringLiteral("ButtonMul"), QStringLiteral("×"), Tasto::Moltiplicazione, QStringLiteral("Per"),
+    ButtonMul = mk(QStringLiteral("ButtonMul"), QStringLiteral("×"), Key::Moltiplicazione, QStringLiteral("Per"),
                    QStringLiteral("op"));
     Button7 =
-        mk(QStringLiteral("Button7"), QStringLiteral("7"), Tasto::Sette, QStringLiteral("7"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button7"), QStringLiteral("7"), Key::Sette, QStringLiteral("7"), QStringLiteral("digit"));
     Button8 =
-        mk(QStringLiteral("Button8"), QStringLiteral("8"), Tasto::Otto, QStringLiteral("8"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button8"), QStringLiteral("8"), Key::Otto, QStringLiteral("8"), QStringLiteral("digit"));
     Button9 =
-        mk(QStringLiteral("Button9"), QStringLiteral("9"), Tasto::Nove, QStringLiteral("9"), QStringLiteral("digit"));
-    ButtonSub = mk(QStringLiteral("ButtonSub"), QStringLiteral("−"), Tasto::Sottrazione, QStringLiteral("Meno"),
+        mk(QStringLiteral("Button9"), QStringLiteral("9"), Key::Nove, QStringLiteral("9"), QStringLiteral("digit"));
+    ButtonSub = mk(QStringLiteral("ButtonSub"), QStringLiteral("−"), Key::Sottrazione, QStringLiteral("Meno"),
                    QStringLiteral("op"));
-    Button4 = mk(QStringLiteral("Button4"), QStringLiteral("4"), Tasto::Quattro, QStringLiteral("4"),
-                 QStringLiteral("digit"));
+    Button4 =
+        mk(QStringLiteral("Button4"), QStringLiteral("4"), Key::Quattro, QStringLiteral("4"), QStringLiteral("digit"));
     Button5 =
-        mk(QStringLiteral("Button5"), QStringLiteral("5"), Tasto::Cinque, QStringLiteral("5"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button5"), QStringLiteral("5"), Key::Cinque, QStringLiteral("5"), QStringLiteral("digit"));
     Button6 =
-        mk(QStringLiteral("Button6"), QStringLiteral("6"), Tasto::Sei, QStringLiteral("6"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button6"), QStringLiteral("6"), Key::Sei, QStringLiteral("6"), QStringLiteral("digit"));
     ButtonAdd =
-        mk(QStringLiteral("ButtonAdd"), QStringLiteral("+"), Tasto::Somma, QStringLiteral("Più"), QStringLiteral("op"));
+        mk(QStringLiteral("ButtonAdd"), QStringLiteral("+"), Key::Somma, QStringLiteral("Più"), QStringLiteral("op"));
     Button1 =
-        mk(QStringLiteral("Button1"), QStringLiteral("1"), Tasto::Uno, QStringLiteral("1"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button1"), QStringLiteral("1"), Key::Uno, QStringLiteral("1"), QStringLiteral("digit"));
     Button2 =
-        mk(QStringLiteral("Button2"), QStringLiteral("2"), Tasto::Due, QStringLiteral("2"), QStringLiteral("digit"));
+        mk(QStringLiteral("Button2"), QStringLiteral("2"), Key::Due, QStringLiteral("2"), QStringLiteral("digit"));
     Button3 =
-        mk(QStringLiteral("Button3"), QStringLiteral("3"), Tasto::Tre, QStringLiteral("3"), QStringLiteral("digit"));
-    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Tasto::Risultato,
-                      QStringLiteral("Risultato"), QStringLiteral("result"));
+        mk(QStringLiteral("Button3"), QStringLiteral("3"), Key::Tre, QStringLiteral("3"), QStringLiteral("digit"));
+    ButtonResult = mk(QStringLiteral("ButtonResult"), QStringLiteral("="), Key::Risultato, QStringLiteral("Risultato"),
+                      QStringLiteral("result"));
     Button0 =
-        mk(QStringLiteral("Button0"), QStringLiteral("0"), Tasto::Zero, QStringLiteral("0"), QStringLiteral("digit"));
-    ButtonPoint = mk(QStringLiteral("ButtonPoint"), QStringLiteral(","), Tasto::Virgola, QStringLiteral("Virgola"),
+        mk(QStringLiteral("Button0"), QStringLiteral("0"), Key::Zero, QStringLiteral("0"), QStringLiteral("digit"));
+    ButtonPoint = mk(QStringLiteral("ButtonPoint"), QStringLiteral(","), Key::Virgola, QStringLiteral("Virgola"),
                      QStringLiteral("digit"));
 
     // Row by row, as the keys stand on the keypad.
@@ -192,8 +192,8 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     connect(btnImporta, &QPushButton::clicked, this, &TfrmCalcolatrice_Scientifica::btnImportaClick);
 }
 
-QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QString& face, Tasto t,
-                                                 const QString& spoken, const QString& kind)
+QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QString& face, Key t, const QString& spoken,
+                                                 const QString& kind)
 {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
@@ -210,7 +210,7 @@ QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QStr
     return b;
 }
 
-void TfrmCalcolatrice_Scientifica::premi(Tasto t)
+void TfrmCalcolatrice_Scientifica::premi(Key t)
 {
     m_motore.setDisplay(Edit1->text());
     const QString messaggio = m_motore.premi(t);
@@ -227,7 +227,7 @@ void TfrmCalcolatrice_Scientifica::btnChiudiClick()
 void TfrmCalcolatrice_Scientifica::btnImportaClick()
 {
     const QString testo = Edit1->text();
-    if (testo.size() > MotoreCalcolatrice::MaxImporta) {
+    if (testo.size() > CalculatorEngine::MaxImporta) {
         Messages::warning(this, QStringLiteral("Attenzione: numero con troppe cifre."));
         return;
     }

@@ -3,7 +3,7 @@
 // operand, pending operation) lasts for the whole run, across openings.
 #pragma once
 
-#include "tools/core/MotoreCalcolatrice.h"
+#include "tools/core/CalculatorEngine.h"
 
 #include <QDialog>
 
@@ -67,9 +67,9 @@ private slots:
     void btnImportaClick();
 
 private:
-    QToolButton* tasto(const QString& name, const QString& face, MotoreCalcolatrice::Tasto t, const QString& spoken,
+    QToolButton* tasto(const QString& name, const QString& face, CalculatorEngine::Key t, const QString& spoken,
                        const QString& kind);
-    void premi(MotoreCalcolatrice::Tasto t);
+    void premi(CalculatorEngine::Key t);
 
-    MotoreCalcolatrice m_motore;
+    CalculatorEngine m_motore;
 };

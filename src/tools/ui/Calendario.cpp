@@ -4,7 +4,7 @@
 #include "app/core/Formats.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/ScreenWindow.h"
-#include "tools/core/ImportaData.h"
+#include "tools/core/DatePickerRules.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -79,9 +79,9 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
 
 void TfrmCalendario::btnImportaDataClick()
 {
-    if (lblMemory->text() != ImportaData::TagTorneoEmail)
+    if (lblMemory->text() != DatePickerRules::TagTorneoEmail)
         return;
-    emit dateChosen(ImportaData::testo(calAppuntamenti->selectedDate()));
+    emit dateChosen(DatePickerRules::testo(calAppuntamenti->selectedDate()));
     accept();
 }
 

@@ -2,9 +2,9 @@
 
 #include "app/core/Clock.h"
 #include "app/platform/Messages.h"
-#include "shared/ui/CodFiscField.h"
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "shared/ui/FiscalCodeField.h"
 #include "tools/core/FiscalCodeCheck.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,12 +24,12 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
 
 void TfrmCodFisc::txtCodFiscTyping(const QString& text)
 {
-    CodFiscField::typed(txtCodFisc, text);
+    FiscalCodeField::typed(txtCodFisc, text);
 }
 
 void TfrmCodFisc::btnControllaClick()
 {
-    const QString codice = CodiceFiscale::maiuscoleAZ(txtCodFisc->text());
+    const QString codice = FiscalCodeCheckLetter::maiuscoleAZ(txtCodFisc->text());
     if (codice.size() != 16) {
         Messages::warning(
             this, QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
@@ -38,7 +38,7 @@ void TfrmCodFisc::btnControllaClick()
     }
     // Under the verdict, what the code says about its holder.
     const QString decoded = QStringLiteral("\n\r\n\r") + FiscalCodeCheck::describe(codice, Clock::today());
-    if (CodiceFiscale::valido(codice))
+    if (FiscalCodeCheckLetter::valido(codice))
         Messages::information(this, QStringLiteral("Il codice fiscale digitato è VALIDO.") + decoded);
     else
         Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.") + decoded);

@@ -1,8 +1,8 @@
 #include "tools/ui/PartitaIva.h"
 
 #include "app/platform/Messages.h"
-#include "tools/core/ControlloCodiceFiscale.h"
-#include "tools/core/ControlloPartitaIva.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
+#include "tools/core/VatNumberCheck.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,14 +43,14 @@ bool TfrmPartitaIva::txtPartitaIvaKeyDown(QKeyEvent* key)
 
 void TfrmPartitaIva::btnControllaClick()
 {
-    const QString numero = CodiceFiscale::maiuscoleAZ(txtPartitaIva->text());
+    const QString numero = FiscalCodeCheckLetter::maiuscoleAZ(txtPartitaIva->text());
     if (numero.size() != 11) {
         Messages::warning(this,
                           QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
         txtPartitaIva->setFocus();
         return;
     }
-    if (!PartitaIva::valida(numero)) {
+    if (!VatNumberCheck::valida(numero)) {
         Messages::warning(
             this,
             QStringLiteral(
@@ -60,7 +60,7 @@ void TfrmPartitaIva::btnControllaClick()
         return;
     }
     const QString codice = numero.mid(7, 3);
-    const QString ufficio = PartitaIva::ufficio(codice);
+    const QString ufficio = VatNumberCheck::ufficio(codice);
     if (ufficio.isEmpty()) {
         // A number with the right check digit but an office code that no
         // office has: say so instead of naming no office at all.

@@ -1,12 +1,12 @@
-#include "tools/core/ImportaData.h"
+#include "tools/core/DatePickerRules.h"
 
 #include "app/core/Formats.h"
 
-namespace ImportaData {
+namespace DatePickerRules {
 
 QString testo(const QDate& data)
 {
     return Formats::shortDate(data);
 }
 
-} // namespace ImportaData
+} // namespace DatePickerRules

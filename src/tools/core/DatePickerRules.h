@@ -4,7 +4,7 @@
 #include <QDate>
 #include <QString>
 
-namespace ImportaData {
+namespace DatePickerRules {
 
 // The one tag: the date goes into the interview date field of the interview
 // card window.
@@ -13,4 +13,4 @@ inline const QString TagTorneoEmail = QStringLiteral("torneo_email");
 // The date as the interview card stores it: "dd/mm/yyyy".
 QString testo(const QDate& data);
 
-} // namespace ImportaData
+} // namespace DatePickerRules

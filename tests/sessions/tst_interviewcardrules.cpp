@@ -2,13 +2,13 @@
 // a window: rounding to two decimals, the text a score field is left with,
 // which card each browsing command shows.
 #include "sessions/core/InterviewCardRules.h"
-#include "sessions/core/Punteggio.h"
+#include "sessions/core/ScoreText.h"
 #include "support/core/CoreTestMain.h"
 
 Q_DECLARE_METATYPE(InterviewNavigation::Command)
 Q_DECLARE_METATYPE(InterviewNavigation::Step::Kind)
 
-class TestTorneoPunteggio : public QObject
+class TestInterviewCardRules : public QObject
 {
     Q_OBJECT
 
@@ -92,16 +92,16 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        QCOMPARE(Punteggio::normalizza(typed), shown);
+        QCOMPARE(ScoreText::normalizza(typed), shown);
     }
 
     void scoreKeys()
     {
         for (char c = '0'; c <= '9'; ++c)
-            QVERIFY(Punteggio::isScoreChar(QLatin1Char(c)));
-        QVERIFY(Punteggio::isScoreChar(QLatin1Char(',')));
+            QVERIFY(ScoreText::isScoreChar(QLatin1Char(c)));
+        QVERIFY(ScoreText::isScoreChar(QLatin1Char(',')));
         for (char c : {'.', '-', '+', 'a', 'E', ' ', '/'})
-            QVERIFY2(!Punteggio::isScoreChar(QLatin1Char(c)), &c);
+            QVERIFY2(!ScoreText::isScoreChar(QLatin1Char(c)), &c);
     }
 
     void navigation_data()
@@ -168,5 +168,5 @@ private slots:
     }
 };
 
-SELVORA_CORE_TEST_MAIN(TestTorneoPunteggio)
-#include "tst_torneopunteggio.moc"
+SELVORA_CORE_TEST_MAIN(TestInterviewCardRules)
+#include "tst_interviewcardrules.moc"

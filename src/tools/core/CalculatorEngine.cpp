@@ -1,4 +1,4 @@
-#include "tools/core/MotoreCalcolatrice.h"
+#include "tools/core/CalculatorEngine.h"
 
 #include "app/core/NumberText.h"
 #include "app/core/TextRules.h"
@@ -9,9 +9,9 @@ namespace {
 const double kPi = 3.14159265358979323846;
 } // namespace
 
-StatoCalcolatrice& StatoCalcolatrice::condiviso()
+CalculatorState& CalculatorState::condiviso()
 {
-    static StatoCalcolatrice stato;
+    static CalculatorState stato;
     return stato;
 }
 
@@ -36,33 +36,33 @@ double PotenzaCalcolatrice(double x, double y)
     return static_cast<double>(std::exp(static_cast<long double>(y) * std::log(static_cast<long double>(x))));
 }
 
-MotoreCalcolatrice::MotoreCalcolatrice(StatoCalcolatrice& stato)
+CalculatorEngine::CalculatorEngine(CalculatorState& stato)
     : m_stato(stato)
     , m_display(QStringLiteral("0"))
 {
 }
 
-QString MotoreCalcolatrice::valoreNonValido()
+QString CalculatorEngine::valoreNonValido()
 {
     return QStringLiteral("Attenzione! Valore non valido.");
 }
 
-QString MotoreCalcolatrice::valoriNonValidi()
+QString CalculatorEngine::valoriNonValidi()
 {
     return QStringLiteral("Attenzione! Valori non validi.");
 }
 
-bool MotoreCalcolatrice::leggi(double* v) const
+bool CalculatorEngine::leggi(double* v) const
 {
     return NumberText::parse(m_display, v);
 }
 
-void MotoreCalcolatrice::mostra(double v)
+void CalculatorEngine::mostra(double v)
 {
     m_display = NumberText::general(v == 0 ? 0.0 : v);
 }
 
-void MotoreCalcolatrice::cifra(int d)
+void CalculatorEngine::cifra(int d)
 {
     if (m_stato.nuovoNumero)
         m_display.clear();
@@ -80,37 +80,37 @@ void MotoreCalcolatrice::cifra(int d)
     m_stato.nuovoNumero = false;
 }
 
-QString MotoreCalcolatrice::premi(Tasto tasto)
+QString CalculatorEngine::premi(Key tasto)
 {
     switch (tasto) {
-    case Tasto::Zero:
-    case Tasto::Uno:
-    case Tasto::Due:
-    case Tasto::Tre:
-    case Tasto::Quattro:
-    case Tasto::Cinque:
-    case Tasto::Sei:
-    case Tasto::Sette:
-    case Tasto::Otto:
-    case Tasto::Nove:
-        cifra(static_cast<int>(tasto) - static_cast<int>(Tasto::Zero));
+    case Key::Zero:
+    case Key::Uno:
+    case Key::Due:
+    case Key::Tre:
+    case Key::Quattro:
+    case Key::Cinque:
+    case Key::Sei:
+    case Key::Sette:
+    case Key::Otto:
+    case Key::Nove:
+        cifra(static_cast<int>(tasto) - static_cast<int>(Key::Zero));
         return QString();
-    case Tasto::Virgola:
+    case Key::Virgola:
         // Appended as it is: after an operator key the comma goes on the old
         // number and the next digit starts a new one.
         m_display += QLatin1Char(',');
         return QString();
-    case Tasto::BackSpace: {
+    case Key::BackSpace: {
         m_display.chop(1);
         const QString t = TextRules::trimmed(m_display);
         if (t.isEmpty() || t == QLatin1String("-") || t == QLatin1String(","))
             m_display = QStringLiteral("0");
         return QString();
     }
-    case Tasto::C:
+    case Key::C:
         m_display = QStringLiteral("0");
         return QString();
-    case Tasto::Segno: {
+    case Key::Segno: {
         double v = 0;
         if (!leggi(&v))
             return valoreNonValido();
@@ -118,52 +118,52 @@ QString MotoreCalcolatrice::premi(Tasto tasto)
         mostra(m_stato.memoria);
         return QString();
     }
-    case Tasto::Pi:
+    case Key::Pi:
         mostra(kPi);
         return QString();
-    case Tasto::Quadrato:
-    case Tasto::Radice:
-    case Tasto::Reciproco:
-    case Tasto::Seno:
-    case Tasto::Coseno:
-    case Tasto::Tangente:
-    case Tasto::ArcoSeno:
-    case Tasto::ArcoCoseno:
-    case Tasto::ArcoTangente:
-    case Tasto::Exp:
-    case Tasto::Ln:
-    case Tasto::Log:
+    case Key::Quadrato:
+    case Key::Radice:
+    case Key::Reciproco:
+    case Key::Seno:
+    case Key::Coseno:
+    case Key::Tangente:
+    case Key::ArcoSeno:
+    case Key::ArcoCoseno:
+    case Key::ArcoTangente:
+    case Key::Exp:
+    case Key::Ln:
+    case Key::Log:
         return funzione(tasto);
-    case Tasto::Somma:
+    case Key::Somma:
         return operatore(1);
-    case Tasto::Sottrazione:
+    case Key::Sottrazione:
         return operatore(2);
-    case Tasto::Divisione:
+    case Key::Divisione:
         return operatore(3);
-    case Tasto::Moltiplicazione:
+    case Key::Moltiplicazione:
         return operatore(4);
-    case Tasto::Potenza:
+    case Key::Potenza:
         return operatore(5);
-    case Tasto::Risultato:
+    case Key::Risultato:
         return risultato();
     }
     return QString();
 }
 
-QString MotoreCalcolatrice::funzione(Tasto tasto)
+QString CalculatorEngine::funzione(Key tasto)
 {
     double v = 0;
     if (!leggi(&v))
         return valoreNonValido();
     double r = v;
     switch (tasto) {
-    case Tasto::Quadrato:
+    case Key::Quadrato:
         r = v * v;
         break;
-    case Tasto::Radice:
+    case Key::Radice:
         r = std::sqrt(v);
         break;
-    case Tasto::Reciproco:
+    case Key::Reciproco:
         if (v == 0) {
             m_stato.memoria = 0;
             mostra(0);
@@ -171,33 +171,33 @@ QString MotoreCalcolatrice::funzione(Tasto tasto)
         }
         r = 1 / v;
         break;
-    case Tasto::Seno:
+    case Key::Seno:
         r = std::sin(v * kPi / 180);
         break;
-    case Tasto::Coseno:
+    case Key::Coseno:
         r = std::cos(v * kPi / 180);
         break;
-    case Tasto::Tangente:
+    case Key::Tangente:
         r = std::tan(v * kPi / 180);
         break;
-    case Tasto::ArcoSeno:
-    case Tasto::ArcoCoseno:
-    case Tasto::ArcoTangente:
+    case Key::ArcoSeno:
+    case Key::ArcoCoseno:
+    case Key::ArcoTangente:
         if (v < -1 || v > 1) {
             // The input stays, as the stored operand and on the display.
             m_stato.memoria = v;
             mostra(v);
-            return tasto == Tasto::ArcoCoseno ? QStringLiteral("Attenzione! Valori non validi") : valoriNonValidi();
+            return tasto == Key::ArcoCoseno ? QStringLiteral("Attenzione! Valori non validi") : valoriNonValidi();
         }
-        r = tasto == Tasto::ArcoSeno ? std::asin(v) : tasto == Tasto::ArcoCoseno ? std::acos(v) : std::atan(v);
+        r = tasto == Key::ArcoSeno ? std::asin(v) : tasto == Key::ArcoCoseno ? std::acos(v) : std::atan(v);
         break;
-    case Tasto::Exp:
+    case Key::Exp:
         r = std::exp(v);
         break;
-    case Tasto::Ln:
+    case Key::Ln:
         r = std::log(v);
         break;
-    case Tasto::Log:
+    case Key::Log:
         r = std::log10(v);
         break;
     default:
@@ -213,7 +213,7 @@ QString MotoreCalcolatrice::funzione(Tasto tasto)
     return QString();
 }
 
-QString MotoreCalcolatrice::operatore(int codice)
+QString CalculatorEngine::operatore(int codice)
 {
     double v = 0;
     if (!leggi(&v))
@@ -225,7 +225,7 @@ QString MotoreCalcolatrice::operatore(int codice)
     return QString();
 }
 
-QString MotoreCalcolatrice::risultato()
+QString CalculatorEngine::risultato()
 {
     m_stato.nuovoNumero = true;
     if (m_stato.operazione < 1 || m_stato.operazione > 5)

@@ -1,12 +1,12 @@
 // The typing rule of the fiscal code fields: one key typed into a real field
 // at a given place, and the text and cursor it leaves, worked out by hand.
-#include "shared/ui/CodFiscField.h"
+#include "shared/ui/FiscalCodeField.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
 #include <QLineEdit>
 
-class TestCodFiscField : public QObject
+class TestFiscalCodeField : public QObject
 {
     Q_OBJECT
 
@@ -47,7 +47,7 @@ private slots:
         QFETCH(int, cursorAfter);
         QLineEdit field;
         connect(&field, &QLineEdit::textEdited, &field,
-                [&field](const QString& text) { CodFiscField::typed(&field, text); });
+                [&field](const QString& text) { FiscalCodeField::typed(&field, text); });
         field.setText(before);
         field.setCursorPosition(cursor);
         field.show();
@@ -62,11 +62,11 @@ private slots:
         // caller stays as given.
         QLineEdit field;
         connect(&field, &QLineEdit::textEdited, &field,
-                [&field](const QString& text) { CodFiscField::typed(&field, text); });
+                [&field](const QString& text) { FiscalCodeField::typed(&field, text); });
         field.setText(QStringLiteral(" rss "));
         QCOMPARE(field.text(), QStringLiteral(" rss "));
     }
 };
 
-SELVORA_TEST_MAIN(TestCodFiscField)
-#include "tst_codfiscfield.moc"
+SELVORA_TEST_MAIN(TestFiscalCodeField)
+#include "tst_fiscalcodefield.moc"

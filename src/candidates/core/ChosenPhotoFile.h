@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-namespace FotoDisco {
+namespace ChosenPhotoFile {
 
 // The open dialog's title and filters, for a photo in JPEG or bitmap format.
 QString titoloCarica();
@@ -40,4 +40,4 @@ QString messaggioErrore(const QString& fileName);
 // The JPEG quality of the copies.
 constexpr int Qualita = 90;
 
-} // namespace FotoDisco
+} // namespace ChosenPhotoFile

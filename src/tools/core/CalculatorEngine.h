@@ -9,7 +9,7 @@
 
 // The calculator's memory. It lives for the whole run and is shared by every
 // opening of the calculator window.
-struct StatoCalcolatrice
+struct CalculatorState
 {
     double memoria = 0; // stored operand; also replaced by every function key
     double secondo = 0; // the displayed number the result key read last
@@ -18,13 +18,13 @@ struct StatoCalcolatrice
     bool nuovoNumero = false; // the next digit starts a new number
 
     // The one state of the program, all zero at start.
-    static StatoCalcolatrice& condiviso();
+    static CalculatorState& condiviso();
 };
 
-class MotoreCalcolatrice
+class CalculatorEngine
 {
 public:
-    enum class Tasto
+    enum class Key
     {
         Zero,
         Uno,
@@ -61,15 +61,15 @@ public:
         Risultato,
     };
 
-    explicit MotoreCalcolatrice(StatoCalcolatrice& stato);
+    explicit CalculatorEngine(CalculatorState& stato);
 
     // A fresh display shows "0"; the state is whatever it was.
     QString display() const { return m_display; }
     void setDisplay(const QString& text) { m_display = text; }
-    StatoCalcolatrice& stato() { return m_stato; }
+    CalculatorState& stato() { return m_stato; }
 
     // Presses a key; returns the message the key shows, or an empty text.
-    QString premi(Tasto tasto);
+    QString premi(Key tasto);
 
     // The widest display "Importa" carries into the score field.
     static constexpr int MaxImporta = 12;
@@ -79,13 +79,13 @@ public:
 
 private:
     void cifra(int d);
-    QString funzione(Tasto tasto);
+    QString funzione(Key tasto);
     QString operatore(int codice);
     QString risultato();
     bool leggi(double* v) const;
     void mostra(double v);
 
-    StatoCalcolatrice& m_stato;
+    CalculatorState& m_stato;
     QString m_display;
 };
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace Allegati {
+namespace Attachments {
 
 // "Documenti_Allegati" in the program folder (no trailing "/").
 QString cartella();
@@ -42,4 +42,4 @@ QString messaggioCopia(const QString& name);
 // The report of a stored name that does not name a file in the folder.
 QString messaggioNome(const QString& name);
 
-} // namespace Allegati
+} // namespace Attachments

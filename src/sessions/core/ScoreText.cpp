@@ -1,4 +1,4 @@
-#include "sessions/core/Punteggio.h"
+#include "sessions/core/ScoreText.h"
 
 #include "app/core/NumberText.h"
 #include "app/core/TextRules.h"
@@ -19,7 +19,7 @@ double ArrotondaDueDecimali(double x)
     return static_cast<double>(whole / 100.0L);
 }
 
-namespace Punteggio {
+namespace ScoreText {
 
 bool isScoreChar(QChar c)
 {
@@ -42,4 +42,4 @@ QString normalizza(const QString& text)
     return out;
 }
 
-} // namespace Punteggio
+} // namespace ScoreText

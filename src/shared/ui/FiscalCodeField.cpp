@@ -1,14 +1,14 @@
-#include "shared/ui/CodFiscField.h"
+#include "shared/ui/FiscalCodeField.h"
 
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QLineEdit>
 
-namespace CodFiscField {
+namespace FiscalCodeField {
 
 void typed(QLineEdit* field, const QString& text)
 {
-    const QString tidy = CodiceFiscale::digitato(text);
+    const QString tidy = FiscalCodeCheckLetter::digitato(text);
     if (tidy == text)
         return;
     // Keep the cursor where the user was typing: the blanks cut from the
@@ -21,4 +21,4 @@ void typed(QLineEdit* field, const QString& text)
     field->setCursorPosition(cursor);
 }
 
-} // namespace CodFiscField
+} // namespace FiscalCodeField

@@ -1,5 +1,5 @@
 // Loading and storing the photo files of candidate cards.
-#include "candidates/core/FotoScheda.h"
+#include "candidates/core/CardPhoto.h"
 
 #include "app/core/SafeWrite.h"
 
@@ -10,7 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-namespace FotoScheda {
+namespace CardPhoto {
 
 QImage load(qint64 position)
 {
@@ -64,4 +64,4 @@ bool save(qint64 position, const QImage& picture, QString* error)
     return true;
 }
 
-} // namespace FotoScheda
+} // namespace CardPhoto

@@ -11,7 +11,7 @@
 // A negative value is rounded half away from zero and stays negative.
 double ArrotondaDueDecimali(double x);
 
-namespace Punteggio {
+namespace ScoreText {
 
 inline const QString Zero = QStringLiteral("0,00");
 
@@ -23,4 +23,4 @@ bool isScoreChar(QChar c);
 // decimals ("7" gives "7,00", "0012,3" gives "12,30", "1,2,3" gives "0,00").
 QString normalizza(const QString& text);
 
-} // namespace Punteggio
+} // namespace ScoreText

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace CodiceFiscale {
+namespace FiscalCodeCheckLetter {
 
 // The value of a character ("0" to "Z") in an odd position (1, 3, ..., 15)
 // or in an even one (2, 4, ..., 14); the characters ":" to "@" count 0.
@@ -27,4 +27,4 @@ QString maiuscoleAZ(const QString& text);
 // characters up to code 32 at both ends, a to z in capitals.
 QString digitato(const QString& text);
 
-} // namespace CodiceFiscale
+} // namespace FiscalCodeCheckLetter

@@ -1,4 +1,4 @@
-#include "tools/core/ControlloPartitaIva.h"
+#include "tools/core/VatNumberCheck.h"
 
 #include <QHash>
 
@@ -131,7 +131,7 @@ const QHash<QString, QString>& uffici()
 
 } // namespace
 
-namespace PartitaIva {
+namespace VatNumberCheck {
 
 int cifraDiControllo(const QString& primeDieci)
 {
@@ -166,4 +166,4 @@ QString ufficio(const QString& codice)
     return uffici().value(codice);
 }
 
-} // namespace PartitaIva
+} // namespace VatNumberCheck

@@ -1,5 +1,5 @@
 // Photo copies written to a file of the user's choice.
-#include "candidates/core/FotoDisco.h"
+#include "candidates/core/ChosenPhotoFile.h"
 
 #include "app/core/SafeWrite.h"
 #include "candidates/core/WholePicture.h"
@@ -12,7 +12,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
-namespace FotoDisco {
+namespace ChosenPhotoFile {
 
 QString titoloCarica()
 {
@@ -124,4 +124,4 @@ QString messaggioErrore(const QString& fileName)
         QStringLiteral("\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella scelta.");
 }
 
-} // namespace FotoDisco
+} // namespace ChosenPhotoFile

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-namespace FotoScheda {
+namespace CardPhoto {
 
 // The picture of card n; a null image when the file is missing or cannot
 // be read as a picture.
@@ -23,4 +23,4 @@ QByteArray jpegBytes(const QImage& picture);
 // The JPEG quality of photo files.
 constexpr int Quality = 90;
 
-} // namespace FotoScheda
+} // namespace CardPhoto

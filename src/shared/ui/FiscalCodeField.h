@@ -7,10 +7,10 @@
 
 class QLineEdit;
 
-namespace CodFiscField {
+namespace FiscalCodeField {
 
 // Tidies the field after an edit by the user; text is the field's text as
 // the edit left it.
 void typed(QLineEdit* field, const QString& text);
 
-} // namespace CodFiscField
+} // namespace FiscalCodeField

@@ -1,4 +1,4 @@
-#include "tools/core/ControlloCodiceFiscale.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include "app/core/TextRules.h"
 
@@ -67,7 +67,7 @@ int indice(QChar c)
 
 } // namespace
 
-namespace CodiceFiscale {
+namespace FiscalCodeCheckLetter {
 
 int valoreDispari(QChar c)
 {
@@ -122,4 +122,4 @@ QString digitato(const QString& text)
     return maiuscoleAZ(TextRules::trimmed(text));
 }
 
-} // namespace CodiceFiscale
+} // namespace FiscalCodeCheckLetter

@@ -1,5 +1,5 @@
 // Copying files into the attachment folder and naming them safely there.
-#include "candidates/core/Allegati.h"
+#include "candidates/core/Attachments.h"
 
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextRules.h"
@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace Allegati {
+namespace Attachments {
 
 QString cartella()
 {
@@ -133,4 +133,4 @@ QString messaggioNome(const QString& name)
         QStringLiteral("\" non indica un file della cartella dei documenti allegati.");
 }
 
-} // namespace Allegati
+} // namespace Attachments

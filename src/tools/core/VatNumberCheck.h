@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace PartitaIva {
+namespace VatNumberCheck {
 
 // The check digit of ten digits (0 to 9), or -1 when they are not ten digits.
 int cifraDiControllo(const QString& primeDieci);
@@ -16,4 +16,4 @@ bool valida(const QString& numero);
 // code is not in the table.
 QString ufficio(const QString& codice);
 
-} // namespace PartitaIva
+} // namespace VatNumberCheck
