@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(w->btnCaricaFoto->text(), QStringLiteral("Carica"));
         for (PictureButton* b : w->findChildren<PictureButton*>()) {
             QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
-            QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(b->focusPolicy(), Qt::TabFocus);
         }
     }
 

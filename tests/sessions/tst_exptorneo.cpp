@@ -134,7 +134,7 @@ private slots:
             auto* b = control<PictureButton>(w.get(), QString::fromLatin1(name));
             QVERIFY(b);
             QVERIFY(!b->accessibleName().isEmpty());
-            QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(b->focusPolicy(), Qt::TabFocus);
         }
     }
 

@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(w->panInfo->text(), text);
         QCOMPARE(spoken(w->panInfo), text);
         if (auto* picture = qobject_cast<QToolButton*>(command))
-            QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(picture->focusPolicy(), Qt::TabFocus);
         // Over the background the bar empties.
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);

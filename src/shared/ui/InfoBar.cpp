@@ -74,6 +74,13 @@ void InfoBar::clearOver(QWidget* background)
 
 bool InfoBar::eventFilter(QObject* watched, QEvent* event)
 {
+    // A command reached with Tab says what it does, as under the mouse.
+    if (event->type() == QEvent::FocusIn) {
+        const QVariant info = watched->property(kInfo);
+        if (info.isValid())
+            m_text->setText(info.toString());
+        return false;
+    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const QVariant info = watched->property(kInfo);
         if (info.isValid())

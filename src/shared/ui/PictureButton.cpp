@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
 
 QIcon selvoraIcon(const QString& name)
 {
@@ -28,7 +30,7 @@ PictureButton::PictureButton(const QString& objectName, const QString& icon, con
     : QToolButton(parent)
 {
     setObjectName(objectName);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
     if (!icon.isEmpty())
@@ -41,4 +43,26 @@ PictureButton::PictureButton(const QString& objectName, const QString& icon, con
         setToolButtonStyle(icon.isEmpty() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
     }
     setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    // Flat pictures show no focus of their own: a frame says where Tab is.
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
 }

@@ -1,5 +1,7 @@
-// A command picture: an icon with its caption, clicked with the mouse. It
-// never takes the focus, so the field being edited keeps it.
+// A command picture: an icon with its caption. A mouse click never takes the
+// focus, so the field being edited keeps it; from the keyboard it is reached
+// with Tab like any button and pressed with Space or Enter, so every command
+// can be given without a mouse.
 #pragma once
 
 #include <QToolButton>
@@ -14,6 +16,10 @@ public:
     // accessibleName.
     PictureButton(const QString& objectName, const QString& icon, const QString& caption, const QString& accessibleName,
                   QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The program's icons by name.
