@@ -1,6 +1,7 @@
 // Backup and restore of the program folder: a round trip byte for byte, a
 // damaged or foreign zip refused with nothing touched, a restore that fails
-// midway leaving the old data, a backup target that cannot be written.
+// midway leaving the old data, a backup target that cannot be written or
+// that fills up.
 #include "app/core/Backup.h"
 #include "app/core/DataFiles.h"
 #include "support/Fixtures.h"
@@ -9,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
 #include <QRandomGenerator>
 
 #include <archive.h>
@@ -107,6 +109,34 @@ QByteArray manifestFor(const QList<ZipEntry>& entries)
     return "{\"programma\":\"Selvora\",\"versione\":\"1.0\",\"creato\":\"2026-12-10T15:30:00\",\"file\":[" + files +
         "]}";
 }
+// A small file system of its own (tmpfs) mounted on a temporary folder for as
+// long as it lives, to fill up as a full USB stick would.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(int kilobytes)
+    {
+        m_mounted =
+            QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=%1k").arg(kilobytes), QStringLiteral("tmpfs"), m_dir.path()}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_dir.path()});
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    QMap<QString, QByteArray> files() const { return snapshot(m_dir.path()); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
 } // namespace
 
 class TestBackup : public QObject
@@ -320,6 +350,54 @@ private slots:
         QCOMPARE(snapshot(folder.path()), before);
         if (target == QLatin1String("folder"))
             QVERIFY(QFileInfo(path).isDir());
+    }
+    // The destination fills up before the backup is whole: the failure is
+    // told in Italian, no partial zip (nor temporary file) is left, an older
+    // backup of the same name stays as it was, the data are not touched.
+    void backupToADiskThatFillsUp_data()
+    {
+        QTest::addColumn<int>("kilobytes");
+        QTest::addColumn<int>("filler");
+        QTest::addColumn<bool>("older");
+        QTest::newRow("full from the start") << 64 << 64 * 1024 - 4096 << false;
+        QTest::newRow("fills midway") << 48 << 0 << false;
+        // The zip is about 70.5 KB: its last few blocks no longer fit.
+        QTest::newRow("fills near the end") << 68 << 0 << false;
+        QTest::newRow("over an older backup") << 72 << 0 << true;
+    }
+    void backupToADiskThatFillsUp()
+    {
+        QFETCH(int, kilobytes);
+        QFETCH(int, filler);
+        QFETCH(bool, older);
+        SmallDisk disk(kilobytes);
+        if (!disk.mounted())
+            QSKIP("a small file system cannot be mounted here");
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        const QString path = disk.filePath(QStringLiteral("Selvora-backup.zip"));
+        if (filler > 0) {
+            QFile f(disk.filePath(QStringLiteral("altro.bin")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(filled(filler, 'f')), qint64(filler));
+        }
+        if (older) {
+            // A backup of less data, made on this disk before.
+            TempProgramFolder small;
+            small.write(DataFiles::CandidateArchive, filled(3612, 'o'));
+            QString why;
+            QVERIFY2(Backup::create(small.path(), path, {}, nullptr, &why), qPrintable(why));
+        }
+        const QMap<QString, QByteArray> onDisk = disk.files();
+        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        QString why;
+        QVERIFY(!Backup::create(folder.path(), path, {}, nullptr, &why));
+        QVERIFY2(why.startsWith(QStringLiteral("Non è possibile scrivere il file di backup")), qPrintable(why));
+        QVERIFY2(why.contains(QStringLiteral("pieno")), qPrintable(why));
+        QCOMPARE(disk.files(), onDisk);
+        if (older)
+            QVERIFY(Backup::verify(path, nullptr, nullptr));
+        QCOMPARE(snapshot(folder.path()), before);
     }
 };
 

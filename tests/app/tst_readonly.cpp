@@ -4,6 +4,7 @@
 #include "app/core/AccessMode.h"
 #include "app/core/RecordFile.h"
 #include "app/core/SafeWrite.h"
+#include "app/platform/FileDialogs.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/Password.h"
@@ -12,9 +13,13 @@
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "candidates/ui/RetentionList.h"
+#include "rankings/ui/OfficialRankingWindow.h"
+#include "report/ui/ReportPrinter.h"
+#include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/ExpTorneo.h"
+#include "sessions/ui/GridWindow.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
@@ -22,10 +27,14 @@
 #include "support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <memory>
 
@@ -42,6 +51,28 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
     }
     return files;
 }
+// A session of two scored cards and its committee grid with the scores of
+// the second one.
+QByteArray twoCards()
+{
+    QByteArray bytes;
+    const QStringList names {"Rossi Mario", "Verdi Giulia"};
+    for (const QString& name : names) {
+        TSchedaColloquio rec;
+        rec.Candidato = name;
+        rec.DataColloquio = QStringLiteral("01/12/2026");
+        rec.Punteggio = QStringLiteral("20,00");
+        rec.Idoneo = QStringLiteral("Sì");
+        bytes += rec.encode();
+    }
+    return bytes;
+}
+
+const char* kGrid = R"({"format":"selvora-griglia-di-valutazione","version":1,"session":"Concorso.vai",
+"criteria":[{"name":"Competenze tecniche","max":10,"weight":2},{"name":"Comunicazione","max":10,"weight":1}],
+"members":[{"name":"Galli","role":"presidente"},{"name":"Fontana","role":"componente"}],
+"scale":{"kind":"somma"},"tieBreaks":["manuale"],
+"cards":{"2":{"Galli":{"Competenze tecniche":8,"Comunicazione":6},"Fontana":{"Competenze tecniche":6,"Comunicazione":9}}}})";
 } // namespace
 
 class TestReadOnly : public QObject
@@ -92,6 +123,10 @@ private slots:
         m_folder->write(QStringLiteral("Archivio_Candidati.pro"), filled(3612, 'a'));
         m_folder->write(QStringLiteral("Prova.vai"), filled(5865, 'b'));
         m_folder->write(QStringLiteral("unins000.dll"), "password");
+        m_folder->write(QStringLiteral("Concorso.vai"), twoCards());
+        m_folder->write(QStringLiteral("Concorso.griglia.json"), kGrid);
+        m_folder->write(QStringLiteral("Rotto.vai"), twoCards());
+        m_folder->write(QStringLiteral("Rotto.griglia.json"), "[griglia");
         Windows::createFirst();
         AccessMode::setReadOnly(AccessMode::reasonInUse());
         WriteGuard::applyAll();
@@ -164,6 +199,129 @@ private slots:
             dialog.show();
             checkRefused(dialog.btnCancella, QStringLiteral("retention list"));
         }
+    }
+
+    // The committee grid is shown as stored: nothing that stores it, nor the
+    // total into the card, nor a cell; its minutes still print, preview and
+    // go to a PDF file the user chooses.
+    void gridWindowOnlyReadsAndPrints()
+    {
+        TfrmTorneo* torneo = Windows::torneo();
+        torneo->lblFile->setText(m_folder->file(QStringLiteral("Concorso.vai")));
+        torneo->lblNome->setText(QStringLiteral("Concorso"));
+        torneo->show();
+        torneo->MostraScheda(TSchedaColloquio::decode(twoCards().mid(TSchedaColloquio::Size)), 2);
+        const QString score = torneo->txtPunteggio->text();
+
+        GridWindow grid(torneo);
+        QVERIFY(grid.load());
+        grid.show();
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(grid.grdScores->item(0, 0)->text(), QStringLiteral("8"));
+        QVERIFY(grid.lblTotal->text().startsWith(QStringLiteral("Totale: 21,5")));
+        QVERIFY(grid.lblReadOnly->isVisible());
+        QCOMPARE(grid.lblReadOnly->text(), AccessMode::reason());
+        QCOMPARE(grid.lblReadOnly->accessibleName(), AccessMode::reason());
+
+        for (QWidget* command :
+             std::initializer_list<QWidget*> {grid.btnImport, grid.btnSave, grid.btnApplySetup, grid.btnAddCriterion,
+                                              grid.btnRemoveCriterion, grid.btnAddMember, grid.btnRemoveMember,
+                                              grid.cboScale, grid.txtScaleMax, grid.grdMembers->cellWidget(0, 1)})
+            checkRefused(command, command->objectName());
+        QCOMPARE(torneo->txtPunteggio->text(), score);
+        QCOMPARE(grid.grdCriteria->rowCount(), 2);
+        QCOMPARE(grid.grdMembers->rowCount(), 2);
+
+        // No cell takes a score or a set-up change, and each says why.
+        for (QTableWidget* table : {grid.grdScores, grid.grdCriteria, grid.grdMembers}) {
+            QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QCOMPARE(table->accessibleDescription(), AccessMode::reason());
+        }
+        QVERIFY(!(grid.grdScores->item(1, 1)->flags() & Qt::ItemIsEditable));
+        QVERIFY(grid.grdScores->item(1, 1)->flags() & Qt::ItemIsSelectable);
+        grid.tabPages->setCurrentIndex(0);
+        const QRect cell = grid.grdScores->visualItemRect(grid.grdScores->item(1, 1));
+        QTest::mouseDClick(grid.grdScores->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        for (QLineEdit* editor : grid.grdScores->viewport()->findChildren<QLineEdit*>())
+            QVERIFY(!editor->isVisible());
+        QVERIFY(!grid.isModified());
+
+        // The minutes: print, preview and a PDF outside the program folder.
+        const QMap<QString, QByteArray> before = snapshot(m_folder->path());
+        for (QPushButton* b : {grid.btnPrint, grid.btnPreview, grid.btnPdf})
+            QVERIFY2(b->isEnabled() && !WriteGuard::isMarked(b), qPrintable(b->objectName()));
+        ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok);
+        QTest::mouseClick(grid.btnPrint, Qt::LeftButton);
+        QCOMPARE(ReportPrinter::takePrinted().size(), 1);
+        QTest::mouseClick(grid.btnPreview, Qt::LeftButton);
+        QCOMPARE(ReportPrinter::previewed().size(), 1);
+        QTemporaryDir elsewhere;
+        const QString pdf = elsewhere.filePath(QStringLiteral("verbale.pdf"));
+        FileDialogs::queueFileName(pdf);
+        QTest::mouseClick(grid.btnPdf, Qt::LeftButton);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).kind, Messages::Kind::Information);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        // Closed with no question about saving.
+        QTest::mouseClick(grid.btnClose, Qt::LeftButton);
+        QVERIFY(!grid.isVisible());
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(snapshot(m_folder->path()), before);
+    }
+
+    // A damaged grid file would be renamed to start afresh: not here.
+    void damagedGridIsLeftAsItIs()
+    {
+        TfrmTorneo* torneo = Windows::torneo();
+        torneo->lblFile->setText(m_folder->file(QStringLiteral("Rotto.vai")));
+        torneo->lblNome->setText(QStringLiteral("Rotto"));
+        torneo->MostraScheda(TSchedaColloquio::decode(twoCards().left(TSchedaColloquio::Size)), 1);
+        const QMap<QString, QByteArray> before = snapshot(m_folder->path());
+        GridWindow grid(torneo);
+        QVERIFY(!grid.load());
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).kind, Messages::Kind::Warning);
+        QVERIFY(shown.at(0).text.contains(QStringLiteral("non può essere usato")));
+        QVERIFY(shown.at(0).text.endsWith(AccessMode::reason()));
+        QCOMPARE(snapshot(m_folder->path()), before);
+    }
+
+    // The official ranking keeps its stored choices, order and seal; it is
+    // shown, printed, previewed and its seal checked.
+    void officialRankingOnlyReadsAndPrints()
+    {
+        OfficialRankingWindow w(m_folder->file(QStringLiteral("Concorso.vai")), QStringLiteral("Concorso"));
+        w.show();
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(w.grdRanking->rowCount(), 2);
+        QCOMPARE(w.grdRanking->item(0, 0)->text(), QStringLiteral("1 ex aequo"));
+        QVERIFY(w.chkManualOrder->isChecked());
+        QVERIFY(w.lblReadOnly->isVisible());
+        QCOMPARE(w.lblReadOnly->text(), AccessMode::reason());
+        w.grdRanking->selectRow(1);
+        for (QWidget* command : std::initializer_list<QWidget*> {w.chkYoungerFirst, w.chkManualOrder, w.cboNonSuitable,
+                                                                 w.cboPublished, w.btnUp, w.btnDown, w.btnPublish})
+            checkRefused(command, command->objectName());
+        QVERIFY(w.chkManualOrder->isChecked());
+        QVERIFY(!w.chkYoungerFirst->isChecked());
+
+        const QMap<QString, QByteArray> before = snapshot(m_folder->path());
+        for (QPushButton* b : {w.btnStampa, w.btnPreview, w.btnCheckSeal})
+            QVERIFY2(b->isEnabled() && !WriteGuard::isMarked(b), qPrintable(b->objectName()));
+        Messages::queueAnswer(Messages::Answer::Yes);
+        ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok);
+        QTest::mouseClick(w.btnStampa, Qt::LeftButton);
+        QCOMPARE(ReportPrinter::takePrinted().size(), 1);
+        QTest::mouseClick(w.btnPreview, Qt::LeftButton);
+        QCOMPARE(ReportPrinter::previewed().size(), 1);
+        QTest::mouseClick(w.btnCheckSeal, Qt::LeftButton);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 2); // the print's question, the seal's answer
+        QCOMPARE(shown.at(1).kind, Messages::Kind::Information);
+        QCOMPARE(snapshot(m_folder->path()), before);
     }
 
     // The picture of the new-session entry reacts to clicks itself.

@@ -6,9 +6,12 @@
 #include "candidates/core/Erasure.h"
 #include "candidates/core/Retention.h"
 #include "candidates/core/SchedaCandidato.h"
+#include "output/core/DocumentReport.h"
+#include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QDir>
 
@@ -211,6 +214,66 @@ private slots:
         // Erased cards are not listed again.
         QVERIFY(Erasure::erase(1, {}, QDate(2026, 12, 10)).complete());
         QCOMPARE(Retention::overdue(6, QDate(2026, 12, 10)).size(), 1);
+    }
+    // A report longer than a page goes on over as many pages as it needs:
+    // read back from the PDF, every line of it is there, long lines wrapped
+    // at word boundaries.
+    void longReportPrintsOnSeveralPages()
+    {
+        Erasure::Result r;
+        r.candidato = QStringLiteral("BIANCHI ANNA");
+        r.codFisc = QStringLiteral("BNCNNA85T45F205X");
+        r.position = 7;
+        r.day = QDate(2026, 12, 10);
+        r.cardBlanked = true;
+        r.filesDeleted << QStringLiteral("Anagrafica/Scheda_Candidato_7.jpg");
+        r.filesKept << QStringLiteral("Documenti_Allegati/") + QString(150, QLatin1Char('x')) + QStringLiteral(".pdf");
+        for (int i = 1; i <= 90; ++i) {
+            Erasure::Interview it;
+            it.sessionFile = QStringLiteral("Sessione autunnale numero %1 con un nome lungo.vai").arg(i);
+            it.card = i;
+            it.data = QStringLiteral("01/10/2026");
+            r.anonymised << it;
+        }
+        r.failures << QStringLiteral("la foto non è stata eliminata perché il disco non ha risposto alla richiesta "
+                                     "di cancellazione entro il tempo previsto dal sistema operativo: riprovare.");
+        const QString report = r.report();
+
+        const std::unique_ptr<Report> printout = Erasure::printout(report);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("rapporto.pdf"));
+        QString error;
+        QVERIFY2(printout->exportPdf(pdf, &error), qPrintable(error));
+        const QStringList pages = PdfText::pages(pdf);
+        QVERIFY2(pages.size() > 1, qPrintable(QString::number(pages.size())));
+        QCOMPARE(pages.size(), printout->pageCount());
+        // Every page is A4 upright.
+        for (const PdfText::Page& page : PdfText::words(pdf)) {
+            QVERIFY(qAbs(page.mm.width() - 210.0) < 1.0);
+            QVERIFY(qAbs(page.mm.height() - 297.0) < 1.0);
+        }
+        const QString all = PdfText::lines(pdf).join(QLatin1Char(' ')).simplified();
+        int checked = 0;
+        for (const QString& line : report.split(QLatin1Char('\n'))) {
+            if (line.trimmed().isEmpty())
+                continue;
+            // A word longer than a line is cut where the line ends.
+            bool longWord = false;
+            for (const QString& word : line.split(QLatin1Char(' ')))
+                longWord = longWord || word.size() > DocumentReport::bodyColumns(QPageLayout::Portrait);
+            if (longWord)
+                QVERIFY2(QString(all).remove(QLatin1Char(' ')).contains(QString(line).remove(QLatin1Char(' '))),
+                         qPrintable(line));
+            else
+                QVERIFY2(all.contains(line.simplified()), qPrintable(line));
+            ++checked;
+        }
+        QVERIFY(checked > 95);
+        QCOMPARE(int(all.count(QStringLiteral("Scheda colloquio anonimizzata: sessione"))), 90);
+        // The last lines end the last page, the print date below them.
+        QVERIFY(pages.last().contains(QStringLiteral("contengono ancora i dati cancellati")));
+        QVERIFY(pages.last().contains(QStringLiteral("Stampa eseguita in data")));
+        QVERIFY(pages.first().contains(QStringLiteral("RAPPORTO DI CANCELLAZIONE DEI DATI PERSONALI")));
     }
 };
 

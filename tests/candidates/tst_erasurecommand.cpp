@@ -3,10 +3,12 @@
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/ErasureCommands.h"
+#include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +102,34 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+    }
+    // "Stampa" and "Anteprima" of a report longer than a page: every line
+    // goes to the printer, over several pages.
+    void longReportPrintsAndPreviewsOnSeveralPages()
+    {
+        QStringList lines {QStringLiteral("RAPPORTO DI CANCELLAZIONE DEI DATI PERSONALI"), QString()};
+        for (int i = 1; i <= 120; ++i)
+            lines << QStringLiteral("- Scheda colloquio anonimizzata: sessione Prova %1, scheda n. %1").arg(i);
+        ErasureReportDialog dialog(lines.join(QLatin1Char('\n')), nullptr);
+        dialog.show();
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("stampa.pdf"));
+        ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok, pdf);
+        QTest::mouseClick(dialog.btnStampa, Qt::LeftButton);
+        const QList<ReportPrinter::Job> printed = ReportPrinter::takePrinted();
+        QCOMPARE(printed.size(), 1);
+        QVERIFY(printed.at(0).pageCount > 1);
+        const QString text = PdfText::lines(pdf).join(QLatin1Char('\n'));
+        for (const QString& line : lines)
+            QVERIFY2(text.contains(line), qPrintable(line));
+        QTest::mouseClick(dialog.btnAnteprima, Qt::LeftButton);
+        const QList<ReportPrinter::Job> previewed = ReportPrinter::previewed();
+        QCOMPARE(previewed.size(), 1);
+        QCOMPARE(previewed.at(0).pageCount, printed.at(0).pageCount);
+        QStringList shown;
+        for (const QStringList& page : previewed.at(0).pages)
+            shown << page;
+        QVERIFY(shown.contains(lines.last()));
     }
 };
 

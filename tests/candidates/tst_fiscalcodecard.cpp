@@ -132,6 +132,7 @@ private slots:
                                     "fiscale:\n\r\n\rData nascita: 06/12/1985 nella scheda, 05/12/1985 "
                                     "nel codice fiscale\n\r\n\rSostituirli con quelli del codice "
                                     "fiscale?"));
+            QCOMPARE(int(shown[0].kind), int(Kind::Confirmation)); // a question: the question icon
             QCOMPARE(shown[0].buttons, (QStringList {"Sostituisci", "Lascia come sono"}));
         }
         QTEST(w->txtDataNasc->text(), "date");
@@ -252,6 +253,7 @@ private slots:
                                 "nato/a il 01/01/1980, codice fiscale RSSMRA80A01H501U\n\r\n\rSi può salvare comunque "
                                 "la nuova scheda, oppure mostrare la scheda in archivio (la nuova scheda non salvata "
                                 "andrà persa)."));
+        QCOMPARE(int(shown[0].kind), int(Kind::Warning));
         QCOMPARE(shown[0].buttons, (QStringList {"Salva comunque", "Mostra la scheda in archivio", "Annulla"}));
         QCOMPARE(cardsOnDisk(folder), cards);
         QTEST(w->lblPosizione->text(), "position");

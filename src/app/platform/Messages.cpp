@@ -1,8 +1,11 @@
+// Every message box of the program, and its scripted stand-in for tests.
 #include "app/platform/Messages.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
+
+#include <memory>
 
 namespace {
 bool g_test = false;
@@ -10,9 +13,65 @@ QQueue<Messages::Answer> g_answers;
 QList<Messages::Shown> g_shown;
 QQueue<int> g_choices;
 int g_unscripted = 0;
+// Which of the caller's buttons a button of the box is.
+const char* kChoice = "selvoraChoice";
 } // namespace
 
 namespace Messages {
+
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons)
+{
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setText(displayText(text));
+    // One look per kind, whichever buttons the box carries.
+    switch (kind) {
+    case Kind::Warning:
+        box->setIcon(QMessageBox::Warning);
+        box->setWindowTitle(QStringLiteral("Attenzione"));
+        break;
+    case Kind::Error:
+        box->setIcon(QMessageBox::Critical);
+        box->setWindowTitle(QStringLiteral("Errore"));
+        break;
+    case Kind::Information:
+        box->setIcon(QMessageBox::Information);
+        box->setWindowTitle(QStringLiteral("Informazione"));
+        break;
+    case Kind::Confirmation:
+        box->setIcon(QMessageBox::Question);
+        box->setWindowTitle(QStringLiteral("Conferma"));
+        break;
+    case Kind::Plain:
+        box->setIcon(QMessageBox::NoIcon);
+        box->setWindowTitle(QStringLiteral("Selvora"));
+        break;
+    }
+    if (!buttons.isEmpty()) {
+        QPushButton* button = nullptr;
+        for (int i = 0; i < buttons.size(); ++i) {
+            button = box->addButton(buttons.at(i), QMessageBox::ActionRole);
+            button->setProperty(kChoice, i);
+        }
+        box->setDefaultButton(button);
+        box->setEscapeButton(button);
+        return box;
+    }
+    switch (kind) {
+    case Kind::Warning:
+    case Kind::Error:
+    case Kind::Information:
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Kind::Confirmation:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case Kind::Plain:
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    return box;
+}
 
 QString displayText(const QString& text)
 {
@@ -36,37 +95,8 @@ Answer show(QWidget* parent, Kind kind, const QString& text)
         return Answer::Ok;
     }
 
-    QMessageBox box(parent);
-    box.setText(displayText(text));
-    switch (kind) {
-    case Kind::Warning:
-        box.setIcon(QMessageBox::Warning);
-        box.setWindowTitle(QStringLiteral("Attenzione"));
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case Kind::Error:
-        box.setIcon(QMessageBox::Critical);
-        box.setWindowTitle(QStringLiteral("Errore"));
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case Kind::Information:
-        box.setIcon(QMessageBox::Information);
-        box.setWindowTitle(QStringLiteral("Informazione"));
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    case Kind::Confirmation:
-        box.setIcon(QMessageBox::Question);
-        box.setWindowTitle(QStringLiteral("Conferma"));
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case Kind::Plain:
-        box.setIcon(QMessageBox::NoIcon);
-        box.setWindowTitle(QStringLiteral("Selvora"));
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    const int r = box.exec();
+    std::unique_ptr<QMessageBox> box = makeBox(parent, kind, text);
+    const int r = box->exec();
     switch (r) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -91,18 +121,10 @@ int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& b
         ++g_unscripted;
         return last;
     }
-    QMessageBox box(parent);
-    box.setText(displayText(text));
-    box.setWindowTitle(kind == Kind::Confirmation ? QStringLiteral("Conferma") : QStringLiteral("Attenzione"));
-    box.setIcon(kind == Kind::Confirmation ? QMessageBox::Question : QMessageBox::Warning);
-    QList<QPushButton*> made;
-    for (const QString& caption : buttons)
-        made.append(box.addButton(caption, QMessageBox::ActionRole));
-    box.setDefaultButton(made.last());
-    box.setEscapeButton(made.last());
-    box.exec();
-    const int i = int(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
-    return i < 0 ? last : i;
+    std::unique_ptr<QMessageBox> box = makeBox(parent, kind, text, buttons);
+    box->exec();
+    const QAbstractButton* clicked = box->clickedButton();
+    return clicked ? qBound(0, clicked->property(kChoice).toInt(), last) : last;
 }
 
 void setTestMode(bool on)

@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace Messages {
@@ -58,6 +61,10 @@ inline bool confirm(QWidget* parent, const QString& text)
 // index of the button chosen. Closing the box (Escape) chooses the last one,
 // so the last button must be the one that changes nothing.
 int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons);
+
+// The box that show() (no buttons given) or choose() puts up, not yet shown:
+// its icon and title follow the kind either way.
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons = {});
 
 // The text as a box shows it: the stored "\n\r" and "\r\n" pairs become one
 // line break each.

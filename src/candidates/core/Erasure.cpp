@@ -1,9 +1,12 @@
+// Erasure of one candidate's personal data, and the report of it.
 #include "candidates/core/Erasure.h"
 
 #include "app/core/ProgramFolder.h"
 #include "app/core/RecordFile.h"
 #include "candidates/core/Attachments.h"
 #include "candidates/core/CardDates.h"
+#include "output/core/DocumentReport.h"
+#include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionCatalogue.h"
 
@@ -11,6 +14,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+namespace {
+
+// A report line cut at spaces into lines of at most columns characters; a
+// word longer than a line (a long file name) is cut where the line ends.
+// Continuation lines are indented under the text of a "- " item.
+QStringList wrapped(const QString& line, int columns)
+{
+    if (line.size() <= columns)
+        return {line};
+    const QString indent = line.startsWith(QLatin1String("- ")) ? QStringLiteral("  ") : QString();
+    QStringList out;
+    QString rest = line;
+    QString lead;
+    while (lead.size() + rest.size() > columns) {
+        const int room = int(columns - lead.size());
+        int cut = int(rest.lastIndexOf(QLatin1Char(' '), room));
+        if (cut <= 0)
+            cut = room;
+        out << lead + rest.left(cut);
+        rest = rest.mid(cut);
+        while (rest.startsWith(QLatin1Char(' ')))
+            rest.remove(0, 1);
+        lead = indent;
+    }
+    if (!rest.isEmpty())
+        out << lead + rest;
+    return out;
+}
+
+} // namespace
 
 namespace Erasure {
 
@@ -203,6 +237,23 @@ QString Result::report() const
     lines << QString()
           << QStringLiteral("Attenzione: i backup fatti prima di questa data contengono ancora i dati cancellati.");
     return lines.join(QLatin1Char('\n'));
+}
+
+std::unique_ptr<Report> printout(const QString& report)
+{
+    QStringList lines = report.split(QLatin1Char('\n'));
+    DocumentReport::Content c;
+    c.reportName = QStringLiteral("Rapporto di cancellazione");
+    c.orientation = QPageLayout::Portrait;
+    c.title = lines.isEmpty() ? QString() : lines.takeFirst();
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
+    const int columns = DocumentReport::bodyColumns(c.orientation);
+    for (const QString& line : lines)
+        c.body << wrapped(line, columns);
+    std::unique_ptr<Report> out = DocumentReport::create(c);
+    out->prepare();
+    return out;
 }
 
 } // namespace Erasure

@@ -12,6 +12,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class Report;
+
 namespace Erasure {
 
 // One interview card of the same person in a session file.
@@ -53,6 +57,12 @@ struct Result
     // The printable report of what was erased.
     QString report() const;
 };
+
+// The report (as Result::report() gives it) laid out for print, preview
+// and PDF: portrait A4, its first line as the title and every other line in
+// a block that wraps at word boundaries and continues over as many pages as
+// it needs. Prepared, ready for output.
+std::unique_ptr<Report> printout(const QString& report);
 
 // Erases card n of the archive in folder. interviews are the cards to
 // anonymise (from interviewsOf, or empty to leave them).

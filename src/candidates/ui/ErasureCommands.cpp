@@ -144,12 +144,15 @@ ErasureReportDialog::ErasureReportDialog(const QString& report, QWidget* parent)
     btnSalva->setObjectName(QStringLiteral("btnSalva"));
     btnStampa = new QPushButton(QStringLiteral("S&tampa"), this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    btnAnteprima = new QPushButton(QStringLiteral("&Anteprima"), this);
+    btnAnteprima->setObjectName(QStringLiteral("btnAnteprima"));
     btnChiudi = new QPushButton(QStringLiteral("C&hiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnSalva);
     buttons->addWidget(btnStampa);
+    buttons->addWidget(btnAnteprima);
     buttons->addStretch();
     buttons->addWidget(btnChiudi);
     auto* layout = new QVBoxLayout(this);
@@ -159,6 +162,7 @@ ErasureReportDialog::ErasureReportDialog(const QString& report, QWidget* parent)
     resize(760, 460);
     connect(btnSalva, &QPushButton::clicked, this, &ErasureReportDialog::save);
     connect(btnStampa, &QPushButton::clicked, this, &ErasureReportDialog::print);
+    connect(btnAnteprima, &QPushButton::clicked, this, &ErasureReportDialog::preview);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -185,12 +189,12 @@ void ErasureReportDialog::save()
 
 void ErasureReportDialog::print()
 {
-    Report report(QStringLiteral("RapportoCancellazione"));
-    const QRectF area = report.printableRect();
-    MemoView* memo = report.addMemo(QStringLiteral("memRapporto"), QRectF(QPointF(0, 0), area.size()));
-    memo->setFont(QStringLiteral("Arial"), 11);
-    memo->wordWrap = true;
-    memo->setText(m_report);
-    report.prepare();
-    ReportPrinter::print(this, report);
+    const std::unique_ptr<Report> report = Erasure::printout(m_report);
+    ReportPrinter::print(this, *report);
+}
+
+void ErasureReportDialog::preview()
+{
+    const std::unique_ptr<Report> report = Erasure::printout(m_report);
+    ReportPrinter::preview(this, *report);
 }

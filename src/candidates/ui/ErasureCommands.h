@@ -23,7 +23,8 @@ bool confirm(QWidget* parent, const TSchedaCandidato& card, qint64 position, QLi
 
 } // namespace ErasureCommands
 
-// The report of an erasure, with "Salva..." (a text file) and "Stampa".
+// The report of an erasure, with "Salva..." (a text file), "Stampa" and
+// "Anteprima" (on as many pages as it needs).
 class ErasureReportDialog : public QDialog
 {
     Q_OBJECT
@@ -34,10 +35,12 @@ public:
     QPlainTextEdit* txtRapporto;
     QPushButton* btnSalva;
     QPushButton* btnStampa;
+    QPushButton* btnAnteprima;
     QPushButton* btnChiudi;
 
 private:
     void save();
     void print();
+    void preview();
     QString m_report;
 };

@@ -2,6 +2,7 @@
 // shown, and rebuilds the table whenever a ranking choice changes.
 #include "rankings/ui/OfficialRankingWindow.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 #include "app/core/ProgramFolder.h"
@@ -13,6 +14,7 @@
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/GridWindow.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,6 +128,19 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
                                  QStringLiteral("Guida"), this);
     imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla graduatoria finale."));
 
+    // The ranking choices and the manual order are stored as soon as they
+    // change, and the publication records its seal in the grid: none of them
+    // in a read-only run, where the stored ranking is shown, printed and
+    // checked as it is.
+    WriteGuard::mark({chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished, btnUp, btnDown, btnPublish});
+    lblReadOnly = new QLabel(this);
+    lblReadOnly->setObjectName(QStringLiteral("lblReadOnly"));
+    lblReadOnly->setWordWrap(true);
+    lblReadOnly->setStyleSheet(QStringLiteral("color: maroon;"));
+    lblReadOnly->setText(AccessMode::reason());
+    lblReadOnly->setAccessibleName(AccessMode::reason());
+    lblReadOnly->setVisible(AccessMode::readOnly());
+
     auto* choices = new QHBoxLayout;
     auto* checks = new QVBoxLayout;
     checks->addWidget(chkYoungerFirst);
@@ -156,6 +171,7 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     layout->addWidget(grdRanking, 1);
     layout->addLayout(moves);
     layout->addLayout(seal);
+    layout->addWidget(lblReadOnly);
     layout->addLayout(commands);
 
     connect(chkYoungerFirst, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);

@@ -37,6 +37,7 @@ public:
     QPushButton* btnPreview;
     QPushButton* btnPublish;
     QPushButton* btnEsci;
+    QLabel* lblReadOnly; // the reason, in a read-only run
     PictureButton* imgGuida;
 
     const OfficialResult& result() const { return m_result; }

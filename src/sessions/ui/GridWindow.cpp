@@ -2,6 +2,7 @@
 // session's criteria, committee and scale.
 #include "sessions/ui/GridWindow.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/Formats.h"
 #include "app/core/NumberText.h"
 #include "app/core/ProgramFolder.h"
@@ -14,6 +15,7 @@
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WriteGuard.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -219,8 +222,29 @@ GridWindow::GridWindow(TfrmTorneo* card)
     for (QPushButton* b : {btnImport, btnSave, btnPrint, btnPreview, btnPdf, btnClose})
         commands->addWidget(b);
 
+    // Everything that stores the grid, or prepares a set-up that only
+    // storing would keep, is refused in a read-only run; the grid is shown as
+    // stored and its minutes can still be printed or saved elsewhere.
+    WriteGuard::mark({btnImport, btnSave, btnApplySetup, btnAddCriterion, btnRemoveCriterion, btnAddMember,
+                      btnRemoveMember, cboScale, txtScaleMax});
+    lblReadOnly = new QLabel(this);
+    lblReadOnly->setObjectName(QStringLiteral("lblReadOnly"));
+    lblReadOnly->setWordWrap(true);
+    lblReadOnly->setStyleSheet(QStringLiteral("color: maroon;"));
+    lblReadOnly->setText(AccessMode::reason());
+    lblReadOnly->setAccessibleName(AccessMode::reason());
+    lblReadOnly->setVisible(AccessMode::readOnly());
+    if (AccessMode::readOnly()) {
+        for (QTableWidget* t : {grdScores, grdCriteria, grdMembers}) {
+            t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            t->setToolTip(AccessMode::reason());
+            t->setAccessibleDescription(AccessMode::reason());
+        }
+    }
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabPages, 1);
+    layout->addWidget(lblReadOnly);
     layout->addLayout(commands);
 
     connect(grdScores, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
@@ -253,6 +277,12 @@ bool GridWindow::load()
         Messages::error(this, GridFile::damagedMessage(side, problem));
         return false;
     case GridFile::Status::Damaged: {
+        if (AccessMode::readOnly()) {
+            // Setting the file aside renames it: not in a read-only run.
+            Messages::warning(
+                this, GridFile::damagedMessage(side, problem) + QStringLiteral("\r\n\r\n") + AccessMode::reason());
+            return false;
+        }
         Messages::warning(this, GridFile::damagedMessage(side, problem));
         if (!Messages::confirm(this,
                                QStringLiteral("Si vuole mettere da parte il file della griglia (rinominandolo) "
@@ -301,7 +331,9 @@ void GridWindow::showSetup()
         auto* name = new QTableWidgetItem(m.name);
         name->setData(Qt::UserRole, m.name);
         grdMembers->setItem(row, 0, name);
-        grdMembers->setCellWidget(row, 1, roleBox(m.role));
+        QComboBox* role = roleBox(m.role);
+        grdMembers->setCellWidget(row, 1, role);
+        WriteGuard::mark(role);
     }
     int scale = 0;
     if (m_grid.scale.scaled)
@@ -335,6 +367,8 @@ void GridWindow::showScores()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (m_position <= 0)
                 item->setFlags(Qt::ItemIsEnabled);
+            else if (AccessMode::readOnly())
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             grdScores->setItem(r, col, item);
         }
         grdScores->setItem(r, int(voters.size()) + 1, readOnly(GridMath::scoreText(c.weight)));
@@ -525,7 +559,12 @@ void GridWindow::btnPdfClick()
 {
     if (!minutesAllowed())
         return;
-    const QString proposed = ProgramFolder::path() +
+    // A read-only program folder cannot take the file: the user's documents
+    // are proposed instead.
+    const QString folder = AccessMode::readOnly()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        : ProgramFolder::path();
+    const QString proposed = folder +
         QStringLiteral("Verbale %1 scheda %2.pdf").arg(TextRules::trimmed(m_card->lblNome->text())).arg(m_position);
     const QString path = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il verbale in PDF"), proposed,
                                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));

@@ -49,6 +49,7 @@ public:
     QPushButton* btnPreview;
     QPushButton* btnPdf;
     QPushButton* btnClose;
+    QLabel* lblReadOnly; // the reason, in a read-only run
     PictureButton* imgGuida;
 
     const ScoringGrid& grid() const { return m_grid; }
