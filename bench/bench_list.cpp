@@ -41,7 +41,7 @@ struct PlainList
 SELVORA_BENCHMARK("list: summary list fill of 100,000 and 300,000 lines")
 {
     PlainList plain;
-    TSummaryList list;
+    SummaryList list;
     list.resize(1200, 700);
     list.show();
     QApplication::processEvents();

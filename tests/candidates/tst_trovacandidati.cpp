@@ -177,7 +177,7 @@ class TestTrovaCandidati : public QObject
         std::sort(out.begin(), out.end());
         return out;
     }
-    static void doubleClick(TSummaryList* list, int row)
+    static void doubleClick(SummaryList* list, int row)
     {
         // As the user sees it: the list laid out, the line under the mouse.
         QApplication::processEvents();

@@ -21,7 +21,7 @@ class FindWindow : public QDialog
 public:
     FindWindow()
     {
-        list = new TSummaryList(this);
+        list = new SummaryList(this);
         list->setObjectName(QStringLiteral("lstRecords"));
         txtTrova = new QLineEdit(this);
         txtTrova->setObjectName(QStringLiteral("txtTrova"));
@@ -33,12 +33,12 @@ public:
         layout->addWidget(txtTrova);
         layout->addWidget(btnTrova);
         layout->addWidget(other);
-        TSummaryList::linkFind(txtTrova, btnTrova);
+        SummaryList::linkFind(txtTrova, btnTrova);
         connect(btnTrova, &QPushButton::clicked, this, [this] { list->find(this, txtTrova->text(), &last); });
         connect(other, &QPushButton::clicked, this, [this] { ++otherClicks; });
         resize(600, 400);
     }
-    TSummaryList* list;
+    SummaryList* list;
     QLineEdit* txtTrova;
     QPushButton* btnTrova;
     QPushButton* other;
@@ -58,7 +58,7 @@ private slots:
 
     void fontAndItemWidthAreFixed()
     {
-        TSummaryList list;
+        SummaryList list;
         list.setStyleSheet(QStringLiteral("font: italic 20pt \"Arial\"; color: red;"));
         list.setLines({QStringLiteral("Rossi")});
         const QModelIndex index = list.model()->index(0, 0);
@@ -93,7 +93,7 @@ private slots:
         QFETCH(int, columns);
         QFETCH(bool, largest);
         QFETCH(bool, smallest);
-        TSummaryList list;
+        SummaryList list;
         SummaryListFit::install(&list);
         list.resize(width, 300);
         list.setLines({QStringLiteral("corta")});
@@ -117,7 +117,7 @@ private slots:
 
     void longLinesScrollSideways()
     {
-        TSummaryList list;
+        SummaryList list;
         list.resize(400, 300);
         list.setLines({QString(150, QLatin1Char('x'))});
         list.show();
@@ -127,7 +127,7 @@ private slots:
 
     void sortedListKeepsListOrderAndPositions()
     {
-        TSummaryList list;
+        SummaryList list;
         list.setLines({"rossi mario", "Bianchi Anna", "ROSSI ANNA", "_zeta"}, {11, 12, 13, 14});
         QCOMPARE(list.lines(), (QStringList {"Bianchi Anna", "ROSSI ANNA", "rossi mario", "_zeta"}));
         QCOMPARE(list.position(0), 12);
@@ -144,7 +144,7 @@ private slots:
 
     void unsortedListKeepsInsertionOrder()
     {
-        TSummaryList list;
+        SummaryList list;
         list.setSorted(false);
         list.setLines({"3  c", "1  a", "2  b"}, {3, 1, 2});
         QCOMPARE(list.lines(), (QStringList {"3  c", "1  a", "2  b"}));
@@ -158,12 +158,12 @@ private slots:
 
     void doubleClickGivesTheRow()
     {
-        TSummaryList list;
+        SummaryList list;
         list.resize(400, 300);
         list.setLines({"a", "b", "c"}, {7, 8, 9});
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QSignalSpy spy(&list, &TSummaryList::rowDoubleClicked);
+        QSignalSpy spy(&list, &SummaryList::rowDoubleClicked);
         const QRect r = list.visualRect(list.model()->index(1, 0));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
@@ -239,7 +239,7 @@ private slots:
     {
         // Not a timing test: the list takes a long fill in one go and finds
         // the last line, wrapping from a selection near the end.
-        TSummaryList list;
+        SummaryList list;
         QStringList lines;
         lines.reserve(100000);
         for (int i = 0; i < 100000; ++i)

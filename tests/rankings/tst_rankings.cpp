@@ -424,7 +424,7 @@ private slots:
         for (int kind = 0; kind < 2; ++kind) {
             bool ran = false;
             Modal::queueHook([&](QDialog* d) {
-                auto* w = static_cast<TRankingWindow*>(d);
+                auto* w = static_cast<RankingWindow*>(d);
                 ran = true;
                 w->setWindowState(Qt::WindowNoState);
                 w->resize(1366 - 2, 768 - 30);
@@ -497,7 +497,7 @@ private slots:
         QList<int> counts;
         for (int opening = 0; opening < 2; ++opening) {
             Modal::queueHook([&](QDialog* d) {
-                auto* w = static_cast<TRankingWindow*>(d);
+                auto* w = static_cast<RankingWindow*>(d);
                 windows << d;
                 counts << w->lstRecords->count();
                 QVERIFY(w->txtTrova->text().isEmpty());
@@ -572,7 +572,7 @@ private slots:
             int lines = -1;
             QString file;
             Modal::queueHook([&](QDialog* d) {
-                auto* w = static_cast<TRankingWindow*>(d);
+                auto* w = static_cast<RankingWindow*>(d);
                 lines = w->lstRecords->count();
                 file = Windows::apriClassifica()->lblFile->text();
                 w->close();
@@ -594,7 +594,7 @@ private slots:
         chooser->lstFiles->setCurrentRow(0);
         for (int kind = 0; kind < 2; ++kind) {
             Modal::queueHook([](QDialog* d) {
-                auto* w = static_cast<TRankingWindow*>(d);
+                auto* w = static_cast<RankingWindow*>(d);
                 QCOMPARE(w->lstRecords->count(), 0);
                 QCOMPARE(w->lblTotConcorrenti->text(), QStringLiteral("0"));
                 QTest::mouseClick(w->btnStampa, Qt::LeftButton);
@@ -620,7 +620,7 @@ private slots:
         QDir(folder.path()).mkdir(QStringLiteral("Rotta.vai"));
         Windows::apriClassifica()->lblFile->setText(folder.file(QStringLiteral("Rotta.vai")));
         for (int kind = 0; kind < 2; ++kind) {
-            std::unique_ptr<TRankingWindow> w;
+            std::unique_ptr<RankingWindow> w;
             if (kind == 0) {
                 w.reset(new TfrmExpClassifica(Windows::apriClassifica()));
             } else {
@@ -629,7 +629,7 @@ private slots:
                 w.reset(alphaWindow);
             }
             Modal::queueHook([](QDialog* d) {
-                auto* rw = static_cast<TRankingWindow*>(d);
+                auto* rw = static_cast<RankingWindow*>(d);
                 QCOMPARE(rw->lblTotConcorrenti->text(), QStringLiteral("0"));
                 QCOMPARE(rw->lstRecords->count(), 0);
             });
@@ -650,7 +650,7 @@ private slots:
         chooser->lstFiles->setCurrentRow(0);
         Modal::queueHook([](QDialog* d) { d->close(); });
         Modal::queueHook([](QDialog* d) {
-            QCOMPARE(static_cast<TRankingWindow*>(d)->lstRecords->count(), 1);
+            QCOMPARE(static_cast<RankingWindow*>(d)->lstRecords->count(), 1);
             d->close();
         });
         QTest::mouseClick(chooser->btnExcel, Qt::LeftButton);

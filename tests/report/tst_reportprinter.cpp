@@ -141,7 +141,7 @@ private slots:
     void previewWindowCommands()
     {
         auto report = twoPages();
-        TReportPreview preview(*report);
+        ReportPreview preview(*report);
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         QVERIFY(preview.windowTitle().contains(QStringLiteral("Prova stampa")));
@@ -178,7 +178,7 @@ private slots:
     {
         auto report = twoPages();
         report->previewButtons = Report::PreviewZoom | Report::PreviewClose;
-        TReportPreview preview(*report);
+        ReportPreview preview(*report);
         QVERIFY(preview.btnStampa->isHidden());
         QVERIFY(preview.btnSchermoIntero->isHidden());
         QVERIFY(!preview.btnZoomPiu->isHidden());

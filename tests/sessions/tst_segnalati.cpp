@@ -79,7 +79,7 @@ class TestSegnalati : public QObject
         QVERIFY(ran);
         QCOMPARE(Modal::history().last(), QStringLiteral("TfrmSegnalati"));
     }
-    static QList<qint64> positions(TSummaryList* list)
+    static QList<qint64> positions(SummaryList* list)
     {
         QList<qint64> out;
         for (int row = 0; row < list->count(); ++row)
@@ -87,7 +87,7 @@ class TestSegnalati : public QObject
         std::sort(out.begin(), out.end());
         return out;
     }
-    static void doubleClick(TSummaryList* list, int row)
+    static void doubleClick(SummaryList* list, int row)
     {
         QApplication::processEvents();
         const QPoint at(20, list->visualRect(list->model()->index(row, 0)).center().y());

@@ -164,7 +164,7 @@ class TestTrovaPagina : public QObject
         std::sort(out.begin(), out.end());
         return out;
     }
-    static void doubleClick(TSummaryList* list, int row)
+    static void doubleClick(SummaryList* list, int row)
     {
         QApplication::processEvents();
         const QPoint at(20, list->visualRect(list->model()->index(row, 0)).center().y());

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 TfrmGuida::TfrmGuida(QWidget* parent)
-    : TLinkDialog(parent)
+    : LinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));

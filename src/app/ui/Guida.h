@@ -5,7 +5,7 @@
 
 class QPlainTextEdit;
 
-class TfrmGuida : public TLinkDialog
+class TfrmGuida : public LinkDialog
 {
     Q_OBJECT
 

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 TfrmInfo::TfrmInfo(QWidget* parent)
-    : TLinkDialog(parent)
+    : LinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Selvora"));

@@ -6,7 +6,7 @@
 
 class QLabel;
 
-class TfrmInfo : public TLinkDialog
+class TfrmInfo : public LinkDialog
 {
     Q_OBJECT
 

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-TLinkDialog::TLinkDialog(QWidget* parent)
+LinkDialog::LinkDialog(QWidget* parent)
     : QDialog(parent)
 {
 }
 
-void TLinkDialog::makeLogo(QWidget* parent, const QString& picture, const QString& accessibleName)
+void LinkDialog::makeLogo(QWidget* parent, const QString& picture, const QString& accessibleName)
 {
     imgLogo = new QLabel(parent);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
@@ -21,7 +21,7 @@ void TLinkDialog::makeLogo(QWidget* parent, const QString& picture, const QStrin
     imgLogo->setAccessibleName(accessibleName);
 }
 
-QFrame* TLinkDialog::makeFramedLogo(const QString& border, const QString& picture, const QString& accessibleName)
+QFrame* LinkDialog::makeFramedLogo(const QString& border, const QString& picture, const QString& accessibleName)
 {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panLogo"));
@@ -33,27 +33,27 @@ QFrame* TLinkDialog::makeFramedLogo(const QString& border, const QString& pictur
     return panel;
 }
 
-void TLinkDialog::makeLink(WebLink* picture, const QString& text)
+void LinkDialog::makeLink(WebLink* picture, const QString& text)
 {
     lnkWeb = new WebLink(QStringLiteral("lnkWeb"), text, this);
     for (WebLink* link : {lnkWeb, picture}) {
-        connect(link, &WebLink::clicked, this, &TLinkDialog::lnkWebClick);
-        connect(link, &WebLink::mouseDown, this, &TLinkDialog::lnkWebMouseDown);
-        connect(link, &WebLink::mouseUp, this, &TLinkDialog::lnkWebMouseUp);
+        connect(link, &WebLink::clicked, this, &LinkDialog::lnkWebClick);
+        connect(link, &WebLink::mouseDown, this, &LinkDialog::lnkWebMouseDown);
+        connect(link, &WebLink::mouseUp, this, &LinkDialog::lnkWebMouseUp);
     }
 }
 
-void TLinkDialog::makeCloseButton(int pointSize, int minimumHeight)
+void LinkDialog::makeCloseButton(int pointSize, int minimumHeight)
 {
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setFont(QFont(QStringLiteral("Verdana"), pointSize));
     btnChiudi->setMinimumSize(110, minimumHeight);
     btnChiudi->setDefault(true);
-    connect(btnChiudi, &QPushButton::clicked, this, &TLinkDialog::btnChiudiClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &LinkDialog::btnChiudiClick);
 }
 
-QHBoxLayout* TLinkDialog::centredRow(std::initializer_list<QWidget*> widgets)
+QHBoxLayout* LinkDialog::centredRow(std::initializer_list<QWidget*> widgets)
 {
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -63,23 +63,23 @@ QHBoxLayout* TLinkDialog::centredRow(std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-void TLinkDialog::btnChiudiClick()
+void LinkDialog::btnChiudiClick()
 {
     close();
 }
 
-void TLinkDialog::lnkWebClick()
+void LinkDialog::lnkWebClick()
 {
     WebLink::setColour(lnkWeb, WebLink::restColour());
     openLink();
 }
 
-void TLinkDialog::lnkWebMouseDown()
+void LinkDialog::lnkWebMouseDown()
 {
     WebLink::setColour(lnkWeb, WebLink::pressedColour());
 }
 
-void TLinkDialog::lnkWebMouseUp()
+void LinkDialog::lnkWebMouseUp()
 {
     WebLink::setColour(lnkWeb, WebLink::restColour());
 }

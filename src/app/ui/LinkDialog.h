@@ -13,7 +13,7 @@ class QLabel;
 class QPushButton;
 class WebLink;
 
-class TLinkDialog : public QDialog
+class LinkDialog : public QDialog
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     QPushButton* btnChiudi = nullptr;
 
 protected:
-    explicit TLinkDialog(QWidget* parent);
+    explicit LinkDialog(QWidget* parent);
 
     // imgLogo: the picture, centred in its place.
     void makeLogo(QWidget* parent, const QString& picture, const QString& accessibleName);

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : TLinkDialog(parent)
+    : LinkDialog(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QLatin1Char(' ') + Product::Name + QStringLiteral(" - ") + Product::Maker);

@@ -3,7 +3,7 @@
 
 #include "app/ui/LinkDialog.h"
 
-class TfrmSplash : public TLinkDialog
+class TfrmSplash : public LinkDialog
 {
     Q_OBJECT
 

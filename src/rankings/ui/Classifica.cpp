@@ -11,8 +11,8 @@
 #include <QLineEdit>
 
 TfrmClassifica::TfrmClassifica(QWidget* parent)
-    : TRankingWindow(parent, QStringLiteral(" Selvora - Graduatoria alfabetica"),
-                     QStringLiteral("Graduatoria alfabetica"), true)
+    : RankingWindow(parent, QStringLiteral(" Selvora - Graduatoria alfabetica"),
+                    QStringLiteral("Graduatoria alfabetica"), true)
 {
     setObjectName(QStringLiteral("frmClassifica"));
     lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
@@ -52,5 +52,5 @@ void TfrmClassifica::FormShow()
 void TfrmClassifica::done(int result)
 {
     lstRecords->clear();
-    TRankingWindow::done(result);
+    RankingWindow::done(result);
 }

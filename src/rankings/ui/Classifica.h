@@ -4,7 +4,7 @@
 
 #include "rankings/ui/RankingWindow.h"
 
-class TfrmClassifica : public TRankingWindow
+class TfrmClassifica : public RankingWindow
 {
     Q_OBJECT
 

@@ -17,8 +17,8 @@ QString g_lastSearched;
 } // namespace
 
 TfrmExpClassifica::TfrmExpClassifica(QWidget* parent)
-    : TRankingWindow(parent, QStringLiteral(" Selvora - Graduatoria di merito"),
-                     QStringLiteral("Graduatoria di merito"), false)
+    : RankingWindow(parent, QStringLiteral(" Selvora - Graduatoria di merito"), QStringLiteral("Graduatoria di merito"),
+                    false)
 {
     setObjectName(QStringLiteral("frmExpClassifica"));
 }

@@ -5,7 +5,7 @@
 
 #include "rankings/ui/RankingWindow.h"
 
-class TfrmExpClassifica : public TRankingWindow
+class TfrmExpClassifica : public RankingWindow
 {
     Q_OBJECT
 

@@ -21,7 +21,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QString& reportName, bool sorted)
+RankingWindow::RankingWindow(QWidget* parent, const QString& caption, const QString& reportName, bool sorted)
     : QDialog(parent)
     , frxReport(SummaryReport::create(reportName))
 {
@@ -29,14 +29,14 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     setWindowTitle(caption);
     setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
     DialogFrame::resizable(this);
-    setStyleSheet(QStringLiteral("TRankingWindow { background: #f4f7fb; }"));
+    setStyleSheet(QStringLiteral("RankingWindow { background: #f4f7fb; }"));
 
     titClassifica = new QLabel(QStringLiteral("- - -"), this);
     titClassifica->setObjectName(QStringLiteral("titClassifica"));
     titClassifica->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     titClassifica->setStyleSheet(QStringLiteral("color: maroon;"));
 
-    lstRecords = new TSummaryList(this);
+    lstRecords = new SummaryList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setSorted(sorted);
     lstRecords->setAccessibleName(QStringLiteral("Graduatoria"));
@@ -78,7 +78,7 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), this);
     imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    TSummaryList::linkFind(txtTrova, btnTrova);
+    SummaryList::linkFind(txtTrova, btnTrova);
 
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(lblTrova);
@@ -106,18 +106,18 @@ TRankingWindow::TRankingWindow(QWidget* parent, const QString& caption, const QS
     setTabOrder(lstRecords, btnStampa);
     setTabOrder(btnStampa, btnEsci);
 
-    connect(btnTrova, &QPushButton::clicked, this, &TRankingWindow::btnTrovaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &TRankingWindow::btnStampaClick);
-    connect(btnEsci, &QPushButton::clicked, this, &TRankingWindow::btnEsciClick);
-    connect(imgGuida, &QToolButton::clicked, this, &TRankingWindow::imgGuidaClick);
+    connect(btnTrova, &QPushButton::clicked, this, &RankingWindow::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
+    connect(imgGuida, &QToolButton::clicked, this, &RankingWindow::imgGuidaClick);
 
     resize(1200, 760);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-TRankingWindow::~TRankingWindow() = default;
+RankingWindow::~RankingWindow() = default;
 
-void TRankingWindow::showEvent(QShowEvent* event)
+void RankingWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // The ranking is built once, when the window opens; restoring it from
@@ -129,7 +129,7 @@ void TRankingWindow::showEvent(QShowEvent* event)
     txtTrova->setFocus(Qt::OtherFocusReason);
 }
 
-void TRankingWindow::hideEvent(QHideEvent* event)
+void RankingWindow::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
     // Closed (not just minimised): the next opening builds the ranking again.
@@ -137,12 +137,12 @@ void TRankingWindow::hideEvent(QHideEvent* event)
         m_shown = false;
 }
 
-void TRankingWindow::btnTrovaClick()
+void RankingWindow::btnTrovaClick()
 {
     lstRecords->find(this, txtTrova->text(), lastSearched());
 }
 
-void TRankingWindow::btnStampaClick()
+void RankingWindow::btnStampaClick()
 {
     if (lstRecords->count() == 0) {
         Messages::warning(
@@ -156,12 +156,12 @@ void TRankingWindow::btnStampaClick()
     SummaryPrint::print(this, *frxReport, TextRules::trimmed(titClassifica->text()), lines);
 }
 
-void TRankingWindow::btnEsciClick()
+void RankingWindow::btnEsciClick()
 {
     close();
 }
 
-void TRankingWindow::imgGuidaClick()
+void RankingWindow::imgGuidaClick()
 {
     Help::showTopic(this, QStringLiteral("Visualizzazione graduatorie"));
 }

@@ -12,17 +12,17 @@ class QLineEdit;
 class QPushButton;
 class PictureButton;
 class Report;
-class TSummaryList;
+class SummaryList;
 
-class TRankingWindow : public QDialog
+class RankingWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    ~TRankingWindow() override;
+    ~RankingWindow() override;
 
     QLabel* titClassifica;
-    TSummaryList* lstRecords;
+    SummaryList* lstRecords;
     QLabel* infIntervallo;
     QLabel* lblTotConcorrenti;
     QLabel* lblTrova;
@@ -34,7 +34,7 @@ public:
     std::unique_ptr<Report> frxReport;
 
 protected:
-    TRankingWindow(QWidget* parent, const QString& caption, const QString& reportName, bool sorted);
+    RankingWindow(QWidget* parent, const QString& caption, const QString& reportName, bool sorted);
 
     // Builds the list when the window is first shown.
     virtual void FormShow() = 0;

@@ -14,7 +14,7 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-TReportPreview::TReportPreview(const Report& report, QWidget* parent)
+ReportPreview::ReportPreview(const Report& report, QWidget* parent)
     : QDialog(parent)
     , m_report(report)
     , m_printer(new QPrinter(QPrinter::HighResolution))
@@ -92,13 +92,13 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
     btnSchermoIntero->setVisible(buttons & Report::PreviewFullScreen);
     btnChiudi->setVisible(buttons & Report::PreviewClose);
 
-    connect(pvwPagine, &QPrintPreviewWidget::paintRequested, this, &TReportPreview::paintPages);
-    connect(pvwPagine, &QPrintPreviewWidget::previewChanged, this, &TReportPreview::showPageNumber);
-    connect(btnStampa, &QToolButton::clicked, this, &TReportPreview::btnStampaClick);
-    connect(btnZoomPiu, &QToolButton::clicked, this, &TReportPreview::btnZoomPiuClick);
-    connect(btnZoomMeno, &QToolButton::clicked, this, &TReportPreview::btnZoomMenoClick);
-    connect(btnLarghezza, &QToolButton::clicked, this, &TReportPreview::btnLarghezzaClick);
-    connect(btnPaginaIntera, &QToolButton::clicked, this, &TReportPreview::btnPaginaInteraClick);
+    connect(pvwPagine, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::paintPages);
+    connect(pvwPagine, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::showPageNumber);
+    connect(btnStampa, &QToolButton::clicked, this, &ReportPreview::btnStampaClick);
+    connect(btnZoomPiu, &QToolButton::clicked, this, &ReportPreview::btnZoomPiuClick);
+    connect(btnZoomMeno, &QToolButton::clicked, this, &ReportPreview::btnZoomMenoClick);
+    connect(btnLarghezza, &QToolButton::clicked, this, &ReportPreview::btnLarghezzaClick);
+    connect(btnPaginaIntera, &QToolButton::clicked, this, &ReportPreview::btnPaginaInteraClick);
     connect(btnPrima, &QToolButton::clicked, this, [this] {
         pvwPagine->setCurrentPage(1);
         showPageNumber();
@@ -115,8 +115,8 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
         pvwPagine->setCurrentPage(pvwPagine->pageCount());
         showPageNumber();
     });
-    connect(btnSchermoIntero, &QToolButton::clicked, this, &TReportPreview::btnSchermoInteroClick);
-    connect(btnChiudi, &QToolButton::clicked, this, &TReportPreview::btnChiudiClick);
+    connect(btnSchermoIntero, &QToolButton::clicked, this, &ReportPreview::btnSchermoInteroClick);
+    connect(btnChiudi, &QToolButton::clicked, this, &ReportPreview::btnChiudiClick);
 
     resize(1000, 760);
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -124,51 +124,51 @@ TReportPreview::TReportPreview(const Report& report, QWidget* parent)
     showPageNumber();
 }
 
-TReportPreview::~TReportPreview() = default;
+ReportPreview::~ReportPreview() = default;
 
-double TReportPreview::zoom() const
+double ReportPreview::zoom() const
 {
     return pvwPagine->zoomFactor();
 }
 
-void TReportPreview::paintPages(QPrinter* printer)
+void ReportPreview::paintPages(QPrinter* printer)
 {
     ReportPrinting::printTo(m_report, printer);
 }
 
-void TReportPreview::showPageNumber()
+void ReportPreview::showPageNumber()
 {
     const int count = m_report.pageCount();
     const int current = qBound(count ? 1 : 0, pvwPagine->currentPage(), count);
     lblPagina->setText(QStringLiteral("Pagina %1 di %2").arg(current).arg(count));
 }
 
-void TReportPreview::btnStampaClick()
+void ReportPreview::btnStampaClick()
 {
     ReportPrinter::print(this, m_report);
 }
 
-void TReportPreview::btnZoomPiuClick()
+void ReportPreview::btnZoomPiuClick()
 {
     pvwPagine->zoomIn(1.25);
 }
 
-void TReportPreview::btnZoomMenoClick()
+void ReportPreview::btnZoomMenoClick()
 {
     pvwPagine->zoomOut(1.25);
 }
 
-void TReportPreview::btnLarghezzaClick()
+void ReportPreview::btnLarghezzaClick()
 {
     pvwPagine->fitToWidth();
 }
 
-void TReportPreview::btnPaginaInteraClick()
+void ReportPreview::btnPaginaInteraClick()
 {
     pvwPagine->fitInView();
 }
 
-void TReportPreview::btnSchermoInteroClick()
+void ReportPreview::btnSchermoInteroClick()
 {
     m_fullScreen = !m_fullScreen;
     if (m_fullScreen) {
@@ -180,12 +180,12 @@ void TReportPreview::btnSchermoInteroClick()
     }
 }
 
-void TReportPreview::btnChiudiClick()
+void ReportPreview::btnChiudiClick()
 {
     accept();
 }
 
-void TReportPreview::keyPressEvent(QKeyEvent* event)
+void ReportPreview::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F11 && (m_report.previewButtons & Report::PreviewFullScreen)) {
         btnSchermoInteroClick();

@@ -13,13 +13,13 @@ class QPrintPreviewWidget;
 class PictureButton;
 class Report;
 
-class TReportPreview : public QDialog
+class ReportPreview : public QDialog
 {
     Q_OBJECT
 
 public:
-    TReportPreview(const Report& report, QWidget* parent = nullptr);
-    ~TReportPreview() override;
+    ReportPreview(const Report& report, QWidget* parent = nullptr);
+    ~ReportPreview() override;
 
     QPrintPreviewWidget* pvwPagine;
     PictureButton* btnStampa;

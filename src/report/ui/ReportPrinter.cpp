@@ -112,7 +112,7 @@ void preview(QWidget* parent, const Report& report)
         g_previewed.append(describe(report));
         return;
     }
-    std::unique_ptr<TReportPreview> window(new TReportPreview(report, parent));
+    std::unique_ptr<ReportPreview> window(new ReportPreview(report, parent));
     Modal::run(window.get());
 }
 

@@ -81,9 +81,9 @@ ListWindow::ListWindow(QWidget* parent, const Look& look)
     txtTrova->setMinimumWidth(320);
     btnTrova = commandButton(panContainer, "btnTrova", "search", QStringLiteral("Trova"),
                              QStringLiteral("Cerca il testo indicato nell'elenco."));
-    TSummaryList::linkFind(txtTrova, btnTrova);
+    SummaryList::linkFind(txtTrova, btnTrova);
 
-    lstRecords = new TSummaryList(panContainer);
+    lstRecords = new SummaryList(panContainer);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setSorted(true);
     lstRecords->setAccessibleName(QStringLiteral("Elenco delle schede"));
@@ -135,7 +135,7 @@ ListWindow::ListWindow(QWidget* parent, const Look& look)
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
-    connect(lstRecords, &TSummaryList::rowDoubleClicked, this, &ListWindow::lstRecordsDblClick);
+    connect(lstRecords, &SummaryList::rowDoubleClicked, this, &ListWindow::lstRecordsDblClick);
 }
 
 ListWindow::~ListWindow() = default;

@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Report;
-class TSummaryList;
+class SummaryList;
 
 class ListWindow : public QDialog
 {
@@ -40,7 +40,7 @@ public:
     QLabel* imgLogo = nullptr;
     QLineEdit* txtTrova = nullptr;
     QPushButton* btnTrova = nullptr;
-    TSummaryList* lstRecords = nullptr;
+    SummaryList* lstRecords = nullptr;
     QLabel* lblRigo03 = nullptr;
     QPushButton* btnChiudi = nullptr;
     QPushButton* btnStampa = nullptr;

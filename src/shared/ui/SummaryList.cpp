@@ -114,7 +114,7 @@ void SummaryListModel::clearRows()
 
 // --- list --------------------------------------------------------------------
 
-TSummaryList::TSummaryList(QWidget* parent)
+SummaryList::SummaryList(QWidget* parent)
     : QListView(parent)
     , m_model(new SummaryListModel(this))
 {
@@ -148,7 +148,7 @@ TSummaryList::TSummaryList(QWidget* parent)
     });
 }
 
-void TSummaryList::setSorted(bool sorted)
+void SummaryList::setSorted(bool sorted)
 {
     if (sorted == m_sorted)
         return;
@@ -157,7 +157,7 @@ void TSummaryList::setSorted(bool sorted)
         setLines(m_model->lines(), m_model->positions());
 }
 
-void TSummaryList::setLines(const QStringList& lines, const QList<qint64>& positions)
+void SummaryList::setLines(const QStringList& lines, const QList<qint64>& positions)
 {
     QList<qint64> carried = positions;
     carried.resize(lines.size());
@@ -178,7 +178,7 @@ void TSummaryList::setLines(const QStringList& lines, const QList<qint64>& posit
     horizontalScrollBar()->setValue(0);
 }
 
-void TSummaryList::addLine(const QString& line, qint64 position)
+void SummaryList::addLine(const QString& line, qint64 position)
 {
     int row = count();
     if (m_sorted) {
@@ -191,38 +191,38 @@ void TSummaryList::addLine(const QString& line, qint64 position)
     m_model->insertRow(row, line, position);
 }
 
-void TSummaryList::clear()
+void SummaryList::clear()
 {
     m_model->clearRows();
 }
 
-int TSummaryList::count() const
+int SummaryList::count() const
 {
     return m_model->rowCount();
 }
 
-QString TSummaryList::text(int row) const
+QString SummaryList::text(int row) const
 {
     return m_model->lines().value(row);
 }
 
-qint64 TSummaryList::position(int row) const
+qint64 SummaryList::position(int row) const
 {
     return m_model->positions().value(row);
 }
 
-QStringList TSummaryList::lines() const
+QStringList SummaryList::lines() const
 {
     return m_model->lines();
 }
 
-int TSummaryList::selectedRow() const
+int SummaryList::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void TSummaryList::selectRow(int row)
+void SummaryList::selectRow(int row)
 {
     if (row < 0 || row >= count()) {
         selectionModel()->clearSelection();
@@ -234,17 +234,17 @@ void TSummaryList::selectRow(int row)
     scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
-QSize TSummaryList::itemSize() const
+QSize SummaryList::itemSize() const
 {
     return m_model->itemSize;
 }
 
-QString TSummaryList::emptyFindMessage()
+QString SummaryList::emptyFindMessage()
 {
     return QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 }
 
-void TSummaryList::find(QWidget* messageParent, const QString& typed, QString* lastSearched)
+void SummaryList::find(QWidget* messageParent, const QString& typed, QString* lastSearched)
 {
     if (count() == 0) {
         Messages::plain(messageParent, emptyFindMessage());
@@ -262,7 +262,7 @@ void TSummaryList::find(QWidget* messageParent, const QString& typed, QString* l
         selectRow(match);
 }
 
-void TSummaryList::linkFind(QLineEdit* txtTrova, QPushButton* btnTrova)
+void SummaryList::linkFind(QLineEdit* txtTrova, QPushButton* btnTrova)
 {
     EnterChain::link(txtTrova, btnTrova);
     btnTrova->setAutoDefault(false);

@@ -41,12 +41,12 @@ private:
     QList<qint64> m_positions;
 };
 
-class TSummaryList : public QListView
+class SummaryList : public QListView
 {
     Q_OBJECT
 
 public:
-    explicit TSummaryList(QWidget* parent = nullptr);
+    explicit SummaryList(QWidget* parent = nullptr);
 
     // Sorted lists keep the list order (a to z as A to Z, other characters by
     // code, a prefix first); unsorted ones keep the order lines are added.

@@ -15,7 +15,7 @@ constexpr int kSlack = 12;
 constexpr double kStep = 0.5;
 } // namespace
 
-SummaryListFit::SummaryListFit(TSummaryList* list)
+SummaryListFit::SummaryListFit(SummaryList* list)
     : QObject(list)
     , m_list(list)
     , m_viewport(list->viewport())
@@ -35,7 +35,7 @@ SummaryListFit::SummaryListFit(TSummaryList* list)
     m_viewport->installEventFilter(this);
 }
 
-void SummaryListFit::install(TSummaryList* list)
+void SummaryListFit::install(SummaryList* list)
 {
     auto* fitter = new SummaryListFit(list);
     fitter->measure(0, list->count() - 1);

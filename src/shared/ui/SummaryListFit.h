@@ -8,7 +8,7 @@
 
 class QWidget;
 
-class TSummaryList;
+class SummaryList;
 class SummaryListModel;
 
 class SummaryListFit : public QObject
@@ -20,17 +20,17 @@ public:
     static constexpr double SmallestPointSize = 8.0;
 
     // Fits list from now on, at every change of its lines or of its width.
-    static void install(TSummaryList* list);
+    static void install(SummaryList* list);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit SummaryListFit(TSummaryList* list);
+    explicit SummaryListFit(SummaryList* list);
     void measure(int first, int last);
     void fit();
 
-    TSummaryList* m_list;
+    SummaryList* m_list;
     // Kept apart from the list: while the list is being destroyed its
     // viewport still sends events, and the list can no longer be asked.
     QWidget* m_viewport;

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TCheckWindow::TCheckWindow(const Parts& parts, QWidget* parent)
+CheckWindow::CheckWindow(const Parts& parts, QWidget* parent)
     : QDialog(parent)
 {
     Formats::apply();
@@ -84,16 +84,16 @@ TCheckWindow::TCheckWindow(const Parts& parts, QWidget* parent)
     setTabOrder(m_field, btnControlla);
     setTabOrder(btnControlla, btnChiudi);
     m_field->installEventFilter(this);
-    connect(btnChiudi, &QPushButton::clicked, this, &TCheckWindow::btnChiudiClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &CheckWindow::btnChiudiClick);
 }
 
-void TCheckWindow::showEvent(QShowEvent* event)
+void CheckWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_field->setFocus();
 }
 
-bool TCheckWindow::eventFilter(QObject* watched, QEvent* event)
+bool CheckWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_field && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -107,12 +107,12 @@ bool TCheckWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool TCheckWindow::codeFieldKeyDown(QKeyEvent*)
+bool CheckWindow::codeFieldKeyDown(QKeyEvent*)
 {
     return false;
 }
 
-void TCheckWindow::btnChiudiClick()
+void CheckWindow::btnChiudiClick()
 {
     reject();
 }

@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TCheckWindow : public QDialog
+class CheckWindow : public QDialog
 {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ protected:
         QString widthSample; // the field is wide enough to show this text
     };
 
-    TCheckWindow(const Parts& parts, QWidget* parent);
+    CheckWindow(const Parts& parts, QWidget* parent);
 
     // The code field, made and laid out here; the window keeps its own
     // pointer to it under the field's name.

@@ -10,12 +10,12 @@
 #include <QPushButton>
 
 TfrmCodFisc::TfrmCodFisc(QWidget* parent)
-    : TCheckWindow({QStringLiteral("frmCodFisc"), QStringLiteral(" Controllo codice fiscale"),
-                    QStringLiteral("panCodFisc"), QStringLiteral("#E6E6E6"), QStringLiteral("user"),
-                    QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
-                    QStringLiteral("shpCodFisc"), QStringLiteral("txtCodFisc"), QStringLiteral("Codice fiscale"),
-                    MaxCodFisc, QString(17, QLatin1Char('W'))},
-                   parent)
+    : CheckWindow({QStringLiteral("frmCodFisc"), QStringLiteral(" Controllo codice fiscale"),
+                   QStringLiteral("panCodFisc"), QStringLiteral("#E6E6E6"), QStringLiteral("user"),
+                   QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
+                   QStringLiteral("shpCodFisc"), QStringLiteral("txtCodFisc"), QStringLiteral("Codice fiscale"),
+                   MaxCodFisc, QString(17, QLatin1Char('W'))},
+                  parent)
     , txtCodFisc(codeField())
 {
     connect(txtCodFisc, &QLineEdit::textEdited, this, &TfrmCodFisc::txtCodFiscTyping);

@@ -4,7 +4,7 @@
 
 #include "tools/ui/CheckWindow.h"
 
-class TfrmCodFisc : public TCheckWindow
+class TfrmCodFisc : public CheckWindow
 {
     Q_OBJECT
 

@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
-    : TCheckWindow({QStringLiteral("frmPartitaIva"), QStringLiteral(" Controllo partita IVA"),
-                    QStringLiteral("panPartitaIva"), QStringLiteral("white"), QStringLiteral("file-text"),
-                    QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
-                    QStringLiteral("shpPartitaIva"), QStringLiteral("txtPartitaIva"), QStringLiteral("Partita IVA"),
-                    MaxPartitaIva, QString(12, QLatin1Char('0'))},
-                   parent)
+    : CheckWindow({QStringLiteral("frmPartitaIva"), QStringLiteral(" Controllo partita IVA"),
+                   QStringLiteral("panPartitaIva"), QStringLiteral("white"), QStringLiteral("file-text"),
+                   QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
+                   QStringLiteral("shpPartitaIva"), QStringLiteral("txtPartitaIva"), QStringLiteral("Partita IVA"),
+                   MaxPartitaIva, QString(12, QLatin1Char('0'))},
+                  parent)
     , txtPartitaIva(codeField())
 {
     connect(btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);

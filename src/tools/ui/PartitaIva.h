@@ -4,7 +4,7 @@
 
 #include "tools/ui/CheckWindow.h"
 
-class TfrmPartitaIva : public TCheckWindow
+class TfrmPartitaIva : public CheckWindow
 {
     Q_OBJECT
 
