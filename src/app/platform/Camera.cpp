@@ -108,8 +108,6 @@ public:
         m_device.reset(module().open(std::move(events)));
     }
 
-    ~ModuleCamera() override { m_device.reset(); }
-
     bool available() const override { return m_device && m_device->available(); }
     QString unavailableReason() const override { return m_device ? QString() : module().problem; }
 

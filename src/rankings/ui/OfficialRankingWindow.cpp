@@ -2,7 +2,6 @@
 // shown, and rebuilds the table whenever a ranking choice changes.
 #include "rankings/ui/OfficialRankingWindow.h"
 
-#include "app/core/AccessMode.h"
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 #include "app/core/ProgramFolder.h"
@@ -133,13 +132,7 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     // in a read-only run, where the stored ranking is shown, printed and
     // checked as it is.
     WriteGuard::mark({chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished, btnUp, btnDown, btnPublish});
-    lblReadOnly = new QLabel(this);
-    lblReadOnly->setObjectName(QStringLiteral("lblReadOnly"));
-    lblReadOnly->setWordWrap(true);
-    lblReadOnly->setStyleSheet(QStringLiteral("color: maroon;"));
-    lblReadOnly->setText(AccessMode::reason());
-    lblReadOnly->setAccessibleName(AccessMode::reason());
-    lblReadOnly->setVisible(AccessMode::readOnly());
+    lblReadOnly = WriteGuard::reasonLine(this);
 
     auto* choices = new QHBoxLayout;
     auto* checks = new QVBoxLayout;

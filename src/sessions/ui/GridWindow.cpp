@@ -227,13 +227,7 @@ GridWindow::GridWindow(TfrmTorneo* card)
     // stored and its minutes can still be printed or saved elsewhere.
     WriteGuard::mark({btnImport, btnSave, btnApplySetup, btnAddCriterion, btnRemoveCriterion, btnAddMember,
                       btnRemoveMember, cboScale, txtScaleMax});
-    lblReadOnly = new QLabel(this);
-    lblReadOnly->setObjectName(QStringLiteral("lblReadOnly"));
-    lblReadOnly->setWordWrap(true);
-    lblReadOnly->setStyleSheet(QStringLiteral("color: maroon;"));
-    lblReadOnly->setText(AccessMode::reason());
-    lblReadOnly->setAccessibleName(AccessMode::reason());
-    lblReadOnly->setVisible(AccessMode::readOnly());
+    lblReadOnly = WriteGuard::reasonLine(this);
     if (AccessMode::readOnly()) {
         for (QTableWidget* t : {grdScores, grdCriteria, grdMembers}) {
             t->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -60,9 +60,12 @@ void PictureButton::paintEvent(QPaintEvent* event)
     // Flat pictures show no focus of their own: a frame says where Tab is.
     if (!hasFocus())
         return;
+    // Dark outside, white dots inside: seen on light and on coloured faces.
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::Highlight), 2, Qt::DotLine);
-    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    const QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(QColor(0x1B, 0x3A, 0x57), 2));
+    painter.drawRoundedRect(frame, 3, 3);
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 2, 2);
 }

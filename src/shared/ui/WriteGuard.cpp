@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 
@@ -87,6 +88,18 @@ bool allowed(QWidget* parent)
         return true;
     Messages::warning(parent, AccessMode::reason());
     return false;
+}
+
+QLabel* reasonLine(QWidget* parent)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(QStringLiteral("lblReadOnly"));
+    line->setWordWrap(true);
+    line->setStyleSheet(QStringLiteral("color: maroon;"));
+    line->setText(AccessMode::reason());
+    line->setAccessibleName(AccessMode::reason());
+    line->setVisible(AccessMode::readOnly());
+    return line;
 }
 
 } // namespace WriteGuard

@@ -8,6 +8,7 @@
 #include <QList>
 
 class InfoBar;
+class QLabel;
 class QWidget;
 
 namespace WriteGuard {
@@ -26,5 +27,9 @@ void applyAll();
 // For commands reachable other ways (a click on a picture, a key): true when
 // the command may run; otherwise the reason is shown in a box on parent.
 bool allowed(QWidget* parent);
+
+// For windows without an information bar: a line "lblReadOnly" saying why
+// nothing can be stored, shown only in a read-only run.
+QLabel* reasonLine(QWidget* parent);
 
 } // namespace WriteGuard
