@@ -20,7 +20,7 @@ ok "package $deb ($(du -k "$deb" | cut -f1) kB)"
 listing="$(dpkg-deb -c "$deb")"
 expected=(
   ./usr/bin/selvora
-  ./usr/lib/selvora/libselvora_camera.so
+  ./usr/lib/x86_64-linux-gnu/selvora/libselvora_camera.so
   ./usr/share/selvora/unins000.dll
   ./usr/share/doc/selvora/Guida.pdf
   ./usr/share/doc/selvora/copyright
@@ -28,6 +28,9 @@ expected=(
   ./usr/share/metainfo/$id.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/selvora.svg
   ./usr/share/man/man1/selvora.1.gz
+  ./usr/share/man/it/man1/selvora.1.gz
+  ./usr/share/doc/selvora/changelog.gz
+  ./usr/share/lintian/overrides/selvora
 )
 if command -v rsvg-convert >/dev/null; then
   for s in 16 24 32 48 64 128 256; do expected+=("./usr/share/icons/hicolor/${s}x${s}/apps/selvora.png"); done
@@ -41,10 +44,10 @@ grep -q '^-r--r--r-- .* ./usr/share/selvora/unins000.dll$' <<<"$listing" \
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = selvora ] || fail "package name"
-[ "$(field Section)" = office ] || fail "section"
+[ "$(field Section)" = misc ] || fail "section"
 depends="$(field Depends)"
 for d in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6svg6 \
-         qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core; do
+         qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core; do
   grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
 done
 ok "Depends: $depends"
@@ -55,6 +58,19 @@ dpkg-deb -x "$deb" "$tmp/root"
 cmp -s "$tmp/root/usr/share/selvora/unins000.dll" "$here/resources/program/unins000.dll" \
   || fail "the installed password file differs from the one of a fresh program folder"
 zcat "$tmp/root/usr/share/man/man1/selvora.1.gz" | grep -q '^\.TH SELVORA 1' || fail "manual page"
+zcat "$tmp/root/usr/share/man/it/man1/selvora.1.gz" | grep -q '^\.SH DESCRIZIONE' || fail "Italian manual page"
+# The camera module is private to the program: no ldconfig trigger, no shlibs.
+dpkg-deb -e "$deb" "$tmp/control"
+if [ -e "$tmp/control/triggers" ] && grep -q ldconfig "$tmp/control/triggers"; then fail "ldconfig trigger"; fi
+for f in postinst postrm shlibs; do if [ -e "$tmp/control/$f" ]; then fail "control file $f"; fi; done
+if command -v lintian >/dev/null; then
+  # Errors and warnings fail the check; the read-only password file is the
+  # one deliberate remark, overridden in the package with its reason.
+  lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 \
+    && ok "lintian clean" || { cat "$tmp/lintian.log"; fail "lintian"; }
+else
+  echo "note: lintian not installed, package not linted"
+fi
 if command -v file >/dev/null && command -v rsvg-convert >/dev/null; then
   for s in 16 48 256; do
     file "$tmp/root/usr/share/icons/hicolor/${s}x${s}/apps/selvora.png" | grep -q "PNG image data, $s x $s" \
@@ -80,7 +96,8 @@ fi
 cmake --build . --target portable >"$tmp/portable.log" 2>&1 || { cat "$tmp/portable.log"; exit 1; }
 archive="$(ls selvora-*-portable-linux-*.tar.gz)"
 names="$(tar tzf "$archive" | grep -v '/$' | sort)"
-want="$(printf '%s\n' Selvora/Guida.pdf Selvora/selvora Selvora/libselvora_camera.so Selvora/unins000.dll | sort)"
+want="$(printf '%s\n' Selvora/Guida.pdf Selvora/selvora Selvora/libselvora_camera.so Selvora/unins000.dll \
+  Selvora/translations/qtbase_it.qm Selvora/translations/qtmultimedia_it.qm | sort)"
 extra="$(comm -23 <(echo "$names") <(echo "$want") || true)"
 missing="$(comm -13 <(echo "$names") <(echo "$want"))"
 [ -z "$missing" ] || fail "portable archive lacks: $missing"

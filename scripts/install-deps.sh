@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build, the program and the tests need
-# and this Debian 12 machine does not have yet.
+# Installs, with apt-get, whatever building and running the program needs and
+# this Debian 12 machine does not have yet; with --tests, also what the tests,
+# the sanitizer build and the package check need.
+# Usage: scripts/install-deps.sh [--tests]
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build pkg-config
-  clang
+  cmake g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
   qt6-translations-l10n qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  poppler-utils
-  dpkg-dev file librsvg2-bin desktop-file-utils appstream
+  librsvg2-bin
   libxlsxwriter-dev libarchive-dev
-  libreoffice-calc-nogui
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    clang
+    poppler-utils
+    dpkg-dev file desktop-file-utils appstream lintian
+    libreoffice-calc-nogui
+  )
+fi
 # Not needed to build or run: refreshing the birthplace table of fiscal codes
 # (scripts/convert-places.py) takes python3 and npm.
 

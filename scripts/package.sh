@@ -5,6 +5,6 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SELVORA_BUILD_DIR:-$here/build}"
-"$here/scripts/install-deps.sh"
+"$here/scripts/install-deps.sh" --tests
 "$here/scripts/build.sh"
 "$here/scripts/check-package.sh" "$build"

@@ -5,7 +5,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SELVORA_BUILD_DIR:-$here/build}"
-"$here/scripts/install-deps.sh"
+"$here/scripts/install-deps.sh" --tests
 # The tests build with warnings as errors, so a warning never lands.
 SELVORA_WERROR=ON "$here/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen

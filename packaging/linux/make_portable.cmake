@@ -26,6 +26,14 @@ foreach(_m ${_modules})
     copy_stripped(${_m})
   endif()
 endforeach()
+# Qt's own texts in Italian (buttons of the message boxes, print dialog,
+# camera), found by the program in "translations" beside it.
+foreach(_qm qtbase_it.qm qtmultimedia_it.qm)
+  if(NOT EXISTS ${QT_TRANSLATIONS}/${_qm})
+    message(FATAL_ERROR "${QT_TRANSLATIONS}/${_qm} is missing: install qt6-translations-l10n")
+  endif()
+  file(COPY ${QT_TRANSLATIONS}/${_qm} DESTINATION ${_top}/translations)
+endforeach()
 file(GLOB _fresh ${FRESH}/*)
 file(COPY ${_fresh} ${PROGRAM_DIR}/Guida.pdf DESTINATION ${_top})
 

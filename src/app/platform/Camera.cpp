@@ -4,14 +4,12 @@
 #include "app/platform/Camera.h"
 
 #include "app/platform/CameraDevice.h"
+#include "app/platform/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <memory>
 
@@ -53,14 +51,7 @@ Module loadModule(const QStringList& folders)
         }
         if (auto open = reinterpret_cast<OpenCameraDevice>(library.resolve(SELVORA_CAMERA_ENTRY))) {
             // The media libraries' own messages, in Italian like the rest.
-            if (QCoreApplication::instance()) {
-                auto* translator = new QTranslator(QCoreApplication::instance());
-                if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtmultimedia"), QStringLiteral("_"),
-                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                    QCoreApplication::installTranslator(translator);
-                else
-                    delete translator;
-            }
+            QtTranslations::install(QStringLiteral("qtmultimedia"));
             return {open, QString()};
         }
         tried << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), library.errorString());
@@ -159,9 +150,10 @@ void Camera::setFactory(Factory f)
 
 QStringList Camera::defaultModuleFolders()
 {
-    // Portable: beside the executable. Installed: bin/../lib/selvora.
+    // Portable: beside the executable. Installed: the program's private
+    // library folder beside bin/ (bin/../lib/<architecture>/selvora).
     const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir(here).filePath(QStringLiteral("../lib/selvora"))};
+    return {here, QDir(here).filePath(QStringLiteral("../" SELVORA_MODULE_DIR))};
 }
 
 void Camera::setModuleFolders(const QStringList& folders)

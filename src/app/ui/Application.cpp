@@ -2,12 +2,11 @@
 
 #include "app/core/Formats.h"
 #include "app/platform/Messages.h"
+#include "app/platform/QtTranslations.h"
 #include "report/core/ReportFonts.h"
 
 #include <QFont>
-#include <QLibraryInfo>
 #include <QStyleFactory>
-#include <QTranslator>
 
 // The icons live in the resources of a static library, which the linker
 // does not register on its own.
@@ -57,10 +56,7 @@ void apply(QApplication& app)
     app.setApplicationName(QStringLiteral("Selvora"));
     app.setQuitOnLastWindowClosed(false);
 
-    auto* qtbase = new QTranslator(&app);
-    if (qtbase->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qtbase);
+    QtTranslations::install(QStringLiteral("qtbase"));
 }
 
 } // namespace AppSetup
