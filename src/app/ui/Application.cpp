@@ -3,6 +3,7 @@
 #include "app/core/Formats.h"
 #include "app/platform/Messages.h"
 #include "report/core/ReportFonts.h"
+#include "shared/ui/KeyCommands.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -56,6 +57,8 @@ void apply(QApplication& app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(QStringLiteral("Selvora"));
     app.setQuitOnLastWindowClosed(false);
+    // Enter on a focused command presses it, in every window.
+    KeyCommands::pressFocusedButtons(app);
 
     auto* qtbase = new QTranslator(&app);
     if (qtbase->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -8,6 +8,7 @@
 #include "sessions/core/SessionCatalogue.h"
 #include "shared/ui/CataloguePanel.h"
 #include "shared/ui/FieldColour.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
@@ -72,6 +73,8 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     WriteGuard::mark(btnApplica);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
+    KeyCommands::leaveOnEscape(this, btnAnnulla);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     resize(900, 600);
 }
 
