@@ -594,7 +594,8 @@ private slots:
         w->txtPunteggio->setFocus();
         w->txtPunteggio->setText("12,5");
         w->txtPunteggio->setCursorPosition(2);
-        for (int key : {int(Qt::Key_Home), int(Qt::Key_End), int(Qt::Key_Up), int(Qt::Key_Down), int(Qt::Key_Escape)}) {
+        // Escape is not among them: it leaves the window, as "Esci" does.
+        for (int key : {int(Qt::Key_Home), int(Qt::Key_End), int(Qt::Key_Up), int(Qt::Key_Down)}) {
             QTest::keyClick(w->txtPunteggio, Qt::Key(key));
             QCOMPARE(w->txtPunteggio->cursorPosition(), 2);
         }
