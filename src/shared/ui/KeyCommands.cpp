@@ -84,7 +84,9 @@ void bind(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& k
                 target->click();
         });
     }
-    if (keys.isEmpty())
+    // A command refused in this run (a read-only copy) keeps its tooltip,
+    // which says why; its keys do nothing either.
+    if (keys.isEmpty() || !button->isEnabled())
         return;
     const QString named = QStringLiteral(" (%1)").arg(keyText(keys.first()));
     if (!button->toolTip().endsWith(named))
