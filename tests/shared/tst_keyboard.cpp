@@ -32,6 +32,7 @@
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -390,6 +391,18 @@ private slots:
         press(Qt::Key_Escape);
         QVERIFY(!w->isVisible());
         QVERIFY(Windows::avvio()->isVisible());
+        Messages::takeShown();
+    }
+
+    void enterInTheNewSessionNameCreatesIt()
+    {
+        TfrmCreaArchivio* w = Windows::creaArchivio();
+        w->showMaximized();
+        activateWindow(w);
+        QCOMPARE(focused(), static_cast<QWidget*>(w->txtFile));
+        QTest::keyClicks(w->txtFile, "Aprile");
+        press(Qt::Key_Return);
+        QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Aprile.vai"))));
         Messages::takeShown();
     }
 

@@ -73,6 +73,8 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     WriteGuard::mark(btnApplica);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
+    // Enter in the name creates the session, as "APPLICA E CHIUDI" does.
+    KeyCommands::onEnter(txtFile, [this] { btnApplica->click(); });
     KeyCommands::leaveOnEscape(this, btnAnnulla);
     KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     resize(900, 600);
