@@ -629,6 +629,20 @@ private slots:
         QCOMPARE(w->txtEmail->text(), stored);
     }
 
+    void tabIntoTheScoreSelectsIt()
+    {
+        // Reached with Tab, the score "0,00" is chosen whole, so that what is
+        // typed replaces it.
+        TfrmTorneo* w = openSession();
+        w->cmdNuovo->click();
+        w->txtGare->setFocus();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(w->txtPunteggio));
+        QCOMPARE(w->txtPunteggio->selectedText(), QStringLiteral("0,00"));
+        QTest::keyClicks(w->txtPunteggio, "27,5");
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("27,5"));
+    }
+
     void datePickerFromItsButtonAndKeys_data()
     {
         QTest::addColumn<QString>("how");
