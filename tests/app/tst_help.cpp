@@ -98,7 +98,7 @@ private slots:
         QTest::addColumn<int>("least");
         QTest::addColumn<int>("most");
         QTest::newRow("launcher tour") << "Uno sguardo a Selvora" << 28 << 36;
-        QTest::newRow("candidates") << "App Archivio Candidati" << 11 << 11;
+        QTest::newRow("candidates") << "App Archivio Candidati" << 12 << 12;
         QTest::newRow("candidates export") << "Esportazione archivio candidati in Microsoft Excel" << 3 << 3;
         QTest::newRow("sessions") << "Gestione sessioni colloqui di lavoro" << 6 << 14;
         QTest::newRow("session export") << "Esportazione archivio candidati esaminati in Microsoft Excel" << 3 << 3;

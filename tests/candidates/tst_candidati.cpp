@@ -282,7 +282,8 @@ private slots:
         open();
         auto* command = control<QWidget>(w, name);
         QVERIFY(command);
-        QCOMPARE(command->toolTip(), text);
+        // The tooltip says the same, and names the command's key when it has one.
+        QCOMPARE(command->toolTip().left(text.size()), text);
         QTest::mouseMove(command, QPoint(3, 3));
         QCOMPARE(w->panInfo->text(), text);
         // Over the background the bar is emptied.

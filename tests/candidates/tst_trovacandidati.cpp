@@ -306,7 +306,7 @@ private slots:
         QVERIFY(!eff->isVisible());
     }
 
-    void enterGoesRoundTheFields()
+    void enterSearchesFromAnyField()
     {
         TfrmTrovaCandidati* d = open();
         QVERIFY(activate(d));
@@ -314,17 +314,20 @@ private slots:
                                        d->txtCodFisc,       d->txtSettore,  d->txtLingue,       d->txtCompetenze,
                                        d->txtDisponibilita, d->txtNote};
         QCOMPARE(d->filters(), order);
-        d->txtCandidato->setFocus();
-        for (int i = 1; i <= 10; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(QApplication::focusWidget(), order.at(i % 10));
-            QVERIFY(!d->panContainer->isVisible()); // Enter never searches
-        }
-        // The tab order is the same.
+        // Tab goes along the fields.
         d->txtCandidato->setFocus();
         for (int i = 1; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), order.at(i));
+        }
+        // Enter in any field searches, as "Cerca" does.
+        for (QLineEdit* field : order) {
+            d->panContainer->setVisible(false);
+            d->panAvvio->setVisible(true);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QVERIFY(d->panContainer->isVisible());
+            QVERIFY(!d->panAvvio->isVisible());
         }
     }
 
@@ -387,7 +390,11 @@ private slots:
         QCOMPARE(d->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede").arg(cards.size()));
         QVERIFY(d->panContainer->isVisible());
         QVERIFY(!d->panAvvio->isVisible());
-        QCOMPARE(QApplication::focusWidget(), d->txtTrova);
+        // The focus is on the cards found, the first one chosen; on the find
+        // box when none is.
+        QCOMPARE(QApplication::focusWidget(),
+                 cards.isEmpty() ? static_cast<QWidget*>(d->txtTrova) : static_cast<QWidget*>(d->lstRecords));
+        QCOMPARE(d->lstRecords->selectedRow(), cards.isEmpty() ? -1 : 0);
         QCOMPARE(d->txtTrova->text(), QString());
         QVERIFY(Messages::takeShown().isEmpty());
     }

@@ -340,6 +340,10 @@ private slots:
         TfrmApriClassifica* chooser = Windows::apriClassifica();
         chooser->show();
         QCOMPARE(chooser->lblCreati->text(), QStringLiteral("Sono state create 1 sessioni."));
+        // The list opens on its first session; a selection taken away
+        // leaves nothing to open.
+        QVERIFY(chooser->lstFiles->item(0)->isSelected());
+        chooser->lstFiles->clearSelection();
         QTest::mouseClick(chooser->btnExcel, Qt::LeftButton);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
@@ -536,7 +540,9 @@ private slots:
             QCOMPARE(w->lstRecords->position(1), 5);
             QCOMPARE(w->lblTotConcorrenti->text(), QStringLiteral("4"));
             QCOMPARE(w->frxReport->name(), QStringLiteral("Graduatoria alfabetica"));
-            QCOMPARE(w->focusWidget(), w->txtTrova);
+            // The ranking opens on its list, on the first line.
+            QCOMPARE(w->focusWidget(), w->lstRecords);
+            QCOMPARE(w->lstRecords->selectedRow(), 0);
 
             // Declined confirmation: nothing printed.
             Messages::queueAnswer(Messages::Answer::No);

@@ -209,7 +209,9 @@ private slots:
             items << apri()->lstFiles->item(i)->text();
         QCOMPARE(items, (QStringList {"Alfa.VAI", "beta.Vai", "zeta.vai", "_prova.vai"}));
         QCOMPARE(apri()->lblCreati->text(), QStringLiteral("Sono state create 4 sessioni."));
-        QVERIFY(apri()->lstFiles->selectedItems().isEmpty());
+        // The first session is chosen, so that Enter opens it.
+        QCOMPARE(apri()->lstFiles->selectedItems().size(), 1);
+        QCOMPARE(apri()->lstFiles->currentRow(), 0);
         QCOMPARE(apri()->lblMemory->text(), QStringLiteral("avvio"));
     }
 
@@ -230,6 +232,9 @@ private slots:
     {
         m_folder->write("Tecnici.vai", "");
         showApri();
+        // The list opens on its first session; a selection taken away
+        // leaves nothing to open or delete.
+        apri()->lstFiles->clearSelection();
         QTest::mouseClick(apri()->btnApri, Qt::LeftButton);
         QTest::mouseClick(apri()->btnElimina, Qt::LeftButton);
         const auto shown = Messages::takeShown();

@@ -226,16 +226,19 @@ private slots:
                         label = l;
                 QVERIFY(label);
                 QCOMPARE(label->text(), captions[i]);
-                // Enter goes on round the six fields.
+                // Tab goes on along the six fields.
                 QCOMPARE(QApplication::focusWidget(), f);
                 auto* eff = control<QFrame>(d, rects[i]);
                 QVERIFY(eff);
                 for (const QString& other : rects)
                     QCOMPARE(control<QFrame>(d, other)->isVisible(), other == rects[i]);
-                QTest::keyClick(f, Qt::Key_Return);
+                if (i < 5)
+                    QTest::keyClick(f, Qt::Key_Tab);
             }
-            QCOMPARE(QApplication::focusWidget(), d->txtConcorrente);
             QVERIFY(!d->panContainer->isVisible());
+            // Enter in a field searches, as "Cerca" does.
+            QTest::keyClick(d->txtNote, Qt::Key_Return);
+            QVERIFY(d->panContainer->isVisible());
             d->close();
         });
     }

@@ -4,6 +4,7 @@
 #include "app/platform/Messages.h"
 #include "app/platform/QtTranslations.h"
 #include "report/core/ReportFonts.h"
+#include "shared/ui/KeyCommands.h"
 
 #include <QFont>
 #include <QStyleFactory>
@@ -55,6 +56,8 @@ void apply(QApplication& app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setApplicationName(QStringLiteral("Selvora"));
     app.setQuitOnLastWindowClosed(false);
+    // Enter on a focused command presses it, in every window.
+    KeyCommands::pressFocusedButtons(app);
 
     QtTranslations::install(QStringLiteral("qtbase"));
 }

@@ -11,6 +11,7 @@
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/SessionList.h"
 #include "shared/ui/CataloguePanel.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 
 #include <QFrame>
@@ -74,6 +75,11 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
     connect(btnFinal, &QToolButton::clicked, this, &TfrmApriClassifica::btnFinalClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriClassifica::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriClassifica::imgGuidaClick);
+    // The keyboard: Enter on the list opens the final ranking of the chosen session, Escape leaves as
+    // "ANNULLA" does, F1 opens the help.
+    KeyCommands::onEnter(lstFiles, [this] { btnFinal->click(); });
+    KeyCommands::leaveOnEscape(this, btnAnnulla);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     resize(900, 650);
 }
 
@@ -85,6 +91,8 @@ void TfrmApriClassifica::showEvent(QShowEvent* event)
         listSessions();
     }
     ScreenWindow::showEvent(event);
+    // The work is choosing a session.
+    lstFiles->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmApriClassifica::listSessions()

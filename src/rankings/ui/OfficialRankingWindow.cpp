@@ -12,6 +12,7 @@
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/GridWindow.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
@@ -181,6 +182,8 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     connect(btnPublish, &QPushButton::clicked, this, &OfficialRankingWindow::btnPublishClick);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
     connect(imgGuida, &QToolButton::clicked, this, &OfficialRankingWindow::imgGuidaClick);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
+    KeyCommands::bind(this, btnStampa, {KeyCommands::Print});
     resize(1300, 700);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -192,6 +195,10 @@ void OfficialRankingWindow::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     readFiles();
+    // The ranking opens on its first line, with the focus on it.
+    if (grdRanking->rowCount() > 0 && grdRanking->selectionModel()->selectedRows().isEmpty())
+        grdRanking->selectRow(0);
+    grdRanking->setFocus(Qt::OtherFocusReason);
 }
 
 void OfficialRankingWindow::readFiles()

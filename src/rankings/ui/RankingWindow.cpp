@@ -8,6 +8,7 @@
 #include "rankings/core/Rankings.h"
 #include "report/core/Report.h"
 #include "shared/ui/DialogFrame.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SummaryList.h"
 #include "shared/ui/SummaryListFit.h"
@@ -110,6 +111,8 @@ RankingWindow::RankingWindow(QWidget* parent, const QString& caption, const QStr
     connect(btnStampa, &QPushButton::clicked, this, &RankingWindow::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &RankingWindow::btnEsciClick);
     connect(imgGuida, &QToolButton::clicked, this, &RankingWindow::imgGuidaClick);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
+    KeyCommands::bind(this, btnStampa, {KeyCommands::Print});
 
     resize(1200, 760);
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -126,7 +129,11 @@ void RankingWindow::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     FormShow();
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    // The ranking opens on its first line, with the focus on the list: a
+    // screen reader reads the ranking at once, and the find box is one Tab
+    // away.
+    lstRecords->selectFirst();
+    lstRecords->setFocus(Qt::OtherFocusReason);
 }
 
 void RankingWindow::hideEvent(QHideEvent* event)

@@ -10,6 +10,7 @@
 #include "sessions/ui/SessionList.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/CataloguePanel.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
@@ -65,6 +66,11 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     WriteGuard::mark(btnElimina);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
+    // The keyboard: Enter on the list opens the chosen session, Escape leaves as
+    // "ANNULLA" does, F1 opens the help.
+    KeyCommands::onEnter(lstFiles, [this] { btnApri->click(); });
+    KeyCommands::leaveOnEscape(this, btnAnnulla);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     resize(900, 650);
 }
 
@@ -74,6 +80,8 @@ void TfrmApriArchivio::showEvent(QShowEvent* event)
     lblFile->setText(ProgramFolder::path());
     listSessions();
     ScreenWindow::showEvent(event);
+    // The work is choosing a session.
+    lstFiles->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmApriArchivio::listSessions()

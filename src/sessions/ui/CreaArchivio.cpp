@@ -8,6 +8,7 @@
 #include "sessions/core/SessionCatalogue.h"
 #include "shared/ui/CataloguePanel.h"
 #include "shared/ui/FieldColour.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
@@ -72,6 +73,10 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     WriteGuard::mark(btnApplica);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaArchivio::imgGuidaClick);
+    // Enter in the name creates the session, as "APPLICA E CHIUDI" does.
+    KeyCommands::onEnter(txtFile, [this] { btnApplica->click(); });
+    KeyCommands::leaveOnEscape(this, btnAnnulla);
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     resize(900, 600);
 }
 

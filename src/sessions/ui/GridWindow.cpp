@@ -14,6 +14,7 @@
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
@@ -22,10 +23,12 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -242,6 +245,18 @@ GridWindow::GridWindow(TfrmTorneo* card)
     layout->addLayout(commands);
 
     connect(grdScores, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
+    connect(grdMembers, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        // The role of a member is a box over its cell: reaching the cell
+        // with the keyboard reaches the box.
+        if (column == 1 && grdMembers->hasFocus())
+            if (QWidget* box = grdMembers->cellWidget(row, 1))
+                box->setFocus(Qt::TabFocusReason);
+    });
+    connect(grdMembers, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() == 0)
+            nameRoles();
+    });
+    KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
     connect(btnImport, &QPushButton::clicked, this, &GridWindow::btnImportClick);
     connect(btnSave, &QPushButton::clicked, this, &GridWindow::btnSaveClick);
     connect(btnPrint, &QPushButton::clicked, this, &GridWindow::btnPrintClick);
@@ -306,6 +321,79 @@ bool GridWindow::load()
     return true;
 }
 
+void GridWindow::placeRole(int row, GridMember::Role role)
+{
+    QComboBox* box = roleBox(role);
+    // The cell under the box holds the role too: a screen reader that reads
+    // the table by cells hears it.
+    auto* cell = new QTableWidgetItem;
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    grdMembers->setItem(row, 1, cell);
+    grdMembers->setCellWidget(row, 1, box);
+    WriteGuard::mark(box);
+    box->installEventFilter(this);
+    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &GridWindow::nameRoles);
+    nameRoles();
+}
+
+void GridWindow::nameRoles()
+{
+    for (int r = 0; r < grdMembers->rowCount(); ++r) {
+        auto* box = qobject_cast<QComboBox*>(grdMembers->cellWidget(r, 1));
+        if (!box)
+            continue;
+        const QTableWidgetItem* member = grdMembers->item(r, 0);
+        const QString name = member ? TextRules::trimmed(member->text()) : QString();
+        // On some desktops a list box is spoken by its value: the
+        // description says whose role it is there too.
+        const QString said = name.isEmpty() ? QStringLiteral("Ruolo") : QStringLiteral("Ruolo di ") + name;
+        box->setAccessibleName(said);
+        box->setAccessibleDescription(said);
+        if (QTableWidgetItem* cell = grdMembers->item(r, 1))
+            cell->setData(Qt::AccessibleTextRole, box->currentText());
+    }
+}
+
+void GridWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // The work is the first cell of the page shown: the first score, or the
+    // first criterion of a grid still to be set up.
+    QTableWidget* first = tabPages->currentIndex() == 0 ? grdScores : grdCriteria;
+    if (first->rowCount() > 0 && first->columnCount() > 0 && !first->currentIndex().isValid())
+        first->setCurrentCell(0, 0);
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+bool GridWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab and Shift+Tab leave a role box for the cells around it, as they
+    // leave any cell of the table.
+    auto* box = qobject_cast<QComboBox*>(watched);
+    if (box && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            int row = -1;
+            for (int r = 0; r < grdMembers->rowCount(); ++r)
+                if (grdMembers->cellWidget(r, 1) == box)
+                    row = r;
+            if (key == Qt::Key_Backtab) {
+                grdMembers->setCurrentCell(row, 0);
+                grdMembers->setFocus(Qt::BacktabFocusReason);
+            } else if (row + 1 < grdMembers->rowCount()) {
+                grdMembers->setCurrentCell(row + 1, 0);
+                grdMembers->setFocus(Qt::TabFocusReason);
+            } else {
+                btnAddMember->setFocus(Qt::TabFocusReason);
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void GridWindow::showSetup()
 {
     grdCriteria->setRowCount(0);
@@ -325,9 +413,7 @@ void GridWindow::showSetup()
         auto* name = new QTableWidgetItem(m.name);
         name->setData(Qt::UserRole, m.name);
         grdMembers->setItem(row, 0, name);
-        QComboBox* role = roleBox(m.role);
-        grdMembers->setCellWidget(row, 1, role);
-        WriteGuard::mark(role);
+        placeRole(row, m.role);
     }
     int scale = 0;
     if (m_grid.scale.scaled)
@@ -600,7 +686,7 @@ void GridWindow::addMember()
     const int row = grdMembers->rowCount();
     grdMembers->insertRow(row);
     grdMembers->setItem(row, 0, new QTableWidgetItem(QString()));
-    grdMembers->setCellWidget(row, 1, roleBox(row == 0 ? GridMember::Role::President : GridMember::Role::Member));
+    placeRole(row, row == 0 ? GridMember::Role::President : GridMember::Role::Member);
     grdMembers->setCurrentCell(row, 0);
     grdMembers->editItem(grdMembers->item(row, 0));
 }

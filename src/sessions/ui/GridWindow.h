@@ -59,6 +59,8 @@ public:
 
 protected:
     void reject() override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void scoreEdited(int row, int column);
@@ -75,6 +77,10 @@ private slots:
     void imgGuidaClick();
 
 private:
+    // The role box of a member's row, named for a screen reader and reached
+    // from the keyboard like a cell.
+    void placeRole(int row, GridMember::Role role);
+    void nameRoles();
     void showSetup();
     void showScores();
     void showTotal();

@@ -54,8 +54,9 @@ void fill(QListWidget* list, QLabel* countLabel)
     const QStringList names = SessionCatalogue::list(ProgramFolder::path());
     for (const QString& name : names)
         list->addItem(new SessionItem(name));
-    list->setCurrentRow(-1);
-    list->clearSelection();
+    // The first session is chosen: the first Down goes to the second, Enter
+    // opens the first.
+    list->setCurrentRow(list->count() > 0 ? 0 : -1);
     countLabel->setText(countLine(list->count()));
 }
 

@@ -22,8 +22,8 @@ Controls create(QFrame* panel, int minimumHeight);
 // "Sono state create n sessioni."
 QString countLine(int n);
 
-// Lists the sessions afresh with nothing selected and puts their count in
-// countLabel.
+// Lists the sessions afresh with the first one selected and puts their
+// count in countLabel.
 void fill(QListWidget* list, QLabel* countLabel);
 
 } // namespace SessionList

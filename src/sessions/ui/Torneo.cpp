@@ -24,6 +24,7 @@
 #include "shared/ui/FieldText.h"
 #include "shared/ui/FiscalCodeField.h"
 #include "shared/ui/InfoBar.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
@@ -34,6 +35,7 @@
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -283,10 +285,9 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
         campo(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
     txtTelefono = campo(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
     txtEmail = campo(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
-    txtEmail->setReadOnly(true);
     txtEmail->setAlignment(Qt::AlignCenter);
-    txtEmail->setToolTip(
-        QStringLiteral("Premere un tasto per scegliere la data dal calendario; Canc o Backspace la cancellano."));
+    txtEmail->setToolTip(QStringLiteral("Scrivere la data nella forma gg/mm/aaaa (per esempio 15/04/2025); "
+                                        "Alt+Giù o F4 aprono il calendario."));
     txtPunteggio = campo(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
     txtPunteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Only typed digits and commas reach the score: no menu, no drops, no
@@ -339,6 +340,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                                  QStringLiteral("Verifica codice fiscale"), scheda);
     btnCalcolatrice = new PictureButton(QStringLiteral("btnCalcolatrice"), QStringLiteral("calculator"), QString(),
                                         QStringLiteral("Apri calcolatrice"), scheda);
+    btnData = new PictureButton(QStringLiteral("btnData"), QStringLiteral("calendar"), QString(),
+                                QStringLiteral("Scegli la data dal calendario"), scheda);
     btnGriglia = new PictureButton(QStringLiteral("btnGriglia"), QStringLiteral("users"), QString(),
                                    QStringLiteral("Apri la griglia di valutazione"), scheda);
 
@@ -368,6 +371,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // Interview date.
     griglia->addWidget(infEmail, 2, 0);
     griglia->addWidget(txtEmail, 2, 1);
+    griglia->addWidget(btnData, 2, 2, Qt::AlignLeft);
     // Details.
     griglia->addWidget(infGare, 3, 0, 1, 6);
     griglia->addWidget(txtGare, 4, 0, 1, 6);
@@ -423,6 +427,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     shpInfo->describe(btnCandidato, QStringLiteral("Importa i dati dall'archivio dei candidati."));
     shpInfo->describe(btnEmail, QStringLiteral("Verifica codice fiscale."));
     shpInfo->describe(btnCalcolatrice, QStringLiteral("Apri calcolatrice."));
+    shpInfo->describe(btnData, QStringLiteral("Scegli la data del colloquio dal calendario (Alt+Giù o F4)."));
     shpInfo->describe(cmdGriglia,
                       QStringLiteral("Apri la griglia di valutazione della commissione per la scheda corrente."));
     shpInfo->describe(btnGriglia, QStringLiteral("Calcola il punteggio totale con la griglia di valutazione."));
@@ -445,7 +450,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     setTabOrder(txtConcorrente, txtResponsabile);
     setTabOrder(txtResponsabile, txtTelefono);
     setTabOrder(txtTelefono, txtEmail);
-    setTabOrder(txtEmail, txtGare);
+    setTabOrder(txtEmail, btnData);
+    setTabOrder(btnData, txtGare);
     setTabOrder(txtGare, txtPunteggio);
     setTabOrder(txtPunteggio, chkCompletato);
     setTabOrder(chkCompletato, txtNote);
@@ -467,9 +473,21 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(btnCandidato, &QToolButton::clicked, this, &TfrmTorneo::btnCandidatoClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmTorneo::btnEmailClick);
     connect(btnCalcolatrice, &QToolButton::clicked, this, &TfrmTorneo::btnCalcolatriceClick);
+    connect(btnData, &QToolButton::clicked, this, &TfrmTorneo::apriCalendario);
     connect(cmdGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(btnGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
+
+    // Command keys, pressed as the pictures are (and named in their tooltips).
+    using namespace KeyCommands;
+    bind(this, cmdSalva, {Store});
+    bind(this, cmdNuovo, {NewCard});
+    bind(this, cmdTrova, {Find});
+    bind(this, cmdStampa, {Print});
+    bind(this, cmdAvanti, {NextCard, NextCardAnywhere});
+    bind(this, cmdIndietro, {PreviousCard, PreviousCardAnywhere});
+    bind(this, cmdGuida, {HelpKey});
+    leaveOnEscape(this, cmdEsci);
 
     resize(1280, 860);
 }
@@ -625,6 +643,17 @@ void TfrmTorneo::cmdSalvaClick()
     case InterviewStore::Missing::None:
         break;
     }
+    // A date typed here must exist; a date read from the file is stored as
+    // it was.
+    if (txtEmail->isModified()) {
+        const QDate date = DatePickerRules::read(txtEmail->text());
+        if (!date.isValid()) {
+            Messages::warning(this, DatePickerRules::invalidDateMessage(txtEmail->text()));
+            txtEmail->setFocus();
+            return;
+        }
+        txtEmail->setText(DatePickerRules::testo(date));
+    }
     // The interview card has only the name to compare with the code.
     if (!FiscalCodeGuard::confirmStore(this, txtResponsabile->text(), {txtConcorrente->text(), {}, {}, {}})) {
         txtResponsabile->setFocus();
@@ -692,6 +721,14 @@ bool TfrmTorneo::eventFilter(QObject* watched, QEvent* event)
             return true;
     } else if (watched == txtEmail && event->type() == QEvent::KeyPress) {
         return txtEmailKeyDown(static_cast<QKeyEvent*>(event));
+    } else if (watched == txtEmail && event->type() == QEvent::FocusOut && txtEmail->isModified()) {
+        // "3/4/2025" is written as the card keeps dates: 03/04/2025. A date
+        // that does not exist stays as typed until the store says so.
+        const QDate date = DatePickerRules::read(txtEmail->text());
+        if (date.isValid() && DatePickerRules::testo(date) != txtEmail->text()) {
+            txtEmail->setText(DatePickerRules::testo(date));
+            txtEmail->setModified(true);
+        }
     }
     return ScreenWindow::eventFilter(watched, event);
 }
@@ -729,34 +766,57 @@ void TfrmTorneo::txtPunteggioExit()
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
 {
+    // The date is typed: digits and the slash; the calendar opens on Alt+Down
+    // or F4, as a date field's list does.
+    const bool alt = key->modifiers() & Qt::AltModifier;
     switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         txtGare->setFocus(Qt::OtherFocusReason);
         return true;
+    case Qt::Key_F4:
+        apriCalendario();
+        return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        txtEmail->clear();
-        return true;
+        // A date shown or picked goes at once; one being typed is edited.
+        if (!txtEmail->isModified()) {
+            txtEmail->clear();
+            return true;
+        }
+        return false;
+    case Qt::Key_Down:
+        if (alt) {
+            apriCalendario();
+            return true;
+        }
+        return false;
     default:
         break;
     }
-    // Shift alone (on its way to Shift+Tab) is not a request for the picker.
-    if (soloModificatore(key->key()))
-        return true;
-    apriCalendario();
-    return true;
+    const QString text = key->text();
+    const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (comando || text.isEmpty() || soloModificatore(key->key()))
+        return false; // editing and command keys, arrows, Tab
+    const QChar c = text.at(0);
+    if (text.size() == 1 && (c.isDigit() || c == QLatin1Char('/')))
+        return false;
+    if (text.size() == 1 && !c.isPrint())
+        return false; // Backspace and the like
+    return true; // letters and signs have no place in a date
 }
 
 void TfrmTorneo::apriCalendario()
 {
     std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
     dlg->lblMemory->setText(DatePickerRules::TagTorneoEmail);
+    // The calendar opens on the date in the field, when it is one.
+    const QDate shown = DatePickerRules::read(txtEmail->text());
+    if (shown.isValid())
+        dlg->calAppuntamenti->setSelectedDate(shown);
     connect(dlg.get(), &TfrmCalendario::dateChosen, txtEmail, &QLineEdit::setText);
     Modal::run(dlg.get());
+    txtEmail->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTorneo::txtResponsabileTyping(const QString& text)

@@ -35,7 +35,7 @@ public:
     QLineEdit* txtConcorrente; // Candidato
     QLineEdit* txtResponsabile; // CodiceFiscale
     QLineEdit* txtTelefono; // Provenienza
-    QLineEdit* txtEmail; // DataColloquio, filled by the date picker
+    QLineEdit* txtEmail; // DataColloquio, typed or filled by the date picker
     QPlainTextEdit* txtGare; // Dettagli
     QLineEdit* txtPunteggio; // Punteggio
     QLineEdit* txtNote; // Note
@@ -69,6 +69,7 @@ public:
     PictureButton* btnCandidato;
     PictureButton* btnEmail;
     PictureButton* btnCalcolatrice;
+    PictureButton* btnData; // the date picker, beside the interview date
     PictureButton* btnGriglia; // the scoring grid, beside the calculator
 
     InfoBar* shpInfo;

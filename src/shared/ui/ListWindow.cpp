@@ -135,7 +135,7 @@ ListWindow::ListWindow(QWidget* parent, const Look& look)
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
-    connect(lstRecords, &SummaryList::rowDoubleClicked, this, &ListWindow::lstRecordsDblClick);
+    connect(lstRecords, &SummaryList::rowOpened, this, &ListWindow::lstRecordsDblClick);
 }
 
 ListWindow::~ListWindow() = default;
@@ -156,6 +156,8 @@ void ListWindow::showEvent(QShowEvent* event)
     m_shown = true;
     DialogFrame::centreWindow(this);
     FormShow();
+    // The list opens on its first line.
+    lstRecords->selectFirst();
 }
 
 void ListWindow::done(int result)

@@ -3,8 +3,8 @@
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
-#include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldHighlight.h"
+#include "shared/ui/KeyCommands.h"
 #include "shared/ui/ListWindowParts.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/ScreenWindow.h"
@@ -65,8 +65,8 @@ SearchWindow::SearchWindow(QWidget* parent, const Look& look, const QList<Filter
         m_highlights.append(eff);
     }
     for (int i = 0; i < m_filters.size(); ++i) {
-        // Enter goes round the fields, from the last back to the first.
-        EnterChain::link(m_filters.at(i), m_filters.at((i + 1) % m_filters.size()));
+        // Enter in any field searches, as "Cerca" does; Tab moves on.
+        KeyCommands::onEnter(m_filters.at(i), [this] { btnCerca->click(); });
         if (i > 0)
             setTabOrder(m_filters.at(i - 1), m_filters.at(i));
     }
@@ -189,11 +189,17 @@ void SearchWindow::btnCercaClick()
         return;
     }
     lstRecords->setLines(lines, positions);
+    lstRecords->selectFirst();
     lblTrovate->setText(countText(lstRecords->count()));
     panContainer->setVisible(true);
     panAvvio->setVisible(false);
     txtTrova->clear();
-    txtTrova->setFocus(Qt::OtherFocusReason);
+    // The work is the list: on its first line, Enter opens it. An empty
+    // result leaves the focus on the find box.
+    if (lstRecords->count() > 0)
+        lstRecords->setFocus(Qt::OtherFocusReason);
+    else
+        txtTrova->setFocus(Qt::OtherFocusReason);
 }
 
 void SearchWindow::btnAnnullaClick()

@@ -143,8 +143,10 @@ SummaryList::SummaryList(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
+        if (index.isValid()) {
             emit rowDoubleClicked(index.row());
+            emit rowOpened(index.row());
+        }
     });
 }
 
@@ -232,6 +234,26 @@ void SummaryList::selectRow(int row)
     const QModelIndex index = m_model->index(row);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void SummaryList::selectFirst()
+{
+    if (count() > 0 && selectedRow() < 0)
+        selectRow(0);
+}
+
+void SummaryList::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        // Taken here, so that no default button of the window is pressed.
+        event->accept();
+        const int row = selectedRow();
+        if (row >= 0)
+            emit rowOpened(row);
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 QSize SummaryList::itemSize() const

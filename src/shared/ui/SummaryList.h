@@ -88,8 +88,17 @@ public:
     // The message of a find in an empty list.
     static QString emptyFindMessage();
 
+    // Selects the first line when none is, so that the first Down goes to
+    // the second line and Enter opens the first.
+    void selectFirst();
+
 signals:
     void rowDoubleClicked(int row);
+    // A line opened: double-clicked, or Enter on the selected line.
+    void rowOpened(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     SummaryListModel* m_model;

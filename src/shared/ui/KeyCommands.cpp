@@ -1,0 +1,115 @@
+#include "shared/ui/KeyCommands.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace {
+
+bool isEnter(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
+}
+
+// Enter on a widget runs its command.
+class EnterRuns : public QObject
+{
+public:
+    EnterRuns(QWidget* widget, std::function<void()> open)
+        : QObject(widget)
+        , m_open(std::move(open))
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        m_open();
+        return true;
+    }
+
+private:
+    std::function<void()> m_open;
+};
+
+// Enter on the focused command presses it.
+class EnterPresses : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        // Check boxes and radio buttons keep Enter for the window's default
+        // command; only commands are pressed.
+        if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
+            return false;
+        if (!button->hasFocus() || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+namespace KeyCommands {
+
+QString keyText(const QKeySequence& key)
+{
+    QString text = key.toString(QKeySequence::PortableText);
+    text.replace(QStringLiteral("PgDown"), QStringLiteral("PagGiù"));
+    text.replace(QStringLiteral("PgUp"), QStringLiteral("PagSu"));
+    return text;
+}
+
+void bind(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& keys)
+{
+    QPointer<QAbstractButton> target(button);
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        QObject::connect(shortcut, &QShortcut::activated, button, [target] {
+            // A command that cannot be given now (read-only copy, hidden
+            // page) is left alone, as its picture is.
+            if (target && target->isEnabled() && target->isVisibleTo(target->window()))
+                target->click();
+        });
+    }
+    // A command refused in this run (a read-only copy) keeps its tooltip,
+    // which says why; its keys do nothing either.
+    if (keys.isEmpty() || !button->isEnabled())
+        return;
+    const QString named = QStringLiteral(" (%1)").arg(keyText(keys.first()));
+    if (!button->toolTip().endsWith(named))
+        button->setToolTip(button->toolTip() + named);
+}
+
+void leaveOnEscape(QWidget* window, QAbstractButton* leave)
+{
+    bind(window, leave, {Leave});
+}
+
+void onEnter(QWidget* widget, std::function<void()> command)
+{
+    widget->installEventFilter(new EnterRuns(widget, std::move(command)));
+}
+
+void pressFocusedButtons(QApplication& app)
+{
+    static EnterPresses* filter = nullptr;
+    if (filter)
+        return;
+    filter = new EnterPresses(&app);
+    app.installEventFilter(filter);
+}
+
+} // namespace KeyCommands
