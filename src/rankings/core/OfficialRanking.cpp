@@ -396,6 +396,23 @@ SealState checkSeal(const QString& sessionPath, const ScoringGrid& grid)
     return SealState::Intact;
 }
 
+SealState sessionSeal(const QString& sessionPath)
+{
+    ScoringGrid grid;
+    QString problem;
+    if (GridFile::read(sessionPath, &grid, &problem, false) != GridFile::Status::Read)
+        return SealState::NotPublished;
+    return checkSeal(sessionPath, grid);
+}
+
+QString storeBreaksSealQuestion()
+{
+    return QStringLiteral("Attenzione: la graduatoria finale di questa sessione è stata pubblicata ed è sigillata.\n\n"
+                          "Salvando la scheda, la graduatoria pubblicata non corrisponderà più ai dati della "
+                          "sessione e il sigillo della pubblicazione risulterà violato.\n\n"
+                          "Salvare comunque la scheda?");
+}
+
 QString sealText(SealState state)
 {
     switch (state) {

@@ -16,6 +16,7 @@
 #include "sessions/core/ScoreText.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/GridWindow.h"
+#include "sessions/ui/SealNotice.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
@@ -402,6 +403,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lblNome);
+    lblSeal = SealNotice::create(this);
+    layout->addWidget(lblSeal);
     layout->addWidget(barra);
     layout->addLayout(corpo, 1);
     layout->addWidget(shpInfo);
@@ -479,6 +482,7 @@ void TfrmTorneo::showEvent(QShowEvent* event)
     // Restoring a minimised window is not a new opening.
     if (!event->spontaneous()) {
         NuovaScheda();
+        SealNotice::refresh(lblSeal, lblFile->text());
         // The bar still held the last command pointed at before the window
         // was left (usually the exit command): a fresh visit starts idle.
         panInfo->setText(kIdle);
@@ -630,6 +634,9 @@ void TfrmTorneo::cmdSalvaClick()
         txtResponsabile->setFocus();
         return;
     }
+    // A session whose ranking was published: the store breaks its seal.
+    if (!SealNotice::confirmStore(this, lblFile->text()))
+        return;
 
     // The score is stored as leaving its field would have left it, even when
     // the field still has the focus: the rankings order scores by their text.
@@ -658,6 +665,7 @@ void TfrmTorneo::cmdSalvaClick()
         }
         FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
         lblPosizione->setText(QString::number(p));
+        SealNotice::refresh(lblSeal, lblFile->text());
         Messages::information(
             this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         return;
@@ -670,6 +678,7 @@ void TfrmTorneo::cmdSalvaClick()
     }
     FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
     lblPosizione->setText(QString::number(n));
+    SealNotice::refresh(lblSeal, lblFile->text());
     Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
 }
 
@@ -796,6 +805,7 @@ void TfrmTorneo::cmdGrigliaClick()
     std::unique_ptr<GridWindow> dlg(new GridWindow(this));
     if (dlg->load())
         Modal::run(dlg.get());
+    SealNotice::refresh(lblSeal, lblFile->text());
 }
 
 void TfrmTorneo::cmdGuidaClick()
