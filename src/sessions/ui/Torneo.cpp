@@ -456,6 +456,11 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
     WriteGuard::mark(cmdSalva, shpInfo);
+    // A card that cannot be stored is not started nor changed either.
+    WriteGuard::mark({cmdNuovo, btnCandidato, btnCalcolatrice}, shpInfo);
+    WriteGuard::markFields(
+        {txtConcorrente, txtResponsabile, txtTelefono, txtEmail, txtGare, txtPunteggio, txtNote, chkCompletato},
+        shpInfo);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmTorneo::cmdTrovaClick);
     connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmTorneo::cmdAnteprimaClick);
     connect(cmdStampa, &QToolButton::clicked, this, &TfrmTorneo::cmdStampaClick);
