@@ -249,8 +249,8 @@ private slots:
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(line ? line->text() : text->toPlainText(), shown);
             if (line && !shown.isEmpty()) {
-                line->setFocus();
-                QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+                // Still there to be selected and copied.
+                line->selectAll();
                 QCOMPARE(line->selectedText(), shown);
             }
         }

@@ -3,6 +3,7 @@
 #include "sessions/ui/ExpTorneo.h"
 #include "tools/ui/FiscalCodeGuard.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
@@ -743,6 +744,9 @@ void TfrmTorneo::txtPunteggioExit()
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
 {
+    // A read-only run changes no date: the keys only move in the field.
+    if (AccessMode::readOnly())
+        return false;
     switch (key->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

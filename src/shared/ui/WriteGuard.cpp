@@ -75,7 +75,7 @@ bool editsField(const QKeyEvent* key)
         return true;
     case Qt::Key_Down:
     case Qt::Key_Up:
-        return key->modifiers() & Qt::AltModifier;
+        return key->modifiers().testFlag(Qt::AltModifier);
     default:
         break;
     }
