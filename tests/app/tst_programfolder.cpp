@@ -2,11 +2,14 @@
 // installed copy (data folder and password file), a data folder that cannot be
 // made, the warning at login for a read-only folder and the information
 // window naming the data folder.
+#include "app/core/AccessMode.h"
 #include "app/core/PasswordFile.h"
 #include "app/core/ProgramFolder.h"
+#include "app/ui/FolderAccess.h"
 #include "app/ui/Info.h"
 #include "app/ui/Password.h"
 #include "app/ui/Windows.h"
+#include "sessions/ui/CreaArchivio.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
@@ -191,6 +194,8 @@ private slots:
         QTest::newRow("read-only") << false;
     }
 
+    // The start-up as the program runs it: the login window, then the claim
+    // on the folder. A read-only folder is told once, with OK alone.
     void loginWarnsAboutReadOnlyFolder()
     {
         QFETCH(bool, writable);
@@ -199,12 +204,17 @@ private slots:
         Windows::createFirst();
         Windows::showFirst();
         QVERIFY(Windows::password()->isVisible());
+        QVERIFY(FolderAccess::claim(Windows::password()));
+        QCOMPARE(AccessMode::readOnly(), !writable);
+        FolderAccess::release();
+        AccessMode::setWritable();
         const QList<Messages::Shown> shown = Messages::takeShown();
         if (writable) {
             QCOMPARE(shown.size(), 0);
         } else {
             QCOMPARE(shown.size(), 1);
             QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+            QCOMPARE(shown[0].buttons, QStringList {QStringLiteral("OK")});
             QCOMPARE(shown[0].text, Windows::readOnlyText());
             QVERIFY(shown[0].text.startsWith(QStringLiteral("Attenzione: la cartella del programma\n") +
                                              QDir::toNativeSeparators(folder.path()) + QLatin1Char('\n')));
@@ -246,6 +256,41 @@ private slots:
         QCOMPARE(info.lblCartella->text(),
                  QStringLiteral("Copia installata: i dati sono nella cartella dell'utente\n") +
                      QDir::toNativeSeparators(facts.userDataFolder + QLatin1Char('/')));
+    }
+
+    // The new-session window says where the session file goes: in an
+    // installed copy that is the user's data folder, never the program's.
+    void newSessionHintNamesTheDataFolder_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("portable") << false;
+        QTest::newRow("installed") << true;
+    }
+
+    void newSessionHintNamesTheDataFolder()
+    {
+        QFETCH(bool, installed);
+        QTemporaryDir root;
+        QString data;
+        if (installed) {
+            ProgramFolder::Facts facts;
+            facts.executableFolder = QStringLiteral("/usr/bin/");
+            facts.inSystemFolder = true;
+            facts.userDataFolder = root.filePath(QStringLiteral("dati/Selvora"));
+            QCOMPARE(ProgramFolder::setUp(facts, QString()), QString());
+            data = facts.userDataFolder;
+        } else {
+            ProgramFolder::setOverride(root.path());
+            data = root.path();
+        }
+        TfrmCreaArchivio window;
+        window.show();
+        const QString hint = window.lblHint->text();
+        QVERIFY(hint.startsWith(QStringLiteral("Ogni sessione è un file con estensione VAI nella cartella ")));
+        QVERIFY(hint.endsWith(QStringLiteral("conviene darle il nome del ruolo e del periodo dei colloqui.")));
+        QCOMPARE(hint.contains(QStringLiteral("cartella del programma")), !installed);
+        QCOMPARE(hint.contains(QLatin1Char('(') + QDir::toNativeSeparators(data) + QStringLiteral("):")), installed);
+        window.close();
     }
 };
 

@@ -33,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -160,7 +161,13 @@ private slots:
             {"creaArchivio", "btnApplica"},
             {"apriArchivio", "btnElimina"},
             {"torneo", "cmdSalva"},
+            {"torneo", "cmdNuovo"},
+            {"torneo", "btnCandidato"},
+            {"torneo", "btnCalcolatrice"},
             {"candidati", "cmdSalva"},
+            {"candidati", "cmdNuovo"},
+            {"candidati", "cmdDuplica"},
+            {"candidati", "btnFillFromCode"},
             {"candidati", "btnCaricaFoto"},
             {"candidati", "btnWebcam"},
             {"candidati", "btnCancFoto"},
@@ -178,6 +185,80 @@ private slots:
         QVERIFY(w);
         w->show();
         checkRefused(w->findChild<QWidget*>(command), window + QLatin1Char(' ') + command);
+    }
+
+    // The fields of both card windows: a card that cannot be stored cannot
+    // be changed either. Its text is still read (focus, selection, copy) and
+    // each field gives the reason; no key edits it or opens the date picker.
+    void cardFieldsOnlyRead_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("interview card") << "torneo";
+        QTest::newRow("candidate card") << "candidati";
+    }
+    void cardFieldsOnlyRead()
+    {
+        QFETCH(QString, window);
+        QWidget* w = windowNamed(window);
+        QVERIFY(w);
+        if (auto* torneo = qobject_cast<TfrmTorneo*>(w)) {
+            torneo->lblFile->setText(m_folder->file(QStringLiteral("Concorso.vai")));
+            torneo->lblNome->setText(QStringLiteral("Concorso"));
+        }
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        if (auto* torneo = qobject_cast<TfrmTorneo*>(w))
+            torneo->MostraScheda(TSchedaColloquio::decode(twoCards().left(TSchedaColloquio::Size)), 1);
+        const QMap<QString, QByteArray> before = snapshot(m_folder->path());
+        int fields = 0;
+        for (QWidget* field : w->findChildren<QWidget*>()) {
+            auto* line = qobject_cast<QLineEdit*>(field);
+            auto* text = qobject_cast<QPlainTextEdit*>(field);
+            auto* box = qobject_cast<QCheckBox*>(field);
+            if ((!line && !text && !box) || !field->isVisible())
+                continue;
+            const QString where = window + QLatin1Char(' ') + field->objectName();
+            QVERIFY2(WriteGuard::isMarkedField(field), qPrintable(where));
+            QCOMPARE(field->toolTip(), AccessMode::reason());
+            QCOMPARE(field->accessibleDescription(), AccessMode::reason());
+            ++fields;
+            if (box) {
+                QVERIFY2(!box->isEnabled(), qPrintable(where));
+                box->setEnabled(true);
+                QVERIFY2(!box->isEnabled(), qPrintable(where));
+                continue;
+            }
+            // Read-only, and kept so whatever the window does.
+            QVERIFY2(field->isEnabled() && field->focusPolicy() != Qt::NoFocus, qPrintable(where));
+            if (line) {
+                QVERIFY2(line->isReadOnly(), qPrintable(where));
+                line->setReadOnly(false);
+                QVERIFY2(line->isReadOnly(), qPrintable(where));
+            } else {
+                QVERIFY2(text->isReadOnly(), qPrintable(where));
+                text->setReadOnly(false);
+                QVERIFY2(text->isReadOnly(), qPrintable(where));
+            }
+            const QString shown = line ? line->text() : text->toPlainText();
+            field->setFocus();
+            QTest::keyClicks(field, "12/05/2026 x");
+            for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F4, Qt::Key_Return})
+                QTest::keyClick(field, key);
+            QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(line ? line->text() : text->toPlainText(), shown);
+            if (line && !shown.isEmpty()) {
+                // Still there to be selected and copied.
+                line->selectAll();
+                QCOMPARE(line->selectedText(), shown);
+            }
+        }
+        QVERIFY2(fields >= (window == QLatin1String("torneo") ? 8 : 26), qPrintable(QString::number(fields)));
+        // No picker, no calculator, no candidate search came up.
+        QCOMPARE(Modal::history(), QStringList());
+        QVERIFY(Messages::takeShown().isEmpty());
+        QCOMPARE(snapshot(m_folder->path()), before);
     }
 
     void writingCommandsOfDialogsAreRefused()

@@ -418,7 +418,8 @@ private slots:
         QVERIFY(!pdfText(exported(*report, "senza-posizione.pdf")).first().contains(QLatin1String("00000")));
     }
 
-    // A value wider than its box is cut at the box edge on one line.
+    // A value wider than its box is cut at the box edge on one line; the
+    // notes, which go on overleaf, fill their box to its edge.
     void interviewCutAtBoxEdge()
     {
         auto report = CardTemplates::interviewCard(CardTemplates::InterviewCopy::Print);
@@ -428,7 +429,7 @@ private slots:
         card.note = QString(500, QLatin1Char('M'));
         CardTemplates::fillInterviewCard(*report, card);
         report->prepare();
-        QCOMPARE(report->pageCount(), 1);
+        QCOMPARE(report->pageCount(), 2);
         const QString path = exported(*report, "taglio.pdf");
         const QImage image = pdfImage(path);
         QVERIFY(!image.isNull());
@@ -443,6 +444,64 @@ private slots:
         QVERIFY(countColour(image, QRectF(150, 283.4, 47.5, 3), qRgb(0, 0, 0), 80) > 100);
         QCOMPARE(countColour(image, QRectF(198.4, 282, 1.2, 6), qRgb(0, 0, 0), 80), 0);
         QCOMPARE(countColour(image, QRectF(12, 287.2, 186, 1.6), qRgb(0, 0, 0), 80), 0);
+    }
+
+    // Notes longer than their one-line box are printed whole: the box holds
+    // the first line, the caption bar says that they go on, and the rest is
+    // wrapped on the next page under the session name and the position.
+    void interviewLongNotesGoOn_data()
+    {
+        QTest::addColumn<bool>("preview");
+        QTest::addColumn<int>("words"); // of 8 characters with the blank: 55 make 440
+        QTest::newRow("print, 440 characters") << false << 55;
+        QTest::newRow("preview, 440 characters") << true << 55;
+        QTest::newRow("print, 500 characters") << false << 63;
+        QTest::newRow("print, one line") << false << 10;
+    }
+    void interviewLongNotesGoOn()
+    {
+        QFETCH(bool, preview);
+        QFETCH(int, words);
+        QStringList note;
+        for (int i = 1; i <= words; ++i)
+            note << QStringLiteral("nota%1").arg(i, 3, 10, QLatin1Char('0'));
+        auto report = CardTemplates::interviewCard(preview ? CardTemplates::InterviewCopy::Preview
+                                                           : CardTemplates::InterviewCopy::Print);
+        CardTemplates::InterviewCard card = sampleInterview();
+        card.note = note.join(QLatin1Char(' '));
+        CardTemplates::fillInterviewCard(*report, card);
+        report->prepare();
+        const bool goesOn = words > 10;
+        QCOMPARE(report->pageCount(), goesOn ? 2 : 1);
+        const QList<PdfPage> pages = pdfWords(exported(*report, QStringLiteral("note-%1.pdf").arg(words)));
+        QCOMPARE(pages.size(), goesOn ? 2 : 1);
+
+        // The first page: the details, the score and the rest stay in place;
+        // the notes box holds one line of whole words.
+        const PdfPage& first = pages.first();
+        QCOMPARE(wordsIn(first, QRectF(153, 267.2, 45, 3.8)), QStringList({"27,50"}));
+        QStringList printed = wordsIn(first, QRectF(12, 283, 186, 3.8));
+        QVERIFY(!printed.isEmpty());
+        QCOMPARE(wordsTouching(first, QRectF(0, 287.8, 210, 9.2)), QStringList());
+        QCOMPARE(wordsIn(first, QRectF(11, 275, 188, 5.8)).join(QLatin1Char(' ')),
+                 goesOn ? QStringLiteral("NOTE: continua alla pagina seguente") : QStringLiteral("NOTE:"));
+        if (goesOn) {
+            QVERIFY(printed.size() < words);
+            const PdfPage& second = pages.at(1);
+            QCOMPARE(wordsIn(second, QRectF(10, 10.4, 169, 3.4)), QStringList({"Selezione", "magazzinieri", "2024"}));
+            QCOMPARE(wordsIn(second, QRectF(180, 10.4, 20, 3.4)), QStringList({"p.", "12"}));
+            QCOMPARE(wordsIn(second, QRectF(11, 16, 188, 5.8)), QStringList({"NOTE", "(seguito):"}));
+            // Nothing else of the card is repeated.
+            QVERIFY(!wordsTouching(second, QRectF(0, 0, 210, 297)).contains(QStringLiteral("BIANCHI")));
+            const QStringList rest = wordsIn(second, QRectF(12, 24, 186, 250));
+            QCOMPARE(rest.size() + 7, second.words.size());
+            printed += rest;
+            for (const Word& w : second.words)
+                if (w.mm.top() > 22.8)
+                    QVERIFY2(w.mm.left() >= 11.9 && w.mm.right() <= 198.1, qPrintable(rectText(w.mm)));
+        }
+        // Every word once, in order.
+        QCOMPARE(printed, note);
     }
 
     // Interview details longer than their box: wrapped at the box width,

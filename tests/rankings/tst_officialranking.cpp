@@ -2,11 +2,13 @@
 // table of cases, the manual moves, the publication copy read back from its
 // PDF, and the seal of the publication against one changed byte.
 #include "app/core/Clock.h"
+#include "output/core/DocumentReport.h"
 #include "rankings/core/OfficialRanking.h"
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 
 #include <QProcess>
 
@@ -64,10 +66,8 @@ QString pdfText(const QString& path)
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     p.waitForFinished(30000);
-    // Ligatures of the PDF font come back as single characters.
-    return QString::fromUtf8(p.readAllStandardOutput())
-        .replace(QChar(0xFB01), QStringLiteral("fi"))
-        .replace(QChar(0xFB02), QStringLiteral("fl"));
+    // Read as it stands: a search of the published file must find "finale".
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace
@@ -245,6 +245,85 @@ private slots:
         QVERIFY(table.at(2).startsWith(QStringLiteral("1           Candidato 2")));
         QVERIFY(table.at(2).contains(k2001) && table.at(2).contains(QStringLiteral("20,00")));
         QVERIFY(table.at(2).endsWith(QStringLiteral("nato/a il 05/12/2001")));
+    }
+
+    // Every note the window shows is printed whole and inside the page: a
+    // note longer than the room beside the other columns goes on below,
+    // in its own column.
+    void printedNotesAreWhole_data()
+    {
+        QTest::addColumn<QStringList>("specs");
+        QTest::addColumn<QString>("ties"); // "a" younger first, "m" manual, in order
+        QTest::addColumn<QString>("manual");
+        QTest::addColumn<QString>("extra"); // set as the note of the first line
+
+        QTest::newRow("no birth date, then the committee's order")
+            << QStringList {"20,00/s/", "20,00/s/" + k1980, "18,00/s/" + k1990} << "am"
+            << "1 2" << QString();
+        QTest::newRow("waiting for the committee")
+            << QStringList {"20,00/s/" + k1995a, "20,00/s/" + k1995b, "20,00/s/"} << "am"
+            << "" << QString();
+        QTest::newRow("three printed lines and a word longer than the column")
+            << QStringList {"20,00/s/" + k1980, "12,00/s/" + k1990} << ""
+            << ""
+            << QStringLiteral("spareggio deciso dalla commissione nella seduta del 10/12/2026 dopo "
+                              "l'esame dei titoli presentati; verbale n. 14 allegato agli atti; riferimento "
+                              "https://albo.example.it/concorsi/2026/graduatoria-finale/verbale-quattordici-"
+                              "allegato-unico.pdf consultabile");
+    }
+
+    void printedNotesAreWhole()
+    {
+        QFETCH(QStringList, specs);
+        QFETCH(QString, ties);
+        QFETCH(QString, manual);
+        QFETCH(QString, extra);
+        ScoringGrid choices;
+        for (QChar t : ties)
+            choices.tieBreaks.append(t == QLatin1Char('a') ? ScoringGrid::TieBreak::YoungerFirst
+                                                           : ScoringGrid::TieBreak::ManualOrder);
+        for (const QString& c : manual.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            choices.manualOrder.append(c.toLongLong());
+        OfficialResult r = OfficialRanking::build(candidates(specs), choices, kToday);
+        if (!extra.isEmpty())
+            r.ranked[0].tieNote = extra;
+        OfficialRanking::Heading h {QStringLiteral("Concorso 2026"), kToday, {}};
+        auto report = OfficialRanking::rankingReport(r, h);
+        report->prepare();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("graduatoria.pdf"));
+        QVERIFY(report->exportPdf(pdf));
+        // The words of every page in reading order, each wholly inside the
+        // printable area (10 mm margins).
+        QStringList words;
+        for (const PdfText::Page& page : PdfText::words(pdf)) {
+            for (const PdfText::Word& w : page.words) {
+                QVERIFY2(w.mm.right() <= page.mm.width() - 10.0 + 0.5,
+                         qPrintable(QStringLiteral("%1 ends at %2 mm").arg(w.text).arg(w.mm.right())));
+                words << w.text;
+            }
+        }
+        const QString printed = words.join(QLatin1Char(' '));
+        int withNote = 0;
+        for (const RankedLine& l : r.ranked) {
+            if (l.tieNote.isEmpty())
+                continue;
+            ++withNote;
+            // A word cut at the column edge reads on as the next word.
+            const QString note = l.tieNote.simplified();
+            QString joined = printed;
+            bool found = printed.contains(note);
+            if (!found) {
+                joined.remove(QLatin1Char(' '));
+                found = joined.contains(QString(note).remove(QLatin1Char(' ')));
+            }
+            QVERIFY2(found, qPrintable(note + QStringLiteral("\n---\n") + printed));
+        }
+        QVERIFY(withNote > 0);
+        // Long notes do take more than one printed line.
+        const QStringList table = OfficialRanking::tableLines(r);
+        for (const QString& line : table)
+            QVERIFY2(line.size() <= DocumentReport::bodyColumns(QPageLayout::Landscape), qPrintable(line));
     }
 
     void manualMoves()

@@ -386,6 +386,39 @@ private slots:
         QVERIFY(squeezed(pages.at(2)).endsWith(QStringLiteral("RIGA 0120 PIEDE")));
     }
 
+    // A search of the PDF for a word finds it: "fi" and "fl" are written as
+    // two letters, never as one ligature glyph, in every family and weight
+    // the templates use.
+    void exportPdfWritesNoLigatures_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("Arial") << QStringLiteral("Arial") << false;
+        QTest::newRow("Arial bold") << QStringLiteral("Arial") << true;
+        QTest::newRow("Verdana") << QStringLiteral("Verdana") << false;
+        QTest::newRow("Verdana bold") << QStringLiteral("Verdana") << true;
+        QTest::newRow("Courier New") << QStringLiteral("Courier New") << false;
+    }
+
+    void exportPdfWritesNoLigatures()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QTemporaryDir dir;
+        Report report(QStringLiteral("Legature"));
+        MemoView* memo = report.addMemo(QStringLiteral("m"), ReportUnits::mmRect(0, 0, 180, 40));
+        memo->setFont(family, 10, bold);
+        memo->setText(QStringLiteral("Graduatoria finale\ndiscorso fluido, affidabile e efficace"));
+        report.prepare();
+        const QString path = dir.filePath(QStringLiteral("legature.pdf"));
+        QString error;
+        QVERIFY2(report.exportPdf(path, &error), qPrintable(error));
+        const QString text = squeezed(pdfPages(path).join(QLatin1Char(' ')));
+        for (const char* word : {"finale", "fluido", "affidabile", "efficace"})
+            QVERIFY2(text.contains(QLatin1String(word)), qPrintable(word + QStringLiteral(" in: ") + text));
+        QVERIFY2(!text.contains(QChar(0xFB01)) && !text.contains(QChar(0xFB02)), qPrintable(text));
+    }
+
     void exportPdfToAFolderFailsAndWritesNothing()
     {
         QTemporaryDir dir;

@@ -65,7 +65,8 @@ QString pdfText(const QString& path)
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput()).replace(QChar(0xFB01), QStringLiteral("fi"));
+    // Read as it stands: the minutes are searched for words with "fi" in them.
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace

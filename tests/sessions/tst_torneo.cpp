@@ -7,6 +7,8 @@
 #include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "rankings/core/OfficialRanking.h"
+#include "sessions/core/ScoringGrid.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/InfoBar.h"
@@ -23,6 +25,7 @@
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -442,6 +445,74 @@ private slots:
         expected.note = "Richiamato";
         expected.idoneo = "No";
         QCOMPARE(onDisk(), expected.bytes());
+    }
+
+    // A session whose final ranking was published and sealed: storing a card
+    // asks first; once the card is stored the window says, for as long as it
+    // is so, that the publication no longer matches the session.
+    void storeInASealedSession_data()
+    {
+        QTest::addColumn<bool>("storeAnyway");
+        QTest::newRow("Salva comunque") << true;
+        QTest::newRow("Annulla") << false;
+    }
+    void storeInASealedSession()
+    {
+        QFETCH(bool, storeAnyway);
+        const QByteArray before = card1().bytes() + card2().bytes();
+        m_folder->write(kSessione, before);
+        ScoringGrid g;
+        g.sessionFile = kSessione;
+        g.criteria = {{QStringLiteral("Colloquio"), 10.0, 1.0}};
+        g.members = {{QStringLiteral("Galli"), GridMember::Role::President}};
+        g.cards[1][QStringLiteral("Galli")].insert(QStringLiteral("Colloquio"), 7.0);
+        g.seal.sessionSha256 = GridFile::fileSha256(path());
+        g.seal.gridSha256 = g.contentSha256();
+        g.seal.when = QDateTime::currentDateTime();
+        QString error;
+        QVERIFY2(GridFile::write(path(), g, &error), qPrintable(error));
+        const QByteArray grid = m_folder->read(QStringLiteral("Colloqui 2024.griglia.json"));
+
+        open(before);
+        auto* seal = w->findChild<QLabel*>(QStringLiteral("lblSeal"));
+        QVERIFY(seal);
+        QVERIFY(seal->isHidden());
+        click(w->cmdPrimo);
+        expectCard(QStringLiteral("Mario Rossi"), "1");
+        w->txtNote->setText(QStringLiteral("Richiamato"));
+        Messages::queueChoice(storeAnyway ? 0 : 1);
+        click(w->cmdSalva);
+        QList<Messages::Shown> shown = boxes();
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(int(shown.at(0).kind), int(Messages::Kind::Warning));
+        QCOMPARE(shown.at(0).text, OfficialRanking::storeBreaksSealQuestion());
+        QVERIFY(shown.at(0).text.contains(QStringLiteral("non corrisponderà più")));
+        QCOMPARE(shown.at(0).buttons, (QStringList {QStringLiteral("Salva comunque"), QStringLiteral("Annulla")}));
+        QCOMPARE(m_folder->read(QStringLiteral("Colloqui 2024.griglia.json")), grid);
+        if (!storeAnyway) {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(onDisk(), before);
+            QCOMPARE(w->txtNote->text(), QStringLiteral("Richiamato"));
+            QVERIFY(seal->isHidden());
+            return;
+        }
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(1).text, kModificata);
+        QVERIFY(onDisk() != before);
+        const QString broken = OfficialRanking::sealText(OfficialRanking::SealState::Changed);
+        QVERIFY(seal->isVisible());
+        QCOMPARE(seal->text(), broken);
+        QCOMPARE(spoken(seal), broken);
+        // The seal is already broken: a further store asks nothing more.
+        w->txtNote->setText(QStringLiteral("Richiamato due volte"));
+        click(w->cmdSalva);
+        expectOne(Messages::Kind::Information, kModificata);
+        // Opened again, the window still says so.
+        open(onDisk());
+        QVERIFY(seal->isVisible());
+        // Put back as published, the files match the seal again.
+        open(before);
+        QVERIFY(seal->isHidden());
     }
 
     void storeAppendsAfterTheLastCard()

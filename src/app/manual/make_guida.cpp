@@ -70,7 +70,11 @@ int main(int argc, char** argv)
             doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("banner")), banner);
     }
     doc.setHtml(html());
-    doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+    // No "fi" and "fl" ligatures, like every other PDF of the program: a
+    // search of the manual for "file" or "fiscale" must find them.
+    QFont base(QStringLiteral("DejaVu Sans"), 11);
+    base.setStyleStrategy(QFont::PreferNoShaping);
+    doc.setDefaultFont(base);
 
     {
         QPdfWriter writer(partial);

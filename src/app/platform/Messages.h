@@ -59,7 +59,8 @@ inline bool confirm(QWidget* parent, const QString& text)
 
 // A box of that kind with buttons of its own, left to right; returns the
 // index of the button chosen. Closing the box (Escape) chooses the last one,
-// so the last button must be the one that changes nothing.
+// so the last button must be the one that changes nothing. A box with one
+// button ("OK") only tells: tests need not script it.
 int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons);
 
 // The box that show() (no buttons given) or choose() puts up, not yet shown:

@@ -4,21 +4,34 @@
 #include "app/core/FolderLock.h"
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
+#include "app/ui/Windows.h"
 #include "candidates/core/CardDates.h"
 #include "shared/ui/WriteGuard.h"
-
-#include <QDir>
 
 #include <memory>
 
 namespace {
 std::unique_ptr<FolderLock> g_lock;
+
+void tellReadOnly(QWidget* parent)
+{
+    Messages::choose(parent, Messages::Kind::Warning, Windows::readOnlyText(), {QStringLiteral("OK")});
+    AccessMode::setReadOnly(AccessMode::reasonFolderReadOnly());
 }
+} // namespace
 
 namespace FolderAccess {
 
 bool claim(QWidget* parent)
 {
+    // A folder that cannot be written is told once, with the only answer
+    // there is; no lock can be made in it.
+    if (!ProgramFolder::isWritable()) {
+        g_lock.reset();
+        tellReadOnly(parent);
+        WriteGuard::applyAll();
+        return true;
+    }
     g_lock = std::make_unique<FolderLock>(ProgramFolder::path());
     switch (g_lock->acquire()) {
     case FolderLock::Result::Acquired: {
@@ -40,12 +53,7 @@ bool claim(QWidget* parent)
         AccessMode::setReadOnly(AccessMode::reasonInUse());
         break;
     case FolderLock::Result::CannotCreate:
-        Messages::warning(parent,
-                          QStringLiteral("La cartella del programma (%1) è in sola lettura: Selvora non può "
-                                         "scriverci.\n\nIl programma si apre in sola lettura: si possono consultare "
-                                         "e stampare i dati, ma non modificarli.")
-                              .arg(QDir::toNativeSeparators(ProgramFolder::path())));
-        AccessMode::setReadOnly(AccessMode::reasonFolderReadOnly());
+        tellReadOnly(parent);
         break;
     }
     WriteGuard::applyAll();

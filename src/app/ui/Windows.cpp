@@ -1,7 +1,6 @@
 #include "app/ui/Windows.h"
 
 #include "app/core/ProgramFolder.h"
-#include "app/platform/Messages.h"
 
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
@@ -68,9 +67,9 @@ void destroyAll()
 
 void showFirst()
 {
+    // A folder that cannot be written is told by the claim on the folder
+    // that follows, once.
     password()->show();
-    if (!ProgramFolder::isWritable())
-        Messages::warning(g_password, readOnlyText());
 }
 
 QString readOnlyText()

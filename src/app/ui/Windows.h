@@ -20,10 +20,10 @@ void createFirst();
 // Destroys every window made so far; while it runs, asking for a window that
 // is already gone gives nullptr.
 void destroyAll();
-// Shows the first window, the login, and says so when the program folder is
-// on a read-only medium.
+// Shows the first window, the login.
 void showFirst();
-// The warning about a read-only program folder.
+// The warning about a read-only program folder, given once at start by the
+// claim on the folder (FolderAccess).
 QString readOnlyText();
 
 TfrmPassword* password();

@@ -470,6 +470,11 @@ void TfrmCandidati::build()
     connect(cmdCancellaDati, &QToolButton::clicked, this, &TfrmCandidati::cmdCancellaDatiClick);
     connect(cmdConservazione, &QToolButton::clicked, this, &TfrmCandidati::cmdConservazioneClick);
     WriteGuard::mark({cmdSalva, btnCaricaFoto, btnWebcam, btnCancFoto, cmdCancellaDati, cmdImporta}, shpInfo);
+    // A card that cannot be stored is not started nor changed either.
+    WriteGuard::mark({cmdNuovo, cmdDuplica, btnFillFromCode}, shpInfo);
+    QList<QWidget*> editable(m_fields.cbegin(), m_fields.cend());
+    editable << chkRicontatta;
+    WriteGuard::markFields(editable, shpInfo);
     connect(cmdGuida, &QToolButton::clicked, this, &TfrmCandidati::cmdGuidaClick);
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmCandidati::cmdEsciClick);
     connect(btnCaricaFoto, &QToolButton::clicked, this, &TfrmCandidati::btnCaricaFotoClick);

@@ -19,9 +19,10 @@ const QColor kRoyalBlue(0x41, 0x69, 0xE1);
 
 const QString kArial = QStringLiteral("Arial");
 
-ShapeView* bar(Report& r, const QString& name, double l, double t, double w, double h, const QColor& fill)
+ShapeView* bar(Report& r, const QString& name, double l, double t, double w, double h, const QColor& fill,
+               Band* band = nullptr)
 {
-    ShapeView* shape = r.addShape(name, mmRect(l, t, w, h));
+    ShapeView* shape = r.addShape(name, mmRect(l, t, w, h), band);
     shape->fill = fill;
     shape->border = QColor(); // no outline
     return shape;
@@ -30,9 +31,9 @@ ShapeView* bar(Report& r, const QString& name, double l, double t, double w, dou
 // A one-line box that prints its text exactly as given: no wrap (cut at the
 // box edge), no bracket expressions, centred in its height.
 MemoView* box(Report& r, const QString& name, double l, double t, double w, double h, double points, bool bold,
-              const QColor& colour)
+              const QColor& colour, Band* band = nullptr)
 {
-    MemoView* memo = r.addMemo(name, mmRect(l, t, w, h));
+    MemoView* memo = r.addMemo(name, mmRect(l, t, w, h), band);
     memo->setFont(kArial, points, bold);
     memo->textColour = colour;
     memo->wordWrap = false;
@@ -41,9 +42,9 @@ MemoView* box(Report& r, const QString& name, double l, double t, double w, doub
     return memo;
 }
 
-void line(Report& r, const QString& name, double x1, double y1, double x2, double y2)
+void line(Report& r, const QString& name, double x1, double y1, double x2, double y2, Band* band = nullptr)
 {
-    LineView* view = r.addLine(name, QRectF(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2))));
+    LineView* view = r.addLine(name, QRectF(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2))), band);
     view->colour = Qt::black;
     view->width = 1.0;
 }
@@ -51,6 +52,39 @@ void line(Report& r, const QString& name, double x1, double y1, double x2, doubl
 void setTrimmed(Report& report, const QString& name, const QString& text)
 {
     report.memo(name)->setText(TextRules::trimmed(text));
+}
+
+// Notes longer than their one-line box: the box shows the lines that fit,
+// the caption bar says that they go on, and the rest is printed whole on
+// the next page, wrapped at the same width. Short notes stay exactly as
+// typed on the one page.
+void continueNotes(Report& report, const CardTemplates::InterviewCard& card)
+{
+    MemoView* txtNote = report.memo(QStringLiteral("txtNote"));
+    MemoView* segue = report.memo(QStringLiteral("txtNoteSegue"));
+    Band* more = report.band(QStringLiteral("NoteSeguito"));
+    const QString note = TextRules::trimmed(card.note);
+    const QStringList lines = txtNote->wrapped(note);
+    const int fit = qMax(1, txtNote->linesThatFit());
+    if (lines.size() <= fit) {
+        segue->setText(QString());
+        more->setVisible(false);
+        return;
+    }
+    txtNote->setLines(lines.mid(0, fit));
+    segue->setText(QStringLiteral("continua alla pagina seguente"));
+    report.memo(QStringLiteral("lblNomeSeguito"))->setText(TextRules::trimmed(card.sessione));
+    report.memo(QStringLiteral("txtPaginaSeguito"))
+        ->setText(QStringLiteral("p. ") + TextRules::trimmed(card.posizione));
+
+    // The box, its beige bar and the band grow to the lines they hold.
+    MemoView* rest = report.memo(QStringLiteral("txtNoteSeguito"));
+    rest->setLines(lines.mid(fit));
+    rest->setHeight(rest->lineCount() * rest->linePitch + 2 * rest->gapY);
+    ReportObject* shape = report.findObject(QStringLiteral("shpNoteSeguito"));
+    shape->setHeight(rest->geometry().bottom() + mm(1.2) - shape->geometry().top());
+    more->setHeight(shape->geometry().bottom() + mm(2.0));
+    more->setVisible(true);
 }
 
 } // namespace
@@ -80,47 +114,51 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy)
     r.setMargins(QMarginsF(0, 0, 0, 0));
     r.previewButtons = Report::PreviewPrint | Report::PreviewZoom | Report::PreviewFullScreen | Report::PreviewClose;
 
+    // The card is the first page; notes too long for their box go on in a
+    // band of their own on the next page.
+    Band* card = r.addBand(Band::Type::ReportTitle, QStringLiteral("Scheda"), mm(297.0));
+
     // Above the frame: the session name and the card position.
-    box(r, QStringLiteral("lblNome"), 10, 10.4, 169, 3.4, 7, false, Qt::black);
-    MemoView* txtPagina = box(r, QStringLiteral("txtPagina"), 180, 10.4, 20, 3.4, 7, false, Qt::black);
+    box(r, QStringLiteral("lblNome"), 10, 10.4, 169, 3.4, 7, false, Qt::black, card);
+    MemoView* txtPagina = box(r, QStringLiteral("txtPagina"), 180, 10.4, 20, 3.4, 7, false, Qt::black, card);
     txtPagina->hAlign = MemoView::HAlign::Right;
     txtPagina->setText(QStringLiteral("p. 00000"));
 
     // The thin frame round the card.
-    line(r, QStringLiteral("linAlto"), 10, 14.8, 200, 14.8);
-    line(r, QStringLiteral("linBasso"), 10, 289.2, 200, 289.2);
-    line(r, QStringLiteral("linSinistra"), 10, 15, 10, 289);
-    line(r, QStringLiteral("linDestra"), 200, 15, 200, 289);
+    line(r, QStringLiteral("linAlto"), 10, 14.8, 200, 14.8, card);
+    line(r, QStringLiteral("linBasso"), 10, 289.2, 200, 289.2, card);
+    line(r, QStringLiteral("linSinistra"), 10, 15, 10, 289, card);
+    line(r, QStringLiteral("linDestra"), 200, 15, 200, 289, card);
 
     // Captions light yellow bold, values bold white, on cornflower bars.
-    bar(r, QStringLiteral("shpConcorrente"), 11, 16, 188, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titCommittente"), 12, 17.2, 25.4, 3.8, 8, true, kLightYellow)
+    bar(r, QStringLiteral("shpConcorrente"), 11, 16, 188, 6, kCornflowerBlue, card);
+    box(r, QStringLiteral("titCommittente"), 12, 17.2, 25.4, 3.8, 8, true, kLightYellow, card)
         ->setText(QStringLiteral("CANDIDATO:"));
-    box(r, QStringLiteral("txtConcorrente"), 38, 17.2, 159, 3.8, 8, true, Qt::white);
+    box(r, QStringLiteral("txtConcorrente"), 38, 17.2, 159, 3.8, 8, true, Qt::white, card);
 
-    bar(r, QStringLiteral("shpResponsabile"), 11, 23.6, 79, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titImpresa"), 12, 24.8, 31.4, 3.8, 8, true, kLightYellow)
+    bar(r, QStringLiteral("shpResponsabile"), 11, 23.6, 79, 6, kCornflowerBlue, card);
+    box(r, QStringLiteral("titImpresa"), 12, 24.8, 31.4, 3.8, 8, true, kLightYellow, card)
         ->setText(QStringLiteral("CODICE FISCALE:"));
-    box(r, QStringLiteral("txtResponsabile"), 44, 24.8, 44, 3.8, 8, true, Qt::white);
+    box(r, QStringLiteral("txtResponsabile"), 44, 24.8, 44, 3.8, 8, true, Qt::white, card);
 
-    bar(r, QStringLiteral("shpTelefono"), 92, 23.6, 107, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titProvenienza"), 93.2, 24.8, preview ? 28.4 : 27.4, 3.8, 8, true, kLightYellow)
+    bar(r, QStringLiteral("shpTelefono"), 92, 23.6, 107, 6, kCornflowerBlue, card);
+    box(r, QStringLiteral("titProvenienza"), 93.2, 24.8, preview ? 28.4 : 27.4, 3.8, 8, true, kLightYellow, card)
         ->setText(QStringLiteral("PROVENIENZA:"));
     if (preview)
-        box(r, QStringLiteral("txtTelefono"), 123, 24.8, 74, 3.8, 8, true, Qt::white);
+        box(r, QStringLiteral("txtTelefono"), 123, 24.8, 74, 3.8, 8, true, Qt::white, card);
     else
-        box(r, QStringLiteral("txtTelefono"), 122, 24.8, 75, 3.8, 8, true, Qt::white);
+        box(r, QStringLiteral("txtTelefono"), 122, 24.8, 75, 3.8, 8, true, Qt::white, card);
 
-    bar(r, QStringLiteral("shpDettagli"), 11, 32, 188, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titDettagli"), 12, 32.9, 120, 4.2, 9, true, kLightYellow)
+    bar(r, QStringLiteral("shpDettagli"), 11, 32, 188, 6, kCornflowerBlue, card);
+    box(r, QStringLiteral("titDettagli"), 12, 32.9, 120, 4.2, 9, true, kLightYellow, card)
         ->setText(QStringLiteral("DETTAGLI COLLOQUIO:"));
 
     // The details: the one box that wraps. It never grows: what does not fit
     // is left off and the card stays on one page. The lines stand a fixed
     // pitch apart, chosen so that a whole number of them (67) fills the box,
     // so that the last line printed is never shown cut in half.
-    bar(r, QStringLiteral("shpGare"), 11, 39.8, 188, 223, kBeige);
-    MemoView* txtGare = r.addMemo(QStringLiteral("txtGare"), mmRect(13, 42, 184, 217.8));
+    bar(r, QStringLiteral("shpGare"), 11, 39.8, 188, 223, kBeige, card);
+    MemoView* txtGare = r.addMemo(QStringLiteral("txtGare"), mmRect(13, 42, 184, 217.8), card);
     txtGare->setFont(kArial, 8, false);
     txtGare->textColour = Qt::black;
     txtGare->background = kBeige;
@@ -129,25 +167,44 @@ std::unique_ptr<Report> interviewCard(InterviewCopy copy)
     txtGare->vAlign = MemoView::VAlign::Top;
     txtGare->linePitch = (txtGare->height() - txtGare->gapY) / 67.0;
 
-    bar(r, QStringLiteral("shpEmail"), 11, 266, 104, 6, kCornflowerBlue);
-    box(r, QStringLiteral("titData"), 12, 267.2, preview ? 31.4 : 32.4, 3.8, 8, true, kLightYellow)
+    bar(r, QStringLiteral("shpEmail"), 11, 266, 104, 6, kCornflowerBlue, card);
+    box(r, QStringLiteral("titData"), 12, 267.2, preview ? 31.4 : 32.4, 3.8, 8, true, kLightYellow, card)
         ->setText(QStringLiteral("DATA COLLOQUIO:"));
     if (preview)
-        box(r, QStringLiteral("txtEmail"), 44, 267.2, 70, 3.8, 8, true, Qt::white);
+        box(r, QStringLiteral("txtEmail"), 44, 267.2, 70, 3.8, 8, true, Qt::white, card);
     else
-        box(r, QStringLiteral("txtEmail"), 45, 267.2, 69, 3.8, 8, true, Qt::white);
+        box(r, QStringLiteral("txtEmail"), 45, 267.2, 69, 3.8, 8, true, Qt::white, card);
 
-    bar(r, QStringLiteral("shpPunteggio"), 119, 266, 80, 5.8, kCornflowerBlue);
-    box(r, QStringLiteral("titPunteggio"), 120, 266.8, 32, 4.2, 9, true, kLightYellow)
+    bar(r, QStringLiteral("shpPunteggio"), 119, 266, 80, 5.8, kCornflowerBlue, card);
+    box(r, QStringLiteral("titPunteggio"), 120, 266.8, 32, 4.2, 9, true, kLightYellow, card)
         ->setText(QStringLiteral("Punteggio totale:"));
-    MemoView* txtPunteggio = box(r, QStringLiteral("txtPunteggio"), 153, 267.2, 45, 3.8, 8, true, Qt::white);
+    MemoView* txtPunteggio = box(r, QStringLiteral("txtPunteggio"), 153, 267.2, 45, 3.8, 8, true, Qt::white, card);
     txtPunteggio->hAlign = MemoView::HAlign::Right;
     txtPunteggio->setText(QStringLiteral("0,00"));
 
-    bar(r, QStringLiteral("shpTitNote"), 11, 275, 188, 5.8, kCornflowerBlue);
-    box(r, QStringLiteral("titNote"), 12, 275.8, 40, 4.2, 9, true, Qt::white)->setText(QStringLiteral("NOTE:"));
-    bar(r, QStringLiteral("shpNote"), 11, 281.8, 188, 6, kBeige);
-    box(r, QStringLiteral("txtNote"), 12, 283, 186, 3.8, 8, false, Qt::black);
+    bar(r, QStringLiteral("shpTitNote"), 11, 275, 188, 5.8, kCornflowerBlue, card);
+    box(r, QStringLiteral("titNote"), 12, 275.8, 40, 4.2, 9, true, Qt::white, card)->setText(QStringLiteral("NOTE:"));
+    bar(r, QStringLiteral("shpNote"), 11, 281.8, 188, 6, kBeige, card);
+    box(r, QStringLiteral("txtNote"), 12, 283, 186, 3.8, 8, false, Qt::black, card);
+    // Said in the notes caption bar when the notes go on overleaf.
+    MemoView* txtNoteSegue = box(r, QStringLiteral("txtNoteSegue"), 100, 276, 98, 3.8, 8, true, Qt::white, card);
+    txtNoteSegue->hAlign = MemoView::HAlign::Right;
+
+    // The rest of the notes, under the session name and the card position
+    // again; hidden unless the notes need it.
+    Band* more = r.addBand(Band::Type::MasterData, QStringLiteral("NoteSeguito"), mm(30.0));
+    more->allowSplit = true;
+    more->setVisible(false);
+    box(r, QStringLiteral("lblNomeSeguito"), 10, 10.4, 169, 3.4, 7, false, Qt::black, more);
+    box(r, QStringLiteral("txtPaginaSeguito"), 180, 10.4, 20, 3.4, 7, false, Qt::black, more)->hAlign =
+        MemoView::HAlign::Right;
+    bar(r, QStringLiteral("shpTitNoteSeguito"), 11, 16, 188, 5.8, kCornflowerBlue, more);
+    box(r, QStringLiteral("titNoteSeguito"), 12, 16.8, 120, 4.2, 9, true, Qt::white, more)
+        ->setText(QStringLiteral("NOTE (seguito):"));
+    bar(r, QStringLiteral("shpNoteSeguito"), 11, 22.8, 188, 6, kBeige, more);
+    MemoView* txtNoteSeguito = box(r, QStringLiteral("txtNoteSeguito"), 12, 24, 186, 3.8, 8, false, Qt::black, more);
+    txtNoteSeguito->vAlign = MemoView::VAlign::Top;
+    txtNoteSeguito->linePitch = mm(3.6);
     return report;
 }
 
@@ -163,6 +220,7 @@ void fillInterviewCard(Report& report, const InterviewCard& card)
     setTrimmed(report, QStringLiteral("txtGare"), card.gare);
     setTrimmed(report, QStringLiteral("txtPunteggio"), card.punteggio);
     setTrimmed(report, QStringLiteral("txtNote"), card.note);
+    continueNotes(report, card);
 }
 
 namespace {

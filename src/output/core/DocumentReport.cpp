@@ -18,6 +18,33 @@ int bodyColumns(QPageLayout::Orientation orientation)
     return int(width / 1.694);
 }
 
+QStringList wrapWords(const QString& text, int columns)
+{
+    columns = qMax(1, columns);
+    QStringList out;
+    QString rest = text;
+    while (rest.size() > columns) {
+        // The last blank that leaves the piece no longer than columns.
+        qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), columns);
+        qsizetype next = cut + 1;
+        if (cut <= 0) {
+            cut = columns;
+            next = columns;
+        }
+        QString piece = rest.left(cut);
+        while (piece.endsWith(QLatin1Char(' ')))
+            piece.chop(1);
+        if (!piece.isEmpty())
+            out << piece;
+        rest = rest.mid(next);
+        while (rest.startsWith(QLatin1Char(' ')))
+            rest.remove(0, 1);
+    }
+    if (!rest.isEmpty() || out.isEmpty())
+        out << rest;
+    return out;
+}
+
 std::unique_ptr<Report> create(const Content& content)
 {
     using ReportUnits::mm;

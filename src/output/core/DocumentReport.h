@@ -32,4 +32,9 @@ std::unique_ptr<Report> create(const Content& content);
 // Characters of Courier New 8 pt across the printable width.
 int bodyColumns(QPageLayout::Orientation orientation);
 
+// A text cut at blanks into pieces of at most columns characters (blanks at
+// a cut are dropped); a word longer than a piece is cut where the piece
+// ends. An empty text is one empty piece.
+QStringList wrapWords(const QString& text, int columns);
+
 } // namespace DocumentReport

@@ -271,26 +271,35 @@ QList<qint64> moved(const OfficialResult& result, const QList<qint64>& manualOrd
 
 QStringList tableLines(const OfficialResult& result)
 {
-    auto line = [](const QString& pos, const QString& name, const QString& cf, const QString& score,
-                   const QString& note) {
-        return column(pos, 12) + column(name, 40) + QStringLiteral("  ") + column(cf, 16) + QStringLiteral("  ") +
-            TextRules::trimmed(score).rightJustified(10, QLatin1Char(' '), true) + QStringLiteral("   ") +
-            TextRules::trimmed(note);
-    };
+    // The notes start after the fixed columns and take the rest of the
+    // printed line; a longer note goes on in the same column on the lines
+    // below, cut at blanks, so that it is printed whole.
+    constexpr int kNoteColumn = 12 + 40 + 2 + 16 + 2 + 10 + 3;
+    const int noteRoom = DocumentReport::bodyColumns(QPageLayout::Landscape) - kNoteColumn;
     QStringList out;
-    out << line(QStringLiteral("Pos."), QStringLiteral("Candidato"), QStringLiteral("Codice fiscale"),
-                QStringLiteral("Punteggio"), QStringLiteral("Note"));
+    auto line = [&out, noteRoom](const QString& pos, const QString& name, const QString& cf, const QString& score,
+                                 const QString& note) {
+        const QString fixed = column(pos, 12) + column(name, 40) + QStringLiteral("  ") + column(cf, 16) +
+            QStringLiteral("  ") + TextRules::trimmed(score).rightJustified(10, QLatin1Char(' '), true) +
+            QStringLiteral("   ");
+        const QStringList pieces = DocumentReport::wrapWords(TextRules::trimmed(note), noteRoom);
+        out << fixed + pieces.first();
+        for (qsizetype i = 1; i < pieces.size(); ++i)
+            out << QString(fixed.size(), QLatin1Char(' ')) + pieces.at(i);
+    };
+    line(QStringLiteral("Pos."), QStringLiteral("Candidato"), QStringLiteral("Codice fiscale"),
+         QStringLiteral("Punteggio"), QStringLiteral("Note"));
     out << QString(150, QLatin1Char('-'));
     for (const RankedLine& r : result.ranked) {
         const QString pos = QString::number(r.position) + (r.exAequo ? QStringLiteral(" ex aequo") : QString());
-        out << line(pos, r.candidate.candidato, r.candidate.codiceFiscale, r.candidate.punteggio, r.tieNote);
+        line(pos, r.candidate.candidato, r.candidate.codiceFiscale, r.candidate.punteggio, r.tieNote);
     }
     if (!result.nonSuitable.isEmpty()) {
         out << QString() << QStringLiteral("CANDIDATI NON IDONEI (non inseriti in graduatoria)")
             << QString(150, QLatin1Char('-'));
         for (const RankedLine& r : result.nonSuitable)
-            out << line(QStringLiteral("-"), r.candidate.candidato, r.candidate.codiceFiscale, r.candidate.punteggio,
-                        QString());
+            line(QStringLiteral("-"), r.candidate.candidato, r.candidate.codiceFiscale, r.candidate.punteggio,
+                 QString());
     }
     out << QString(150, QLatin1Char('-')) << QStringLiteral("Candidati in graduatoria: %1").arg(result.ranked.size());
     return out;
@@ -385,6 +394,23 @@ SealState checkSeal(const QString& sessionPath, const ScoringGrid& grid)
     if (session.isEmpty() || session != grid.seal.sessionSha256 || content != grid.seal.gridSha256)
         return SealState::Changed;
     return SealState::Intact;
+}
+
+SealState sessionSeal(const QString& sessionPath)
+{
+    ScoringGrid grid;
+    QString problem;
+    if (GridFile::read(sessionPath, &grid, &problem, false) != GridFile::Status::Read)
+        return SealState::NotPublished;
+    return checkSeal(sessionPath, grid);
+}
+
+QString storeBreaksSealQuestion()
+{
+    return QStringLiteral("Attenzione: la graduatoria finale di questa sessione è stata pubblicata ed è sigillata.\n\n"
+                          "Salvando la scheda, la graduatoria pubblicata non corrisponderà più ai dati della "
+                          "sessione e il sigillo della pubblicazione risulterà violato.\n\n"
+                          "Salvare comunque la scheda?");
 }
 
 QString sealText(SealState state)

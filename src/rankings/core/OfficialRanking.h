@@ -93,5 +93,10 @@ enum class SealState
 };
 SealState checkSeal(const QString& sessionPath, const ScoringGrid& grid);
 QString sealText(SealState state);
+// The seal of the session's publication, its side file read afresh; a
+// session whose side file is missing or cannot be read has none.
+SealState sessionSeal(const QString& sessionPath);
+// The question before a card of a sealed session is stored.
+QString storeBreaksSealQuestion();
 
 } // namespace OfficialRanking

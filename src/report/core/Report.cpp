@@ -42,6 +42,10 @@ QFont makeFont(const QString& family, double points, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     font.setKerning(false);
+    // No ligatures: "fi" and "fl" drawn as one glyph would leave a PDF where
+    // a search for "finale" finds nothing. Latin text needs no shaping, so
+    // the letters are drawn one by one on every device.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -486,6 +490,23 @@ void MemoView::setFont(const QString& family, double points, bool isBold)
     fontFamily = family;
     fontSize = points;
     bold = isBold;
+}
+
+QStringList MemoView::wrapped(const QString& text) const
+{
+    const UnitMetrics metrics(makeFont(fontFamily, fontSize, bold, italic));
+    const double width = qMax(0.0, geometry().width() - 2 * gapX);
+    QStringList out;
+    for (const QString& line : splitLines(text))
+        out.append(wrapLine(line, width, metrics));
+    return out;
+}
+
+int MemoView::linesThatFit() const
+{
+    const UnitMetrics metrics(makeFont(fontFamily, fontSize, bold, italic));
+    const double pitch = linePitch > 0 ? linePitch : metrics.height() + lineSpacing;
+    return qMax(0, int(std::floor((geometry().height() - gapY + kEps) / pitch)));
 }
 
 PictureView::PictureView(const QString& name)

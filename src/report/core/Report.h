@@ -153,6 +153,12 @@ public:
 
     void setFont(const QString& family, double points, bool isBold = false);
 
+    // The lines text takes in this box when it wraps: broken at blanks as
+    // prepare() breaks them, within the box width less its gaps.
+    QStringList wrapped(const QString& text) const;
+    // How many whole lines stand in the box's height.
+    int linesThatFit() const;
+
 private:
     QStringList m_lines;
 };

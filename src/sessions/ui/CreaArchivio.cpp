@@ -12,6 +12,7 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,12 +47,12 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     FieldColour::install(txtFile);
     txtFile->installEventFilter(this);
 
-    auto* hint = new QLabel(QStringLiteral("Ogni sessione è un file con estensione VAI nella cartella del programma: "
-                                           "conviene darle il nome del ruolo e del periodo dei colloqui."),
-                            panel);
-    hint->setWordWrap(true);
-    hint->setFont(QFont(QStringLiteral("Verdana"), 9));
-    hint->setStyleSheet(QStringLiteral("color: #404040; border: none;"));
+    lblHint = new QLabel(hintText(), panel);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setWordWrap(true);
+    lblHint->setFont(QFont(QStringLiteral("Verdana"), 9));
+    lblHint->setStyleSheet(QStringLiteral("color: #404040; border: none;"));
+    lblHint->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     btnApplica = new PictureButton(QStringLiteral("btnApplica"), QStringLiteral("circle-check"),
                                    QStringLiteral("APPLICA E CHIUDI"), QStringLiteral("Applica e chiudi"), panel);
@@ -65,7 +66,7 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     inner->addWidget(heading);
     inner->addWidget(caption);
     inner->addWidget(txtFile);
-    inner->addWidget(hint);
+    inner->addWidget(lblHint);
     inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApplica, btnAnnulla}));
     CataloguePanel::centre(this, panel, 0, 2);
 
@@ -80,8 +81,21 @@ TfrmCreaArchivio::TfrmCreaArchivio(QWidget* parent)
     resize(900, 600);
 }
 
+QString TfrmCreaArchivio::hintText()
+{
+    const QString advice = QStringLiteral("conviene darle il nome del ruolo e del periodo dei colloqui.");
+    // An installed copy keeps its data away from the program's own folder,
+    // which it never writes: the hint names the folder that holds them.
+    if (ProgramFolder::mode() == ProgramFolder::Mode::Installed)
+        return QStringLiteral("Ogni sessione è un file con estensione VAI nella cartella dei dati di Selvora (%1): ")
+                   .arg(QDir::toNativeSeparators(QDir::cleanPath(ProgramFolder::path()))) +
+            advice;
+    return QStringLiteral("Ogni sessione è un file con estensione VAI nella cartella del programma: ") + advice;
+}
+
 void TfrmCreaArchivio::showEvent(QShowEvent* event)
 {
+    lblHint->setText(hintText());
     txtFile->clear();
     txtFile->setFocus();
     ScreenWindow::showEvent(event);

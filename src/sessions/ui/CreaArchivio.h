@@ -20,6 +20,10 @@ public:
     PictureButton* btnAnnulla;
     PictureButton* imgGuida;
     QLabel* lblFile;
+    // Where the new session file goes: the folder that really holds the data.
+    QLabel* lblHint;
+
+    static QString hintText();
 
 protected:
     void showEvent(QShowEvent* event) override;

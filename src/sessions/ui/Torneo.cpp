@@ -3,6 +3,7 @@
 #include "sessions/ui/ExpTorneo.h"
 #include "tools/ui/FiscalCodeGuard.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
 #include "app/core/RecordFile.h"
@@ -16,6 +17,7 @@
 #include "sessions/core/ScoreText.h"
 #include "sessions/ui/AnteprimaPagina.h"
 #include "sessions/ui/GridWindow.h"
+#include "sessions/ui/SealNotice.h"
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
@@ -406,6 +408,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lblNome);
+    lblSeal = SealNotice::create(this);
+    layout->addWidget(lblSeal);
     layout->addWidget(barra);
     layout->addLayout(corpo, 1);
     layout->addWidget(shpInfo);
@@ -459,6 +463,11 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
     WriteGuard::mark(cmdSalva, shpInfo);
+    // A card that cannot be stored is not started nor changed either.
+    WriteGuard::mark({cmdNuovo, btnCandidato, btnCalcolatrice, btnData}, shpInfo);
+    WriteGuard::markFields(
+        {txtConcorrente, txtResponsabile, txtTelefono, txtEmail, txtGare, txtPunteggio, txtNote, chkCompletato},
+        shpInfo);
     connect(cmdTrova, &QToolButton::clicked, this, &TfrmTorneo::cmdTrovaClick);
     connect(cmdAnteprima, &QToolButton::clicked, this, &TfrmTorneo::cmdAnteprimaClick);
     connect(cmdStampa, &QToolButton::clicked, this, &TfrmTorneo::cmdStampaClick);
@@ -497,6 +506,7 @@ void TfrmTorneo::showEvent(QShowEvent* event)
     // Restoring a minimised window is not a new opening.
     if (!event->spontaneous()) {
         NuovaScheda();
+        SealNotice::refresh(lblSeal, lblFile->text());
         // The bar still held the last command pointed at before the window
         // was left (usually the exit command): a fresh visit starts idle.
         panInfo->setText(kIdle);
@@ -659,6 +669,9 @@ void TfrmTorneo::cmdSalvaClick()
         txtResponsabile->setFocus();
         return;
     }
+    // A session whose ranking was published: the store breaks its seal.
+    if (!SealNotice::confirmStore(this, lblFile->text()))
+        return;
 
     // The score is stored as leaving its field would have left it, even when
     // the field still has the focus: the rankings order scores by their text.
@@ -687,6 +700,7 @@ void TfrmTorneo::cmdSalvaClick()
         }
         FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
         lblPosizione->setText(QString::number(p));
+        SealNotice::refresh(lblSeal, lblFile->text());
         Messages::information(
             this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         return;
@@ -699,6 +713,7 @@ void TfrmTorneo::cmdSalvaClick()
     }
     FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
     lblPosizione->setText(QString::number(n));
+    SealNotice::refresh(lblSeal, lblFile->text());
     Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
 }
 
@@ -766,6 +781,9 @@ void TfrmTorneo::txtPunteggioExit()
 
 bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
 {
+    // A read-only run changes no date: the keys only move in the field.
+    if (AccessMode::readOnly())
+        return false;
     // The date is typed: digits and the slash; the calendar opens on Alt+Down
     // or F4, as a date field's list does.
     const bool alt = key->modifiers() & Qt::AltModifier;
@@ -856,6 +874,7 @@ void TfrmTorneo::cmdGrigliaClick()
     std::unique_ptr<GridWindow> dlg(new GridWindow(this));
     if (dlg->load())
         Modal::run(dlg.get());
+    SealNotice::refresh(lblSeal, lblFile->text());
 }
 
 void TfrmTorneo::cmdGuidaClick()

@@ -74,6 +74,8 @@ public:
 
     InfoBar* shpInfo;
     QLabel* panInfo;
+    // Shown while the session's published ranking no longer matches it.
+    QLabel* lblSeal;
 
     // The new-card routine: empty fields, today's date, score "0,00", no
     // position, the focus in the candidate field.

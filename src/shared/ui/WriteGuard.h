@@ -17,8 +17,17 @@ namespace WriteGuard {
 void mark(QWidget* command, InfoBar* bar = nullptr);
 void mark(const QList<QWidget*>& commands, InfoBar* bar = nullptr);
 
+// Marks the fields of a card window. In a read-only run their text can
+// still be read, selected and copied (a long text scrolled) but not changed:
+// text fields become read-only and take no key that would edit them or open
+// a picker over them; other fields (check boxes) are disabled. They give the
+// reason as the commands do.
+void markFields(const QList<QWidget*>& fields, InfoBar* bar = nullptr);
+
 // Whether the widget was marked as a writing command.
 bool isMarked(const QWidget* command);
+// Whether the widget was marked as a field.
+bool isMarkedField(const QWidget* field);
 
 // Applies the run's mode to every marked command of every window: after the
 // start-up has decided it.
