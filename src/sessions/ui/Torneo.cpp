@@ -19,6 +19,7 @@
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/DecimalPoint.h"
 #include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/FieldText.h"
@@ -27,6 +28,7 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
+#include "shared/ui/UnstorableLetters.h"
 #include "shared/ui/WriteGuard.h"
 #include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
@@ -625,6 +627,9 @@ void TfrmTorneo::cmdSalvaClick()
     case InterviewStore::Missing::None:
         break;
     }
+    if (!UnstorableLetters::confirmStore(
+            this, {txtConcorrente, txtResponsabile, txtTelefono, txtEmail, txtGare, txtPunteggio, txtNote}))
+        return;
     // The interview card has only the name to compare with the code.
     if (!FiscalCodeGuard::confirmStore(this, txtResponsabile->text(), {txtConcorrente->text(), {}, {}, {}})) {
         txtResponsabile->setFocus();
@@ -713,6 +718,9 @@ bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
     default:
         break;
     }
+    // A point is the decimal comma or refused with a message, never dropped.
+    if (DecimalPoint::keyPressed(txtPunteggio, key))
+        return true;
     const QString text = key->text();
     const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!comando && text.size() == 1 && ScoreText::isScoreChar(text.at(0)))
