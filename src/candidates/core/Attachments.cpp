@@ -140,7 +140,7 @@ QString nomeLibero(const QString& name)
     if (!esiste(name))
         return name;
     const QFileInfo info(name);
-    const QString suffix = info.completeSuffix();
+    const QString suffix = info.suffix();
     const QString base = suffix.isEmpty() ? name : name.left(name.size() - suffix.size() - 1);
     for (int n = 2;; ++n) {
         QString candidate = QStringLiteral("%1 (%2)").arg(base).arg(n);
