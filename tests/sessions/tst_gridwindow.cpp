@@ -294,7 +294,8 @@ private slots:
         QCOMPARE(refused.size(), 1);
         QCOMPARE(refused.at(0).text, NumberText::pointRefusedMessage());
         QCOMPARE(editor->text(), QStringLiteral("7,5"));
-        QTest::keyClick(editor, Qt::Key_Return);
+        // Moving on to the next cell ends the edit.
+        QTest::keyClick(editor, Qt::Key_Tab);
         QCOMPARE(grid.grdScores->item(0, 0)->text(), QStringLiteral("7,5"));
         QCOMPARE(grid.grid().cards.value(1).value(QStringLiteral("Galli")).value(QStringLiteral("Competenze tecniche")),
                  7.5);
