@@ -381,7 +381,7 @@ private slots:
         QByteArray bytes;
         // "Idoneo" as the card window writes it and as older or edited files
         // may hold it: the ranking follows the suitable list for every one.
-        const QList<QString> flags {QStringLiteral("Sì"), QStringLiteral("No"),   QString(),
+        const QList<QString> flags {QStringLiteral("Sì"), QStringLiteral("No"), QString(),
                                     QStringLiteral("Si"), QStringLiteral("no"), QStringLiteral("?")};
         for (const QString& flag : flags) {
             TSchedaColloquio rec;
