@@ -1,6 +1,7 @@
 // The shared text rules: trimming, folding, matching, digits-only, columns
 // and the list order.
 #include "app/core/Cp1252.h"
+#include "app/core/NumberText.h"
 #include "app/core/TextRules.h"
 #include "support/core/CoreTestMain.h"
 
@@ -147,6 +148,48 @@ private slots:
         QCOMPARE(Cp1252::encode(text), bytes);
         if (!bytes.contains('?'))
             QCOMPARE(Cp1252::decode(bytes), text);
+    }
+
+    // The letters a text holds that the code page cannot, and the nearest
+    // plain letters the card windows offer in their place.
+    void cp1252PlainLetters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("unencodable");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("all held") << QString::fromUtf8("Forlì, Müller, Škoda, Œuvre €") << ""
+                                  << QString::fromUtf8("Forlì, Müller, Škoda, Œuvre €");
+        QTest::newRow("Polish") << QString::fromUtf8("Kowalski Łukasz Wałęsa") << QString::fromUtf8("Łłę")
+                                << "Kowalski Lukasz Walesa";
+        QTest::newRow("Hungarian double acute")
+            << QString::fromUtf8("Győr Erdős") << QString::fromUtf8("ő") << "Gyor Erdos";
+        QTest::newRow("Czech and Romanian") << QString::fromUtf8("Dvořák Ştefan Țara") << QString::fromUtf8("řŞȚ")
+                                            << QString::fromUtf8("Dvorák Stefan Tara");
+        QTest::newRow("Croatian and Turkish")
+            << QString::fromUtf8("Đurić Işık") << QString::fromUtf8("Đćşı") << "Duric Isik";
+        QTest::newRow("accent kept where held")
+            << QString::fromUtf8("Łódź") << QString::fromUtf8("Łź") << QString::fromUtf8("Lódz");
+        QTest::newRow("combining accent") << QString::fromUtf8("Jose\u0301") << QString::fromUtf8("\u0301") << "Jose";
+        QTest::newRow("ligature") << QString::fromUtf8("\uFB01ne") << QString::fromUtf8("\uFB01") << "fine";
+        QTest::newRow("no plain letter") << QString::fromUtf8("Wang 王") << QString::fromUtf8("王") << "Wang ?";
+        QTest::newRow("outside the basic plane, once")
+            << QString::fromUtf8("a\U0001F600b\U0001F600") << QString::fromUtf8("\U0001F600") << "a?b?";
+    }
+    void cp1252PlainLetters()
+    {
+        QFETCH(QString, text);
+        QTEST(Cp1252::unencodable(text), "unencodable");
+        QTEST(Cp1252::nearestEncodable(text), "plain");
+        QVERIFY(Cp1252::unencodable(Cp1252::nearestEncodable(text)).isEmpty());
+    }
+
+    // A point typed in a number field: the comma while there is none.
+    void pointIsComma()
+    {
+        QVERIFY(NumberText::pointIsComma(QString()));
+        QVERIFY(NumberText::pointIsComma(QStringLiteral("27")));
+        QVERIFY(!NumberText::pointIsComma(QStringLiteral("27,4")));
+        QVERIFY(NumberText::pointRefusedMessage().contains(QStringLiteral("virgola")));
     }
 
     void cp1252RoundTripsEveryByte()

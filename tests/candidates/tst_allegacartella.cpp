@@ -3,6 +3,7 @@
 // overwrite question, opening, clearing, applying and cancelling; and the
 // names that must never reach a file outside the folder.
 #include "candidates/core/Attachments.h"
+#include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "shared/ui/ScreenWindow.h"
 #include "support/Fixtures.h"
@@ -219,6 +220,95 @@ private slots:
                  yes ? QByteArray("this card's file") : QByteArray("older card's file"));
         QCOMPARE(QDir(folder.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList {"cv.pdf"});
+    }
+
+    // A file of the same name attached to another card: the question names
+    // that card and offers to keep both, the new one under a changed name.
+    // A file named only by this very card gets the usual question.
+    void fileOfAnotherCard_data()
+    {
+        QTest::addColumn<QString>("position"); // of the card the window is open on
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QByteArray>("older");
+        QTest::newRow("keep both") << "3" << 0 << "cv (2).pdf" << QStringList {"cv (2).pdf", "cv.pdf"}
+                                   << QByteArray("card 1's file");
+        QTest::newRow("keep both, new card")
+            << "" << 0 << "cv (2).pdf" << QStringList {"cv (2).pdf", "cv.pdf"} << QByteArray("card 1's file");
+        QTest::newRow("replace") << "3" << 1 << "cv.pdf" << QStringList {"cv.pdf"} << QByteArray("this card's file");
+        QTest::newRow("cancel") << "3" << 2 << "prima.pdf" << QStringList {"cv.pdf"} << QByteArray("card 1's file");
+    }
+    void fileOfAnotherCard()
+    {
+        QFETCH(QString, position);
+        QFETCH(int, choice);
+        QFETCH(QString, slot);
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, older);
+        TempProgramFolder folder;
+        TSchedaCandidato one;
+        one.Candidato = QStringLiteral("Rossi Mario");
+        one.File02 = QStringLiteral("cv.pdf");
+        TSchedaCandidato two;
+        two.Candidato = QStringLiteral("Neri Anna");
+        TSchedaCandidato three;
+        three.Candidato = QStringLiteral("Verdi Luca");
+        three.File01 = QStringLiteral("cv.pdf"); // this card names it too: not another card
+        folder.write(QStringLiteral("Archivio_Candidati.pro"), one.encode() + two.encode() + three.encode());
+        QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Documenti_Allegati"))));
+        folder.write(QStringLiteral("Documenti_Allegati/cv.pdf"), "card 1's file");
+        QTemporaryDir elsewhere;
+        const QString chosen = source(elsewhere, QStringLiteral("cv.pdf"), "this card's file");
+        Card card;
+        makeHiddenLabel(&card.window, QStringLiteral("lblPosizione"))->setText(position);
+        card.set({QString(), QString(), QString(), QString(), QStringLiteral("prima.pdf")});
+        TfrmAllegaCartella w(&card.window);
+        w.leggiScheda();
+        Messages::queueChoice(choice);
+        FileDialogs::queueFileName(chosen);
+        QTest::mouseClick(w.btnSfoglia03, Qt::LeftButton);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+        QCOMPARE(shown[0].buttons, (QStringList {"Conserva entrambi", "Sostituisci", "Annulla"}));
+        const QString whose = position.isEmpty() ? QStringLiteral("alle schede n. 1 - Rossi Mario, n. 3 - Verdi Luca")
+                                                 : QStringLiteral("alla scheda n. 1 - Rossi Mario");
+        QCOMPARE(
+            shown[0].text,
+            QStringLiteral("Attenzione: nella cartella dei documenti allegati il file \"cv.pdf\" è già allegato "
+                           "%1.\r\n\r\nSostituirlo cambierebbe il documento anche per %2.\r\n\r\n"
+                           "Si consiglia di conservare entrambi i file: quello scelto sarà allegato con il nome "
+                           "\"cv (2).pdf\".")
+                .arg(whose, position.isEmpty() ? QStringLiteral("quelle schede") : QStringLiteral("quella scheda")));
+        QCOMPARE(w.txtFile03->text(), slot);
+        QCOMPARE(contents(attached(folder, QStringLiteral("cv.pdf"))), older);
+        QCOMPARE(QDir(folder.file(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden), files);
+        if (files.size() == 2)
+            QCOMPARE(contents(attached(folder, QStringLiteral("cv (2).pdf"))), QByteArray("this card's file"));
+    }
+    void fileOfThisCardOnlyGetsTheUsualQuestion()
+    {
+        TempProgramFolder folder;
+        TSchedaCandidato one;
+        one.Candidato = QStringLiteral("Rossi Mario");
+        one.File01 = QStringLiteral("cv.pdf");
+        folder.write(QStringLiteral("Archivio_Candidati.pro"), one.encode());
+        QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Documenti_Allegati"))));
+        folder.write(QStringLiteral("Documenti_Allegati/cv.pdf"), "older");
+        QTemporaryDir elsewhere;
+        const QString chosen = source(elsewhere, QStringLiteral("cv.pdf"), "newer");
+        Card card;
+        makeHiddenLabel(&card.window, QStringLiteral("lblPosizione"))->setText(QStringLiteral("1"));
+        TfrmAllegaCartella w(&card.window);
+        w.leggiScheda();
+        Messages::queueAnswer(Messages::Answer::Yes);
+        FileDialogs::queueFileName(chosen);
+        QTest::mouseClick(w.btnSfoglia02, Qt::LeftButton);
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, question());
+        QCOMPARE(contents(attached(folder, QStringLiteral("cv.pdf"))), QByteArray("newer"));
     }
 
     // Choosing the very file the folder holds attaches it without asking

@@ -4,6 +4,7 @@
 // and .xlsx exports that gives back the same cards byte for byte.
 #include "app/core/RecordFile.h"
 #include "candidates/core/CandidateImport.h"
+#include "candidates/core/Duplicates.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "output/core/CsvReader.h"
 #include "output/core/XlsxReader.h"
@@ -148,6 +149,53 @@ private slots:
                                          << "CAP";
         QTest::newRow("city without accent") << "Citta"
                                              << "Città";
+        // The usual Italian spellings of office spreadsheets.
+        QTest::newRow("born on, woman") << "Nata il"
+                                        << "Data nascita";
+        QTest::newRow("born on, man") << "Nato il"
+                                      << "Data nascita";
+        QTest::newRow("born on, both") << "Nato/a il"
+                                       << "Data nascita";
+        QTest::newRow("birth date short") << "Data nascita"
+                                          << "Data nascita";
+        QTest::newRow("born in") << "Nata a"
+                                 << "Luogo nascita";
+        QTest::newRow("birthplace") << "Luogo di nascita"
+                                    << "Luogo nascita";
+        QTest::newRow("birth municipality") << "Comune di nascita"
+                                            << "Luogo nascita";
+        QTest::newRow("mobile number") << "N. cellulare"
+                                       << "Tel. cellulare";
+        QTest::newRow("phone") << "Telefono"
+                               << "Tel. casa";
+        QTest::newRow("phone contact") << "Recapito telefonico"
+                                       << "Tel. casa";
+        QTest::newRow("email address") << "Indirizzo e-mail"
+                                       << "E-mail";
+        QTest::newRow("certified email") << "PEC"
+                                         << "E-mail";
+        QTest::newRow("cf abbreviated") << "Cod. fiscale"
+                                        << "Codice fiscale";
+        QTest::newRow("cf shorter") << "Cod. Fisc."
+                                    << "Codice fiscale";
+        QTest::newRow("vat dotted") << "Partita I.V.A."
+                                    << "Partita IVA";
+        QTest::newRow("sex letters") << "Sesso (M/F)"
+                                     << "Sesso";
+        QTest::newRow("gender") << "Genere"
+                                << "Sesso";
+        QTest::newRow("residing in") << "Residente a"
+                                     << "Città";
+        QTest::newRow("identity document") << "Documento d'identità"
+                                           << "Documento (tipo e numero)";
+        QTest::newRow("issued on") << "Rilasciato il"
+                                   << "Data rilascio";
+        QTest::newRow("valid until") << "Valido fino al"
+                                     << "Data scadenza";
+        QTest::newRow("foreign languages") << "Lingue straniere"
+                                           << "Lingue conosciute";
+        QTest::newRow("remarks") << "Osservazioni"
+                                 << "Note";
         QTest::newRow("unknown") << "Colore preferito"
                                  << "(non importare)";
         QTest::newRow("empty") << ""
@@ -164,6 +212,36 @@ private slots:
     {
         const QVector<int> m = mapHeadings({"Cellulare", "Tel. cellulare", "Nome", "Cognome", "Altro"});
         QCOMPARE(m, (QVector<int> {C::fCel, Ignore, GivenName, Surname, Ignore}));
+    }
+
+    // A column that looks like a field but fills none is named in the
+    // preview; one that matches nothing, or that is imported, is not.
+    void lookalikeColumnsAreWarned()
+    {
+        const QStringList headings {"Cognome e nome",   "Data di nascita (gg/mm/aaaa)",
+                                    "Telefono",         "Telefono 2",
+                                    "Colore preferito", "Codice fiscale",
+                                    "Codice fiscale",   ""};
+        const QVector<int> m = mapHeadings(headings);
+        QCOMPARE(m, (QVector<int> {C::fCandidato, Ignore, C::fTel, Ignore, Ignore, C::fCodFisc, Ignore, Ignore}));
+        const QStringList warnings = columnWarnings(headings, m);
+        QCOMPARE(
+            warnings,
+            (QStringList {"La colonna «Data di nascita (gg/mm/aaaa)» sembra «Data nascita» ma non viene importata: "
+                          "se va importata, sceglierne il campo nella tabella delle colonne.",
+                          "La colonna «Telefono 2» sembra «Tel. casa», già presa dalla colonna «Telefono»: non "
+                          "viene importata.",
+                          "La colonna «Codice fiscale» sembra «Codice fiscale», già presa dalla colonna «Codice "
+                          "fiscale»: non viene importata."}));
+        // The preview carries them; choosing a field for the column ends its warning.
+        const SheetTable table =
+            csv((headings.join(QLatin1Char(';')) + QStringLiteral("\r\nRossi Mario\r\n")).toUtf8());
+        Options options;
+        options.fromCsv = true;
+        QCOMPARE(preview(table, m, options, ArchiveKeys()).columns, warnings);
+        QVector<int> chosen = m;
+        chosen[1] = C::fDataNasc;
+        QCOMPARE(preview(table, chosen, options, ArchiveKeys()).columns.size(), 2);
     }
 
     void verdicts_data()
@@ -318,6 +396,75 @@ private slots:
         QCOMPARE(p.rows.at(5).reasons.first(), QStringLiteral("stesso cognome e nome e data di nascita della riga 6"));
         QCOMPARE(p.duplicates, 4);
         QCOMPARE(p.ready, 3);
+    }
+
+    // The import takes a row for a card already there exactly when the
+    // duplicate scan ("Doppioni") would put the two together: against the
+    // archive and between rows of the file alike.
+    void duplicatesAsTheDuplicateScan_data()
+    {
+        QTest::addColumn<QString>("name1");
+        QTest::addColumn<QString>("date1");
+        QTest::addColumn<QString>("name2");
+        QTest::addColumn<QString>("date2");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("accent") << "Rossi Nicolò"
+                                << "01/02/1990"
+                                << "Rossi Nicolo"
+                                << "01/02/1990" << true;
+        QTest::newRow("apostrophe and accent") << "D'Amico Lucía"
+                                               << "01/02/1990"
+                                               << "DAMICO LUCIA"
+                                               << "01/02/1990" << false;
+        QTest::newRow("apostrophe as a gap") << "D'Amico Lucía"
+                                             << "01/02/1990"
+                                             << "D Amico Lucia"
+                                             << "01/02/1990" << true;
+        QTest::newRow("date without leading zeros") << "Verdi Anna"
+                                                    << "3/3/1993"
+                                                    << "Verdi Anna"
+                                                    << "03/03/1993" << true;
+        QTest::newRow("date with dots") << "Verdi Anna"
+                                        << "03.03.1993"
+                                        << "verdi  anna"
+                                        << "03/03/1993" << true;
+        QTest::newRow("another day") << "Verdi Anna"
+                                     << "3/3/1993"
+                                     << "Verdi Anna"
+                                     << "03/03/1994" << false;
+    }
+    void duplicatesAsTheDuplicateScan()
+    {
+        QFETCH(QString, name1);
+        QFETCH(QString, date1);
+        QFETCH(QString, name2);
+        QFETCH(QString, date2);
+        QFETCH(bool, same);
+        TempProgramFolder folder;
+        const C first = card(name1, QStringLiteral("F"), date1, QString());
+        const C second = card(name2, QStringLiteral("F"), date2, QString());
+
+        // What the duplicate scan finds in an archive holding both.
+        folder.write(QStringLiteral("Archivio_Candidati.pro"), archiveOf({first, second}));
+        QList<Duplicates::Group> groups;
+        QVERIFY(Duplicates::scan(CandidateArchive::path(), &groups));
+        QCOMPARE(groups.size(), same ? 1 : 0);
+
+        // The second as a row of a file, the first in the archive.
+        folder.write(QStringLiteral("Archivio_Candidati.pro"), archiveOf({first}));
+        ArchiveKeys keys;
+        QString error;
+        QVERIFY(readArchiveKeys(CandidateArchive::path(), &keys, &error));
+        const QByteArray row2 = (name2 + QLatin1Char(';') + date2 + QStringLiteral(";F\r\n")).toUtf8();
+        const QByteArray row1 = (name1 + QLatin1Char(';') + date1 + QStringLiteral(";F\r\n")).toUtf8();
+        const QByteArray heading = "Cognome e nome;Data nascita;Sesso\r\n";
+        Preview p = previewOf(csv(heading + row2), keys);
+        QCOMPARE(p.rows.at(0).verdict == Verdict::Duplicate, same);
+
+        // Both as rows of a file, the archive empty.
+        p = previewOf(csv(heading + row1 + row2));
+        QCOMPARE(p.rows.at(0).verdict, Verdict::Ready);
+        QCOMPARE(p.rows.at(1).verdict == Verdict::Duplicate, same);
     }
 
     void storeAppendsReadyRowsAndWarnedOnRequest_data()

@@ -574,7 +574,7 @@ private slots:
         QTest::keyClicks(w->txtCandidato, "  Bianchi Anna ");
         QTest::keyClicks(w->txtSesso, "f");
         w->txtCitta->setText("Forlì");
-        w->txtNote->setText("ł");
+        w->txtNote->setText("n");
         w->chkRicontatta->setChecked(true);
         w->lblFile02->setText("permesso.pdf");
         w->lblDesc02->setText(QString(300, QLatin1Char('d')));
@@ -595,7 +595,7 @@ private slots:
         QCOMPARE(r.mid(287, 6),
                  QByteArray("\x05"
                             "Forl\xEC"));
-        QCOMPARE(r.mid(1852, 2), QByteArray("\x01?"));
+        QCOMPARE(r.mid(1852, 2), QByteArray("\x01n"));
         QCOMPARE(r.mid(2103, 3), QByteArray("\x02\x53\xEC"));
         QCOMPARE(r.mid(2357, 13),
                  QByteArray("\x0C"
@@ -608,6 +608,61 @@ private slots:
         const QImage photo = storedPhoto(folder, 8);
         QCOMPARE(photo.size(), QSize(307, 394));
         QVERIFY(!QFile::exists(folder.file("Anagrafica/Scheda_Candidato_7.jpg")));
+    }
+
+    // Letters the archive cannot hold are named before storing, field by
+    // field: the plain letters replace them, or the card goes back unstored.
+    void unstorableLetters_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::newRow("plain letters") << 0;
+        QTest::newRow("back to the card") << 1;
+    }
+    void unstorableLetters()
+    {
+        QFETCH(int, choice);
+        TempProgramFolder folder;
+        folder.write(kArchive, archive(2));
+        open();
+        w->txtCandidato->setText(QString::fromUtf8("Kowalski Łukasz"));
+        w->txtSesso->setText("M");
+        w->txtCitta->setText(QString::fromUtf8("Łódź"));
+        w->txtNote->setText(QString::fromUtf8("Forlì, Győr"));
+        Messages::queueChoice(choice);
+        click(w->cmdSalva);
+        const QList<Messages::Shown> got = Messages::takeShown();
+        QVERIFY(!got.isEmpty());
+        QCOMPARE(got.at(0).kind, Messages::Kind::Warning);
+        QCOMPARE(got.at(0).text,
+                 QString::fromUtf8("Attenzione: l'archivio non può conservare alcune lettere della scheda, che "
+                                   "verrebbero registrate come \"?\".\r\n\r\n"
+                                   "Cognome e nome: «Ł», al loro posto: «Kowalski Lukasz»\r\n"
+                                   "Città: «Ł», «ź», al loro posto: «Lódz»\r\n"
+                                   "Note: «ő», al loro posto: «Forlì, Gyor»\r\n\r\n"
+                                   "Sostituirle con le lettere semplici più vicine e salvare, oppure tornare alla "
+                                   "scheda?"));
+        if (choice == 1) {
+            QCOMPARE(got.size(), 1);
+            QCOMPARE(folder.read(kArchive), archive(2));
+            QVERIFY(w->lblPosizione->text().isEmpty());
+            QCOMPARE(w->txtCitta->text(), QString::fromUtf8("Łódź"));
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->txtCandidato));
+            return;
+        }
+        QCOMPARE(got.size(), 2);
+        QCOMPARE(got.at(1).text, kInserted);
+        QCOMPARE(w->txtCandidato->text(), QStringLiteral("Kowalski Lukasz"));
+        QCOMPARE(w->txtCitta->text(), QString::fromUtf8("Lódz"));
+        const QByteArray r = folder.read(kArchive).mid(2 * 3612);
+        QCOMPARE(r.mid(0, 16),
+                 QByteArray("\x0F"
+                            "Kowalski Lukasz"));
+        QCOMPARE(r.mid(287, 5),
+                 QByteArray("\x04L\xF3"
+                            "dz"));
+        QCOMPARE(r.mid(1852, 12),
+                 QByteArray("\x0B"
+                            "Forl\xEC, Gyor"));
     }
 
     // The first card of a new archive: bytes 0 to 3611, card 1, photo 1.

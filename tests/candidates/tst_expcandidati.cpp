@@ -2,7 +2,10 @@
 // file byte for byte, edits in the grid, failures and the help.
 #include "app/core/RecordFile.h"
 #include "app/ui/Guida.h"
+#include "candidates/core/CandidateImport.h"
 #include "candidates/ui/ExpCandidati.h"
+#include "output/core/CsvReader.h"
+#include "output/core/XlsxReader.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
@@ -283,17 +286,61 @@ private slots:
             "Cognome e nome;Data nascita;Cittadinanza;Luogo nascita;Indirizzo residenza;Città;CAP;"
             "Settore professionale;Codice fiscale;Partita IVA;Patente di guida;Titolo di studio;Lingue conosciute;"
             "E-mail;Tel. casa;Tel. cellulare;Documento;Ente rilascio;Data rilascio;Data scadenza;"
-            "Esperienze lavorative;Competenze informatiche;Disponibilità;Note;Da ricontattare\r\n"
+            "Esperienze lavorative;Competenze informatiche;Disponibilità;Note;Da ricontattare;Sesso\r\n"
             "Bianchi Anna;01/02/1990;Italiana;Torino;Via Roma 1;Torino;10100;Amministrazione;BNCNNA90B41L219X;;B;"
             "Laurea in Economia;Inglese, Francese;anna.bianchi@example.it;011 123456;333 1234567;"
             "Carta di identità AB123456;Comune di Torino;01/01/2020;01/01/2030;Contabile & revisore <senior>;"
-            "Office, gestionali;Lunedì-venerdì;Nessuna nota;Sì\r\n"
-            "Verdi Luïs;;;;;;00184;;;01234567890;;;;;;;;;;;;;;;No\r\n");
+            "Office, gestionali;Lunedì-venerdì;Nessuna nota;Sì;F\r\n"
+            "Verdi Luïs;;;;;;00184;;;01234567890;;;;;;;;;;;;;;;No;M\r\n");
         QCOMPARE(m_folder->read(QStringLiteral("Archivio_Candidati.csv")), expected.toUtf8());
         QCOMPARE(Messages::takeShown().size(), 1);
         QCOMPARE(TMisc::opened(),
                  QStringList {QLatin1Char('"') + m_folder->file(QStringLiteral("Archivio_Candidati.csv")) +
                               QLatin1Char('"')});
+    }
+
+    // The .xlsx and .csv files end with the sex, which the import reads back:
+    // a card whose fiscal code says nothing keeps its sex through the round
+    // trip too.
+    void sexTravelsThroughTheSpreadsheets_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("xlsx") << "cmdEsportaXlsx"
+                              << "Archivio_Candidati.xlsx";
+        QTest::newRow("csv") << "cmdEsportaCsv"
+                             << "Archivio_Candidati.csv";
+    }
+    void sexTravelsThroughTheSpreadsheets()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        writeArchive(bianchi() + verdi());
+        auto w = openWindow();
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::mouseClick(w->findChild<PictureButton*>(command), Qt::LeftButton);
+        QCOMPARE(Messages::takeShown().size(), 1);
+        SheetTable table;
+        QString error;
+        const QString path = m_folder->file(file);
+        const bool csv = file.endsWith(QLatin1String(".csv"));
+        QVERIFY2(csv ? CsvReader::read(path, &table, &error) : XlsxReader::read(path, &table, &error),
+                 qPrintable(error));
+        QCOMPARE(table.row(0).last(), QStringLiteral("Sesso"));
+        const QVector<int> mapping = CandidateImport::mapHeadings(table.row(0));
+        QCOMPARE(mapping.last(), int(TSchedaCandidato::fSesso));
+        CandidateImport::Options options;
+        options.fromCsv = csv;
+        CandidateImport::RowNotes notes;
+        QCOMPARE(CandidateImport::cardOf(table, mapping, 1, options, &notes).Sesso, QStringLiteral("F"));
+        QCOMPARE(CandidateImport::cardOf(table, mapping, 2, options, &notes).Sesso, QStringLiteral("M"));
+        // The .xls file keeps its columns.
+        Messages::queueAnswer(Messages::Answer::Yes);
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::mouseClick(w->cmdEsporta, Qt::LeftButton);
+        QCOMPARE(Messages::takeShown().size(), 2);
+        QCOMPARE(m_folder->read(QStringLiteral("Archivio_Candidati.xls")),
+                 dataFile(QStringLiteral("archivio_piccolo.xls")));
     }
 
     // A failed .csv or .xlsx export keeps the previous file and says so.

@@ -144,8 +144,18 @@ private slots:
             QCOMPARE(dlg->tblAnteprima->model()->index(3, 1).data().toString(), QStringLiteral("Doppione"));
             QCOMPARE(dlg->tblAnteprima->model()->index(3, 0).data().toInt(), 6);
 
-            // The user sends the phone to the mobile field instead.
+            // Every column that looks like a field fills one: no warning. Left
+            // unimported, the phone column is named above the preview.
+            QVERIFY(dlg->lblAvvisiColonne->isHidden());
             QComboBox* phone = dlg->mappingBox(3);
+            phone->setCurrentIndex(phone->findText(QStringLiteral("(non importare)")));
+            QVERIFY(!dlg->lblAvvisiColonne->isHidden());
+            QCOMPARE(dlg->lblAvvisiColonne->text(),
+                     QStringLiteral("La colonna «Telefono» sembra «Tel. casa» ma non viene importata: se va importata, "
+                                    "sceglierne il campo nella tabella delle colonne."));
+            QCOMPARE(dlg->lblAvvisiColonne->accessibleName(), dlg->lblAvvisiColonne->text());
+
+            // The user sends the phone to the mobile field instead.
             phone->setCurrentIndex(phone->findText(QStringLiteral("Tel. cellulare")));
             QCOMPARE(dlg->mapping().at(3), int(TSchedaCandidato::fCel));
             // Giving the e-mail column the name field takes it from "Cognome".

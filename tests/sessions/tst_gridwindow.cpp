@@ -3,6 +3,7 @@
 // card's score field, reopening, the minutes, and the damaged and stale side
 // files. Also the official ranking window reached from the ranking chooser.
 #include "app/core/Clock.h"
+#include "app/core/NumberText.h"
 #include "app/platform/FileDialogs.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
@@ -264,6 +265,42 @@ private slots:
         QVERIFY(grid.grid().criteria.isEmpty());
         QCOMPARE(folder.read(QStringLiteral("Concorso.griglia.json.danneggiato")), bytes);
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Concorso.griglia.json"))));
+    }
+
+    // A point typed in a score cell is the decimal comma while the cell has
+    // none, refused with a message after one: never a score a hundred times
+    // larger, never a score dropped.
+    void pointTypedInACell()
+    {
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("Concorso.vai"), session({"Rossi Mario"}));
+        folder.write(QStringLiteral("Concorso.griglia.json"), kSideFile);
+        TfrmTorneo* torneo = openCard(folder, 1);
+        GridWindow grid(torneo);
+        QVERIFY(grid.load());
+        grid.show();
+        grid.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&grid));
+        grid.tabPages->setCurrentIndex(0);
+        grid.grdScores->setFocus();
+        grid.grdScores->setCurrentCell(0, 0);
+        // The first key opens the cell's editor and is typed into it.
+        QTest::keyClick(grid.grdScores, '7');
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, ".5");
+        QCOMPARE(editor->text(), QStringLiteral("7,5"));
+        QTest::keyClick(editor, '.');
+        const QList<Messages::Shown> refused = Messages::takeShown();
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(refused.at(0).text, NumberText::pointRefusedMessage());
+        QCOMPARE(editor->text(), QStringLiteral("7,5"));
+        // Moving on to the next cell ends the edit.
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(grid.grdScores->item(0, 0)->text(), QStringLiteral("7,5"));
+        QCOMPARE(grid.grid().cards.value(1).value(QStringLiteral("Galli")).value(QStringLiteral("Competenze tecniche")),
+                 7.5);
+        QVERIFY(Messages::takeShown().isEmpty());
     }
 
     void memberRemovedAfterScoring()

@@ -3,6 +3,7 @@
 // score and date fields, the fiscal code field and its check, the tools it
 // opens, and files that go wrong under it.
 #include "app/core/Clock.h"
+#include "app/core/NumberText.h"
 #include "app/platform/Messages.h"
 #include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
@@ -515,6 +516,46 @@ private slots:
         QVERIFY(seal->isHidden());
     }
 
+    // Letters the session file cannot hold are named before storing: the
+    // plain letters replace them, or nothing is stored.
+    void unstorableLetters_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::newRow("plain letters") << 0;
+        QTest::newRow("back to the card") << 1;
+    }
+    void unstorableLetters()
+    {
+        QFETCH(int, choice);
+        open(QByteArray());
+        w->txtConcorrente->setText(QString::fromUtf8("Kowalski Łukasz"));
+        w->txtEmail->setText("05/03/2024");
+        w->txtPunteggio->setText("20,00");
+        w->txtGare->setPlainText(QString::fromUtf8("Parla ceco: \"Dobrý den, ťuk\""));
+        Messages::queueChoice(choice);
+        click(w->cmdSalva);
+        const QList<Messages::Shown> shown = boxes();
+        QVERIFY(shown.size() >= 1);
+        QCOMPARE(shown.at(0).kind, Messages::Kind::Warning);
+        QCOMPARE(shown.at(0).buttons, (QStringList {"Sostituisci e salva", "Torna alla scheda"}));
+        QVERIFY2(shown.at(0).text.contains(QString::fromUtf8("Candidato: «Ł», al loro posto: «Kowalski Lukasz»")),
+                 qPrintable(shown.at(0).text));
+        QVERIFY2(shown.at(0).text.contains(QString::fromUtf8("«ť»")), qPrintable(shown.at(0).text));
+        if (choice == 1) {
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(onDisk().isEmpty());
+            QCOMPARE(w->txtConcorrente->text(), QString::fromUtf8("Kowalski Łukasz"));
+            QCOMPARE(focused(), static_cast<QWidget*>(w->txtConcorrente));
+            return;
+        }
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.at(1).text, kInserita);
+        QCOMPARE(w->txtConcorrente->text(), QStringLiteral("Kowalski Lukasz"));
+        QCOMPARE(w->txtGare->toPlainText(), QString::fromUtf8("Parla ceco: \"Dobrý den, tuk\""));
+        QVERIFY(onDisk().startsWith("Kowalski Lukasz"));
+        QVERIFY(!onDisk().contains('?'));
+    }
+
     void storeAppendsAfterTheLastCard()
     {
         const QByteArray before = card1().bytes() + card2().bytes();
@@ -635,9 +676,17 @@ private slots:
         QTest::newRow("lone comma") << ","
                                     << ","
                                     << "0,00";
-        QTest::newRow("point, minus and letters are dropped") << "-1.5a"
-                                                              << "15"
-                                                              << "15,00";
+        // A point is the decimal comma while there is none: never a score a
+        // thousand times larger.
+        QTest::newRow("minus and letters are dropped, the point is a comma") << "-1.5a"
+                                                                             << "1,5"
+                                                                             << "1,50";
+        QTest::newRow("27.456") << "27.456"
+                                << "27,456"
+                                << "27,46";
+        QTest::newRow("point first") << ".5"
+                                     << ",5"
+                                     << "0,50";
         QTest::newRow("blanks are dropped") << " 3 "
                                             << "3"
                                             << "3,00";
@@ -657,6 +706,26 @@ private slots:
         QVERIFY(focused() != w->txtPunteggio);
         QCOMPARE(w->txtPunteggio->text(), shown);
         QCOMPARE(FieldColour::current(w->txtPunteggio), FieldColour::Rest);
+    }
+
+    // A point after the comma is refused with a message and leaves the
+    // field as it was; the keypad's decimal key is a point too.
+    void scorePointAfterTheComma()
+    {
+        open(QByteArray());
+        w->txtPunteggio->setFocus();
+        w->txtPunteggio->setText("27,4");
+        w->txtPunteggio->setCursorPosition(4);
+        QTest::keyClick(w->txtPunteggio, '.');
+        expectOne(Messages::Kind::Warning, NumberText::pointRefusedMessage());
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("27,4"));
+        QTest::keyClick(w->txtPunteggio, '5');
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("27,45"));
+        // With the comma selected, the point takes its place.
+        w->txtPunteggio->setSelection(2, 1);
+        QTest::sendKeyEvent(QTest::Click, w->txtPunteggio, Qt::Key_Period, QStringLiteral("."), Qt::KeypadModifier);
+        QCOMPARE(w->txtPunteggio->text(), QStringLiteral("27,45"));
+        QCOMPARE(boxes().size(), 0);
     }
 
     void scoreKeysThatDoNothing()

@@ -18,6 +18,9 @@
 namespace {
 const QString kValido = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kErrato = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
+const QString kNonValido =
+    QStringLiteral("Attenzione: il codice fiscale digitato NON È VALIDO: il carattere di controllo corrisponde, ma il "
+                   "codice non può appartenere a nessuno.");
 const QString kLunghezza =
     QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 } // namespace
@@ -77,6 +80,14 @@ private slots:
             << "rssmra80a01h501u" << int(Messages::Kind::Information) << kValido << true;
         QTest::newRow("wrong") << "RSSMRA80A01H501A" << int(Messages::Kind::Warning) << kErrato << true;
         QTest::newRow("digits only") << "1234567890123456" << int(Messages::Kind::Warning) << kErrato << true;
+        // Right check letters (worked out with the same tables) on dates that
+        // cannot exist: never called valid, and the reason follows.
+        QTest::newRow("31 February") << "RSSMRA80B31H501W" << int(Messages::Kind::Warning) << kNonValido << true;
+        QTest::newRow("unknown month letter")
+            << "RSSMRA80F01H501G" << int(Messages::Kind::Warning) << kNonValido << true;
+        QTest::newRow("day 35") << "RSSMRA80A35H501K" << int(Messages::Kind::Warning) << kNonValido << true;
+        QTest::newRow("29 February of a common year")
+            << "RSSMRA26B29H501I" << int(Messages::Kind::Warning) << kNonValido << true;
         QTest::newRow("empty") << "" << int(Messages::Kind::Warning) << kLunghezza << false;
         QTest::newRow("fifteen") << "RSSMRA80A01H501" << int(Messages::Kind::Warning) << kLunghezza << false;
     }

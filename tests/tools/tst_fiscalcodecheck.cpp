@@ -270,6 +270,36 @@ private slots:
         QFETCH(QString, code);
         QTEST(FiscalCodeCheck::describe(code, kToday), "text");
     }
+
+    // The check window's verdict: a right check letter is not enough, the
+    // date must exist too; the century is the one that makes the holder 0 to
+    // 100 years old on the day of the check (10/12/2026 here).
+    void verdict_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("valid") << "RSSMRA80A01H501U" << true << "Data di nascita: 01/01/1980";
+        QTest::newRow("born today") << "RSSMRA26T10H501B" << true << "Data di nascita: 10/12/2026";
+        QTest::newRow("tomorrow is a century ago") << "RSSMRA26T11H501A" << true << "Data di nascita: 11/12/1926";
+        QTest::newRow("next year is a century ago") << "RSSMRA27A01H501N" << true << "Data di nascita: 01/01/1927";
+        QTest::newRow("29 February 2000") << "RSSMRA00B29H501Y" << true << "Data di nascita: 29/02/2000";
+        QTest::newRow("wrong check letter") << "RSSMRA80A01H501V" << false << "ERRATO";
+        QTest::newRow("31 February") << "RSSMRA80B31H501W" << false << "31 febbraio, un giorno che non esiste";
+        QTest::newRow("unknown month letter") << "RSSMRA80F01H501G" << false << "La lettera del mese «F»";
+        QTest::newRow("day 35") << "RSSMRA80A35H501K" << false << "Il giorno 35 non è possibile";
+        QTest::newRow("29 February 1926") << "RSSMRA26B29H501I" << false << "29 febbraio 1926";
+    }
+    void verdict()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, valid);
+        QFETCH(QString, says);
+        const FiscalCodeCheck::Verdict v = FiscalCodeCheck::verdict(code, kToday);
+        QCOMPARE(v.valid, valid);
+        QVERIFY2(v.text.contains(says), qPrintable(v.text));
+        QCOMPARE(v.text.contains(QStringLiteral("VALIDO.")), valid);
+    }
 };
 
 SELVORA_TEST_MAIN(TestFiscalCodeCheck)

@@ -63,4 +63,117 @@ QString decode(const char* data, qsizetype length)
     return out;
 }
 
+namespace {
+
+// The code points of a text, a pair of surrogates as one.
+template <typename Each>
+void forEachCodePoint(const QString& text, Each each)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t cp = text.at(i).unicode();
+        if (QChar::isHighSurrogate(cp) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        each(cp);
+    }
+}
+
+// Letters whose plain spelling Unicode does not give by decomposition.
+QString spelled(char32_t cp)
+{
+    switch (cp) {
+    case 0x0110: // Đ
+        return QStringLiteral("D");
+    case 0x0111: // đ
+        return QStringLiteral("d");
+    case 0x0126: // Ħ
+        return QStringLiteral("H");
+    case 0x0127: // ħ
+        return QStringLiteral("h");
+    case 0x0131: // ı
+        return QStringLiteral("i");
+    case 0x0141: // Ł
+        return QStringLiteral("L");
+    case 0x0142: // ł
+        return QStringLiteral("l");
+    case 0x0166: // Ŧ
+        return QStringLiteral("T");
+    case 0x0167: // ŧ
+        return QStringLiteral("t");
+    case 0x017F: // ſ
+        return QStringLiteral("s");
+    case 0x018F: // Ə
+        return QStringLiteral("E");
+    case 0x0259: // ə
+        return QStringLiteral("e");
+    case 0x0132: // Ĳ
+        return QStringLiteral("IJ");
+    case 0x0133: // ĳ
+        return QStringLiteral("ij");
+    case 0x2010: // hyphens and the minus sign
+    case 0x2011:
+    case 0x2012:
+    case 0x2015:
+    case 0x2212:
+        return QStringLiteral("-");
+    case 0x2032: // prime, used as an apostrophe
+    case 0x02BC:
+        return QStringLiteral("'");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+QString unencodable(const QString& text)
+{
+    QString out;
+    forEachCodePoint(text, [&out](char32_t cp) {
+        if (canEncode(cp))
+            return;
+        const QString c = QString::fromUcs4(&cp, 1);
+        if (!out.contains(c))
+            out += c;
+    });
+    return out;
+}
+
+QString nearestEncodable(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    forEachCodePoint(text, [&out](char32_t cp) {
+        const QString c = QString::fromUcs4(&cp, 1);
+        if (canEncode(cp)) {
+            out += c;
+            return;
+        }
+        QString plain = spelled(cp);
+        if (plain.isEmpty()) {
+            // The decomposed form less its marks, when all of it can be held.
+            const QString decomposed = c.normalized(QString::NormalizationForm_KD);
+            bool whole = true;
+            forEachCodePoint(decomposed, [&plain, &whole](char32_t d) {
+                if (QChar::category(d) == QChar::Mark_NonSpacing ||
+                    QChar::category(d) == QChar::Mark_SpacingCombining || QChar::category(d) == QChar::Mark_Enclosing)
+                    return;
+                if (canEncode(d))
+                    plain += QString::fromUcs4(&d, 1);
+                else
+                    whole = false;
+            });
+            // A lone mark (a combining accent) goes without trace.
+            if (whole && plain.isEmpty())
+                return;
+            if (!whole)
+                plain.clear();
+        }
+        out += plain.isEmpty() ? QStringLiteral("?") : plain;
+    });
+    return out;
+}
+
 } // namespace Cp1252

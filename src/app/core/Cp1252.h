@@ -18,4 +18,16 @@ inline QString decode(const QByteArray& bytes)
 // Whether the character has a byte of its own in the code page.
 bool canEncode(char32_t codePoint);
 
+// The characters of text the code page cannot hold, each once, in the order
+// they first appear ("Łukasz Wałęsa" gives "Łłę"); empty when it can hold
+// them all. The card windows and the import check a text with this.
+QString unencodable(const QString& text);
+
+// text with every character the code page cannot hold replaced by its
+// nearest plain letters: accents and marks dropped when the bare letter can
+// be held (ő gives o, ę gives e), a few letters by their usual spelling (Ł
+// gives L, đ gives d, ı gives i), and "?" (what storing would write) when
+// there is none.
+QString nearestEncodable(const QString& text);
+
 } // namespace Cp1252

@@ -94,4 +94,16 @@ QString general(double value, int digits)
     return out;
 }
 
+bool pointIsComma(const QString& rest)
+{
+    return !rest.contains(QLatin1Char(','));
+}
+
+QString pointRefusedMessage()
+{
+    return QStringLiteral("Attenzione: il numero ha già la virgola dei decimali; il punto non è ammesso.\r\n\r\n"
+                          "I decimali si scrivono dopo la virgola, senza separatore delle migliaia: "
+                          "ad esempio 27,45.");
+}
+
 } // namespace NumberText

@@ -18,4 +18,11 @@ bool parse(const QString& text, double* value);
 // notation without plus sign or leading zeros ("1E15", "5E-5", "1,5E-7").
 QString general(double value, int digits = 15);
 
+// A point typed in a number field (the habit of a numeric keypad): it is the
+// decimal comma when the rest of the text, less what the typing replaces,
+// has no comma yet; otherwise it is refused with pointRefusedMessage(). The
+// point is never dropped silently, so "27.456" never becomes 27456.
+bool pointIsComma(const QString& rest);
+QString pointRefusedMessage();
+
 } // namespace NumberText

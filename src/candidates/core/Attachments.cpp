@@ -2,7 +2,9 @@
 #include "candidates/core/Attachments.h"
 
 #include "app/core/ProgramFolder.h"
+#include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
+#include "candidates/core/SchedaCandidato.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,12 +58,17 @@ bool stessoFile(const QString& sourcePath, const QString& name)
 
 bool copia(const QString& sourcePath, QString* error)
 {
+    return copiaCome(sourcePath, nomeDi(sourcePath), error);
+}
+
+bool copiaCome(const QString& sourcePath, const QString& name, QString* error)
+{
     auto failed = [error](const QString& why) {
         if (error)
             *error = why;
         return false;
     };
-    const QString target = percorso(nomeDi(sourcePath));
+    const QString target = percorso(name);
     if (target.isEmpty())
         return failed(QStringLiteral("unsafe file name"));
     if (!QDir().mkpath(cartella()))
@@ -100,6 +107,68 @@ bool copia(const QString& sourcePath, QString* error)
     if (!out.commit())
         return failed(out.errorString());
     return true;
+}
+
+bool owners(const QString& archivePath, const QString& name, qint64 except, QList<Owner>* found)
+{
+    found->clear();
+    const QString wanted = TextRules::trimmed(name);
+    // No archive yet: no card names the file (and none is created here).
+    if (wanted.isEmpty() || !QFileInfo::exists(archivePath))
+        return true;
+    RecordFile file(archivePath, TSchedaCandidato::Size);
+    if (!file.open())
+        return false;
+    using C = TSchedaCandidato;
+    const bool ok = file.scan([&](qint64 n, const char* record) {
+        if (n == except)
+            return true;
+        for (const C::Campo slot : {C::fFile01, C::fFile02, C::fFile03}) {
+            if (TextRules::trimmed(C::read(record, slot)) == wanted) {
+                found->append({n, TextRules::trimmed(C::candidato(record))});
+                break;
+            }
+        }
+        return true;
+    });
+    file.close();
+    return ok;
+}
+
+QString nomeLibero(const QString& name)
+{
+    if (!esiste(name))
+        return name;
+    const QFileInfo info(name);
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? name : name.left(name.size() - suffix.size() - 1);
+    for (int n = 2;; ++n) {
+        QString candidate = QStringLiteral("%1 (%2)").arg(base).arg(n);
+        if (!suffix.isEmpty())
+            candidate += QLatin1Char('.') + suffix;
+        if (!esiste(candidate))
+            return candidate;
+    }
+}
+
+QString domandaAltraScheda(const QString& name, const QList<Owner>& others, const QString& newName)
+{
+    QStringList cards;
+    for (const Owner& o : others)
+        cards << QStringLiteral("n. %1 - %2").arg(o.position).arg(o.candidato);
+    const QString whose = others.size() == 1 ? QStringLiteral("alla scheda ") + cards.first()
+                                             : QStringLiteral("alle schede ") + cards.join(QStringLiteral(", "));
+    return QStringLiteral("Attenzione: nella cartella dei documenti allegati il file \"%1\" è già allegato %2.\r\n\r\n"
+                          "Sostituirlo cambierebbe il documento anche per %3.\r\n\r\n"
+                          "Si consiglia di conservare entrambi i file: quello scelto sarà allegato con il nome "
+                          "\"%4\".")
+        .arg(name, whose, others.size() == 1 ? QStringLiteral("quella scheda") : QStringLiteral("quelle schede"),
+             newName);
+}
+
+QStringList pulsantiAltraScheda()
+{
+    return {QStringLiteral("Conserva entrambi"), QStringLiteral("Sostituisci"), QStringLiteral("Annulla")};
 }
 
 QString titolo()

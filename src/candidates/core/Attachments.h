@@ -2,7 +2,9 @@
 // shared by every candidate card: a card stores only each file's name.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace Attachments {
 
@@ -31,6 +33,31 @@ bool stessoFile(const QString& sourcePath, const QString& name);
 // when missing and replacing a file of that name in one step: a failed copy
 // leaves the older file whole. False, with *error set, on any failure.
 bool copia(const QString& sourcePath, QString* error = nullptr);
+
+// Copies the file into the folder under another name (one nomeLibero()
+// gave), the same way.
+bool copiaCome(const QString& sourcePath, const QString& name, QString* error = nullptr);
+
+// A card of the archive that names an attached file.
+struct Owner
+{
+    qint64 position = 0;
+    QString candidato;
+};
+// The cards of the archive at archivePath, other than card `except` (0 for
+// a card not stored yet), whose attachments name that file; false when the
+// archive cannot be read.
+bool owners(const QString& archivePath, const QString& name, qint64 except, QList<Owner>* found);
+
+// A name the folder does not hold yet: the name itself, or "cv (2).pdf",
+// "cv (3).pdf"... with the number before the extension.
+QString nomeLibero(const QString& name);
+
+// The question when the file of that name is attached to other cards: it
+// names the cards and offers to keep both files, the new one as newName.
+// Its buttons, in order: keep both, replace, cancel.
+QString domandaAltraScheda(const QString& name, const QList<Owner>& others, const QString& newName);
+QStringList pulsantiAltraScheda();
 
 // The open dialog's title and filter.
 QString titolo();

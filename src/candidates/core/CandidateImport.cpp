@@ -1,6 +1,8 @@
 // Importing candidate cards from a spreadsheet table.
 #include "candidates/core/CandidateImport.h"
 
+#include "candidates/core/Duplicates.h"
+
 #include "app/core/Cp1252.h"
 #include "app/core/RecordFile.h"
 #include "app/core/TextRules.h"
@@ -78,31 +80,51 @@ const QHash<QString, int>& headingTable()
         add(C::fCandidato, {"cognomeenome", "cognomenome", "nominativo", "candidato"});
         add(Surname, {"cognome"});
         add(GivenName, {"nome"});
-        add(C::fSesso, {"sesso", "genere"});
-        add(C::fDataNasc, {"datanascita", "datadinascita", "datanasc", "nascita"});
+        add(C::fSesso, {"sesso", "genere", "mf", "sessomf", "sessofm"});
+        add(C::fDataNasc,
+            {"datanascita", "datadinascita", "datanasc", "nascita", "natail", "natoil", "natoail", "nataoil",
+             "nataoail", "dtnascita", "datadinasc", "nascitail"});
         add(C::fCittadinanza, {"cittadinanza", "nazionalita"});
-        add(C::fLuogoNasc, {"luogonascita", "luogodinascita", "luogonasc", "natoa", "luogo"});
-        add(C::fIndirizzo, {"indirizzoresidenza", "indirizzodiresidenza", "indirizzo", "residenza", "via"});
-        add(C::fCitta, {"citta", "comune", "cittadiresidenza", "comunediresidenza", "localita"});
-        add(C::fCap, {"cap", "codicepostale"});
+        add(C::fLuogoNasc,
+            {"luogonascita", "luogodinascita", "luogonasc", "natoa", "nataa", "natoaa", "nataoa", "luogo",
+             "comunedinascita", "cittadinascita", "luogodinasc", "comunenascita"});
+        add(C::fIndirizzo,
+            {"indirizzoresidenza", "indirizzodiresidenza", "indirizzo", "residenza", "via", "viapiazza",
+             "viaenumerocivico", "indirizzocompleto"});
+        add(C::fCitta,
+            {"citta", "comune", "cittadiresidenza", "comunediresidenza", "localita", "residentea", "cittaresidenza",
+             "comuneresidenza"});
+        add(C::fCap, {"cap", "codicepostale", "codiceavviamentopostale"});
         add(C::fSettore, {"settoreprofessionale", "settore"});
-        add(C::fCodFisc, {"codicefiscale", "codfisc", "codfiscale", "cf"});
-        add(C::fPartitaIva, {"partitaiva", "piva", "partitaiv"});
+        add(C::fCodFisc, {"codicefiscale", "codfisc", "codfiscale", "cf", "codicefisc", "codf"});
+        add(C::fPartitaIva, {"partitaiva", "piva", "partitaiv", "numeropartitaiva", "ptaiva"});
         add(C::fPatente, {"patentediguida", "patente"});
-        add(C::fStudio, {"titolodistudio", "titolostudio", "studio", "istruzione"});
-        add(C::fLingue, {"lingueconosciute", "lingue"});
-        add(C::fEmail, {"email", "mail", "postaelettronica", "indirizzoemail"});
-        add(C::fTel, {"telcasa", "telefonocasa", "telefono", "tel", "telefonofisso"});
-        add(C::fCel, {"telcellulare", "cellulare", "cell", "telefonocellulare", "telcell", "mobile"});
-        add(C::fDocumento, {"documento", "documentotipoenumero", "documentodiidentita"});
-        add(C::fEnteRil, {"entedirilascio", "enterilascio", "rilasciatoda"});
-        add(C::fInizioTes, {"datarilascio", "datadirilascio"});
-        add(C::fFineTes, {"datascadenza", "datadiscadenza", "scadenza"});
-        add(C::fEsperienze, {"esperienzelavorative", "esperienze"});
-        add(C::fCompetenze, {"competenzeinformatiche", "competenze"});
-        add(C::fDisponibilita, {"disponibilita"});
-        add(C::fNote, {"note", "annotazioni"});
-        add(C::fRicontatta, {"daricontattare", "ricontattare", "ricontatta"});
+        add(C::fStudio, {"titolodistudio", "titolostudio", "studio", "istruzione", "studi"});
+        add(C::fLingue, {"lingueconosciute", "lingue", "linguestraniere", "conoscenzelinguistiche"});
+        add(C::fEmail,
+            {"email", "mail", "postaelettronica", "indirizzoemail", "indirizzomail", "emailpec", "pec",
+             "indirizzodipostaelettronica"});
+        add(C::fTel,
+            {"telcasa", "telefonocasa", "telefono", "tel", "telefonofisso", "telfisso", "recapitotelefonico",
+             "ntelefono", "numeroditelefono", "numerotelefono", "recapito"});
+        add(C::fCel,
+            {"telcellulare", "cellulare", "cell", "telefonocellulare", "telcell", "mobile", "ncellulare",
+             "numerocellulare", "numerodicellulare", "cel", "telefonomobile"});
+        add(C::fDocumento,
+            {"documento", "documentotipoenumero", "documentodiidentita", "documentodidentita", "documentoidentita",
+             "ndocumento", "numerodocumento", "estremidocumento"});
+        add(C::fEnteRil, {"entedirilascio", "enterilascio", "rilasciatoda", "rilasciatodal", "enterilasciante"});
+        add(C::fInizioTes, {"datarilascio", "datadirilascio", "rilasciatoil", "rilascio", "datarilasciodocumento"});
+        add(C::fFineTes,
+            {"datascadenza", "datadiscadenza", "scadenza", "scadenzadocumento", "validofinoal", "validitafinoal",
+             "scadeil"});
+        add(C::fEsperienze,
+            {"esperienzelavorative", "esperienze", "esperienza", "esperienzeprofessionali", "esperienzalavorativa",
+             "esperienzeprecedenti"});
+        add(C::fCompetenze, {"competenzeinformatiche", "competenze", "conoscenzeinformatiche", "informatica"});
+        add(C::fDisponibilita, {"disponibilita", "disponibilitaoraria", "disponibile"});
+        add(C::fNote, {"note", "annotazioni", "osservazioni", "nota"});
+        add(C::fRicontatta, {"daricontattare", "ricontattare", "ricontatta", "darichiamare", "richiamare"});
         return t;
     }();
     return table;
@@ -142,30 +164,6 @@ int yesNo(const QString& text)
     return -1;
 }
 
-// The duplicate keys of a card, on the bytes that would be stored.
-
-QByteArray nameBirthKey(const char* record)
-{
-    const int nameAt = C::fieldOffset(C::fCandidato);
-    const int birthAt = C::fieldOffset(C::fDataNasc);
-    const int nameLength = qMin<int>(static_cast<unsigned char>(record[nameAt]), C::maxChars(C::fCandidato));
-    const int birthLength = qMin<int>(static_cast<unsigned char>(record[birthAt]), C::maxChars(C::fDataNasc));
-    if (nameLength == 0 || birthLength == 0)
-        return QByteArray();
-    // Names are compared with A to Z folded and blanks at the ends ignored.
-    QByteArray key = QByteArray(record + nameAt + 1, nameLength).trimmed().toLower();
-    key.append('\x01');
-    key.append(QByteArray(record + birthAt + 1, birthLength).trimmed());
-    return key;
-}
-
-QByteArray fiscalKey(const char* record)
-{
-    const int at = C::fieldOffset(C::fCodFisc);
-    const int n = qMin<int>(static_cast<unsigned char>(record[at]), C::maxChars(C::fCodFisc));
-    return QByteArray(record + at + 1, n).trimmed().toUpper();
-}
-
 } // namespace
 
 QList<Choice> choices()
@@ -203,6 +201,46 @@ QVector<int> mapHeadings(const QStringList& headings)
         if (target != Ignore)
             taken.insert(target);
         out.append(target);
+    }
+    return out;
+}
+
+QStringList columnWarnings(const QStringList& headings, const QVector<int>& mapping)
+{
+    QStringList out;
+    const QHash<QString, int>& table = headingTable();
+    for (int c = 0; c < headings.size(); ++c) {
+        if (mapping.value(c, Ignore) != Ignore)
+            continue;
+        // The field whose word is the heading or, failing that, the longest
+        // word of four letters or more that the heading holds.
+        const QString key = headingKey(headings.at(c));
+        if (key.isEmpty())
+            continue;
+        int target = table.value(key, Ignore);
+        if (target == Ignore) {
+            QString best;
+            for (auto it = table.constBegin(); it != table.constEnd(); ++it) {
+                const QString& word = it.key();
+                if (word.size() < 4 || !key.contains(word))
+                    continue;
+                if (word.size() > best.size() || (word.size() == best.size() && word < best)) {
+                    best = word;
+                    target = it.value();
+                }
+            }
+        }
+        if (target == Ignore)
+            continue;
+        const QString heading = quoted(TextRules::trimmed(headings.at(c)));
+        const int holder = int(mapping.indexOf(target));
+        if (holder >= 0)
+            out.append(QStringLiteral("La colonna %1 sembra «%2», già presa dalla colonna %3: non viene importata.")
+                           .arg(heading, targetLabel(target), quoted(TextRules::trimmed(headings.value(holder)))));
+        else
+            out.append(QStringLiteral("La colonna %1 sembra «%2» ma non viene importata: se va importata, sceglierne "
+                                      "il campo nella tabella delle colonne.")
+                           .arg(heading, targetLabel(target)));
     }
     return out;
 }
@@ -350,9 +388,9 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         warn(QStringLiteral("il codice fiscale %1 non supera il controllo").arg(quoted(card.CodFisc)));
     if (!card.Email.isEmpty() && !card.Email.contains(QLatin1Char('@')))
         warn(QStringLiteral("l'indirizzo e-mail %1 non contiene «@»").arg(quoted(card.Email)));
-    // The exports carry no sex column: a valid fiscal code tells it. A card
-    // left without one is still stored; the card window asks for the sex
-    // when the card is next saved, as for any card.
+    // A file without a sex column (the .xls export has none): a valid
+    // fiscal code tells it. A card left without one is still stored; the card
+    // window asks for the sex when the card is next saved, as for any card.
     if (card.Sesso.isEmpty())
         card.Sesso = sexFromFiscalCode(card.CodFisc);
 
@@ -361,9 +399,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
         const QString& value = card.field(f.field);
         if (value.isEmpty())
             continue;
-        bool lossy = false;
-        for (const char32_t cp : value.toUcs4())
-            lossy = lossy || !Cp1252::canEncode(cp);
+        const bool lossy = !Cp1252::unencodable(value).isEmpty();
         const QByteArray bytes = Cp1252::encode(value);
         const int width = C::maxChars(f.field);
         if (lossy)
@@ -388,12 +424,13 @@ bool readArchiveKeys(const QString& archivePath, ArchiveKeys* keys, QString* err
     }
     keys->cards = file.count();
     const bool ok = file.scan([keys](qint64, const char* record) {
-        const QByteArray code = fiscalKey(record);
-        if (!code.isEmpty())
-            keys->fiscalCodes.insert(code);
-        const QByteArray nb = nameBirthKey(record);
-        if (!nb.isEmpty())
-            keys->namesAndBirths.insert(nb);
+        // The keys of the duplicate scan ("Doppioni"), so that the import
+        // finds the duplicates it finds.
+        const Duplicates::Keys k = Duplicates::keysOf(record);
+        if (!k.code.isEmpty())
+            keys->fiscalCodes.insert(k.code);
+        if (!k.nameAndDate.isEmpty())
+            keys->namesAndBirths.insert(k.nameAndDate);
         return true;
     });
     file.close();
@@ -406,6 +443,7 @@ Preview preview(const SheetTable& table, const QVector<int>& mapping, const Opti
                 const ArchiveKeys& archive)
 {
     Preview out;
+    out.columns = columnWarnings(table.row(0), mapping);
     const int rows = table.rowCount() - 1;
     out.rows.resize(qMax(0, rows));
     QHash<QByteArray, int> codes; // key -> earlier data row
@@ -414,9 +452,10 @@ Preview preview(const SheetTable& table, const QVector<int>& mapping, const Opti
         RowNotes& notes = out.rows[r - 1];
         const TSchedaCandidato card = cardOf(table, mapping, r, options, &notes);
         if (notes.verdict != Verdict::Refused) {
-            const QByteArray record = card.encode();
-            const QByteArray code = fiscalKey(record.constData());
-            const QByteArray nb = nameBirthKey(record.constData());
+            // On the bytes that would be stored, with the duplicate scan's keys.
+            const Duplicates::Keys keys = Duplicates::keysOf(card.encode().constData());
+            const QByteArray& code = keys.code;
+            const QByteArray& nb = keys.nameAndDate;
             QString duplicate;
             if (!code.isEmpty() && archive.fiscalCodes.contains(code))
                 duplicate = QStringLiteral("stesso codice fiscale di una scheda già in archivio");
@@ -535,6 +574,8 @@ QString report(const QString& fileName, const SheetTable& table, const QVector<i
     const QStringList headings = table.row(0);
     for (int c = 0; c < headings.size(); ++c)
         text += QStringLiteral("  %1 -> %2\n").arg(headings.at(c), targetLabel(mapping.value(c, Ignore)));
+    for (const QString& warning : preview.columns)
+        text += QStringLiteral("  %1\n").arg(warning);
     text += QStringLiteral("\nRighe con avvisi, rifiutate o doppie (il numero è la riga del file):\n");
     bool any = false;
     for (int r = 0; r < preview.rows.size(); ++r) {

@@ -41,6 +41,12 @@ int targetForHeading(const QString& heading);
 // not given twice.
 QVector<int> mapHeadings(const QStringList& headings);
 
+// One sentence per column that looks like a field (its heading holds one of
+// the usual words for it, as "Data di nascita (gg/mm/aaaa)" or a second
+// "Telefono") but is left "(non importare)": its values would be lost
+// without a word.
+QStringList columnWarnings(const QStringList& headings, const QVector<int>& mapping);
+
 enum class Verdict : quint8
 {
     Ready,
@@ -82,6 +88,7 @@ TSchedaCandidato cardOf(const SheetTable& table, const QVector<int>& mapping, in
 struct Preview
 {
     QVector<RowNotes> rows; // rows[i] is data row i + 1
+    QStringList columns; // columnWarnings() of the headings and the mapping
     int ready = 0;
     int warned = 0;
     int refused = 0;

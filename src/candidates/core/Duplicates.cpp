@@ -349,6 +349,20 @@ bool matches(const QString& path, const QString& name, const QString& birthDate,
     return ok;
 }
 
+Keys keysOf(const char* record)
+{
+    std::string key;
+    Keys keys;
+    const auto code = field(record, S::fCodFisc);
+    codeKey(code.first, code.second, key);
+    keys.code = QByteArray(key.data(), qsizetype(key.size()));
+    const auto name = field(record, S::fCandidato);
+    const auto date = field(record, S::fDataNasc);
+    nameDateKey(name.first, name.second, date.first, date.second, key);
+    keys.nameAndDate = QByteArray(key.data(), qsizetype(key.size()));
+    return keys;
+}
+
 QString describe(const Card& card)
 {
     QString text = QStringLiteral("n. %1 - %2").arg(card.position).arg(TextRules::trimmed(card.name));

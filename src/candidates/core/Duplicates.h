@@ -5,6 +5,7 @@
 // the keys.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -35,6 +36,18 @@ bool scan(const QString& path, QList<Group>* groups);
 // stored (same code, or same name and birth date), in archive order.
 bool matches(const QString& path, const QString& name, const QString& birthDate, const QString& code,
              QList<Card>* found);
+
+// The two keys by which cards look like one person, from the bytes of a
+// candidate record: the fiscal code (trimmed, in capitals) and the folded
+// name with the birth date as a date ("3/3/1993" and "03/03/1993" meet).
+// Empty when the record lacks what the key needs. The import compares the
+// rows of its file with these, so that it finds what this scan finds.
+struct Keys
+{
+    QByteArray code;
+    QByteArray nameAndDate;
+};
+Keys keysOf(const char* record);
 
 // How a card is named in lists and warnings: "n. 12 - Rossi Mario, nato/a il
 // 01/01/1980, codice fiscale RSSMRA80A01H501U".

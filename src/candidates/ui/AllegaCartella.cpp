@@ -5,6 +5,7 @@
 #include "app/platform/Messages.h"
 #include "app/platform/OpenURL.h"
 #include "candidates/core/Attachments.h"
+#include "candidates/core/SchedaCandidato.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/ScreenWindow.h"
@@ -187,16 +188,46 @@ void TfrmAllegaCartella::sfoglia(int slot)
     // Chosen from the folder itself: it is attached already, nothing to copy.
     if (Attachments::stessoFile(source, name))
         return;
-    // The folder is shared by every card: another card may name the file
-    // that a copy would replace. Answering No keeps that file for this slot.
-    if (Attachments::esiste(name) && !Messages::confirm(this, Attachments::domandaSovrascrivi()))
-        return;
-    if (!Attachments::copia(source)) {
+    // The folder is shared by every card. A file of that name attached to
+    // another card is never replaced without a question that names the card,
+    // which offers to keep both; otherwise the usual question, where No keeps
+    // that file for this slot.
+    QString target = name;
+    if (Attachments::esiste(name)) {
+        QList<Attachments::Owner> others;
+        const bool read = Attachments::owners(CandidateArchive::path(), name, posizioneScheda(), &others);
+        if (read && !others.isEmpty()) {
+            const QString libero = Attachments::nomeLibero(name);
+            const int choice =
+                Messages::choose(this, Messages::Kind::Warning, Attachments::domandaAltraScheda(name, others, libero),
+                                 Attachments::pulsantiAltraScheda());
+            if (choice == 2) {
+                m_file[slot]->setText(before);
+                m_file[slot]->setCursorPosition(0);
+                return;
+            }
+            if (choice == 0) {
+                target = libero;
+                m_file[slot]->setText(libero);
+                m_file[slot]->setCursorPosition(0);
+            }
+        } else if (!Messages::confirm(this, Attachments::domandaSovrascrivi())) {
+            return;
+        }
+    }
+    if (!Attachments::copiaCome(source, target)) {
         // Nothing was attached: the slot goes back to what it named before,
         // instead of naming a file the folder does not hold.
-        Messages::error(this, Attachments::messaggioCopia(name));
+        Messages::error(this, Attachments::messaggioCopia(target));
         m_file[slot]->setText(before);
     }
+}
+
+qint64 TfrmAllegaCartella::posizioneScheda() const
+{
+    // The card window's position: empty (0) for a card not stored yet.
+    const QLabel* position = etichetta(QStringLiteral("lblPosizione"));
+    return position ? TextRules::trimmed(position->text()).toLongLong() : 0;
 }
 
 void TfrmAllegaCartella::apri(int slot)

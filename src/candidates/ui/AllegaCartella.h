@@ -67,6 +67,7 @@ private:
     void cancella(int slot);
     void fileChange(int slot);
     QLabel* etichetta(const QString& name) const;
+    qint64 posizioneScheda() const;
 
     QLineEdit* m_file[3];
     QLineEdit* m_desc[3];

@@ -32,6 +32,7 @@
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SpokenLabel.h"
+#include "shared/ui/UnstorableLetters.h"
 #include "shared/ui/WriteGuard.h"
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/FiscalCodeGuard.h"
@@ -669,6 +670,8 @@ void TfrmCandidati::cmdSalvaClick()
         txtSesso->setFocus();
         return;
     }
+    if (!UnstorableLetters::confirmStore(this, QList<QWidget*>(m_fields.cbegin(), m_fields.cend())))
+        return;
     if (!FiscalCodeGuard::confirmStore(
             this, txtCodFisc->text(),
             {txtCandidato->text(), txtSesso->text(), txtDataNasc->text(), txtLuogoNasc->text()})) {

@@ -10,13 +10,15 @@ namespace {
 
 using C = TSchedaCandidato;
 
-// The card fields of the grid, in grid order. The sex and the attachments are
-// neither shown nor exported.
-constexpr std::array<C::Campo, 25> kFields = {
+// The card fields of the table, in grid order, then the sex: it is not shown
+// in the grid nor written in the .xls file, but the .xlsx and .csv files end
+// with it so that their import gives it back. The attachments are never
+// exported.
+constexpr std::array<C::Campo, 26> kFields = {
     C::fCandidato,  C::fDataNasc,      C::fCittadinanza, C::fLuogoNasc,  C::fIndirizzo, C::fCitta,   C::fCap,
     C::fSettore,    C::fCodFisc,       C::fPartitaIva,   C::fPatente,    C::fStudio,    C::fLingue,  C::fEmail,
     C::fTel,        C::fCel,           C::fDocumento,    C::fEnteRil,    C::fInizioTes, C::fFineTes, C::fEsperienze,
-    C::fCompetenze, C::fDisponibilita, C::fNote,         C::fRicontatta,
+    C::fCompetenze, C::fDisponibilita, C::fNote,         C::fRicontatta, C::fSesso,
 };
 
 ExportWindow::Design design()
@@ -79,6 +81,7 @@ ExportWindow::Design design()
         {QStringLiteral("Note"), 400},
         {QStringLiteral("Da ricontattare"), 160},
     };
+    d.appended = {{QStringLiteral("Sesso"), 80}};
     d.fileName = QStringLiteral("Archivio_Candidati.xls");
     d.sheetName = QStringLiteral("Riepilogo Candidati");
     d.helpTopic = HelpTopics::candidatesExport();

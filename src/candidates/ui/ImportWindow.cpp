@@ -274,8 +274,13 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
         tblColonne->setCellWidget(c, 2, box);
         m_boxes.append(box);
     }
+    lblAvvisiColonne = new QLabel(mappingGroup);
+    lblAvvisiColonne->setObjectName(QStringLiteral("lblAvvisiColonne"));
+    lblAvvisiColonne->setWordWrap(true);
+    lblAvvisiColonne->setStyleSheet(QStringLiteral("color: #9C3A00;"));
     auto* mappingLayout = new QVBoxLayout(mappingGroup);
     mappingLayout->addWidget(tblColonne);
+    mappingLayout->addWidget(lblAvvisiColonne);
 
     // --- preview ----------------------------------------------------------------
     auto* previewGroup =
@@ -380,6 +385,8 @@ void ImportWindow::refreshPreview()
 
 void ImportWindow::showCounts()
 {
+    setSpokenText(lblAvvisiColonne, m_preview.columns.join(QLatin1Char('\n')));
+    lblAvvisiColonne->setVisible(!m_preview.columns.isEmpty());
     setSpokenText(lblConteggi,
                   QStringLiteral("Pronte: %1   Con avvisi: %2   Rifiutate: %3   Doppioni: %4")
                       .arg(m_preview.ready)

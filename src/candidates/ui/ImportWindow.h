@@ -61,6 +61,7 @@ public:
 
     QLabel* lblFile;
     QTableWidget* tblColonne;
+    QLabel* lblAvvisiColonne; // columns that look like a field but fill none
     QTableView* tblAnteprima;
     QLabel* lblConteggi;
     QCheckBox* chkSoloDaControllare;

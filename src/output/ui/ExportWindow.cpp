@@ -26,10 +26,10 @@
 
 // --- grid -------------------------------------------------------------------
 
-ExportGridModel::ExportGridModel(const QList<ExportGridColumn>& columns, QObject* parent)
+ExportGridModel::ExportGridModel(const QList<ExportGridColumn>& columns, int hiddenColumns, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(columns)
-    , m_table(int(columns.size()))
+    , m_table(int(columns.size()) + hiddenColumns)
 {
 }
 
@@ -109,7 +109,7 @@ QWidget* ExportGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
 ExportWindow::ExportWindow(const Design& design, QWidget* parent)
     : QDialog(parent)
     , m_design(design)
-    , m_model(new ExportGridModel(design.grid, this))
+    , m_model(new ExportGridModel(design.grid, int(design.appended.size()), this))
 {
     setObjectName(design.objectName);
     setWindowTitle(design.caption);
@@ -295,15 +295,16 @@ void ExportWindow::cmdEsportaClick()
 void ExportWindow::cmdEsportaXlsxClick()
 {
     exportTo(xlsxPath(), [this](QString* error) {
-        return XlsxExport::write(xlsxPath(), m_design.sheetName, m_design.exported, m_model->table(),
-                                 m_design.scoreColumn, error);
+        return XlsxExport::write(xlsxPath(), m_design.sheetName, m_design.exported + m_design.appended,
+                                 m_model->table(), m_design.scoreColumn, error);
     });
 }
 
 void ExportWindow::cmdEsportaCsvClick()
 {
     exportTo(csvPath(), [this](QString* error) {
-        return CsvExport::write(csvPath(), m_design.exported, m_model->table(), m_design.scoreColumn, error);
+        return CsvExport::write(csvPath(), m_design.exported + m_design.appended, m_model->table(),
+                                m_design.scoreColumn, error);
     });
 }
 

@@ -32,7 +32,9 @@ class ExportGridModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    ExportGridModel(const QList<ExportGridColumn>& columns, QObject* parent);
+    // hiddenColumns more values per row follow the grid's in the table: they
+    // are exported but neither shown nor edited.
+    ExportGridModel(const QList<ExportGridColumn>& columns, int hiddenColumns, QObject* parent);
 
     ExportTable& table() { return m_table; }
     const ExportTable& table() const { return m_table; }
@@ -74,6 +76,10 @@ public:
         QString caption;
         QList<ExportGridColumn> grid; // after "N."
         QList<SpreadsheetExport::Column> exported; // one per grid column after "N."
+        // Columns the .xlsx and .csv files add at the end, after the exported
+        // ones: values loadRecords() puts after the grid's, shown nowhere and
+        // left out of the .xls file, whose layout stays as it is.
+        QList<SpreadsheetExport::Column> appended;
         QString fileName; // in the program folder
         QString sheetName;
         QString helpTopic;

@@ -8,6 +8,7 @@
 #include "rankings/core/Rankings.h"
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "sessions/core/SessionSearch.h"
 
 #include "tools/core/FiscalCode.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
@@ -154,7 +155,8 @@ bool readSession(const QString& path, QList<OfficialCandidate>* cards, qint64* c
         c.candidato = TSchedaColloquio::candidato(record);
         c.codiceFiscale = TSchedaColloquio::codiceFiscale(record);
         c.punteggio = TSchedaColloquio::punteggio(record);
-        c.suitable = TextRules::trimmed(TSchedaColloquio::idoneo(record)) == QStringLiteral("Sì");
+        // The suitable list's rule: a card is left out only when it says "No".
+        c.suitable = SessionSearch::isSuitable(TSchedaColloquio::idoneo(record));
         cards->append(c);
         return true;
     });

@@ -22,7 +22,7 @@ struct OfficialCandidate
     QString candidato;
     QString codiceFiscale;
     QString punteggio;
-    bool suitable = false; // "Idoneo" is "Sì"
+    bool suitable = false; // "Idoneo" is anything but "No", as in the suitable list
 };
 
 struct RankedLine

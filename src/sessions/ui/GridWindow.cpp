@@ -14,6 +14,7 @@
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/DecimalPoint.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/WriteGuard.h"
@@ -116,6 +117,7 @@ GridWindow::GridWindow(TfrmTorneo* card)
     lblCard->setWordWrap(true);
     grdScores = table(scoring, QStringLiteral("grdScores"), QStringLiteral("Punteggi della commissione"), {});
     grdScores->setToolTip(QStringLiteral("Un punteggio per criterio e per componente, da 0 al massimo del criterio."));
+    DecimalPoint::watchCells(grdScores);
     lblTotal = new QLabel(scoring);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     lblTotal->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));

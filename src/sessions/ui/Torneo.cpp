@@ -21,6 +21,7 @@
 #include "sessions/ui/Segnalati.h"
 #include "sessions/ui/StampaPagina.h"
 #include "sessions/ui/TrovaPagina.h"
+#include "shared/ui/DecimalPoint.h"
 #include "shared/ui/EnterChain.h"
 #include "shared/ui/FieldColour.h"
 #include "shared/ui/FieldText.h"
@@ -30,6 +31,7 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SelectOnClick.h"
 #include "shared/ui/SpokenLabel.h"
+#include "shared/ui/UnstorableLetters.h"
 #include "shared/ui/WriteGuard.h"
 #include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
@@ -664,6 +666,9 @@ void TfrmTorneo::cmdSalvaClick()
         }
         txtEmail->setText(DatePickerRules::testo(date));
     }
+    if (!UnstorableLetters::confirmStore(
+            this, {txtConcorrente, txtResponsabile, txtTelefono, txtEmail, txtGare, txtPunteggio, txtNote}))
+        return;
     // The interview card has only the name to compare with the code.
     if (!FiscalCodeGuard::confirmStore(this, txtResponsabile->text(), {txtConcorrente->text(), {}, {}, {}})) {
         txtResponsabile->setFocus();
@@ -765,6 +770,9 @@ bool TfrmTorneo::txtPunteggioKeyDown(QKeyEvent* key)
     default:
         break;
     }
+    // A point is the decimal comma or refused with a message, never dropped.
+    if (DecimalPoint::keyPressed(txtPunteggio, key))
+        return true;
     const QString text = key->text();
     const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!comando && text.size() == 1 && ScoreText::isScoreChar(text.at(0)))

@@ -80,6 +80,13 @@ void CalculatorEngine::cifra(int d)
     m_stato.nuovoNumero = false;
 }
 
+QString CalculatorEngine::punto()
+{
+    if (!NumberText::pointIsComma(m_display))
+        return NumberText::pointRefusedMessage();
+    return premi(Key::Virgola);
+}
+
 QString CalculatorEngine::premi(Key tasto)
 {
     switch (tasto) {

@@ -71,6 +71,10 @@ public:
     // Presses a key; returns the message the key shows, or an empty text.
     QString premi(Key tasto);
 
+    // A point typed on the keyboard: the comma key while the display has no
+    // comma, otherwise refused (the display unchanged) with its message.
+    QString punto();
+
     // The widest display "Importa" carries into the score field.
     static constexpr int MaxImporta = 12;
 

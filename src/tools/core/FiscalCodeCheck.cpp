@@ -4,6 +4,7 @@
 #include "app/core/TextRules.h"
 #include "tools/core/Birthplaces.h"
 #include "tools/core/FiscalCode.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QRegularExpression>
 
@@ -232,6 +233,27 @@ QString describe(const QString& code, const QDate& today)
         lines << QStringLiteral("Luogo di nascita: %1 (codice %2)").arg(Birthplaces::label(p), p.code);
     lines << QStringLiteral("Lettere del cognome: %1; lettere del nome: %2").arg(d.surnameLetters, d.nameLetters);
     return lines.join(QLatin1Char('\n'));
+}
+
+Verdict verdict(const QString& code, const QDate& today)
+{
+    Verdict v;
+    // Under the verdict, what the code says about its holder or why it
+    // cannot be anybody's.
+    const QString decoded = QStringLiteral("\n\r\n\r") + describe(code, today);
+    if (!FiscalCodeCheckLetter::valido(code)) {
+        v.text = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.") + decoded;
+        return v;
+    }
+    if (!FiscalCode::decode(code, today).ok) {
+        v.text = QStringLiteral("Attenzione: il codice fiscale digitato NON È VALIDO: il carattere di controllo "
+                                "corrisponde, ma il codice non può appartenere a nessuno.") +
+            decoded;
+        return v;
+    }
+    v.valid = true;
+    v.text = QStringLiteral("Il codice fiscale digitato è VALIDO.") + decoded;
+    return v;
 }
 
 } // namespace FiscalCodeCheck

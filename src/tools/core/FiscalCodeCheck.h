@@ -59,4 +59,15 @@ Values values(const QString& code, const QDate& today);
 // code cannot be decoded.
 QString describe(const QString& code, const QDate& today);
 
+// The check window's verdict on a code of sixteen characters: valid only when
+// its check letter is right and its date and sex can be decoded (a right
+// check letter on 31 February or on an unknown month letter is not enough).
+// The text is the verdict, then what the code says or why it cannot exist.
+struct Verdict
+{
+    bool valid = false;
+    QString text;
+};
+Verdict verdict(const QString& code, const QDate& today);
+
 } // namespace FiscalCodeCheck

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -213,10 +214,34 @@ QToolButton* TfrmCalcolatrice_Scientifica::tasto(const QString& name, const QStr
 void TfrmCalcolatrice_Scientifica::premi(Key t)
 {
     m_motore.setDisplay(Edit1->text());
-    const QString messaggio = m_motore.premi(t);
+    mostra(m_motore.premi(t));
+}
+
+void TfrmCalcolatrice_Scientifica::mostra(const QString& messaggio)
+{
     Edit1->setText(m_motore.display());
     if (!messaggio.isEmpty())
         Messages::plain(this, messaggio);
+}
+
+void TfrmCalcolatrice_Scientifica::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() != 1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const QChar c = text.at(0);
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        premi(Key(int(Key::Zero) + (c.unicode() - '0')));
+    } else if (c == QLatin1Char(',')) {
+        premi(Key::Virgola);
+    } else if (c == QLatin1Char('.')) {
+        m_motore.setDisplay(Edit1->text());
+        mostra(m_motore.punto());
+    } else {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void TfrmCalcolatrice_Scientifica::btnChiudiClick()

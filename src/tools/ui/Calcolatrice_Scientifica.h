@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -66,10 +67,16 @@ private slots:
     void btnChiudiClick();
     void btnImportaClick();
 
+protected:
+    // The digits, the comma and the point typed on the keyboard work as the
+    // keys of the keypad (a point as the comma, refused on a second one).
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QToolButton* tasto(const QString& name, const QString& face, CalculatorEngine::Key t, const QString& spoken,
                        const QString& kind);
     void premi(CalculatorEngine::Key t);
+    void mostra(const QString& messaggio);
 
     CalculatorEngine m_motore;
 };

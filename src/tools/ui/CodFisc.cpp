@@ -36,11 +36,10 @@ void TfrmCodFisc::btnControllaClick()
         txtCodFisc->setFocus();
         return;
     }
-    // Under the verdict, what the code says about its holder.
-    const QString decoded = QStringLiteral("\n\r\n\r") + FiscalCodeCheck::describe(codice, Clock::today());
-    if (FiscalCodeCheckLetter::valido(codice))
-        Messages::information(this, QStringLiteral("Il codice fiscale digitato è VALIDO.") + decoded);
+    const FiscalCodeCheck::Verdict verdict = FiscalCodeCheck::verdict(codice, Clock::today());
+    if (verdict.valid)
+        Messages::information(this, verdict.text);
     else
-        Messages::warning(this, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.") + decoded);
+        Messages::warning(this, verdict.text);
     accept();
 }
