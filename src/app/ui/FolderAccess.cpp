@@ -1,6 +1,7 @@
 #include "app/ui/FolderAccess.h"
 
 #include "app/core/AccessMode.h"
+#include "app/core/Backup.h"
 #include "app/core/FolderLock.h"
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
@@ -23,6 +24,20 @@ bool claim(QWidget* parent)
     switch (g_lock->acquire()) {
     case FolderLock::Result::Acquired: {
         AccessMode::setWritable();
+        // A restore stopped by a crash is finished or undone before any
+        // window reads a file, and the user is told which.
+        QString told;
+        switch (Backup::finishInterrupted(ProgramFolder::path(), &told)) {
+        case Backup::Recovery::Nothing:
+            break;
+        case Backup::Recovery::Finished:
+        case Backup::Recovery::RolledBack:
+            Messages::information(parent, told);
+            break;
+        case Backup::Recovery::Failed:
+            Messages::warning(parent, told);
+            break;
+        }
         QString ignored;
         CardDates::ensure(&ignored);
         break;
@@ -41,11 +56,11 @@ bool claim(QWidget* parent)
         break;
     case FolderLock::Result::CannotCreate:
         Messages::warning(parent,
-                          QStringLiteral("La cartella del programma (%1) è in sola lettura: Selvora non può "
-                                         "scriverci.\n\nIl programma si apre in sola lettura: si possono consultare "
+                          QStringLiteral("Selvora non può scrivere nella cartella del programma (%1): %2.\n\n"
+                                         "Il programma si apre in sola lettura: si possono consultare "
                                          "e stampare i dati, ma non modificarli.")
-                              .arg(QDir::toNativeSeparators(ProgramFolder::path())));
-        AccessMode::setReadOnly(AccessMode::reasonFolderReadOnly());
+                              .arg(QDir::toNativeSeparators(ProgramFolder::path()), g_lock->problem()));
+        AccessMode::setReadOnly(AccessMode::reasonCannotWrite(g_lock->problem()));
         break;
     }
     WriteGuard::applyAll();
