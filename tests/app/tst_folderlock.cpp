@@ -161,7 +161,7 @@ private slots:
         QTest::addColumn<bool>("held");
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("garbage") << QByteArray("\x00\xff\xfe garbage \x01") << false;
-        QTest::newRow("cut short") << QByteArray("4242\n") << false;
+        QTest::newRow("cut short") << QByteArray("senza numero\nselvora\n") << false;
         QTest::newRow("empty, held here") << QByteArray() << true;
     }
     void unreadableLockIsTakenOverUnlessHeld()

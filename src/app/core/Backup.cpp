@@ -733,23 +733,52 @@ bool goBack(const QDir& dir, const QString& work, const Journal& j, QString* stu
     return whole;
 }
 
-// Empties and removes the work folder; the journal goes last, so that a
-// crash in between still finds it.
-bool clearWork(const QString& work)
+// How a restore ended, once every file is where it belongs.
+enum class Outcome
 {
-    for (const QString& sub : {QStringLiteral("nuovi"), QStringLiteral("vecchi")}) {
-        QDir d(work + QLatin1Char('/') + sub);
+    Untouched, // stopped before the swap: no data file was touched
+    Finished,
+    RolledBack
+};
+
+// The work folder, renamed at the end of a swap so that its name alone
+// tells how the restore ended while its content is being removed.
+QString settledFolder(const QString& work, Outcome outcome)
+{
+    return work + (outcome == Outcome::Finished ? QStringLiteral("-completato") : QStringLiteral("-annullato"));
+}
+
+void removeFolder(const QString& path)
+{
+    for (const QString& sub : {QStringLiteral("/nuovi"), QStringLiteral("/vecchi"), QString()}) {
+        const QDir d(path + sub);
         if (!d.exists())
             continue;
         for (const QString& name : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
             QFile::remove(d.filePath(name));
             reached();
         }
-        d.removeRecursively();
     }
-    QFile::remove(journalFile(work));
-    reached();
-    return QDir(work).removeRecursively() && !exists(work);
+    QDir(path).removeRecursively();
+}
+
+// Removes the work folder. After a swap it first takes the name that says
+// how it ended (one atomic step), so that a crash while it is emptied is
+// never read as a restore that had not started.
+void clearWork(const QString& work, Outcome outcome)
+{
+    if (outcome != Outcome::Untouched) {
+        const QString settled = settledFolder(work, outcome);
+        if (exists(settled))
+            QDir(settled).removeRecursively();
+        if (QDir().rename(work, settled)) {
+            syncFolder(QFileInfo(work).absolutePath());
+            reached();
+            removeFolder(settled);
+            return;
+        }
+    }
+    removeFolder(work);
 }
 
 QString interrupted()
@@ -781,16 +810,31 @@ Recovery finishInterrupted(const QString& folder, QString* message)
 {
     const QDir dir(folder);
     const QString work = workFolder(folder);
-    if (!exists(work))
-        return Recovery::Nothing;
     auto told = [message](Recovery r, const QString& text) {
         if (message)
             *message = text;
         return r;
     };
+    const QString finishedText =
+        QStringLiteral("%1: è stato completato ora.\n\nI dati sono tutti quelli del backup.").arg(interrupted());
+    const QString undoneText =
+        QStringLiteral(": è stato annullato.\n\nI dati sono tutti quelli di prima del ripristino.");
+    if (!exists(work)) {
+        // Stopped while its work folder was being removed: every file was
+        // already in its place, and the folder's name says which.
+        if (exists(settledFolder(work, Outcome::Finished))) {
+            removeFolder(settledFolder(work, Outcome::Finished));
+            return told(Recovery::Finished, finishedText);
+        }
+        if (exists(settledFolder(work, Outcome::RolledBack))) {
+            removeFolder(settledFolder(work, Outcome::RolledBack));
+            return told(Recovery::RolledBack, interrupted() + undoneText);
+        }
+        return Recovery::Nothing;
+    }
     if (!exists(journalFile(work))) {
         // Stopped before the swap: not one data file was touched.
-        clearWork(work);
+        clearWork(work, Outcome::Untouched);
         return told(Recovery::RolledBack,
                     QStringLiteral("%1 prima di modificare qualsiasi file: è stato annullato.\n\n"
                                    "I dati sono tutti quelli di prima del ripristino.")
@@ -805,10 +849,8 @@ Recovery finishInterrupted(const QString& folder, QString* message)
     if (j.forward) {
         if (goForward(dir, work, j, &stuck)) {
             syncFolders(dir, work, j);
-            clearWork(work);
-            return told(Recovery::Finished,
-                        QStringLiteral("%1: è stato completato ora.\n\nI dati sono tutti quelli del backup.")
-                            .arg(interrupted()));
+            clearWork(work, Outcome::Finished);
+            return told(Recovery::Finished, finishedText);
         }
         j.forward = false;
         QString ignored;
@@ -817,12 +859,11 @@ Recovery finishInterrupted(const QString& folder, QString* message)
     const QString forwardStuck = stuck;
     if (goBack(dir, work, j, &stuck)) {
         syncFolders(dir, work, j);
-        clearWork(work);
-        QString text = QStringLiteral("%1").arg(interrupted());
+        clearWork(work, Outcome::RolledBack);
+        QString text = interrupted();
         if (!forwardStuck.isEmpty())
             text += QStringLiteral(" e non è stato possibile completarlo (file \"%1\")").arg(forwardStuck);
-        return told(Recovery::RolledBack,
-                    text + QStringLiteral(": è stato annullato.\n\nI dati sono tutti quelli di prima del ripristino."));
+        return told(Recovery::RolledBack, text + undoneText);
     }
     return told(Recovery::Failed, QStringLiteral("Attenzione: %1 e %2").arg(interrupted(), stuckText(work, j, stuck)));
 }
@@ -848,7 +889,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         return false;
     }
     // What an earlier restore left when it was stopped is settled first.
-    if (exists(work)) {
+    {
         QString told;
         if (finishInterrupted(folder, &told) == Recovery::Failed) {
             failed(error, QStringLiteral("Il ripristino non è possibile.\n\n%1").arg(told));
@@ -893,7 +934,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
     const QString writeFailure = QStringLiteral("non è stato possibile scrivere \"%1\" nella cartella del programma "
                                                 "(il disco potrebbe essere pieno o protetto da scrittura)");
     if (!QDir().mkpath(work + QStringLiteral("/nuovi")) || !QDir().mkpath(work + QStringLiteral("/vecchi"))) {
-        clearWork(work);
+        clearWork(work, Outcome::Untouched);
         failed(error,
                QStringLiteral("Il ripristino non è riuscito: %1%2").arg(writeFailure.arg(workFolderName()), untouched));
         return false;
@@ -934,7 +975,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
     // Empty files get no data block with bytes, but the sink still sees
     // their closing call; files the zip did not reach are caught here.
     if (!read || staged != p.manifest.files.size()) {
-        clearWork(work);
+        clearWork(work, Outcome::Untouched);
         if (!sinkError.isEmpty())
             why = writeFailure.arg(sinkError);
         failed(error, QStringLiteral("Il ripristino non è riuscito: %1%2").arg(why, untouched));
@@ -944,7 +985,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
     // 3. The journal: from here on the restore is finished at the next
     // start if it is stopped.
     if (!SafeWrite::wholeFile(journalFile(work), journalText(j), &why)) {
-        clearWork(work);
+        clearWork(work, Outcome::Untouched);
         failed(error,
                QStringLiteral("Il ripristino non è riuscito: %1 (%2)%3")
                    .arg(writeFailure.arg(workFolderName()), why, untouched));
@@ -963,7 +1004,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         reached();
         if (goBack(dir, work, j, &stuck)) {
             syncFolders(dir, work, j);
-            clearWork(work);
+            clearWork(work, Outcome::RolledBack);
             failed(error,
                    QStringLiteral("Il ripristino non è riuscito: non è stato possibile sostituire \"%1\". "
                                   "Tutti i file precedenti sono stati rimessi al loro posto.%2")
@@ -974,7 +1015,7 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         return false;
     }
     syncFolders(dir, work, j);
-    clearWork(work);
+    clearWork(work, Outcome::Finished);
     return true;
 }
 

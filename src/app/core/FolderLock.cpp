@@ -128,7 +128,14 @@ FolderLock::Result FolderLock::acquire()
     qint64 pid = 0;
     QString host;
     QString app;
-    if (!locked && lock->error() == QLockFile::LockFailedError && !lock->getLockInfo(&pid, &host, &app)) {
+    auto unreadable = [&] {
+        return !locked && lock->error() == QLockFile::LockFailedError && !lock->getLockInfo(&pid, &host, &app);
+    };
+    // A copy that is making its lock right now holds an empty file for an
+    // instant: it is given a moment to write its note first.
+    if (unreadable())
+        locked = lock->tryLock(300);
+    if (unreadable()) {
         switch (clearUnreadable(lockPath)) {
         case Unreadable::Removed:
             locked = lock->tryLock(0);

@@ -12,9 +12,12 @@ bool inside(const QString& path, const QString& root)
 }
 
 // Where path really is: the canonical form of the nearest part of it that
-// exists, with the missing rest added back.
-QString resolved(const QString& absolute)
+// exists, with the missing rest added back. Links that go round in a circle
+// resolve to nothing, which is never inside the folder.
+QString resolved(const QString& absolute, int depth = 0)
 {
+    if (depth > 40)
+        return QString();
     QString existing = absolute;
     QString rest;
     for (;;) {
@@ -22,7 +25,8 @@ QString resolved(const QString& absolute)
         if (fi.isSymLink() && !fi.exists()) {
             // A link to nothing: the file would be made where it points.
             const QString target = fi.symLinkTarget();
-            return resolved(target) + rest;
+            const QString real = target.isEmpty() ? QString() : resolved(target, depth + 1);
+            return real.isEmpty() ? QString() : real + rest;
         }
         if (fi.exists())
             return fi.canonicalFilePath() + rest;
@@ -46,7 +50,8 @@ bool leadsOut(const QString& path, const QString& folder)
     const QString root = QFileInfo(base).canonicalFilePath();
     if (root.isEmpty())
         return false;
-    return !inside(resolved(absolute), root);
+    const QString real = resolved(absolute);
+    return real.isEmpty() || !inside(real, root);
 }
 
 QString message(const QString& shownName)
