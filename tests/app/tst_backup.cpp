@@ -2,19 +2,31 @@
 // damaged or foreign zip refused with nothing touched, a restore that fails
 // midway leaving the old data, a backup target that cannot be written or
 // that fills up.
+#include "app/core/AccessMode.h"
 #include "app/core/Backup.h"
 #include "app/core/DataFiles.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SafeWrite.h"
+#include "app/ui/FolderAccess.h"
+#include "candidates/core/CardDates.h"
+#include "sessions/core/ScoringGrid.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/SmallDisk.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
 
 #include <archive.h>
 #include <archive_entry.h>
+
+#include <cstring>
+#include <iostream>
 
 namespace {
 // Every file under folder (relative path -> bytes), the safety backups aside.
@@ -34,24 +46,55 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
     return files;
 }
 
-void fillFolder(const TempProgramFolder& folder, char seed)
+void writeFile(const QString& path, const QByteArray& bytes)
 {
-    folder.write(DataFiles::CandidateArchive, filled(3612 * 3, seed));
-    folder.write(QStringLiteral("Colloqui 2026.vai"), filled(5865 * 2, char(seed + 1)));
-    folder.write(QStringLiteral("Colloqui 2026.griglia.json"), QByteArray("{\"voci\": []}") + seed);
-    folder.write(DataFiles::PasswordFile, QByteArray("ABCDEF") + seed);
-    QDir(folder.path()).mkpath(DataFiles::PhotoFolder);
-    QDir(folder.path()).mkpath(DataFiles::AttachmentFolder);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write fixture %s", qPrintable(path));
+}
+
+// The folder made to hold exactly files (the safety backups aside).
+void setFolder(const QString& folder, const QMap<QString, QByteArray>& files)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (name == Backup::safetyFolderName())
+            continue;
+        const QFileInfo fi(dir.filePath(name));
+        if (fi.isDir() && !fi.isSymLink())
+            QDir(fi.filePath()).removeRecursively();
+        else
+            QFile::remove(fi.filePath());
+    }
+    for (auto it = files.begin(); it != files.end(); ++it)
+        writeFile(dir.filePath(it.key()), it.value());
+}
+
+void fillFolder(const QString& root, char seed)
+{
+    const QDir dir(root);
+    writeFile(dir.filePath(DataFiles::CandidateArchive), filled(3612 * 3, seed));
+    writeFile(dir.filePath(QStringLiteral("Colloqui 2026.vai")), filled(5865 * 2, char(seed + 1)));
+    writeFile(dir.filePath(QStringLiteral("Colloqui 2026.griglia.json")), QByteArray("{\"voci\": []}") + seed);
+    writeFile(dir.filePath(DataFiles::PasswordFile), QByteArray("ABCDEF") + seed);
+    dir.mkpath(DataFiles::PhotoFolder);
+    dir.mkpath(DataFiles::AttachmentFolder);
     // A photo does not compress: so its bytes fill the zip as they are.
     QByteArray photo(70000, Qt::Uninitialized);
     QRandomGenerator random {quint32(seed)};
     for (char& b : photo)
         b = char(random.bounded(256));
-    folder.write(DataFiles::PhotoFolder + QStringLiteral("/Scheda_Candidato_2.jpg"), photo);
-    folder.write(DataFiles::AttachmentFolder + QStringLiteral("/curriculum è.pdf"), filled(1000, char(seed + 3)));
-    folder.write(QStringLiteral("vuoto.vai"), QByteArray());
+    writeFile(dir.filePath(DataFiles::PhotoFolder + QStringLiteral("/Scheda_Candidato_2.jpg")), photo);
+    writeFile(dir.filePath(DataFiles::AttachmentFolder + QStringLiteral("/curriculum è.pdf")),
+              filled(1000, char(seed + 3)));
+    writeFile(dir.filePath(QStringLiteral("vuoto.vai")), QByteArray());
     // Not data: left alone by backup and restore.
-    folder.write(QStringLiteral("Guida.pdf"), "manuale");
+    writeFile(dir.filePath(QStringLiteral("Guida.pdf")), "manuale");
+}
+void fillFolder(const TempProgramFolder& folder, char seed)
+{
+    fillFolder(folder.path(), seed);
 }
 
 // A zip made by hand: a manifest naming the given files (with their real
@@ -97,46 +140,19 @@ QString writeZip(const QString& path, const QList<ZipEntry>& entries, const QByt
     return path;
 }
 
-QByteArray manifestFor(const QList<ZipEntry>& entries)
+QByteArray manifestFor(const QList<ZipEntry>& entries, const QByteArray& version = "1.0")
 {
     QByteArray files;
     for (const ZipEntry& e : entries) {
         if (!files.isEmpty())
             files += ',';
-        files += "{\"percorso\":\"" + e.name.toUtf8() + "\",\"dimensione\":\"" + QByteArray::number(e.bytes.size()) +
-            "\",\"sha256\":\"" + QCryptographicHash::hash(e.bytes, QCryptographicHash::Sha256).toHex() + "\"}";
+        files += "{\"percorso\":\"" + e.name.toUtf8().replace("\\", "\\\\") + "\",\"dimensione\":\"" +
+            QByteArray::number(e.bytes.size()) + "\",\"sha256\":\"" +
+            QCryptographicHash::hash(e.bytes, QCryptographicHash::Sha256).toHex() + "\"}";
     }
-    return "{\"programma\":\"Selvora\",\"versione\":\"1.0\",\"creato\":\"2026-12-10T15:30:00\",\"file\":[" + files +
-        "]}";
+    return "{\"programma\":\"Selvora\",\"versione\":\"" + version + "\",\"creato\":\"2026-12-10T15:30:00\",\"file\":[" +
+        files + "]}";
 }
-// A small file system of its own (tmpfs) mounted on a temporary folder for as
-// long as it lives, to fill up as a full USB stick would.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(int kilobytes)
-    {
-        m_mounted =
-            QProcess::execute(QStringLiteral("mount"),
-                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                               QStringLiteral("size=%1k").arg(kilobytes), QStringLiteral("tmpfs"), m_dir.path()}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), m_dir.path()});
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-    bool mounted() const { return m_mounted; }
-    QString filePath(const QString& name) const { return m_dir.filePath(name); }
-    QMap<QString, QByteArray> files() const { return snapshot(m_dir.path()); }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-};
-
 } // namespace
 
 class TestBackup : public QObject
@@ -147,9 +163,15 @@ private slots:
     void init()
     {
         resetSeams();
+        AccessMode::setWritable();
         Backup::setReplaceFailureForTest(-1);
     }
-    void cleanup() { Backup::setReplaceFailureForTest(-1); }
+    void cleanup()
+    {
+        Backup::setReplaceFailureForTest(-1);
+        AccessMode::setWritable();
+        FolderAccess::release();
+    }
 
     void defaultNameCarriesDateAndTime()
     {
@@ -302,26 +324,35 @@ private slots:
     void restoreFailingMidwayLeavesTheOldData()
     {
         QFETCH(bool, duringSwap);
-        TempProgramFolder folder;
-        fillFolder(folder, 'a');
+        // While writing, the program folder is a small disk that fills up as
+        // the backup's files are written into it.
+        SmallDisk disk(160);
+        TempProgramFolder temp;
+        if (!duringSwap) {
+            if (!disk.mounted())
+                QSKIP("a small file system cannot be mounted here");
+            ProgramFolder::setOverride(disk.path());
+        }
+        const QString root = duringSwap ? temp.path() : disk.path() + QLatin1Char('/');
+        fillFolder(root, 'a');
         QTemporaryDir out;
         const QString zip = out.filePath(QStringLiteral("b.zip"));
         QString why;
-        QVERIFY(Backup::create(folder.path(), zip, {}, nullptr, &why));
-        fillFolder(folder, 'k');
-        folder.write(QStringLiteral("Nuova.vai"), filled(5865, 'z'));
-        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        QVERIFY(Backup::create(root, zip, {}, nullptr, &why));
+        fillFolder(root, 'k');
+        writeFile(root + QStringLiteral("Nuova.vai"), filled(5865, 'z'));
+        const QMap<QString, QByteArray> before = snapshot(root);
         if (duringSwap)
             Backup::setReplaceFailureForTest(4);
-        else
-            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("unins000.dll.selvora-nuovo")));
-        QVERIFY(
-            !Backup::restore(folder.path(), zip, folder.file(QStringLiteral("Backup_di_sicurezza/s.zip")), {}, &why));
-        QVERIFY(why.startsWith(QStringLiteral("Il ripristino non è riuscito")));
-        QVERIFY(why.endsWith(QStringLiteral("I dati attuali non sono stati modificati.")));
+        QVERIFY(!Backup::restore(root, zip, out.filePath(QStringLiteral("s.zip")), {}, &why));
+        QVERIFY2(why.startsWith(QStringLiteral("Il ripristino non è riuscito")), qPrintable(why));
+        QVERIFY2(why.endsWith(QStringLiteral("I dati attuali non sono stati modificati.")), qPrintable(why));
         if (!duringSwap)
-            QDir(folder.file(QStringLiteral("unins000.dll.selvora-nuovo"))).removeRecursively();
-        QCOMPARE(snapshot(folder.path()), before);
+            QVERIFY2(why.contains(QStringLiteral("pieno")), qPrintable(why));
+        // Nothing left behind either, the hidden work folder included.
+        QCOMPARE(snapshot(root), before);
+        QVERIFY(!QFileInfo::exists(root + Backup::workFolderName()));
+        ProgramFolder::clearOverride();
     }
 
     void backupTargetThatCannotBeWrittenLeavesNoFile_data()
@@ -388,18 +419,359 @@ private slots:
             QString why;
             QVERIFY2(Backup::create(small.path(), path, {}, nullptr, &why), qPrintable(why));
         }
-        const QMap<QString, QByteArray> onDisk = disk.files();
+        const QMap<QString, QByteArray> onDisk = snapshot(disk.path());
         const QMap<QString, QByteArray> before = snapshot(folder.path());
         QString why;
         QVERIFY(!Backup::create(folder.path(), path, {}, nullptr, &why));
         QVERIFY2(why.startsWith(QStringLiteral("Non è possibile scrivere il file di backup")), qPrintable(why));
         QVERIFY2(why.contains(QStringLiteral("pieno")), qPrintable(why));
-        QCOMPARE(disk.files(), onDisk);
+        QCOMPARE(snapshot(disk.path()), onDisk);
         if (older)
             QVERIFY(Backup::verify(path, nullptr, nullptr));
         QCOMPARE(snapshot(folder.path()), before);
     }
+
+    // The manifest itself refuses a name that would leave the folder (or be
+    // read so on another system), before any entry of the zip is looked at:
+    // here the zip does not even hold such an entry.
+    void manifestNamingAPathOutsideIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("backslashes up") << "..\\..\\fuori.vai";
+        QTest::newRow("drive letter") << "C:\\fuori.vai";
+        QTest::newRow("network share") << "\\\\server\\share\\x.vai";
+        QTest::newRow("absolute") << "/abs.vai";
+        QTest::newRow("parent folder") << "../x.vai";
+    }
+    void manifestNamingAPathOutsideIsRefused()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir out;
+        const QString zip = out.filePath(QStringLiteral("b.zip"));
+        const ZipEntry good {QStringLiteral("Archivio_Candidati.pro"), filled(3612, 'q')};
+        const ZipEntry evil {name, "x"};
+        writeZip(zip, {good}, manifestFor({good, evil}));
+        QString why;
+        QVERIFY(!Backup::verify(zip, nullptr, &why));
+        QVERIFY2(why.contains(QStringLiteral("l'elenco dei file nomina un percorso non ammesso (\"%1\")").arg(name)),
+                 qPrintable(why));
+    }
+
+    void backupOfAnUnknownVersionIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("newer") << QByteArray("9.0") << "Selvora 9.0";
+        QTest::newRow("next minor") << QByteArray("1.1") << "Selvora 1.1";
+        QTest::newRow("not a version") << QByteArray("domani") << "Selvora domani";
+        QTest::newRow("none") << QByteArray("") << "Selvora (versione non indicata)";
+        QTest::newRow("this one") << QByteArray("1.0") << QString();
+        QTest::newRow("older") << QByteArray("0.9") << QString();
+    }
+    void backupOfAnUnknownVersionIsRefused()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(QString, named);
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        QTemporaryDir out;
+        const QString zip = out.filePath(QStringLiteral("b.zip"));
+        const ZipEntry good {QStringLiteral("Archivio_Candidati.pro"), filled(3612, 'q')};
+        writeZip(zip, {good}, manifestFor({good}, version));
+        QString why;
+        if (named.isEmpty()) {
+            QVERIFY2(Backup::verify(zip, nullptr, &why), qPrintable(why));
+            return;
+        }
+        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        QVERIFY(!Backup::verify(zip, nullptr, &why));
+        QVERIFY2(why.startsWith(QStringLiteral("Il backup è stato fatto con %1, una versione che questo "
+                                               "programma (Selvora 1.0) non conosce")
+                                    .arg(named)),
+                 qPrintable(why));
+        QVERIFY(!Backup::restore(folder.path(), zip, out.filePath(QStringLiteral("s.zip")), {}, &why));
+        QVERIFY(why.contains(named));
+        QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    // Names of 250 and 255 bytes: a backup of them restores, because the
+    // restore's own names never grow from the data file's name.
+    void longDataFileNamesBackUpAndRestore()
+    {
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        const QString longRoot = QString(246, QLatin1Char('R')) + QStringLiteral(".vai");
+        const QString longAttachment =
+            DataFiles::AttachmentFolder + QLatin1Char('/') + QString(251, QLatin1Char('L')) + QStringLiteral(".pdf");
+        QCOMPARE(longRoot.toUtf8().size(), 250);
+        QCOMPARE(QFileInfo(longAttachment).fileName().toUtf8().size(), 255);
+        writeFile(folder.file(longRoot), "uno");
+        writeFile(folder.file(longAttachment), "due");
+        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        QTemporaryDir out;
+        const QString zip = out.filePath(QStringLiteral("b.zip"));
+        QString why;
+        QVERIFY2(Backup::create(folder.path(), zip, {}, nullptr, &why), qPrintable(why));
+        fillFolder(folder, 'k');
+        writeFile(folder.file(longRoot), "cambiato");
+        writeFile(folder.file(longAttachment), "cambiato anche questo");
+        QVERIFY2(
+            Backup::restore(folder.path(), zip, folder.file(QStringLiteral("Backup_di_sicurezza/s.zip")), {}, &why),
+            qPrintable(why));
+        QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    // A photo folder that is a link to a folder elsewhere: the restore would
+    // put the photos there, so it refuses before touching anything.
+    void restoreIntoAPhotoFolderLeadingOutsideIsRefused()
+    {
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        QTemporaryDir out;
+        const QString zip = out.filePath(QStringLiteral("b.zip"));
+        QString why;
+        QVERIFY(Backup::create(folder.path(), zip, {}, nullptr, &why));
+        QTemporaryDir outside;
+        QVERIFY(QDir(folder.file(DataFiles::PhotoFolder)).removeRecursively());
+        QVERIFY(QFile::link(outside.path(), folder.file(DataFiles::PhotoFolder)));
+        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        QVERIFY(!Backup::restore(folder.path(), zip, out.filePath(QStringLiteral("s.zip")), {}, &why));
+        QVERIFY2(why.contains(QStringLiteral("collegamento simbolico che porta fuori dalla cartella del programma")),
+                 qPrintable(why));
+        QVERIFY(why.contains(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg")));
+        QVERIFY(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        QCOMPARE(snapshot(folder.path()), before);
+        QVERIFY(QFileInfo(folder.file(DataFiles::PhotoFolder)).isSymLink());
+    }
+
+    // The grid's side file and the card dates (that the retention reads) as
+    // links to a file outside: refused, the file outside untouched.
+    void sideFileLinkedOutsideIsNotWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::newRow("scoring grid") << "grid";
+        QTest::newRow("card dates") << "dates";
+    }
+    void sideFileLinkedOutsideIsNotWrittenThrough()
+    {
+        QFETCH(QString, which);
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        QTemporaryDir outside;
+        const QString victim = outside.filePath(QStringLiteral("importante.txt"));
+        writeFile(victim, "da non toccare");
+        const QString session = folder.file(QStringLiteral("Colloqui 2026.vai"));
+        const QString side = which == QLatin1String("grid") ? GridFile::pathFor(session) : CardDates::path();
+        QFile::remove(side);
+        QVERIFY(QFile::link(victim, side));
+        QString why;
+        if (which == QLatin1String("grid"))
+            QVERIFY(!GridFile::write(session, ScoringGrid(), &why));
+        else
+            QVERIFY(!CardDates::stored(0, QDate(2026, 12, 10), &why));
+        QVERIFY2(why.contains(QStringLiteral("collegamento simbolico che porta fuori dalla cartella del programma")),
+                 qPrintable(why));
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("da non toccare"));
+        QVERIFY(QFileInfo(side).isSymLink());
+        // A link that stays inside the folder is written as before.
+        QFile::remove(side);
+        QVERIFY(QFile::link(folder.file(QStringLiteral("altro.json")), side));
+        QVERIFY2(which == QLatin1String("grid") ? GridFile::write(session, ScoringGrid(), &why)
+                                                : CardDates::stored(0, QDate(2026, 12, 10), &why),
+                 qPrintable(why));
+    }
+
+    // In a read-only run the core itself refuses to write into the program
+    // folder, whatever window asks: no backup there (another folder stays
+    // allowed), no restore.
+    void readOnlyRunNeverWritesIntoTheProgramFolder()
+    {
+        TempProgramFolder folder;
+        fillFolder(folder, 'a');
+        QTemporaryDir out;
+        const QString zip = out.filePath(QStringLiteral("b.zip"));
+        QString why;
+        QVERIFY(Backup::create(folder.path(), zip, {}, nullptr, &why));
+        fillFolder(folder, 'k');
+        const QMap<QString, QByteArray> before = snapshot(folder.path());
+        AccessMode::setReadOnly(AccessMode::reasonInUse());
+        QVERIFY(!Backup::create(folder.path(), folder.file(QStringLiteral("b.zip")), {}, nullptr, &why));
+        QVERIFY2(why.startsWith(AccessMode::reasonInUse()), qPrintable(why));
+        QVERIFY(why.contains(QStringLiteral("non può essere salvato nella cartella del programma")));
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("b.zip"))));
+        QVERIFY2(Backup::create(folder.path(), out.filePath(QStringLiteral("altrove.zip")), {}, nullptr, &why),
+                 qPrintable(why));
+        QVERIFY(
+            !Backup::restore(folder.path(), zip, folder.file(QStringLiteral("Backup_di_sicurezza/s.zip")), {}, &why));
+        QVERIFY2(why.startsWith(AccessMode::reasonInUse()), qPrintable(why));
+        QCOMPARE(snapshot(folder.path()), before);
+        QVERIFY(!QFileInfo::exists(folder.file(Backup::safetyFolderName())));
+        QVERIFY(!QFileInfo::exists(folder.file(Backup::workFolderName())));
+    }
+
+    // The restore, run by another process, stopped at each of its steps in
+    // turn (the process ends there as if the power went), then the next
+    // start: every file is all old or all new, never a mix, the start-up
+    // says which, and no restore name is ever taken for data.
+    void restoreStoppedAtEveryStepIsAllOldOrAllNew()
+    {
+        TempProgramFolder folder;
+        KillSetUp k;
+        prepareKill(folder, &k, 0);
+        int finished = 0;
+        int undone = 0;
+        bool completed = false;
+        for (int step = 1; step < 400 && !completed; ++step) {
+            setFolder(folder.path(), k.oldData);
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("SELVORA_RESTORE_STOP_AT_STEP"), QString::number(step));
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--restore"), folder.path(), k.zip, k.safety});
+            QVERIFY(child.waitForFinished(30000));
+            const int code = child.exitCode();
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && (code == 0 || code == 86),
+                     qPrintable(QString::fromLocal8Bit(child.readAllStandardError())));
+            completed = code == 0;
+            // The start-up after the crash.
+            checkNames(folder.path(), k);
+            QVERIFY(FolderAccess::claim(nullptr));
+            const QList<Messages::Shown> shown = Messages::takeShown();
+            FolderAccess::release();
+            const QMap<QString, QByteArray> now = snapshot(folder.path());
+            if (now == k.newData) {
+                if (!completed) {
+                    QCOMPARE(shown.size(), 1);
+                    QCOMPARE(shown[0].kind, Messages::Kind::Information);
+                    QVERIFY2(shown[0].text.contains(QStringLiteral("è stato completato ora")),
+                             qPrintable(shown[0].text));
+                    QVERIFY(shown[0].text.contains(QStringLiteral("I dati sono tutti quelli del backup.")));
+                    ++finished;
+                } else {
+                    QCOMPARE(shown.size(), 0);
+                }
+            } else {
+                QVERIFY2(!completed, "the restore said it was done");
+                QCOMPARE(now, k.oldData);
+                QVERIFY(shown.size() <= 1);
+                if (shown.size() == 1) {
+                    QCOMPARE(shown[0].kind, Messages::Kind::Information);
+                    QVERIFY2(shown[0].text.contains(QStringLiteral("è stato annullato")), qPrintable(shown[0].text));
+                    QVERIFY(
+                        shown[0].text.contains(QStringLiteral("I dati sono tutti quelli di prima del ripristino.")));
+                    ++undone;
+                }
+            }
+        }
+        QVERIFY(completed);
+        QVERIFY(finished > 5);
+        QVERIFY(undone > 5);
+    }
+
+    // And killed outright (kill -9) at random moments while it runs.
+    void restoreKilledAtRandomMomentsIsAllOldOrAllNew()
+    {
+        TempProgramFolder folder;
+        KillSetUp k;
+        prepareKill(folder, &k, 6);
+        // How long a whole restore takes here.
+        setFolder(folder.path(), k.oldData);
+        QElapsedTimer timer;
+        timer.start();
+        QProcess whole;
+        whole.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--restore"), folder.path(), k.zip, k.safety});
+        QVERIFY(whole.waitForFinished(30000));
+        QCOMPARE(whole.exitCode(), 0);
+        const qint64 span = timer.elapsed() + 20;
+        QCOMPARE(snapshot(folder.path()), k.newData);
+        QRandomGenerator random(2312);
+        for (int round = 0; round < 16; ++round) {
+            setFolder(folder.path(), k.oldData);
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--restore"), folder.path(), k.zip, k.safety});
+            QVERIFY(child.waitForStarted(10000));
+            QThread::usleep(random.bounded(quint32(span * 1000)));
+            child.kill();
+            QVERIFY(child.waitForFinished(30000));
+            checkNames(folder.path(), k);
+            QString told;
+            const Backup::Recovery r = Backup::finishInterrupted(folder.path(), &told);
+            QVERIFY2(r != Backup::Recovery::Failed, qPrintable(told));
+            const QMap<QString, QByteArray> now = snapshot(folder.path());
+            if (now != k.newData)
+                QCOMPARE(now, k.oldData);
+        }
+    }
+
+private:
+    struct KillSetUp
+    {
+        QTemporaryDir out;
+        QString zip;
+        QString safety;
+        QMap<QString, QByteArray> oldData;
+        QMap<QString, QByteArray> newData;
+    };
+    // A backup of one state of the folder, and the folder then changed
+    // (files changed, one added, one gone); large adds big photos.
+    void prepareKill(const TempProgramFolder& folder, KillSetUp* k, int large)
+    {
+        fillFolder(folder, 'a');
+        writeFile(folder.file(QString(246, QLatin1Char('R')) + QStringLiteral(".vai")), "lungo");
+        // Present in both: so the start-up does not add it.
+        writeFile(CardDates::path(), "{}");
+        QRandomGenerator random(7);
+        for (int i = 0; i < large; ++i) {
+            QByteArray photo(1500 * 1024, Qt::Uninitialized);
+            for (char& b : photo)
+                b = char(random.bounded(256));
+            writeFile(folder.file(DataFiles::PhotoFolder + QStringLiteral("/Grande_%1.jpg").arg(i)), photo);
+        }
+        k->zip = k->out.filePath(QStringLiteral("b.zip"));
+        k->safety = k->out.filePath(QStringLiteral("s.zip"));
+        QString why;
+        QVERIFY2(Backup::create(folder.path(), k->zip, {}, nullptr, &why), qPrintable(why));
+        k->newData = snapshot(folder.path());
+        fillFolder(folder, 'k');
+        for (int i = 0; i < large; ++i)
+            writeFile(folder.file(DataFiles::PhotoFolder + QStringLiteral("/Grande_%1.jpg").arg(i)), filled(1000, 'v'));
+        writeFile(folder.file(QStringLiteral("Nuova.vai")), filled(5865, 'z'));
+        QVERIFY(QFile::remove(folder.file(DataFiles::AttachmentFolder + QStringLiteral("/curriculum è.pdf"))));
+        k->oldData = snapshot(folder.path());
+    }
+    // What a backup made now would take: data names only, never a name of
+    // the restore's own.
+    void checkNames(const QString& folder, const KillSetUp& k)
+    {
+        for (const QString& rel : DataFiles::list(folder))
+            QVERIFY2(k.oldData.contains(rel) || k.newData.contains(rel), qPrintable(rel));
+    }
 };
 
-SELVORA_TEST_MAIN(TestBackup)
+// Run as "--restore <folder> <zip> <safety zip>", this program is the other
+// process whose restore the kill tests stop.
+int main(int argc, char** argv)
+{
+    if (argc == 5 && std::strcmp(argv[1], "--restore") == 0) {
+        QCoreApplication app(argc, argv);
+        const QString folder = QString::fromLocal8Bit(argv[2]);
+        ProgramFolder::setOverride(folder);
+        QString why;
+        const bool ok =
+            Backup::restore(folder, QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]), {}, &why);
+        if (!ok)
+            std::cerr << why.toStdString() << std::endl;
+        return ok ? 0 : 1;
+    }
+    SelvoraApplication app(argc, argv);
+    selvoraTestSetup(app);
+    TestBackup tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_backup.moc"

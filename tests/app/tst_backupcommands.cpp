@@ -83,6 +83,35 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Archivio_Candidati.pro")), filled(3612, 'a'));
     }
 
+    // In a read-only run the window lets a backup go to another folder, but
+    // whatever it asks, no zip is written into the program folder.
+    void readOnlyBackupNeverLandsInTheProgramFolder()
+    {
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("Archivio_Candidati.pro"), filled(3612, 'a'));
+        AccessMode::setReadOnly(AccessMode::reasonInUse());
+        TfrmAvvio avvio;
+        const QString inside = folder.file(QStringLiteral("copia.zip"));
+        FileDialogs::queueFileName(inside);
+        avvio.btnBackup->click();
+        auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Error);
+        QVERIFY(shown[0].text.startsWith(QStringLiteral("Backup non riuscito.")));
+        QVERIFY(shown[0].text.contains(AccessMode::reasonInUse()));
+        QVERIFY(shown[0].text.contains(QStringLiteral("non può essere salvato nella cartella del programma")));
+        QVERIFY(!QFileInfo::exists(inside));
+
+        QTemporaryDir out;
+        FileDialogs::queueFileName(out.filePath(QStringLiteral("copia.zip")));
+        avvio.btnBackup->click();
+        shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Information);
+        QVERIFY(QFileInfo::exists(out.filePath(QStringLiteral("copia.zip"))));
+        AccessMode::setWritable();
+    }
+
     void reminderAtExitOnlyWhenChosenAndDue_data()
     {
         QTest::addColumn<int>("days");

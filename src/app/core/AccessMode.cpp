@@ -41,4 +41,11 @@ QString reasonFolderReadOnly()
                           "quindi non è possibile salvare o modificare i dati.");
 }
 
+QString reasonCannotWrite(const QString& problem)
+{
+    return QStringLiteral("Sola lettura: Selvora non può scrivere nella cartella del programma (%1), "
+                          "quindi non è possibile salvare o modificare i dati.")
+        .arg(problem);
+}
+
 } // namespace AccessMode

@@ -18,5 +18,7 @@ void setWritable();
 // The reasons the start-up gives.
 QString reasonInUse();
 QString reasonFolderReadOnly();
+// "Sola lettura: Selvora non può scrivere nella cartella del programma (<problem>), ..."
+QString reasonCannotWrite(const QString& problem);
 
 } // namespace AccessMode

@@ -1,7 +1,11 @@
 #include "app/core/Backup.h"
 
+#include "app/core/AccessMode.h"
 #include "app/core/DataFiles.h"
+#include "app/core/LinkGuard.h"
 #include "app/core/Product.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SafeWrite.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,11 +17,21 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSet>
+#include <QUrl>
+#include <QVersionNumber>
 
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cstdlib>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
 
 namespace Backup {
 
@@ -71,37 +85,6 @@ QByteArray manifestJson(const Manifest& m)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool parseManifest(const QByteArray& bytes, Manifest* m)
-{
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
-    if (err.error != QJsonParseError::NoError || !doc.isObject())
-        return false;
-    const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("programma")).toString() != Product::Name)
-        return false;
-    m->program = Product::Name;
-    m->version = root.value(QStringLiteral("versione")).toString();
-    m->created = QDateTime::fromString(root.value(QStringLiteral("creato")).toString(), Qt::ISODate);
-    const QJsonValue files = root.value(QStringLiteral("file"));
-    if (!files.isArray())
-        return false;
-    QSet<QString> seen;
-    for (const QJsonValue& v : files.toArray()) {
-        const QJsonObject o = v.toObject();
-        Entry e;
-        e.path = o.value(QStringLiteral("percorso")).toString();
-        bool ok = false;
-        e.size = o.value(QStringLiteral("dimensione")).toString().toLongLong(&ok);
-        e.sha256 = o.value(QStringLiteral("sha256")).toString().toLatin1();
-        if (!ok || e.size < 0 || e.sha256.size() != 64 || !DataFiles::isData(e.path) || seen.contains(e.path))
-            return false;
-        seen.insert(e.path);
-        m->files.append(e);
-    }
-    return true;
-}
-
 // A name inside the zip that stays inside its root: relative, no "." or ".."
 // part, no backslash (read as a separator by other systems), no drive letter.
 bool safeName(const QString& name)
@@ -114,6 +97,77 @@ bool safeName(const QString& name)
             return false;
     }
     return true;
+}
+
+enum class ManifestFault
+{
+    None,
+    Unreadable,
+    BadName
+};
+
+ManifestFault parseManifest(const QByteArray& bytes, Manifest* m, QString* badName)
+{
+    QJsonParseError err;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
+    if (err.error != QJsonParseError::NoError || !doc.isObject())
+        return ManifestFault::Unreadable;
+    const QJsonObject root = doc.object();
+    if (root.value(QStringLiteral("programma")).toString() != Product::Name)
+        return ManifestFault::Unreadable;
+    m->program = Product::Name;
+    m->version = root.value(QStringLiteral("versione")).toString();
+    m->created = QDateTime::fromString(root.value(QStringLiteral("creato")).toString(), Qt::ISODate);
+    const QJsonValue files = root.value(QStringLiteral("file"));
+    if (!files.isArray())
+        return ManifestFault::Unreadable;
+    QSet<QString> seen;
+    for (const QJsonValue& v : files.toArray()) {
+        const QJsonObject o = v.toObject();
+        Entry e;
+        e.path = o.value(QStringLiteral("percorso")).toString();
+        // A name that would leave the folder (or be read so by another
+        // system) is refused here, whatever the entries of the zip are.
+        if (!safeName(e.path)) {
+            *badName = e.path;
+            return ManifestFault::BadName;
+        }
+        bool ok = false;
+        e.size = o.value(QStringLiteral("dimensione")).toString().toLongLong(&ok);
+        e.sha256 = o.value(QStringLiteral("sha256")).toString().toLatin1();
+        if (!ok || e.size < 0 || e.sha256.size() != 64 || !DataFiles::isData(e.path) || seen.contains(e.path))
+            return ManifestFault::Unreadable;
+        seen.insert(e.path);
+        m->files.append(e);
+    }
+    return ManifestFault::None;
+}
+
+// The versions whose backups this program reads: its own and older ones.
+bool knownVersion(const QString& version)
+{
+    qsizetype end = 0;
+    const QVersionNumber v = QVersionNumber::fromString(version, &end);
+    if (v.isNull() || end != version.size())
+        return false;
+    return v <= QVersionNumber::fromString(Product::Version);
+}
+
+// Whether path is (or would be made) inside the program folder, by its name
+// or through a link.
+bool insideProgramFolder(const QString& path)
+{
+    const QString folder = ProgramFolder::path();
+    if (folder.isEmpty())
+        return false;
+    const QString root = QDir::cleanPath(QDir(folder).absolutePath());
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (absolute.startsWith(root + QLatin1Char('/')))
+        return true;
+    const QString canonicalRoot = QFileInfo(root).canonicalFilePath();
+    const QString canonicalDir = QFileInfo(QFileInfo(absolute).absolutePath()).canonicalFilePath();
+    return !canonicalRoot.isEmpty() &&
+        (canonicalDir == canonicalRoot || canonicalDir.startsWith(canonicalRoot + QLatin1Char('/')));
 }
 
 QString damaged()
@@ -177,8 +231,26 @@ bool readZip(const QString& zipPath, Manifest* manifest, QString* error, const P
             la_ssize_t n;
             while ((n = archive_read_data(a.get(), buf, sizeof buf)) > 0 && bytes.size() < 64 * 1024 * 1024)
                 bytes.append(buf, int(n));
-            if (n < 0 || !parseManifest(bytes, &m)) {
+            QString badName;
+            const ManifestFault fault = n < 0 ? ManifestFault::Unreadable : parseManifest(bytes, &m, &badName);
+            if (fault == ManifestFault::BadName) {
+                failed(error,
+                       QStringLiteral("%1: l'elenco dei file nomina un percorso non ammesso (\"%2\").\n\n"
+                                      "Per sicurezza non viene usato.")
+                           .arg(damaged(), badName));
+                return false;
+            }
+            if (fault != ManifestFault::None) {
                 failed(error, QStringLiteral("%1: l'elenco dei file è illeggibile.").arg(damaged()));
+                return false;
+            }
+            if (!knownVersion(m.version)) {
+                failed(error,
+                       QStringLiteral("Il backup è stato fatto con Selvora %1, una versione che questo programma "
+                                      "(Selvora %2) non conosce: non può essere ripristinato qui.\n\n"
+                                      "Per ripristinarlo usare Selvora %1 o una versione più recente.")
+                           .arg(m.version.isEmpty() ? QStringLiteral("(versione non indicata)") : m.version,
+                                Product::Version));
                 return false;
             }
             for (int i = 0; i < m.files.size(); ++i) {
@@ -313,6 +385,15 @@ void setReplaceFailureForTest(int afterFiles)
 
 bool create(const QString& folder, const QString& zipPath, const Progress& progress, Manifest* written, QString* error)
 {
+    // A read-only run stores nothing in the program folder, whichever window
+    // asks; another folder stays allowed.
+    if (AccessMode::readOnly() && insideProgramFolder(zipPath)) {
+        failed(error,
+               QStringLiteral("%1\n\nIl backup non può essere salvato nella cartella del programma: "
+                              "sceglierne un'altra, per esempio una chiavetta USB o i Documenti.")
+                   .arg(AccessMode::reason()));
+        return false;
+    }
     const QDir dir(folder);
     Manifest m;
     m.program = Product::Name;
@@ -436,24 +517,399 @@ bool plan(const QString& folder, const QString& zipPath, Plan* out, QString* err
 }
 
 namespace {
-QString staged(const QString& path)
+
+// A restore works in a hidden folder of its own inside the program folder:
+// the new files wait there under numbers ("nuovi/0", "nuovi/1", ...), the
+// files they replace are set aside there ("vecchi/0", ...), and a journal
+// says which number goes where. No name there depends on the length of a
+// data file's name, and nothing there is ever taken for data.
+QString workFolder(const QString& folder)
 {
-    return path + QStringLiteral(".selvora-nuovo");
+    return QDir(folder).filePath(workFolderName());
 }
-QString kept(const QString& path)
+QString newCopy(const QString& work, int i)
 {
-    return path + QStringLiteral(".selvora-vecchio");
+    return work + QStringLiteral("/nuovi/") + QString::number(i);
 }
+QString oldCopy(const QString& work, int i)
+{
+    return work + QStringLiteral("/vecchi/") + QString::number(i);
+}
+QString journalFile(const QString& work)
+{
+    return work + QStringLiteral("/giornale.txt");
+}
+
+bool exists(const QString& path)
+{
+    const QFileInfo fi(path);
+    return fi.exists() || fi.isSymLink();
+}
+
+enum class Kind
+{
+    Replaced,
+    Added,
+    Removed
+};
+struct Step
+{
+    Kind kind = Kind::Added;
+    QString path;
+};
+// What the swap does, written (safely) before it starts. "avanti": the
+// swap is under way and is finished at the next start; "indietro": it
+// failed and every previous file goes back.
+struct Journal
+{
+    bool forward = true;
+    QString safetyZip;
+    QList<Step> steps;
+};
+
+const QByteArray kJournalHeader = "Selvora giornale del ripristino 1";
+
+QByteArray journalText(const Journal& j)
+{
+    QByteArray out = kJournalHeader + '\n';
+    out += j.forward ? "verso=avanti\n" : "verso=indietro\n";
+    out += "sicurezza=" + QUrl::toPercentEncoding(j.safetyZip) + '\n';
+    for (const Step& st : j.steps) {
+        out += st.kind == Kind::Replaced ? 'S' : st.kind == Kind::Added ? 'A' : 'T';
+        out += ' ' + QUrl::toPercentEncoding(st.path) + '\n';
+    }
+    return out + "fine\n";
+}
+
+bool readJournal(const QString& path, Journal* j)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    if (f.error() != QFileDevice::NoError || lines.size() < 4 || lines[0] != kJournalHeader)
+        return false;
+    if (lines[1] == "verso=avanti")
+        j->forward = true;
+    else if (lines[1] == "verso=indietro")
+        j->forward = false;
+    else
+        return false;
+    if (!lines[2].startsWith("sicurezza="))
+        return false;
+    j->safetyZip = QUrl::fromPercentEncoding(lines[2].mid(10));
+    for (int i = 3; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        if (line == "fine")
+            return true;
+        if (line.size() < 3 || line[1] != ' ')
+            return false;
+        Step st;
+        if (line[0] == 'S')
+            st.kind = Kind::Replaced;
+        else if (line[0] == 'A')
+            st.kind = Kind::Added;
+        else if (line[0] == 'T')
+            st.kind = Kind::Removed;
+        else
+            return false;
+        st.path = QUrl::fromPercentEncoding(line.mid(2));
+        // Only data files are ever moved, whatever the journal says.
+        if (!safeName(st.path) || !DataFiles::isData(st.path))
+            return false;
+        j->steps << st;
+    }
+    return false; // torn: no closing line
+}
+
+// Tests stop a restore at a given step (the process ends there as if
+// killed) to check that the next start finishes or undoes it.
+int g_stopAt = 0;
+int g_steps = 0;
+void reached()
+{
+    if (g_stopAt > 0 && ++g_steps >= g_stopAt)
+        std::_Exit(86);
+}
+
+bool syncFile(QFile& f)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(f.handle()) == 0;
+#elif defined(Q_OS_WIN)
+    return ::_commit(f.handle()) == 0;
+#else
+    Q_UNUSED(f);
+    return true;
+#endif
+}
+
+// Makes the renames inside a folder durable.
+void syncFolder(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+void syncFolders(const QDir& dir, const QString& work, const Journal& j)
+{
+    QSet<QString> folders {work + QStringLiteral("/nuovi"), work + QStringLiteral("/vecchi"), work};
+    for (const Step& st : j.steps)
+        folders.insert(QFileInfo(dir.filePath(st.path)).absolutePath());
+    for (const QString& f : folders)
+        syncFolder(f);
+}
+
+// Each new file takes its place, the file it replaces set aside first. Run
+// again after a crash it goes on from where it stopped.
+bool goForward(const QDir& dir, const QString& work, const Journal& j, QString* stuck)
+{
+    int placed = 0;
+    for (int i = 0; i < j.steps.size(); ++i) {
+        const Step& st = j.steps[i];
+        const QString target = dir.filePath(st.path);
+        const QString fresh = newCopy(work, i);
+        const QString old = oldCopy(work, i);
+        *stuck = st.path;
+        if (st.kind == Kind::Removed) {
+            if (exists(target) && !exists(old)) {
+                if (!QFile::rename(target, old))
+                    return false;
+                reached();
+            }
+            continue;
+        }
+        if (!exists(fresh))
+            continue; // already in place
+        if (g_replaceFailure >= 0 && placed >= g_replaceFailure)
+            return false;
+        if (exists(target)) {
+            if (exists(old) || !QFile::rename(target, old))
+                return false;
+            reached();
+        }
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::rename(fresh, target))
+            return false;
+        reached();
+        ++placed;
+    }
+    stuck->clear();
+    return true;
+}
+
+// Every file set aside goes back to its place, the new one back where it
+// waited. Run again after a crash it goes on from where it stopped.
+bool goBack(const QDir& dir, const QString& work, const Journal& j, QString* stuck)
+{
+    bool whole = true;
+    for (int i = int(j.steps.size()) - 1; i >= 0; --i) {
+        const Step& st = j.steps[i];
+        const QString target = dir.filePath(st.path);
+        const QString fresh = newCopy(work, i);
+        const QString old = oldCopy(work, i);
+        const bool newInPlace =
+            st.kind != Kind::Removed && !exists(fresh) && exists(target) && (st.kind == Kind::Added || exists(old));
+        if (newInPlace) {
+            if (!QFile::rename(target, fresh)) {
+                whole = false;
+                *stuck = st.path;
+                continue;
+            }
+            reached();
+        }
+        if (exists(old)) {
+            if (exists(target) || !QFile::rename(old, target)) {
+                whole = false;
+                *stuck = st.path;
+                continue;
+            }
+            reached();
+        }
+    }
+    return whole;
+}
+
+// How a restore ended, once every file is where it belongs.
+enum class Outcome
+{
+    Untouched, // stopped before the swap: no data file was touched
+    Finished,
+    RolledBack
+};
+
+// The work folder, renamed at the end of a swap so that its name alone
+// tells how the restore ended while its content is being removed.
+QString settledFolder(const QString& work, Outcome outcome)
+{
+    return work + (outcome == Outcome::Finished ? QStringLiteral("-completato") : QStringLiteral("-annullato"));
+}
+
+void removeFolder(const QString& path)
+{
+    for (const QString& sub : {QStringLiteral("/nuovi"), QStringLiteral("/vecchi"), QString()}) {
+        const QDir d(path + sub);
+        if (!d.exists())
+            continue;
+        for (const QString& name : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            QFile::remove(d.filePath(name));
+            reached();
+        }
+    }
+    QDir(path).removeRecursively();
+}
+
+// Removes the work folder. After a swap it first takes the name that says
+// how it ended (one atomic step), so that a crash while it is emptied is
+// never read as a restore that had not started.
+void clearWork(const QString& work, Outcome outcome)
+{
+    if (outcome != Outcome::Untouched) {
+        const QString settled = settledFolder(work, outcome);
+        if (exists(settled))
+            QDir(settled).removeRecursively();
+        if (QDir().rename(work, settled)) {
+            syncFolder(QFileInfo(work).absolutePath());
+            reached();
+            removeFolder(settled);
+            return;
+        }
+    }
+    removeFolder(work);
+}
+
+QString interrupted()
+{
+    return QStringLiteral("Un ripristino dei dati era stato interrotto (il programma si è chiuso o il computer "
+                          "si è spento mentre era in corso)");
+}
+
+QString stuckText(const QString& work, const Journal& j, const QString& stuck)
+{
+    QString text = QStringLiteral("non è stato possibile né completarlo né annullarlo (file \"%1\"). "
+                                  "I file in sospeso sono nella cartella nascosta \"%2\": non cancellarla; "
+                                  "Selvora riproverà alla prossima apertura.")
+                       .arg(stuck, QDir::toNativeSeparators(work));
+    if (!j.safetyZip.isEmpty())
+        text += QStringLiteral("\n\nI dati di prima del ripristino sono anche nel backup di sicurezza:\n%1")
+                    .arg(QDir::toNativeSeparators(j.safetyZip));
+    return text;
+}
+
 } // namespace
+
+QString workFolderName()
+{
+    return QStringLiteral(".selvora-ripristino");
+}
+
+Recovery finishInterrupted(const QString& folder, QString* message)
+{
+    const QDir dir(folder);
+    const QString work = workFolder(folder);
+    auto told = [message](Recovery r, const QString& text) {
+        if (message)
+            *message = text;
+        return r;
+    };
+    const QString finishedText =
+        QStringLiteral("%1: è stato completato ora.\n\nI dati sono tutti quelli del backup.").arg(interrupted());
+    const QString undoneText =
+        QStringLiteral(": è stato annullato.\n\nI dati sono tutti quelli di prima del ripristino.");
+    if (!exists(work)) {
+        // Stopped while its work folder was being removed: every file was
+        // already in its place, and the folder's name says which.
+        if (exists(settledFolder(work, Outcome::Finished))) {
+            removeFolder(settledFolder(work, Outcome::Finished));
+            return told(Recovery::Finished, finishedText);
+        }
+        if (exists(settledFolder(work, Outcome::RolledBack))) {
+            removeFolder(settledFolder(work, Outcome::RolledBack));
+            return told(Recovery::RolledBack, interrupted() + undoneText);
+        }
+        return Recovery::Nothing;
+    }
+    if (!exists(journalFile(work))) {
+        // Stopped before the swap: not one data file was touched.
+        clearWork(work, Outcome::Untouched);
+        return told(Recovery::RolledBack,
+                    QStringLiteral("%1 prima di modificare qualsiasi file: è stato annullato.\n\n"
+                                   "I dati sono tutti quelli di prima del ripristino.")
+                        .arg(interrupted()));
+    }
+    Journal j;
+    if (!readJournal(journalFile(work), &j))
+        return told(Recovery::Failed,
+                    QStringLiteral("Attenzione: %1, ma il suo giornale è illeggibile: %2")
+                        .arg(interrupted(), stuckText(work, j, journalFile(work))));
+    QString stuck;
+    if (j.forward) {
+        if (goForward(dir, work, j, &stuck)) {
+            syncFolders(dir, work, j);
+            clearWork(work, Outcome::Finished);
+            return told(Recovery::Finished, finishedText);
+        }
+        j.forward = false;
+        QString ignored;
+        SafeWrite::wholeFile(journalFile(work), journalText(j), &ignored);
+    }
+    const QString forwardStuck = stuck;
+    if (goBack(dir, work, j, &stuck)) {
+        syncFolders(dir, work, j);
+        clearWork(work, Outcome::RolledBack);
+        QString text = interrupted();
+        if (!forwardStuck.isEmpty())
+            text += QStringLiteral(" e non è stato possibile completarlo (file \"%1\")").arg(forwardStuck);
+        return told(Recovery::RolledBack, text + undoneText);
+    }
+    return told(Recovery::Failed, QStringLiteral("Attenzione: %1 e %2").arg(interrupted(), stuckText(work, j, stuck)));
+}
 
 bool restore(const QString& folder, const QString& zipPath, const QString& safetyZip, const Progress& progress,
              QString* error)
 {
+    g_stopAt = qEnvironmentVariableIntValue("SELVORA_RESTORE_STOP_AT_STEP");
+    g_steps = 0;
+    const QString untouched = QStringLiteral("\n\nI dati attuali non sono stati modificati.");
+    if (AccessMode::readOnly()) {
+        failed(error,
+               QStringLiteral("%1\n\nIl ripristino non è possibile in sola lettura.%2")
+                   .arg(AccessMode::reason(), untouched));
+        return false;
+    }
+    const QDir dir(folder);
+    const QString work = workFolder(folder);
+    if (LinkGuard::leadsOut(work + QStringLiteral("/giornale.txt"), folder)) {
+        failed(
+            error,
+            QStringLiteral("Il ripristino non è possibile: %1%2").arg(LinkGuard::message(workFolderName()), untouched));
+        return false;
+    }
+    // What an earlier restore left when it was stopped is settled first.
+    {
+        QString told;
+        if (finishInterrupted(folder, &told) == Recovery::Failed) {
+            failed(error, QStringLiteral("Il ripristino non è possibile.\n\n%1").arg(told));
+            return false;
+        }
+    }
     Plan p;
     if (!plan(folder, zipPath, &p, error))
         return false;
-    const QDir dir(folder);
-    const QString untouched = QStringLiteral("\n\nI dati attuali non sono stati modificati.");
+    for (const Entry& e : p.manifest.files) {
+        if (LinkGuard::leadsOut(dir.filePath(e.path), folder)) {
+            failed(error,
+                   QStringLiteral("Il ripristino non è possibile: %1%2").arg(LinkGuard::message(e.path), untouched));
+            return false;
+        }
+    }
 
     // 1. A safety copy of what is there now.
     if (!safetyZip.isEmpty()) {
@@ -465,44 +921,54 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
                        .arg(why, untouched));
             return false;
         }
+        reached();
     }
 
-    // 2. Every file of the backup written beside its target.
-    QStringList stagedFiles;
-    auto dropStaged = [&] {
-        for (const QString& rel : stagedFiles)
-            QFile::remove(staged(dir.filePath(rel)));
-    };
+    // 2. Every file of the backup written into the work folder.
+    Journal j;
+    j.safetyZip = safetyZip;
+    QHash<QString, int> number;
+    for (const Entry& e : p.manifest.files) {
+        number.insert(e.path, int(j.steps.size()));
+        j.steps << Step {exists(dir.filePath(e.path)) ? Kind::Replaced : Kind::Added, e.path};
+    }
+    for (const QString& rel : p.removed)
+        j.steps << Step {Kind::Removed, rel};
+
+    const QString writeFailure = QStringLiteral("non è stato possibile scrivere \"%1\" nella cartella del programma "
+                                                "(il disco potrebbe essere pieno o protetto da scrittura)");
+    if (!QDir().mkpath(work + QStringLiteral("/nuovi")) || !QDir().mkpath(work + QStringLiteral("/vecchi"))) {
+        clearWork(work, Outcome::Untouched);
+        failed(error,
+               QStringLiteral("Il ripristino non è riuscito: %1%2").arg(writeFailure.arg(workFolderName()), untouched));
+        return false;
+    }
+    int staged = 0;
     std::unique_ptr<QFile> current;
     QString currentPath;
     QString sinkError;
     const auto sink = [&](const Entry& e, const QByteArray& block, bool last) {
         if (currentPath != e.path) {
             currentPath = e.path;
-            const QString target = dir.filePath(e.path);
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            current = std::make_unique<QFile>(staged(target));
-            if (QFileInfo::exists(staged(target)) && !QFile::remove(staged(target))) {
-                sinkError = e.path;
-                return false;
-            }
+            current = std::make_unique<QFile>(newCopy(work, number.value(e.path)));
             if (!current->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
                 sinkError = e.path;
                 return false;
             }
-            stagedFiles << e.path;
         }
         if (current->write(block) != block.size()) {
             sinkError = e.path;
             return false;
         }
         if (last) {
-            const bool ok = current->flush() && current->error() == QFileDevice::NoError;
+            const bool ok = current->flush() && syncFile(*current) && current->error() == QFileDevice::NoError;
             current->close();
             if (!ok || current->error() != QFileDevice::NoError) {
                 sinkError = e.path;
                 return false;
             }
+            ++staged;
+            reached();
         }
         return true;
     };
@@ -512,66 +978,48 @@ bool restore(const QString& folder, const QString& zipPath, const QString& safet
         current->close();
     // Empty files get no data block with bytes, but the sink still sees
     // their closing call; files the zip did not reach are caught here.
-    if (!read || stagedFiles.size() != p.manifest.files.size()) {
-        dropStaged();
+    if (!read || staged != p.manifest.files.size()) {
+        clearWork(work, Outcome::Untouched);
         if (!sinkError.isEmpty())
-            why = QStringLiteral("non è stato possibile scrivere \"%1\" nella cartella del programma (il disco "
-                                 "potrebbe essere pieno o protetto da scrittura)")
-                      .arg(sinkError);
+            why = writeFailure.arg(sinkError);
         failed(error, QStringLiteral("Il ripristino non è riuscito: %1%2").arg(why, untouched));
         return false;
     }
 
-    // 3. The swap: each current file is set aside, the new one takes its
-    // name. Anything going wrong puts the set-aside files back.
-    QStringList setAside; // current files renamed to kept()
-    QStringList putInPlace; // staged files renamed to their targets
-    auto rollBack = [&] {
-        for (const QString& rel : putInPlace)
-            QFile::remove(dir.filePath(rel));
-        for (const QString& rel : setAside)
-            QFile::rename(kept(dir.filePath(rel)), dir.filePath(rel));
-        dropStaged();
-    };
-    int replaced = 0;
-    for (const QString& rel : p.removed) {
-        const QString target = dir.filePath(rel);
-        QFile::remove(kept(target));
-        if (!QFile::rename(target, kept(target))) {
-            rollBack();
-            failed(error,
-                   QStringLiteral("Il ripristino non è riuscito: non è stato possibile spostare \"%1\".%2")
-                       .arg(rel, untouched));
-            return false;
-        }
-        setAside << rel;
+    // 3. The journal: from here on the restore is finished at the next
+    // start if it is stopped.
+    if (!SafeWrite::wholeFile(journalFile(work), journalText(j), &why)) {
+        clearWork(work, Outcome::Untouched);
+        failed(error,
+               QStringLiteral("Il ripristino non è riuscito: %1 (%2)%3")
+                   .arg(writeFailure.arg(workFolderName()), why, untouched));
+        return false;
     }
-    for (const Entry& e : p.manifest.files) {
-        const QString target = dir.filePath(e.path);
-        bool ok = g_replaceFailure < 0 || replaced < g_replaceFailure;
-        if (ok && QFileInfo::exists(target)) {
-            QFile::remove(kept(target));
-            ok = QFile::rename(target, kept(target));
-            if (ok)
-                setAside << e.path;
-        }
-        if (ok) {
-            ok = QFile::rename(staged(target), target);
-            if (ok)
-                putInPlace << e.path;
-        }
-        if (!ok) {
-            rollBack();
+    syncFolder(work);
+    reached();
+
+    // 4. The swap. Anything going wrong puts every previous file back.
+    QString stuck;
+    if (!goForward(dir, work, j, &stuck)) {
+        const QString failedFile = stuck;
+        j.forward = false;
+        QString ignored;
+        SafeWrite::wholeFile(journalFile(work), journalText(j), &ignored);
+        reached();
+        if (goBack(dir, work, j, &stuck)) {
+            syncFolders(dir, work, j);
+            clearWork(work, Outcome::RolledBack);
             failed(error,
                    QStringLiteral("Il ripristino non è riuscito: non è stato possibile sostituire \"%1\". "
                                   "Tutti i file precedenti sono stati rimessi al loro posto.%2")
-                       .arg(e.path, untouched));
+                       .arg(failedFile, untouched));
             return false;
         }
-        ++replaced;
+        failed(error, QStringLiteral("Il ripristino non è riuscito e %1").arg(stuckText(work, j, stuck)));
+        return false;
     }
-    for (const QString& rel : setAside)
-        QFile::remove(kept(dir.filePath(rel)));
+    syncFolders(dir, work, j);
+    clearWork(work, Outcome::Finished);
     return true;
 }
 

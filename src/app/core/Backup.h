@@ -60,11 +60,29 @@ struct Plan
 bool plan(const QString& folder, const QString& zipPath, Plan* out, QString* error);
 
 // Restores the zip into folder: checks it, writes a safety backup of the
-// current data to safetyZip, writes every file of the backup beside its
-// target, then swaps them in; data files not in the backup are taken away.
-// Any failure before the end puts every previous file back.
+// current data to safetyZip, writes every file of the backup into a hidden
+// work folder, writes a journal of the swap, then swaps them in; data files
+// not in the backup are taken away. Any failure before the end puts every
+// previous file back; a restore stopped by a crash is finished or undone by
+// finishInterrupted() at the next start. Refused in a read-only run and when
+// a file would be written through a link leading out of the folder.
 bool restore(const QString& folder, const QString& zipPath, const QString& safetyZip, const Progress& progress,
              QString* error);
+
+// The hidden folder, inside the program folder, where a restore keeps its
+// journal and the files it is swapping: ".selvora-ripristino".
+QString workFolderName();
+
+// What the start-up found of a restore stopped midway by a crash.
+enum class Recovery
+{
+    Nothing, // no restore was interrupted
+    Finished, // the swap had started: it is now complete, the data are the backup's
+    RolledBack, // it had not started (or could not be finished): the data are as before
+    Failed // neither could be done: the files wait in the work folder
+};
+// Settles an interrupted restore; message says in Italian what was done.
+Recovery finishInterrupted(const QString& folder, QString* message);
 
 // The zip written before a restore, in the folder "Backup_di_sicurezza".
 QString safetyFolderName();

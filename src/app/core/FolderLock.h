@@ -18,7 +18,7 @@ public:
     {
         Acquired,
         InUse, // another running copy holds the folder
-        CannotCreate // the folder cannot be written (read-only medium, no rights)
+        CannotCreate // the folder cannot be written (read-only medium, no rights, disk full)
     };
 
     struct Holder
@@ -41,6 +41,9 @@ public:
     // Who holds the folder, after acquire() answered InUse. Fields that the
     // holder did not leave behind are empty.
     Holder holder() const { return m_holder; }
+    // Why, after acquire() answered CannotCreate: "il disco è pieno",
+    // "l'utente non ha il permesso di scriverci", ...
+    QString problem() const { return m_problem; }
 
     // "Selvora è già in uso su <computer> da <user> (dalle 15:30 del 10/12/2026)."
     static QString inUseMessage(const Holder& holder);
@@ -57,4 +60,5 @@ private:
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     Holder m_holder;
+    QString m_problem;
 };

@@ -1,6 +1,7 @@
 #include "app/core/SafeWrite.h"
 
 #include "app/core/AccessMode.h"
+#include "app/core/LinkGuard.h"
 #include "app/core/ProgramFolder.h"
 
 #include <QDir>
@@ -20,6 +21,11 @@ bool wholeFile(const QString& path, const QByteArray& bytes, QString* error)
     if (AccessMode::readOnly() &&
         QFileInfo(path).absoluteFilePath().startsWith(QDir(ProgramFolder::path()).absolutePath() + QLatin1Char('/')))
         return failed(AccessMode::reason());
+    // A link planted in the folder must not make a side file replace a file
+    // elsewhere on the computer.
+    const QString folder = ProgramFolder::path();
+    if (LinkGuard::leadsOut(path, folder))
+        return failed(LinkGuard::message(QDir(folder).relativeFilePath(QFileInfo(path).absoluteFilePath())));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return failed(out.errorString());

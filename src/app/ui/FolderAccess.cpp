@@ -1,12 +1,15 @@
 #include "app/ui/FolderAccess.h"
 
 #include "app/core/AccessMode.h"
+#include "app/core/Backup.h"
 #include "app/core/FolderLock.h"
 #include "app/core/ProgramFolder.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Windows.h"
 #include "candidates/core/CardDates.h"
 #include "shared/ui/WriteGuard.h"
+
+#include <QDir>
 
 #include <memory>
 
@@ -36,6 +39,20 @@ bool claim(QWidget* parent)
     switch (g_lock->acquire()) {
     case FolderLock::Result::Acquired: {
         AccessMode::setWritable();
+        // A restore stopped by a crash is finished or undone before any
+        // window reads a file, and the user is told which.
+        QString told;
+        switch (Backup::finishInterrupted(ProgramFolder::path(), &told)) {
+        case Backup::Recovery::Nothing:
+            break;
+        case Backup::Recovery::Finished:
+        case Backup::Recovery::RolledBack:
+            Messages::information(parent, told);
+            break;
+        case Backup::Recovery::Failed:
+            Messages::warning(parent, told);
+            break;
+        }
         QString ignored;
         CardDates::ensure(&ignored);
         break;
@@ -53,7 +70,15 @@ bool claim(QWidget* parent)
         AccessMode::setReadOnly(AccessMode::reasonInUse());
         break;
     case FolderLock::Result::CannotCreate:
-        tellReadOnly(parent);
+        // Told once, as it is (disk full, no permission…), with the only
+        // answer there is.
+        Messages::choose(parent, Messages::Kind::Warning,
+                         QStringLiteral("Selvora non può scrivere nella cartella del programma (%1): %2.\n\n"
+                                        "Il programma si apre in sola lettura: si possono consultare "
+                                        "e stampare i dati, ma non modificarli.")
+                             .arg(QDir::toNativeSeparators(ProgramFolder::path()), g_lock->problem()),
+                         {QStringLiteral("OK")});
+        AccessMode::setReadOnly(AccessMode::reasonCannotWrite(g_lock->problem()));
         break;
     }
     WriteGuard::applyAll();
