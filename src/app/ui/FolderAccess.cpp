@@ -3,8 +3,10 @@
 #include "app/core/AccessMode.h"
 #include "app/core/FolderLock.h"
 #include "app/core/ProgramFolder.h"
+#include "app/core/TailRepair.h"
 #include "app/platform/Messages.h"
 #include "candidates/core/CardDates.h"
+#include "candidates/core/SchedaCandidato.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QDir>
@@ -13,7 +15,17 @@
 
 namespace {
 std::unique_ptr<FolderLock> g_lock;
+
+// An import cut short, or an end of the archive left damaged by a crash, is
+// put right before anything else reads the archive, and the user is told.
+void repairArchive(QWidget* parent)
+{
+    const TailRepair::Result r = TailRepair::run(CandidateArchive::path(), TSchedaCandidato::Size);
+    const QString text = TailRepair::message(r, QStringLiteral("l'archivio dei candidati"));
+    if (!text.isEmpty())
+        Messages::warning(parent, text);
 }
+} // namespace
 
 namespace FolderAccess {
 
@@ -25,6 +37,7 @@ bool claim(QWidget* parent)
         AccessMode::setWritable();
         QString ignored;
         CardDates::ensure(&ignored);
+        repairArchive(parent);
         break;
     }
     case FolderLock::Result::InUse:

@@ -1,13 +1,16 @@
 // Importing candidate cards from a spreadsheet table.
 #include "candidates/core/CandidateImport.h"
 
+#include "app/core/AppendJournal.h"
 #include "app/core/Cp1252.h"
 #include "app/core/RecordFile.h"
+#include "app/core/TailRepair.h"
 #include "app/core/TextRules.h"
 #include "output/core/CsvExport.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QHash>
 
 #include <array>
@@ -462,6 +465,19 @@ Outcome store(const QString& archivePath, const SheetTable& table, const QVector
     out.skippedRefused = preview.refused;
     out.skippedDuplicates = preview.duplicates;
     out.skippedWarned = includeWarned ? 0 : preview.warned;
+    // An earlier import cut short by a crash is taken out first; the rows
+    // were then checked against an archive that has changed, so the user
+    // is told and starts again.
+    if (QFileInfo::exists(AppendJournal::pathFor(archivePath))) {
+        const TailRepair::Result repair = TailRepair::run(archivePath, C::Size);
+        if (repair.kind != TailRepair::Result::Kind::Nothing) {
+            out.error = TailRepair::message(repair, QStringLiteral("l'archivio dei candidati"));
+            if (repair.kind != TailRepair::Result::Kind::Failed)
+                out.error += QStringLiteral("\n\nNessuna scheda è stata aggiunta ora: riaprire il file da importare.");
+            out.skippedWarned = preview.warned;
+            return out;
+        }
+    }
     RecordFile file(archivePath, C::Size);
     if (!file.open()) {
         out.error = RecordFile::accessMessage();
