@@ -501,6 +501,17 @@ Outcome store(const QString& archivePath, const SheetTable& table, const QVector
     const qint64 first = file.appendAll(next, &added);
     const bool failed = first == 0 && !file.errorString().isEmpty();
     file.close();
+    if (failed && QFileInfo::exists(AppendJournal::pathFor(archivePath))) {
+        // The old end of the archive (a piece of a card) could not be written
+        // back: the note of the append stays, and the next start does it.
+        out.error = QStringLiteral("Attenzione: l'importazione non è riuscita: nessuna scheda è stata aggiunta, ma "
+                                   "non è stato possibile riportare subito la fine dell'archivio com'era. Al "
+                                   "prossimo avvio Selvora la riporterà com'era prima dell'importazione.\n\r\n\r"
+                                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                                   "del programma e che il disco non sia pieno.");
+        out.skippedWarned = preview.warned;
+        return out;
+    }
     if (failed) {
         out.error = QStringLiteral("Attenzione: l'importazione non è riuscita e l'archivio è rimasto com'era: nessuna "
                                    "scheda è stata aggiunta.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
