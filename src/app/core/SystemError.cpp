@@ -17,8 +17,9 @@ struct Words
 {
     int code;
     const char* italian;
-    // How the C library (glibc and the usual others) and Windows say it.
-    std::initializer_list<const char*> english;
+    // How the C library (glibc and the usual others) and Windows say it;
+    // unused places stay null.
+    const char* english[3];
 };
 
 const QList<Words>& table()
@@ -80,7 +81,8 @@ const QList<QPair<QString, QString>>& phrases()
         for (const Words& w : table()) {
             const QString it = QString::fromUtf8(w.italian);
             for (const char* e : w.english)
-                add(QString::fromLatin1(e), it);
+                if (e)
+                    add(QString::fromLatin1(e), it);
             add(QString::fromLocal8Bit(std::strerror(w.code)), it);
         }
         // Qt's words when it knows no better.
