@@ -2,8 +2,13 @@
 // tail, creation of a missing file, and failed writes that must leave every
 // other card exactly as it was.
 #include "app/core/RecordFile.h"
+#include "app/core/TailRepair.h"
 #include "support/core/CoreTestMain.h"
 #include "support/core/TempProgramFolder.h"
+
+#include <QDir>
+
+#include <memory>
 
 namespace {
 constexpr int kSize = 100;
@@ -222,6 +227,157 @@ private slots:
             return n < 10;
         }));
         QCOMPARE(stoppedAt, 10);
+    }
+
+    // The repair at start of an end left damaged by a crash: what is cut is
+    // kept byte for byte beside the file, and whole cards are never touched.
+    void tailRepair_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("note"); // the append note beside the file, if any
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QByteArray>("kept");
+        using K = TailRepair::Result::Kind;
+        const QByteArray cards = card('A') + card('B');
+        const QByteArray zeros(kSize, '\0');
+        auto note = [](qint64 length, const QByteArray& tail) {
+            return "Selvora - aggiunta di schede in corso\nversione=1\nfile=a.vai\nlunghezza=" +
+                QByteArray::number(length) + "\ncoda=" + tail.toBase64() + "\n";
+        };
+        QTest::newRow("whole cards") << cards << QByteArray() << int(K::Nothing) << cards << QByteArray();
+        QTest::newRow("empty") << QByteArray() << QByteArray() << int(K::Nothing) << QByteArray() << QByteArray();
+        QTest::newRow("piece of a card") << cards + "pezzo" << QByteArray() << int(K::DamagedTail) << cards
+                                         << QByteArray("pezzo");
+        QTest::newRow("zero cards and a zero piece")
+            << cards + zeros + zeros + QByteArray(9, '\0') << QByteArray() << int(K::DamagedTail) << cards
+            << zeros + zeros + QByteArray(9, '\0');
+        QTest::newRow("a zero card before a real one is a card")
+            << card('A') + zeros + card('B') << QByteArray() << int(K::Nothing) << card('A') + zeros + card('B')
+            << QByteArray();
+        QTest::newRow("only zero cards") << zeros + zeros << QByteArray() << int(K::DamagedTail) << QByteArray()
+                                         << zeros + zeros;
+        QTest::newRow("append stopped before writing")
+            << cards + "coda" << note(2 * kSize + 4, "coda") << int(K::Nothing) << cards + "coda" << QByteArray();
+        QTest::newRow("append stopped inside a card") << cards + card('C') + "CCC" << note(2 * kSize, QByteArray())
+                                                      << int(K::InterruptedAppend) << cards << card('C') + "CCC";
+        QTest::newRow("append over a partial tail stopped")
+            << cards + card('C') + card('D') << note(2 * kSize + 4, "coda") << int(K::InterruptedAppend)
+            << cards + "coda" << card('C') + card('D');
+        QTest::newRow("append that had ended")
+            << cards + card('C') << note(2 * kSize, QByteArray()) << int(K::InterruptedAppend) << cards << card('C');
+        QTest::newRow("a note that is not one")
+            << cards + "pezzo" << QByteArray("spazzatura") << int(K::DamagedTail) << cards << QByteArray("pezzo");
+    }
+    void tailRepair()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, note);
+        QFETCH(int, kind);
+        QFETCH(QByteArray, after);
+        QFETCH(QByteArray, kept);
+        TempProgramFolder folder;
+        folder.write("a.vai", before);
+        if (!note.isEmpty())
+            folder.write("a.vai.aggiunta", note);
+        const TailRepair::Result r = TailRepair::run(folder.file("a.vai"), kSize);
+        QCOMPARE(int(r.kind), kind);
+        QCOMPARE(folder.read("a.vai"), after);
+        QVERIFY(!QFileInfo::exists(folder.file("a.vai.aggiunta")));
+        const QStringList keptFiles = QDir(folder.path()).entryList({"a.vai.recuperato-*"}, QDir::Files);
+        QCOMPARE(keptFiles.size(), kept.isEmpty() ? 0 : 1);
+        if (!kept.isEmpty()) {
+            QCOMPARE(folder.read(keptFiles.first()), kept);
+            QCOMPARE(r.savedTo, folder.file(keptFiles.first()));
+            const QString text = TailRepair::message(r, QStringLiteral("l'archivio dei candidati"));
+            QVERIFY2(text.contains(keptFiles.first()), qPrintable(text));
+        } else {
+            QVERIFY(TailRepair::message(r, QStringLiteral("l'archivio dei candidati")).isEmpty());
+        }
+        // An unreadable note is put aside, never deleted.
+        if (note == "spazzatura")
+            QCOMPARE(QDir(folder.path()).entryList({"a.vai.aggiunta.recuperato-*"}, QDir::Files).size(), 1);
+    }
+
+    void repairMessages()
+    {
+        TailRepair::Result r;
+        r.kind = TailRepair::Result::Kind::InterruptedAppend;
+        r.cardsKept = 3;
+        r.cardsCut = 40;
+        r.partialCard = true;
+        r.bytesCut = 40 * 3612 + 100;
+        r.savedTo = QStringLiteral("/dati/Archivio_Candidati.pro.recuperato-20261211-053900");
+        QCOMPARE(TailRepair::message(r, QStringLiteral("l'archivio dei candidati")),
+                 QStringLiteral("Attenzione: l'ultima importazione di candidati non è terminata (il programma è stato "
+                                "chiuso o è mancata la corrente mentre scriveva l'archivio dei candidati).\n\n"
+                                "L'archivio dei candidati è stato riportato com'era prima dell'importazione (3 "
+                                "schede). Ciò che era già stato scritto (40 schede e una scheda scritta solo in "
+                                "parte) è stato tolto e conservato nel file:\n"
+                                "/dati/Archivio_Candidati.pro.recuperato-20261211-053900\n\n"
+                                "Per aggiungere quelle schede ripetere l'importazione."));
+        r.kind = TailRepair::Result::Kind::DamagedTail;
+        r.cardsCut = 2;
+        r.bytesCut = 2 * 3612 + 9;
+        QCOMPARE(TailRepair::message(r, QStringLiteral("l'archivio dei candidati")),
+                 QStringLiteral("Attenzione: la fine dell'archivio dei candidati era danneggiata da una chiusura "
+                                "imprevista del programma o da una mancanza di corrente (2 schede vuote e una scheda "
+                                "scritta solo in parte).\n\nSono stati tolti 7233 byte dopo l'ultima scheda intera "
+                                "(la scheda n. 3) e conservati nel file:\n"
+                                "/dati/Archivio_Candidati.pro.recuperato-20261211-053900\n\n"
+                                "Le schede precedenti non sono state toccate."));
+    }
+
+    // The note of an append lives only while the append runs.
+    void appendAllLeavesNoNote_data()
+    {
+        QTest::addColumn<qint64>("budget");
+        QTest::newRow("succeeds") << qint64(-1);
+        QTest::newRow("fails midway") << qint64(kSize * 3 + 10);
+    }
+    void appendAllLeavesNoNote()
+    {
+        QFETCH(qint64, budget);
+        TempProgramFolder folder;
+        const QByteArray before = card('A') + "tail";
+        folder.write("a.vai", before);
+        bool noteWhileWriting = false;
+        RecordFile::setAppendHook([&](RecordFile::AppendStep step, qint64) {
+            if (step == RecordFile::AppendStep::BlockWritten)
+                noteWhileWriting = QFileInfo::exists(folder.file("a.vai.aggiunta"));
+        });
+        RecordFile::setBlockBytes(2 * kSize);
+        qint64 first = 0;
+        qint64 added = 0;
+        {
+            std::unique_ptr<FailingWrites> failing;
+            if (budget >= 0)
+                failing = std::make_unique<FailingWrites>(budget, FailingFile::Failure::Once);
+            RecordFile file(folder.file("a.vai"), kSize);
+            QVERIFY(file.open());
+            int n = 0;
+            first = file.appendAll(
+                [&n](QByteArray* r) {
+                    if (n == 6)
+                        return false;
+                    *r = card(char('B' + n++));
+                    return true;
+                },
+                &added);
+        }
+        RecordFile::setAppendHook(nullptr);
+        RecordFile::setBlockBytes(0);
+        QVERIFY(noteWhileWriting);
+        QVERIFY(!QFileInfo::exists(folder.file("a.vai.aggiunta")));
+        if (budget < 0) {
+            QCOMPARE(first, qint64(2));
+            QCOMPARE(added, qint64(6));
+            QCOMPARE(folder.read("a.vai"),
+                     card('A') + card('B') + card('C') + card('D') + card('E') + card('F') + card('G'));
+        } else {
+            QCOMPARE(first, qint64(0));
+            QCOMPARE(folder.read("a.vai"), before);
+        }
     }
 
     void accessMessageAsStored()

@@ -195,6 +195,89 @@ private slots:
         QVERIFY(r.report().contains(QStringLiteral("NON ESEGUITO")));
     }
 
+    // A step that fails after the card was blanked (the date side file
+    // cannot be written, as on a full disk; a photo that cannot be deleted)
+    // is reported, and the report does not say that all went well.
+    void everyFailedStepIsReported()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        QVERIFY(QDir(folder.path()).mkpath(CardDates::fileName()));
+        QFile::remove(folder.file(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg")));
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Anagrafica/Scheda_Candidato_2.jpg/dentro")));
+        const Erasure::Result r = Erasure::erase(2, {}, QDate(2026, 12, 10));
+        QVERIFY(r.cardBlanked);
+        QVERIFY(!r.complete());
+        QCOMPARE(r.failures.size(), 2);
+        QVERIFY2(r.failures.at(0).startsWith(QStringLiteral("La data della cancellazione non è stata registrata nel "
+                                                            "file selvora-schede-date.json")),
+                 qPrintable(r.failures.at(0)));
+        QVERIFY2(r.failures.at(1).startsWith(QStringLiteral("Non è stato possibile eliminare il file "
+                                                            "Anagrafica/Scheda_Candidato_2.jpg (")),
+                 qPrintable(r.failures.at(1)));
+        const QString report = r.report();
+        QVERIFY(report.contains(QStringLiteral("Esito: cancellazione NON completata")));
+        QVERIFY(report.contains(QStringLiteral("NON ESEGUITO:\n- La data della cancellazione")));
+        // What was done is still said.
+        QVERIFY(report.contains(QStringLiteral("Tutti i dati della scheda sono stati cancellati")));
+        QVERIFY(report.contains(QStringLiteral("File eliminato: Documenti_Allegati/cv anna.pdf")));
+    }
+
+    // Files of the program folder that still name the person: found, then
+    // deleted or kept as the user chooses, and said in the report.
+    void leftoversAreFoundAndSettled_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("deleted") << true;
+        QTest::newRow("kept") << false;
+    }
+    void leftoversAreFoundAndSettled()
+    {
+        QFETCH(bool, remove);
+        TempProgramFolder folder;
+        fill(folder);
+        folder.write(QStringLiteral("Archivio_Candidati.csv"),
+                     "Cognome e nome;Codice fiscale\r\nRossi Mario;RSSMRA80A01H501U\r\nBianchi  Anna;\r\n");
+        folder.write(QStringLiteral("Archivio_Candidati.xls"),
+                     "<html><body><table><tr><td>BIANCHI ANNA</td><td>Forl\xEC</td></tr></table></body></html>");
+        folder.write(QStringLiteral("Resoconto_importazione.txt"),
+                     "Importazione candidati\r\n  riga 4, Bianca - Doppione: codice fiscale BNCNNA85M41F205X\r\n");
+        folder.write(QStringLiteral("Archivio_Candidati.pro.recuperato-20261211-053900"),
+                     card(QStringLiteral("BIANCHI ANNA"), QString()));
+        // Not naming her, or not a copy the program makes.
+        folder.write(QStringLiteral("Altro.csv"), "Verdi Luca;\r\n");
+        folder.write(QStringLiteral("appunti.doc"), "BIANCHI ANNA");
+        Erasure::Result r = Erasure::erase(2, {}, QDate(2026, 12, 10));
+        QVERIFY(r.complete());
+        const QStringList expected = {QStringLiteral("Archivio_Candidati.csv"),
+                                      QStringLiteral("Archivio_Candidati.pro.recuperato-20261211-053900"),
+                                      QStringLiteral("Archivio_Candidati.xls"),
+                                      QStringLiteral("Resoconto_importazione.txt")};
+        QCOMPARE(r.leftovers, expected);
+        Erasure::settleLeftovers(&r, remove);
+        QVERIFY(r.leftovers.isEmpty());
+        QVERIFY(r.complete());
+        for (const QString& f : expected)
+            QCOMPARE(QFileInfo::exists(folder.file(f)), !remove);
+        QVERIFY(QFileInfo::exists(folder.file(QStringLiteral("Altro.csv"))));
+        const QString report = r.report();
+        for (const QString& f : expected)
+            QVERIFY2(
+                report.contains((remove ? QStringLiteral("che conteneva ancora i dati, eliminato: ")
+                                        : QStringLiteral("che contiene ancora i dati, CONSERVATO su richiesta: ")) +
+                                f),
+                qPrintable(report));
+    }
+
+    void noLeftoversIsSaid()
+    {
+        TempProgramFolder folder;
+        fill(folder);
+        const Erasure::Result r = Erasure::erase(3, {}, QDate(2026, 12, 10));
+        QVERIFY(r.leftovers.isEmpty());
+        QVERIFY(r.report().contains(QStringLiteral("Nessun altro file della cartella del programma")));
+    }
+
     // Cards with no date of their own count from the base date; an interview
     // later than the limit keeps a candidate off the list.
     void retentionListsCardsWithoutActivityForMonths()

@@ -26,13 +26,19 @@ private slots:
     void erasesTheShownCardAfterTwoQuestionsAndSavesTheReport_data()
     {
         QTest::addColumn<bool>("anonymise");
-        QTest::newRow("interviews too") << true;
-        QTest::newRow("card only") << false;
+        QTest::addColumn<int>("exportChoice"); // -1: no export in the folder
+        QTest::newRow("interviews too") << true << -1;
+        QTest::newRow("card only") << false << -1;
+        QTest::newRow("export deleted") << true << 0;
+        QTest::newRow("export kept") << false << 1;
     }
     void erasesTheShownCardAfterTwoQuestionsAndSavesTheReport()
     {
         QFETCH(bool, anonymise);
+        QFETCH(int, exportChoice);
         TempProgramFolder folder;
+        if (exportChoice >= 0)
+            folder.write(QStringLiteral("Archivio_Candidati.csv"), "Cognome e nome\r\nNERI PAOLA\r\n");
         TSchedaCandidato c;
         c.Candidato = QStringLiteral("NERI PAOLA");
         c.Sesso = QStringLiteral("F");
@@ -61,6 +67,8 @@ private slots:
         const QString reportPath = out.filePath(QStringLiteral("rapporto.txt"));
         Messages::queueAnswer(Messages::Answer::Yes);
         Messages::queueAnswer(anonymise ? Messages::Answer::Yes : Messages::Answer::No);
+        if (exportChoice >= 0)
+            Messages::queueChoice(exportChoice);
         QString reportText;
         Modal::queueHook([&](QDialog* dialog) {
             auto* report = dialog->findChild<QPlainTextEdit*>(QStringLiteral("txtRapporto"));
@@ -71,12 +79,28 @@ private slots:
             dialog->findChild<QPushButton*>(QStringLiteral("btnChiudi"))->click();
         });
         window.cmdCancellaDati->click();
-        const auto shown = Messages::takeShown();
+        auto shown = Messages::takeShown();
+        if (exportChoice >= 0) {
+            QCOMPARE(shown.size(), 4);
+            const Messages::Shown asked = shown.takeAt(2);
+            QVERIFY2(asked.text.startsWith(QStringLiteral("Questi file della cartella del programma contengono "
+                                                          "ancora i dati di NERI PAOLA:\n   Archivio_Candidati.csv")),
+                     qPrintable(asked.text));
+            QCOMPARE(asked.buttons,
+                     (QStringList {QStringLiteral("Elimina i file"), QStringLiteral("Conserva i file")}));
+            QCOMPARE(QFileInfo::exists(folder.file(QStringLiteral("Archivio_Candidati.csv"))), exportChoice == 1);
+        }
         QCOMPARE(shown.size(), 3);
         QVERIFY(shown[0].text.contains(QStringLiteral("NERI PAOLA, codice fiscale NREPLA90A41H501X, scheda n. 1")));
         QVERIFY(shown[1].text.startsWith(QStringLiteral("È stata trovata 1 scheda colloquio con lo stesso codice "
                                                         "fiscale")));
         QVERIFY(shown[2].text.startsWith(QStringLiteral("Il rapporto è stato salvato")));
+        if (exportChoice == 0)
+            QVERIFY(reportText.contains(QStringLiteral("eliminato: Archivio_Candidati.csv")));
+        else if (exportChoice == 1)
+            QVERIFY(reportText.contains(QStringLiteral("CONSERVATO su richiesta: Archivio_Candidati.csv")));
+        else
+            QVERIFY(reportText.contains(QStringLiteral("Nessun altro file della cartella del programma")));
 
         QVERIFY(window.txtCandidato->text().startsWith(QStringLiteral("Candidato cancellato il ")));
         QVERIFY(window.txtCodFisc->text().isEmpty());

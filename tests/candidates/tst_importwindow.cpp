@@ -2,6 +2,7 @@
 // window: a file that cannot be imported gives a message and no window; the
 // mapping can be changed and the preview follows; the import adds the rows
 // chosen and tells how it went; the summary can be saved as a report.
+#include "app/ui/FolderAccess.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/ImportWindow.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -210,6 +212,38 @@ private slots:
         QVERIFY(report.contains(QStringLiteral("riga 6, Rossi Mario (doppio) - Doppione: stesso codice fiscale "
                                                "della riga 2")));
         QVERIFY(report.contains(QStringLiteral("  Telefono -> Tel. cellulare\r\n")));
+    }
+
+    // An import cut short by a crash is taken out at the next start, with a
+    // message that names the file keeping what was cut.
+    void anImportCutShortIsRepairedAtStart()
+    {
+        TSchedaCandidato old;
+        old.Candidato = QStringLiteral("Gialli Eva");
+        old.Ricontatta = TSchedaCandidato::no();
+        TSchedaCandidato torn;
+        torn.Candidato = QStringLiteral("Rossi Mario");
+        torn.Ricontatta = TSchedaCandidato::no();
+        const QByteArray before = old.encode();
+        const QByteArray written = torn.encode() + torn.encode().left(1000);
+        m_folder->write(CandidateArchive::fileName(), before + written);
+        m_folder->write(CandidateArchive::fileName() + QStringLiteral(".aggiunta"),
+                        "Selvora - aggiunta di schede in corso\nversione=1\nfile=Archivio_Candidati.pro\n"
+                        "lunghezza=3612\ncoda=\n");
+        QVERIFY(FolderAccess::claim(nullptr));
+        FolderAccess::release();
+        QCOMPARE(m_folder->read(CandidateArchive::fileName()), before);
+        const QStringList kept = QDir(m_folder->path()).entryList({CandidateArchive::fileName() + "*.recuperato-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(m_folder->read(kept.first()), written);
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+        QVERIFY2(shown[0].text.startsWith(QStringLiteral("Attenzione: l'ultima importazione di candidati non è "
+                                                         "terminata")),
+                 qPrintable(shown[0].text));
+        QVERIFY(shown[0].text.contains(kept.first()));
+        QVERIFY(shown[0].text.contains(QStringLiteral("(1 scheda e una scheda scritta solo in parte)")));
     }
 };
 

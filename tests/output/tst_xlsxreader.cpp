@@ -6,6 +6,8 @@
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 
+#include <QElapsedTimer>
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -14,7 +16,7 @@ using Members = QList<QPair<QByteArray, QByteArray>>;
 namespace {
 
 // Writes a zip file holding these members.
-void writeZip(const QString& path, const Members& members)
+void writeZip(const QString& path, const Members& members, bool declareSizes = true)
 {
     archive* zip = archive_write_new();
     archive_write_set_format_zip(zip);
@@ -22,7 +24,8 @@ void writeZip(const QString& path, const Members& members)
     for (const auto& m : members) {
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, m.first.constData());
-        archive_entry_set_size(entry, m.second.size());
+        if (declareSizes)
+            archive_entry_set_size(entry, m.second.size());
         archive_entry_set_filetype(entry, AE_IFREG);
         archive_entry_set_perm(entry, 0644);
         archive_write_header(zip, entry);
@@ -115,6 +118,81 @@ private slots:
         // Rows keep the numbers the spreadsheet shows.
         QCOMPARE(table.sourceRow(1), 2);
         QCOMPARE(table.sourceRow(2), 4);
+    }
+
+    // Hostile files: only the worksheet used is unpacked, and what it
+    // unpacks to is limited, by size and by its ratio to the file's size.
+    void hostile_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("huge unused sheet") << QStringLiteral("unused") << true;
+        QTest::newRow("damaged unused sheet") << QStringLiteral("damaged") << true;
+        QTest::newRow("bomb in the sheet used") << QStringLiteral("sheet") << false;
+        QTest::newRow("bomb in the shared strings") << QStringLiteral("strings") << false;
+        QTest::newRow("bomb without a declared size") << QStringLiteral("undeclared") << false;
+    }
+    void hostile()
+    {
+        QFETCH(QString, shape);
+        QFETCH(bool, readable);
+        TempProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("h.xlsx"));
+        // 40 MiB of rows that pack to a few tens of kilobytes.
+        QByteArray bomb = "<?xml version=\"1.0\"?><worksheet><sheetData>";
+        const QByteArray row = "<row><c t=\"inlineStr\"><is><t>x</t></is></c></row>";
+        bomb.reserve(40 * 1024 * 1024 + 100);
+        while (bomb.size() < 40 * 1024 * 1024)
+            bomb += row;
+        bomb += "</sheetData></worksheet>";
+        QByteArray strings = kStrings;
+        if (shape == QLatin1String("strings"))
+            strings = "<?xml version=\"1.0\"?><sst>" + QByteArray(40 * 1024 * 1024, ' ') + "</sst>";
+        QByteArray used = kSheet;
+        if (shape == QLatin1String("sheet") || shape == QLatin1String("undeclared"))
+            used = bomb;
+        QByteArray unused = kOtherSheet;
+        if (shape == QLatin1String("unused") || shape == QLatin1String("damaged"))
+            unused = bomb;
+        const Members members = {{"xl/workbook.xml", kBook},           {"xl/_rels/workbook.xml.rels", kRels},
+                                 {"xl/worksheets/sheet1.xml", unused}, {"xl/sharedStrings.xml", strings},
+                                 {"xl/worksheets/sheet2.xml", used},   {"xl/worksheets/sheet3.xml", unused}};
+        writeZip(path, members, shape != QLatin1String("undeclared"));
+        if (shape == QLatin1String("damaged")) {
+            // Garbage in the middle of the packed bytes of both unused sheets.
+            QByteArray bytes = folder.read(QStringLiteral("h.xlsx"));
+            for (const QByteArray& name :
+                 {QByteArray("xl/worksheets/sheet1.xml"), QByteArray("xl/worksheets/sheet3.xml")}) {
+                const qsizetype from = bytes.indexOf(name);
+                // The next entry, or the central directory after the last.
+                qsizetype to = bytes.indexOf("PK\x03\x04", from);
+                if (to < 0)
+                    to = bytes.indexOf("PK\x01\x02", from);
+                QVERIFY2(from > 0 && to > from + 2000,
+                         qPrintable(QStringLiteral("%1 %2 %3").arg(from).arg(to).arg(bytes.size())));
+                for (qsizetype i = (from + to) / 2; i < (from + to) / 2 + 64; ++i)
+                    bytes[i] = char(0xA5 ^ i);
+            }
+            folder.write(QStringLiteral("h.xlsx"), bytes);
+        }
+        QVERIFY(QFileInfo(path).size() < 1024 * 1024);
+        SheetTable table;
+        QString error;
+        QElapsedTimer clock;
+        clock.start();
+        const bool ok = XlsxReader::read(path, &table, &error);
+        QVERIFY2(clock.elapsed() < 5000, "the file took too long to read");
+        if (readable) {
+            QVERIFY2(ok, qPrintable(error));
+            QCOMPARE(table.rowCount(), 3);
+            QCOMPARE(table.row(0), (QStringList {"Cognome", "CAP", "Data nascita", "Totale"}));
+            return;
+        }
+        QVERIFY(!ok);
+        QCOMPARE(table.rowCount(), 0);
+        QVERIFY2(error.startsWith(QStringLiteral("Il file .xlsx non viene importato: una volta decompresso "
+                                                 "diventerebbe più di 100 volte più grande (oltre 16 MB)")),
+                 qPrintable(error));
     }
 
     void badInput_data()

@@ -177,7 +177,8 @@ private slots:
         const auto shown = Messages::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].kind, Messages::Kind::Error);
-        QCOMPARE(shown[0].text, QStringLiteral("I/O error %1").arg(ENAMETOOLONG));
+        // The system's number, and in Italian what it means.
+        QCOMPARE(shown[0].text, QStringLiteral("I/O error %1: il nome del file è troppo lungo").arg(ENAMETOOLONG));
         QVERIFY(crea()->isVisible());
         QCOMPARE(vaiFiles(m_folder->path()), QStringList());
     }

@@ -1,5 +1,6 @@
 // Reading and writing one value of the password file.
 #include "app/core/PasswordFile.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/SafeWrite.h"
 
@@ -199,10 +200,10 @@ bool writeValue(const QString& path, const QString& section, const QString& key,
             return failed(QStringLiteral("%1 is read-only").arg(path));
         QFile in(path);
         if (!in.open(QIODevice::ReadOnly))
-            return failed(in.errorString());
+            return failed(SystemError::of(in));
         old = in.readAll();
         if (in.error() != QFileDevice::NoError)
-            return failed(in.errorString());
+            return failed(SystemError::of(in));
     }
     const QByteArray data = withValue(old, section, key, value);
 

@@ -1,13 +1,25 @@
 #include "app/core/RecordFile.h"
 
 #include "app/core/AccessMode.h"
+#include "app/core/AppendJournal.h"
+#include "app/core/SystemError.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 RecordFile::FileFactory g_factory;
+RecordFile::AppendHook g_hook;
 constexpr qint64 kBlockBytes = 4 * 1024 * 1024;
+qint64 g_blockBytes = kBlockBytes;
 } // namespace
 
 RecordFile::RecordFile(const QString& path, int recordSize)
@@ -26,6 +38,16 @@ void RecordFile::setFileFactory(FileFactory factory)
     g_factory = std::move(factory);
 }
 
+void RecordFile::setAppendHook(AppendHook hook)
+{
+    g_hook = std::move(hook);
+}
+
+void RecordFile::setBlockBytes(qint64 bytes)
+{
+    g_blockBytes = bytes > 0 ? bytes : kBlockBytes;
+}
+
 QString RecordFile::accessMessage()
 {
     return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
@@ -37,7 +59,7 @@ bool RecordFile::fail(const QString& what)
 {
     m_error = what;
     if (m_file && !m_file->errorString().isEmpty())
-        m_error += QStringLiteral(": ") + m_file->errorString();
+        m_error += QStringLiteral(": ") + SystemError::of(*m_file);
     return false;
 }
 
@@ -152,15 +174,26 @@ qint64 RecordFile::append(const QByteArray& record)
 qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next, qint64* added)
 {
     *added = 0;
+    if (AccessMode::readOnly()) {
+        fail(AccessMode::reason());
+        return 0;
+    }
     if (!isOpen()) {
         fail(QStringLiteral("file not open"));
+        return 0;
+    }
+    // The note of an earlier append cut short must be dealt with first
+    // (TailRepair): writing a new one would lose how to put the file back.
+    AppendJournal::Entry earlier;
+    if (AppendJournal::read(m_path, &earlier) != AppendJournal::Found::None) {
+        m_error = QStringLiteral("%1 is still there").arg(AppendJournal::pathFor(m_path));
         return 0;
     }
     const qint64 oldSize = m_file->size();
     const qint64 cards = count();
     const qint64 start = cards * m_size;
     // A partial tail is written over like by append(); its bytes are kept so
-    // that a failure can put them back.
+    // that a failure, or the repair after a crash, can put them back.
     QByteArray tail;
     if (oldSize > start) {
         if (!m_file->seek(start)) {
@@ -173,15 +206,12 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
             return 0;
         }
     }
-    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_size);
-    // The first block, which covers the partial tail, is written last: a
-    // failure on any later block (a full disk) then leaves the old bytes
-    // untouched, and cutting the file back is enough.
-    QByteArray first;
+    const qint64 perBlock = qMax<qint64>(1, g_blockBytes / m_size);
     QByteArray block;
     QByteArray record;
     qint64 written = 0;
     qint64 offset = start;
+    bool journal = false;
     bool ok = true;
     bool more = true;
     while (ok && more) {
@@ -199,34 +229,80 @@ qint64 RecordFile::appendAll(const std::function<bool(QByteArray* record)>& next
         }
         if (!ok || inBlock == 0)
             break;
-        if (offset == start) {
-            first = block;
-        } else if (!writeAt(offset, block)) {
+        // The note goes first, before the first new byte: from here on a
+        // crash leaves something to repair, and the note says how.
+        if (!journal) {
+            QString why;
+            if (!AppendJournal::begin(m_path, {oldSize, tail}, &why)) {
+                ok = false;
+                m_error = QStringLiteral("cannot write %1: %2").arg(AppendJournal::pathFor(m_path), why);
+                return 0;
+            }
+            journal = true;
+            if (g_hook)
+                g_hook(AppendStep::JournalWritten, 0);
+        }
+        // In file order: the file only ever grows by the cards just written.
+        if (!writeAt(offset, block)) {
             ok = false;
             fail(QStringLiteral("cannot append card %1").arg(cards + written + 1));
             break;
         }
         offset += block.size();
         written += inBlock;
+        if (g_hook)
+            g_hook(AppendStep::BlockWritten, written);
     }
-    const bool tailTouched = ok && !first.isEmpty() && !tail.isEmpty();
-    if (ok && !first.isEmpty() && !writeAt(start, first)) {
-        ok = false;
-        fail(QStringLiteral("cannot append card %1").arg(cards + 1));
+    if (ok && journal) {
+        if (!syncToDisk()) {
+            ok = false;
+            fail(QStringLiteral("cannot flush the new cards to the disk"));
+        } else if (g_hook) {
+            g_hook(AppendStep::Synced, written);
+        }
     }
     if (ok) {
-        *added = written;
-        return written > 0 ? cards + 1 : 0;
+        if (journal && !AppendJournal::finish(m_path)) {
+            // The cards are in and on the disk; a note left behind would make
+            // the next start take them out again, so this is a failure too.
+            ok = false;
+            m_error = QStringLiteral("cannot remove %1").arg(AppendJournal::pathFor(m_path));
+        } else {
+            if (journal && g_hook)
+                g_hook(AppendStep::Finished, written);
+            *added = written;
+            return written > 0 ? cards + 1 : 0;
+        }
     }
     // Back to the file as it was before the first new card.
     const QString why = m_error;
     m_file->unsetError();
     bool restored = m_file->resize(oldSize);
-    if (restored && tailTouched)
+    if (restored && !tail.isEmpty())
         restored = writeAt(start, tail);
-    restored = restored && m_file->size() == oldSize;
+    restored = restored && m_file->size() == oldSize && syncToDisk();
+    // The note stays when the file could not be put back: the next start
+    // then finishes the job.
+    if (restored && journal)
+        AppendJournal::finish(m_path);
     m_error = restored ? why : why + QStringLiteral("; the file could not be put back to %1 bytes").arg(oldSize);
     return 0;
+}
+
+bool RecordFile::syncToDisk()
+{
+    if (!m_file->flush())
+        return false;
+#ifdef Q_OS_WIN
+    if (::_commit(m_file->handle()) != 0)
+        return false;
+#else
+    // A device that cannot be synchronised (a pipe, /dev/full) has no cache
+    // to lose.
+    if (::fsync(m_file->handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return false;
+#endif
+    return true;
 }
 
 bool RecordFile::scan(const std::function<bool(qint64 n, const char* record)>& visit)
@@ -238,7 +314,7 @@ bool RecordFile::scan(const std::function<bool(qint64 n, const char* record)>& v
         return true;
     if (!m_file->seek(0))
         return fail(QStringLiteral("seek failed"));
-    const qint64 perBlock = qMax<qint64>(1, kBlockBytes / m_size);
+    const qint64 perBlock = qMax<qint64>(1, g_blockBytes / m_size);
     QByteArray block(perBlock * m_size, Qt::Uninitialized);
     qint64 n = 0;
     while (n < total) {

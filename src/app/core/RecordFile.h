@@ -49,7 +49,26 @@ public:
     // On any failure returns 0 after putting the file back exactly as it was
     // (its old length and the bytes of any partial tail), and says in
     // errorString() whether even that failed.
+    //
+    // A crash or a power cut midway must not leave blank or torn cards: the
+    // old length goes first into a note beside the file (AppendJournal), the
+    // cards are written in file order, the file is flushed to the disk and
+    // only then the note is removed. A note found later means the append was
+    // cut short; TailRepair puts the file back from it.
     qint64 appendAll(const std::function<bool(QByteArray* record)>& next, qint64* added);
+
+    // The steps of appendAll(), for the tests that stop the program at each.
+    enum class AppendStep
+    {
+        JournalWritten,
+        BlockWritten, // cards: how many are written so far
+        Synced,
+        Finished, // the note is gone
+    };
+    using AppendHook = std::function<void(AppendStep step, qint64 cards)>;
+    static void setAppendHook(AppendHook hook);
+    // Cards per block of appendAll() and scan(); tests make it small.
+    static void setBlockBytes(qint64 bytes);
 
     // Reads every card from the first to the last in large sequential blocks.
     // The callback gets the card number and a pointer to recordSize() bytes,
@@ -69,6 +88,7 @@ public:
 private:
     bool fail(const QString& what);
     bool writeAt(qint64 offset, const QByteArray& bytes);
+    bool syncToDisk();
 
     QString m_path;
     int m_size;

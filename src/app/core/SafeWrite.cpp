@@ -1,4 +1,5 @@
 #include "app/core/SafeWrite.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/AccessMode.h"
 #include "app/core/LinkGuard.h"
@@ -28,16 +29,16 @@ bool wholeFile(const QString& path, const QByteArray& bytes, QString* error)
         return failed(LinkGuard::message(QDir(folder).relativeFilePath(QFileInfo(path).absoluteFilePath())));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
+        return failed(SystemError::of(out));
     // Every step is checked: a full disk can let commit() report success
     // after a short write, so a write that fell short is cancelled here.
     if (out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = out.errorString();
+        const QString why = SystemError::of(out);
         out.cancelWriting();
         return failed(why);
     }
     if (!out.commit())
-        return failed(out.errorString());
+        return failed(SystemError::of(out));
     return true;
 }
 

@@ -1,6 +1,8 @@
 // Every message box of the program, and its scripted stand-in for tests.
 #include "app/platform/Messages.h"
 
+#include "app/core/SystemError.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
@@ -82,8 +84,11 @@ QString displayText(const QString& text)
     return t;
 }
 
-Answer show(QWidget* parent, Kind kind, const QString& text)
+Answer show(QWidget* parent, Kind kind, const QString& message)
 {
+    // The system's words inside a message are given in Italian, whoever
+    // wrote the message.
+    const QString text = SystemError::italianized(message);
     if (g_test) {
         g_shown.append({kind, text, {}});
         if (!g_answers.isEmpty())
@@ -109,8 +114,9 @@ Answer show(QWidget* parent, Kind kind, const QString& text)
     }
 }
 
-int choose(QWidget* parent, Kind kind, const QString& text, const QStringList& buttons)
+int choose(QWidget* parent, Kind kind, const QString& message, const QStringList& buttons)
 {
+    const QString text = SystemError::italianized(message);
     if (buttons.isEmpty())
         return -1;
     const int last = int(buttons.size()) - 1;

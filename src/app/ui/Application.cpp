@@ -1,6 +1,7 @@
 #include "app/ui/Application.h"
 
 #include "app/core/Formats.h"
+#include "app/core/SystemError.h"
 #include "app/platform/Messages.h"
 #include "app/platform/QtTranslations.h"
 #include "report/core/ReportFonts.h"
@@ -26,7 +27,7 @@ bool SelvoraApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ErrorReport::show(QString::fromLocal8Bit(e.what()));
+        ErrorReport::show(QString::fromUtf8(e.what()));
     } catch (...) {
         ErrorReport::show(QStringLiteral("Errore imprevisto."));
     }
@@ -34,7 +35,7 @@ bool SelvoraApplication::notify(QObject* receiver, QEvent* event)
 }
 
 IoError::IoError(int code)
-    : std::runtime_error("I/O error " + std::to_string(code))
+    : std::runtime_error(SystemError::ioError(code).toStdString())
     , m_code(code)
 {
 }

@@ -16,7 +16,8 @@ public:
 };
 
 // A file failure that a command leaves to the default error report; its text
-// is "I/O error <n>" with the system's error number.
+// is "I/O error <n>" with the system's error number, followed by what the
+// number means, in Italian ("I/O error 28: disco pieno: ...").
 class IoError : public std::runtime_error
 {
 public:

@@ -4,9 +4,11 @@
 #include "app/core/Backup.h"
 #include "app/core/FolderLock.h"
 #include "app/core/ProgramFolder.h"
+#include "app/core/TailRepair.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Windows.h"
 #include "candidates/core/CardDates.h"
+#include "candidates/core/SchedaCandidato.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QDir>
@@ -20,6 +22,16 @@ void tellReadOnly(QWidget* parent)
 {
     Messages::choose(parent, Messages::Kind::Warning, Windows::readOnlyText(), {QStringLiteral("OK")});
     AccessMode::setReadOnly(AccessMode::reasonFolderReadOnly());
+}
+
+// An import cut short, or an end of the archive left damaged by a crash, is
+// put right before anything else reads the archive, and the user is told.
+void repairArchive(QWidget* parent)
+{
+    const TailRepair::Result r = TailRepair::run(CandidateArchive::path(), TSchedaCandidato::Size);
+    const QString text = TailRepair::message(r, QStringLiteral("l'archivio dei candidati"));
+    if (!text.isEmpty())
+        Messages::warning(parent, text);
 }
 } // namespace
 
@@ -55,6 +67,7 @@ bool claim(QWidget* parent)
         }
         QString ignored;
         CardDates::ensure(&ignored);
+        repairArchive(parent);
         break;
     }
     case FolderLock::Result::InUse:

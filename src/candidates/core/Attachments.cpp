@@ -1,5 +1,6 @@
 // Copying files into the attachment folder and naming them safely there.
 #include "candidates/core/Attachments.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/ProgramFolder.h"
 #include "app/core/RecordFile.h"
@@ -76,36 +77,36 @@ bool copiaCome(const QString& sourcePath, const QString& name, QString* error)
 
     QFile in(sourcePath);
     if (!in.open(QIODevice::ReadOnly))
-        return failed(in.errorString());
+        return failed(SystemError::of(in));
     // Written beside the old file and renamed over it at the end, so a copy
     // that fails half way keeps the file that other cards may name.
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
+        return failed(SystemError::of(out));
     QByteArray block;
     for (;;) {
         block = in.read(1 << 20);
         if (block.isEmpty()) {
             if (in.error() != QFileDevice::NoError || !in.atEnd()) {
-                const QString why = in.errorString();
+                const QString why = SystemError::of(in);
                 out.cancelWriting();
                 return failed(why);
             }
             break;
         }
         if (out.write(block) != block.size()) {
-            const QString why = out.errorString();
+            const QString why = SystemError::of(out);
             out.cancelWriting();
             return failed(why);
         }
     }
     if (!out.flush() || out.error() != QFileDevice::NoError) {
-        const QString why = out.errorString();
+        const QString why = SystemError::of(out);
         out.cancelWriting();
         return failed(why);
     }
     if (!out.commit())
-        return failed(out.errorString());
+        return failed(SystemError::of(out));
     return true;
 }
 

@@ -1,15 +1,17 @@
 // Importing candidate cards from a spreadsheet table.
 #include "candidates/core/CandidateImport.h"
 
-#include "candidates/core/Duplicates.h"
-
+#include "app/core/AppendJournal.h"
 #include "app/core/Cp1252.h"
 #include "app/core/RecordFile.h"
+#include "app/core/TailRepair.h"
 #include "app/core/TextRules.h"
+#include "candidates/core/Duplicates.h"
 #include "output/core/CsvExport.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QHash>
 
 #include <array>
@@ -501,6 +503,19 @@ Outcome store(const QString& archivePath, const SheetTable& table, const QVector
     out.skippedRefused = preview.refused;
     out.skippedDuplicates = preview.duplicates;
     out.skippedWarned = includeWarned ? 0 : preview.warned;
+    // An earlier import cut short by a crash is taken out first; the rows
+    // were then checked against an archive that has changed, so the user
+    // is told and starts again.
+    if (QFileInfo::exists(AppendJournal::pathFor(archivePath))) {
+        const TailRepair::Result repair = TailRepair::run(archivePath, C::Size);
+        if (repair.kind != TailRepair::Result::Kind::Nothing) {
+            out.error = TailRepair::message(repair, QStringLiteral("l'archivio dei candidati"));
+            if (repair.kind != TailRepair::Result::Kind::Failed)
+                out.error += QStringLiteral("\n\nNessuna scheda è stata aggiunta ora: riaprire il file da importare.");
+            out.skippedWarned = preview.warned;
+            return out;
+        }
+    }
     RecordFile file(archivePath, C::Size);
     if (!file.open()) {
         out.error = RecordFile::accessMessage();
@@ -524,6 +539,17 @@ Outcome store(const QString& archivePath, const SheetTable& table, const QVector
     const qint64 first = file.appendAll(next, &added);
     const bool failed = first == 0 && !file.errorString().isEmpty();
     file.close();
+    if (failed && QFileInfo::exists(AppendJournal::pathFor(archivePath))) {
+        // The old end of the archive (a piece of a card) could not be written
+        // back: the note of the append stays, and the next start does it.
+        out.error = QStringLiteral("Attenzione: l'importazione non è riuscita: nessuna scheda è stata aggiunta, ma "
+                                   "non è stato possibile riportare subito la fine dell'archivio com'era. Al "
+                                   "prossimo avvio Selvora la riporterà com'era prima dell'importazione.\n\r\n\r"
+                                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                                   "del programma e che il disco non sia pieno.");
+        out.skippedWarned = preview.warned;
+        return out;
+    }
     if (failed) {
         out.error = QStringLiteral("Attenzione: l'importazione non è riuscita e l'archivio è rimasto com'era: nessuna "
                                    "scheda è stata aggiunta.\n\r\n\rAccertarsi di possedere i privilegi di scrittura "

@@ -1,11 +1,15 @@
 // Erasure of one candidate's personal data, and the report of it.
 #include "candidates/core/Erasure.h"
 
+#include "app/core/Cp1252.h"
+#include "app/core/DataFiles.h"
 #include "app/core/ProgramFolder.h"
 #include "app/core/RecordFile.h"
+#include "app/core/SystemError.h"
 #include "candidates/core/Attachments.h"
 #include "candidates/core/CardDates.h"
 #include "output/core/DocumentReport.h"
+#include "output/core/XlsxReader.h"
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionCatalogue.h"
@@ -111,16 +115,116 @@ QSet<QString> namesOfOtherCards(qint64 position)
     return names;
 }
 
+// Removes a file; false with the system's reason, in Italian.
+bool removeFile(const QString& path, QString* why)
+{
+    QFile f(path);
+    if (f.remove() && !QFileInfo::exists(path))
+        return true;
+    *why = SystemError::of(f);
+    return false;
+}
+
 void deleteFile(const QString& path, const QString& shown, Result* r)
 {
     if (!QFileInfo::exists(path))
         return;
-    if (QFile::remove(path) && !QFileInfo::exists(path))
+    QString why;
+    if (removeFile(path, &why))
         r->filesDeleted << shown;
     else
-        r->failures << QStringLiteral("Non è stato possibile eliminare il file %1.").arg(shown);
+        r->failures << QStringLiteral("Non è stato possibile eliminare il file %1 (%2).").arg(shown, why);
+}
+
+// Whether a file of the folder may hold copies of card data: exports,
+// reports and the pieces a repair keeps; never the data itself.
+bool mayNamePeople(const QString& fileName)
+{
+    if (DataFiles::isData(fileName))
+        return false;
+    const QString lower = fileName.toLower();
+    for (const char* ext : {".xls", ".xlsx", ".csv", ".txt"})
+        if (lower.endsWith(QLatin1String(ext)))
+            return true;
+    return lower.contains(QLatin1String(".recuperato-"));
+}
+
+// Text as compared: upper case, runs of blanks as one.
+QString folded(const QString& text)
+{
+    return text.toUpper().simplified();
+}
+
+// The text of a file as a reader would see it: the cells of a workbook, else
+// the bytes as UTF-8 and as Windows-1252, with the HTML escapes of the .xls
+// export undone.
+QString textOf(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        SheetTable table;
+        QString ignored;
+        QStringList cells;
+        if (XlsxReader::read(path, &table, &ignored)) {
+            for (int r = 0; r < table.rowCount(); ++r)
+                cells << table.row(r).join(QLatin1Char('\n'));
+            return cells.join(QLatin1Char('\n'));
+        }
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    // Records of a repaired archive carry their text between length bytes
+    // and padding: both read as blanks.
+    QByteArray bytes = f.read(256LL * 1024 * 1024);
+    for (char& c : bytes)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
+    QString text = QString::fromUtf8(bytes) + QLatin1Char('\n') + Cp1252::decode(bytes);
+    text.replace(QStringLiteral("&#39;"), QStringLiteral("'"));
+    text.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return text;
 }
 } // namespace
+
+QStringList filesNaming(const QString& folder, const QString& name, const QString& codFisc)
+{
+    const QString who = folded(name);
+    const QString code = folded(codFisc);
+    QStringList out;
+    if (who.size() < 3 && code.isEmpty())
+        return out;
+    const QDir dir(folder);
+    for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (fi.isSymLink() || !mayNamePeople(fi.fileName()))
+            continue;
+        const QString text = folded(textOf(fi.absoluteFilePath()));
+        if ((who.size() >= 3 && text.contains(who)) || (!code.isEmpty() && text.contains(code)))
+            out << fi.fileName();
+    }
+    return out;
+}
+
+void settleLeftovers(Result* r, bool remove)
+{
+    for (const QString& name : std::as_const(r->leftovers)) {
+        if (!remove) {
+            r->leftoversKept << name;
+            continue;
+        }
+        QString why;
+        if (removeFile(ProgramFolder::file(name), &why))
+            r->leftoversDeleted << name;
+        else
+            r->failures << QStringLiteral("Non è stato possibile eliminare il file %1, che contiene ancora i dati del "
+                                          "candidato (%2).")
+                               .arg(name, why);
+    }
+    r->leftovers.clear();
+}
 
 Result erase(qint64 position, const QList<Interview>& interviews, const QDate& day)
 {
@@ -146,15 +250,21 @@ Result erase(qint64 position, const QList<Interview>& interviews, const QDate& d
         blank.Candidato = erasedName(day);
         blank.Ricontatta = TSchedaCandidato::no();
         if (!archive.rewrite(position, blank.encode())) {
-            r.failures << QStringLiteral("Non è stato possibile scrivere la scheda n. %1 dell'archivio candidati; "
-                                         "nulla è stato cancellato.")
-                              .arg(position);
+            r.failures << QStringLiteral("Non è stato possibile scrivere la scheda n. %1 dell'archivio candidati "
+                                         "(%2); nulla è stato cancellato.")
+                              .arg(position)
+                              .arg(SystemError::italianized(archive.errorString()));
             return r;
         }
         r.cardBlanked = true;
     }
-    QString ignored;
-    CardDates::stored(position, day, &ignored);
+    // The date of the erasure keeps the card off the retention list; a
+    // failure here is told like any other step.
+    QString why;
+    if (!CardDates::stored(position, day, &why))
+        r.failures << QStringLiteral("La data della cancellazione non è stata registrata nel file %1 (%2): "
+                                     "l'elenco di conservazione potrà proporre di nuovo questa scheda.")
+                          .arg(CardDates::fileName(), SystemError::italianized(why));
 
     deleteFile(CandidateArchive::photoPath(position),
                QStringLiteral("%1/%2").arg(CandidateArchive::photoFolder().section(QLatin1Char('/'), -1),
@@ -183,6 +293,7 @@ Result erase(qint64 position, const QList<Interview>& interviews, const QDate& d
         RecordFile session(ProgramFolder::file(it.sessionFile), TSchedaColloquio::Size);
         QByteArray record;
         bool ok = session.open() && session.read(it.card, &record);
+        QString reason;
         if (ok) {
             TSchedaColloquio c = TSchedaColloquio::decode(record);
             // Date, score and outcome stay: the rankings keep their rows.
@@ -196,10 +307,12 @@ Result erase(qint64 position, const QList<Interview>& interviews, const QDate& d
         if (ok)
             r.anonymised << it;
         else
-            r.failures << QStringLiteral("Non è stato possibile anonimizzare la scheda n. %1 della sessione %2.")
+            r.failures << QStringLiteral("Non è stato possibile anonimizzare la scheda n. %1 della sessione %2 (%3).")
                               .arg(it.card)
-                              .arg(SessionCatalogue::sessionName(it.sessionFile));
+                              .arg(SessionCatalogue::sessionName(it.sessionFile),
+                                   SystemError::italianized(session.errorString()));
     }
+    r.leftovers = filesNaming(ProgramFolder::path(), r.candidato, r.codFisc);
     return r;
 }
 
@@ -211,7 +324,11 @@ QString Result::report() const
     lines << QStringLiteral("Candidato: %1").arg(candidato.isEmpty() ? QStringLiteral("(senza nome)") : candidato);
     if (!codFisc.isEmpty())
         lines << QStringLiteral("Codice fiscale: %1").arg(codFisc);
-    lines << QStringLiteral("Scheda n. %1 dell'archivio candidati").arg(position) << QString();
+    lines << QStringLiteral("Scheda n. %1 dell'archivio candidati").arg(position);
+    lines << (complete() ? QStringLiteral("Esito: cancellazione completata.")
+                         : QStringLiteral("Esito: cancellazione NON completata: alcune operazioni non sono riuscite "
+                                          "(vedere \"NON ESEGUITO\")."))
+          << QString();
     lines << (cardBlanked ? QStringLiteral("- Tutti i dati della scheda sono stati cancellati; la scheda resta "
                                            "in archivio con la dicitura \"%1\".")
                                 .arg(erasedName(day))
@@ -229,6 +346,18 @@ QString Result::report() const
                      .arg(SessionCatalogue::sessionName(it.sessionFile))
                      .arg(it.card)
                      .arg(it.data.isEmpty() ? QStringLiteral("(senza data)") : it.data);
+    for (const QString& f : leftoversDeleted)
+        lines
+            << QStringLiteral("- File della cartella del programma che conteneva ancora i dati, eliminato: %1").arg(f);
+    for (const QString& f : leftoversKept)
+        lines << QStringLiteral("- File della cartella del programma che contiene ancora i dati, CONSERVATO su "
+                                "richiesta: %1")
+                     .arg(f);
+    for (const QString& f : leftovers)
+        lines << QStringLiteral("- File della cartella del programma che contiene ancora i dati: %1").arg(f);
+    if (leftoversDeleted.isEmpty() && leftoversKept.isEmpty() && leftovers.isEmpty())
+        lines << QStringLiteral("- Nessun altro file della cartella del programma (esportazioni, resoconti) "
+                                "contiene i dati del candidato.");
     if (!failures.isEmpty()) {
         lines << QString() << QStringLiteral("NON ESEGUITO:");
         for (const QString& f : failures)

@@ -52,6 +52,12 @@ struct Result
     QStringList filesKept; // attachments another card still names
     QStringList failures; // what could not be done, in Italian
     QList<Interview> anonymised;
+    // Files of the program folder that still name the person (the exports,
+    // the import summaries, the archive pieces kept after a repair), found
+    // after the card was blanked; what became of them once the user chose.
+    QStringList leftovers;
+    QStringList leftoversDeleted;
+    QStringList leftoversKept;
 
     bool complete() const { return cardBlanked && failures.isEmpty(); }
     // The printable report of what was erased.
@@ -63,6 +69,15 @@ struct Result
 // a block that wraps at word boundaries and continues over as many pages as
 // it needs. Prepared, ready for output.
 std::unique_ptr<Report> printout(const QString& report);
+
+// Files directly in folder, other than the data, that hold the name or the
+// fiscal code: the spreadsheet exports (.xls, .xlsx, .csv), text reports
+// (.txt, as the import summaries) and the archive pieces kept by a repair.
+// Names as in the folder, sorted.
+QStringList filesNaming(const QString& folder, const QString& name, const QString& codFisc);
+
+// Deletes the leftovers (remove) or records that the user kept them.
+void settleLeftovers(Result* result, bool remove);
 
 // Erases card n of the archive in folder. interviews are the cards to
 // anonymise (from interviewsOf, or empty to leave them).

@@ -110,7 +110,21 @@ void eraseShownCard(TfrmCandidati* window)
     QList<Erasure::Interview> interviews = Erasure::interviewsOf(ProgramFolder::path(), card);
     if (!confirm(window, card, position, &interviews))
         return;
-    const Erasure::Result result = Erasure::erase(position, interviews, QDate::currentDate());
+    Erasure::Result result = Erasure::erase(position, interviews, QDate::currentDate());
+    if (!result.leftovers.isEmpty()) {
+        QStringList shown;
+        for (const QString& f : std::as_const(result.leftovers))
+            shown << QStringLiteral("   ") + f;
+        const int choice = Messages::choose(
+            window, Messages::Kind::Confirmation,
+            QStringLiteral("Questi file della cartella del programma contengono ancora i dati di %1:\n%2\n\n"
+                           "Sono copie fatte dal programma (esportazioni, resoconti delle importazioni). "
+                           "Eliminarli? Se vengono conservati, il rapporto di cancellazione lo dirà.")
+                .arg(result.candidato.isEmpty() ? QStringLiteral("(senza nome)") : result.candidato,
+                     shown.join(QLatin1Char('\n'))),
+            {QStringLiteral("Elimina i file"), QStringLiteral("Conserva i file")});
+        Erasure::settleLeftovers(&result, choice == 0);
+    }
     // The window shows the card as it is now.
     RecordFile again(CandidateArchive::path(), TSchedaCandidato::Size);
     if (again.open() && again.read(position, &record))

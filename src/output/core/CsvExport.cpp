@@ -1,5 +1,6 @@
 // The .csv export of an export grid.
 #include "output/core/CsvExport.h"
+#include "app/core/SystemError.h"
 
 #include "output/core/ExportCells.h"
 
@@ -89,7 +90,7 @@ bool write(const QString& path, const QList<SpreadsheetExport::Column>& columns,
     file->setDirectWriteFallback(false);
     auto fail = [&]() {
         if (error)
-            *error = file->errorString();
+            *error = SystemError::of(*file);
         file->cancelWriting();
         return false;
     };
@@ -144,7 +145,7 @@ bool write(const QString& path, const QList<SpreadsheetExport::Column>& columns,
         return fail();
     if (!file->commit()) {
         if (error)
-            *error = file->errorString();
+            *error = SystemError::of(*file);
         return false;
     }
     return true;

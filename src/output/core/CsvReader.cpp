@@ -1,5 +1,6 @@
 // Reads a .csv file into a SheetTable.
 #include "output/core/CsvReader.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/Cp1252.h"
 
@@ -168,7 +169,7 @@ bool read(const QString& path, SheetTable* table, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Il file non può essere letto: %1").arg(file.errorString());
+            *error = QStringLiteral("Il file non può essere letto: %1").arg(SystemError::of(file));
         return false;
     }
     if (file.size() > MaxBytes) {
@@ -181,7 +182,7 @@ bool read(const QString& path, SheetTable* table, QString* error)
     const QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
         if (error)
-            *error = QStringLiteral("Il file non può essere letto per intero: %1").arg(file.errorString());
+            *error = QStringLiteral("Il file non può essere letto per intero: %1").arg(SystemError::of(file));
         return false;
     }
     return parse(bytes, table, error);

@@ -1,5 +1,6 @@
 // The spreadsheet export file and the values of an export grid.
 #include "output/core/SpreadsheetExport.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/Cp1252.h"
 #include "app/core/TextRules.h"
@@ -320,7 +321,7 @@ bool write(const QString& path, const QString& sheetName, const QList<Column>& c
     file->setDirectWriteFallback(false);
     auto fail = [&](const QString& why) {
         if (error)
-            *error = why.isEmpty() ? file->errorString() : why;
+            *error = why.isEmpty() ? SystemError::of(*file) : why;
         file->cancelWriting();
         return false;
     };
@@ -354,7 +355,7 @@ bool write(const QString& path, const QString& sheetName, const QList<Column>& c
         return fail(QString());
     if (!file->commit()) {
         if (error)
-            *error = file->errorString();
+            *error = SystemError::of(*file);
         return false;
     }
     return true;

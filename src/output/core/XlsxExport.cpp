@@ -1,5 +1,6 @@
 // The .xlsx export of an export grid.
 #include "output/core/XlsxExport.h"
+#include "app/core/SystemError.h"
 
 #include "output/core/ExportCells.h"
 
@@ -33,14 +34,14 @@ bool install(const QString& built, const QString& path, QString* error)
     QFile in(built);
     if (!in.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = in.errorString();
+            *error = SystemError::of(in);
         return false;
     }
     std::unique_ptr<QSaveFile> file = g_factory ? g_factory(path) : std::make_unique<QSaveFile>(path);
     file->setDirectWriteFallback(false);
     auto fail = [&]() {
         if (error)
-            *error = file->errorString();
+            *error = SystemError::of(*file);
         file->cancelWriting();
         return false;
     };
@@ -52,7 +53,7 @@ bool install(const QString& built, const QString& path, QString* error)
         if (got < 0) {
             file->cancelWriting();
             if (error)
-                *error = in.errorString();
+                *error = SystemError::of(in);
             return false;
         }
         if (got == 0)
@@ -64,7 +65,7 @@ bool install(const QString& built, const QString& path, QString* error)
         return fail();
     if (!file->commit()) {
         if (error)
-            *error = file->errorString();
+            *error = SystemError::of(*file);
         return false;
     }
     return true;
@@ -87,7 +88,7 @@ bool write(const QString& path, const QString& sheetName, const QList<Spreadshee
     QTemporaryDir work;
     if (!work.isValid()) {
         if (error)
-            *error = work.errorString();
+            *error = SystemError::italianized(work.errorString());
         return false;
     }
     const QByteArray built = QFile::encodeName(work.filePath(QStringLiteral("export.xlsx")));

@@ -1,7 +1,8 @@
-// Reads the first worksheet of an .xlsx file.
+// Reads the first worksheet of an .xlsx file, streamed.
 #include "output/core/XlsxReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -9,6 +10,7 @@
 #include <archive_entry.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -18,68 +20,191 @@ QString notWorkbook()
     return QStringLiteral("Il file non è un foglio di lavoro Excel (.xlsx) leggibile.");
 }
 
-// The parts of the zip this reader needs, unpacked.
-struct Parts
+// The zip is read as a stream: only the parts needed (the workbook, its
+// relationships, the shared strings and the one worksheet used) are
+// unpacked, a block at a time, and no worksheet is ever held whole in
+// memory. What is unpacked is counted against two limits, the absolute one
+// and one proportional to the size of the file, so that a small file that
+// unpacks to gigabytes (a "zip bomb") is refused early.
+class ZipParts
 {
-    QHash<QString, QByteArray> files;
-};
-
-bool unpack(const QString& path, Parts* parts, QString* error)
-{
-    std::unique_ptr<archive, decltype(&archive_read_free)> zip(archive_read_new(), &archive_read_free);
-    archive_read_support_format_zip(zip.get());
-    const QByteArray name = QFile::encodeName(path);
-    if (archive_read_open_filename(zip.get(), name.constData(), 1 << 16) != ARCHIVE_OK) {
-        *error = notWorkbook();
-        return false;
+public:
+    ZipParts(const QString& path, qint64 packedBytes)
+        : m_path(path)
+        , m_budget(qMin(XlsxReader::MaxUnpackedBytes,
+                        qMax(XlsxReader::MinRatioAllowance, packedBytes * XlsxReader::MaxRatio)))
+        , m_ratioBound(m_budget < XlsxReader::MaxUnpackedBytes)
+    {
     }
-    archive_entry* entry = nullptr;
-    int entries = 0;
-    for (;;) {
-        const int r = archive_read_next_header(zip.get(), &entry);
-        if (r == ARCHIVE_EOF)
-            break;
-        if (r != ARCHIVE_OK && r != ARCHIVE_WARN) {
-            *error = entries == 0 ? notWorkbook()
-                                  : QStringLiteral("Il file .xlsx è danneggiato: %1")
-                                        .arg(QString::fromUtf8(archive_error_string(zip.get())));
+
+    // The names of every member, in zip order. False (with *error) when the
+    // file is not a readable zip.
+    bool list(QStringList* names, QString* error) { return walk(nullptr, nullptr, names, error); }
+
+    // Hands the unpacked bytes of member name to take(), a block at a time;
+    // take() returns false to stop early. A member that is not there gives
+    // no block.
+    bool stream(const QString& name, const std::function<bool(const char*, qint64)>& take, QString* error)
+    {
+        return walk(&name, &take, nullptr, error);
+    }
+
+    // A small member whole (the workbook and its relationships).
+    bool whole(const QString& name, QByteArray* bytes, QString* error)
+    {
+        bool tooBig = false;
+        const bool ok = stream(
+            name,
+            [bytes, &tooBig](const char* data, qint64 n) {
+                tooBig = bytes->size() + n > XlsxReader::MaxSmallPartBytes;
+                if (!tooBig)
+                    bytes->append(data, n);
+                return !tooBig;
+            },
+            error);
+        if (ok && tooBig)
+            *error = tooLarge();
+        return ok && !tooBig;
+    }
+
+private:
+    bool walk(const QString* wanted, const std::function<bool(const char*, qint64)>* take, QStringList* names,
+              QString* error)
+    {
+        std::unique_ptr<archive, decltype(&archive_read_free)> zip(archive_read_new(), &archive_read_free);
+        archive_read_support_format_zip(zip.get());
+        const QByteArray file = QFile::encodeName(m_path);
+        if (archive_read_open_filename(zip.get(), file.constData(), 1 << 16) != ARCHIVE_OK) {
+            *error = notWorkbook();
             return false;
         }
-        ++entries;
-        const QString member = QString::fromUtf8(archive_entry_pathname_utf8(entry) ? archive_entry_pathname_utf8(entry)
-                                                                                    : archive_entry_pathname(entry));
-        const bool wanted = member == QLatin1String("xl/workbook.xml") ||
-            member == QLatin1String("xl/_rels/workbook.xml.rels") || member == QLatin1String("xl/sharedStrings.xml") ||
-            member.startsWith(QLatin1String("xl/worksheets/"));
-        if (!wanted)
-            continue;
-        QByteArray bytes;
-        if (archive_entry_size_is_set(entry))
-            bytes.reserve(qMin<qint64>(archive_entry_size(entry), XlsxReader::MaxPartBytes));
-        char block[1 << 16];
+        archive_entry* entry = nullptr;
+        int entries = 0;
         for (;;) {
-            const la_ssize_t got = archive_read_data(zip.get(), block, sizeof block);
-            if (got < 0) {
-                *error = QStringLiteral("Il file .xlsx è danneggiato: %1")
-                             .arg(QString::fromUtf8(archive_error_string(zip.get())));
+            const int r = archive_read_next_header(zip.get(), &entry);
+            if (r == ARCHIVE_EOF)
+                return true;
+            if (r != ARCHIVE_OK && r != ARCHIVE_WARN) {
+                *error = entries == 0 ? notWorkbook()
+                                      : QStringLiteral("Il file .xlsx è danneggiato: %1")
+                                            .arg(QString::fromUtf8(archive_error_string(zip.get())));
                 return false;
             }
-            if (got == 0)
-                break;
-            if (bytes.size() + got > XlsxReader::MaxPartBytes) {
-                *error = QStringLiteral("Il foglio di lavoro è troppo grande per essere importato.");
+            ++entries;
+            const char* utf8 = archive_entry_pathname_utf8(entry);
+            const QString member = QString::fromUtf8(utf8 ? utf8 : archive_entry_pathname(entry));
+            if (names)
+                names->append(member);
+            if (!wanted || member != *wanted)
+                continue;
+            // A size the zip declares beyond what is left is refused before
+            // a byte is unpacked.
+            if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > m_budget - m_used) {
+                *error = tooLarge();
                 return false;
             }
-            bytes.append(block, got);
+            char block[1 << 16];
+            for (;;) {
+                const la_ssize_t got = archive_read_data(zip.get(), block, sizeof block);
+                if (got < 0) {
+                    *error = QStringLiteral("Il file .xlsx è danneggiato: %1")
+                                 .arg(QString::fromUtf8(archive_error_string(zip.get())));
+                    return false;
+                }
+                if (got == 0)
+                    return true;
+                m_used += got;
+                if (m_used > m_budget) {
+                    *error = tooLarge();
+                    return false;
+                }
+                if (!(*take)(block, got))
+                    return true;
+            }
         }
-        parts->files.insert(member, bytes);
     }
-    if (!parts->files.contains(QStringLiteral("xl/workbook.xml"))) {
-        *error = notWorkbook();
-        return false;
+
+    QString tooLarge() const
+    {
+        if (m_ratioBound)
+            return QStringLiteral("Il file .xlsx non viene importato: una volta decompresso diventerebbe più di %1 "
+                                  "volte più grande (oltre %2 MB), cosa che un foglio di lavoro normale non fa. "
+                                  "Potrebbe essere danneggiato o costruito apposta.\n\nAprirlo con il programma "
+                                  "di fogli di calcolo e salvarlo di nuovo, oppure salvarlo in formato .csv, e "
+                                  "ripetere l'importazione.")
+                .arg(XlsxReader::MaxRatio)
+                .arg(m_budget / (1024 * 1024));
+        return QStringLiteral("Il file .xlsx è troppo grande per essere importato: una volta decompresso supera "
+                              "%1 MB.\n\nDividerlo in più file, oppure salvarlo in formato .csv, e ripetere "
+                              "l'importazione.")
+            .arg(XlsxReader::MaxUnpackedBytes / (1024 * 1024));
     }
-    return true;
-}
+
+    QString m_path;
+    qint64 m_budget;
+    bool m_ratioBound;
+    qint64 m_used = 0;
+};
+
+// An XML part read as it is unpacked: the reader is fed one block after
+// another and never sees the whole part.
+class XmlStream
+{
+public:
+    XmlStream(ZipParts* zip, const QString& name)
+        : m_zip(zip)
+        , m_name(name)
+    {
+    }
+
+    // Runs visit() on every token of the part. visit() returns false to
+    // stop (with its own message already set).
+    bool run(const std::function<bool(QXmlStreamReader&)>& visit, QString* error, bool* visitStopped)
+    {
+        *visitStopped = false;
+        bool stopped = false;
+        const bool ok = m_zip->stream(
+            m_name,
+            [&](const char* data, qint64 n) {
+                m_xml.addData(QByteArray::fromRawData(data, n));
+                return drain(visit, &stopped);
+            },
+            error);
+        if (!ok)
+            return false;
+        if (stopped) {
+            *visitStopped = true;
+            return false;
+        }
+        if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError || m_xml.hasError() || !m_xml.atEnd()) {
+            return false;
+        }
+        return true;
+    }
+
+private:
+    // Reads every token the data so far holds.
+    bool drain(const std::function<bool(QXmlStreamReader&)>& visit, bool* stopped)
+    {
+        for (;;) {
+            m_xml.readNext();
+            if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+                return true; // more data wanted
+            if (m_xml.hasError())
+                return false;
+            if (!visit(m_xml)) {
+                *stopped = true;
+                return false;
+            }
+            if (m_xml.atEnd())
+                return false;
+        }
+    }
+
+    ZipParts* m_zip;
+    QString m_name;
+    QXmlStreamReader m_xml;
+};
 
 } // namespace
 
@@ -114,10 +239,16 @@ QString unreadable()
 }
 
 // The part of the first sheet named in the workbook.
-QString firstSheetPart(const Parts& parts)
+bool firstSheetPart(ZipParts* zip, const QStringList& names, QString* part, QString* error)
 {
+    QByteArray workbook;
+    QByteArray relations;
+    const QString rels = QStringLiteral("xl/_rels/workbook.xml.rels");
+    if (!zip->whole(QStringLiteral("xl/workbook.xml"), &workbook, error) ||
+        (names.contains(rels) && !zip->whole(rels, &relations, error)))
+        return false;
     QString relation;
-    QXmlStreamReader book(parts.files.value(QStringLiteral("xl/workbook.xml")));
+    QXmlStreamReader book(workbook);
     while (!book.atEnd() && relation.isEmpty()) {
         if (book.readNext() == QXmlStreamReader::StartElement && book.name() == QLatin1String("sheet")) {
             for (const QXmlStreamAttribute& a : book.attributes())
@@ -126,55 +257,71 @@ QString firstSheetPart(const Parts& parts)
         }
     }
     QString target;
-    QXmlStreamReader rels(parts.files.value(QStringLiteral("xl/_rels/workbook.xml.rels")));
-    while (!rels.atEnd() && target.isEmpty() && !relation.isEmpty()) {
-        if (rels.readNext() == QXmlStreamReader::StartElement && rels.name() == QLatin1String("Relationship") &&
-            rels.attributes().value(QLatin1String("Id")) == relation)
-            target = rels.attributes().value(QLatin1String("Target")).toString();
+    QXmlStreamReader xml(relations);
+    while (!xml.atEnd() && target.isEmpty() && !relation.isEmpty()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Relationship") &&
+            xml.attributes().value(QLatin1String("Id")) == relation)
+            target = xml.attributes().value(QLatin1String("Target")).toString();
     }
     if (target.startsWith(QLatin1Char('/')))
         target = target.mid(1);
     else if (!target.isEmpty())
         target = QStringLiteral("xl/") + target;
-    if (target.isEmpty() || !parts.files.contains(target))
+    if (target.isEmpty() || !names.contains(target))
         target = QStringLiteral("xl/worksheets/sheet1.xml");
-    return target;
+    *part = target;
+    return true;
 }
 
-bool sharedStrings(const Parts& parts, QStringList* strings)
+// The shared strings, read as they are unpacked.
+bool sharedStrings(ZipParts* zip, const QStringList& names, QStringList* strings, QString* error)
 {
-    const auto found = parts.files.constFind(QStringLiteral("xl/sharedStrings.xml"));
-    if (found == parts.files.constEnd())
+    const QString part = QStringLiteral("xl/sharedStrings.xml");
+    if (!names.contains(part))
         return true;
-    QXmlStreamReader xml(found.value());
     QString current;
     bool inItem = false;
+    bool inText = false;
     int phonetic = 0;
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (xml.name() == QLatin1String("si")) {
-                inItem = true;
-                current.clear();
-            } else if (xml.name() == QLatin1String("rPh")) {
-                ++phonetic; // reading aids of East Asian text, not the value
-            } else if (inItem && phonetic == 0 && xml.name() == QLatin1String("t")) {
-                current += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    XmlStream stream(zip, part);
+    bool stopped = false;
+    error->clear();
+    const bool ok = stream.run(
+        [&](QXmlStreamReader& xml) {
+            switch (xml.tokenType()) {
+            case QXmlStreamReader::StartElement:
+                if (xml.name() == QLatin1String("si")) {
+                    inItem = true;
+                    current.clear();
+                } else if (xml.name() == QLatin1String("rPh")) {
+                    ++phonetic; // reading aids of East Asian text, not the value
+                } else if (inItem && phonetic == 0 && xml.name() == QLatin1String("t")) {
+                    inText = true;
+                }
+                break;
+            case QXmlStreamReader::Characters:
+                if (inText)
+                    current += xml.text();
+                break;
+            case QXmlStreamReader::EndElement:
+                if (xml.name() == QLatin1String("si")) {
+                    strings->append(unescaped(current));
+                    inItem = false;
+                } else if (xml.name() == QLatin1String("rPh")) {
+                    --phonetic;
+                } else if (xml.name() == QLatin1String("t")) {
+                    inText = false;
+                }
+                break;
+            default:
+                break;
             }
-            break;
-        case QXmlStreamReader::EndElement:
-            if (xml.name() == QLatin1String("si")) {
-                strings->append(unescaped(current));
-                inItem = false;
-            } else if (xml.name() == QLatin1String("rPh")) {
-                --phonetic;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return !xml.hasError();
+            return true;
+        },
+        error, &stopped);
+    if (!ok && error->isEmpty())
+        *error = unreadable();
+    return ok;
 }
 
 } // namespace
@@ -220,18 +367,22 @@ bool read(const QString& path, SheetTable* table, QString* error)
             *error = text;
         return false;
     };
-    Parts parts;
-    if (!unpack(path, &parts, &why))
+    const QFileInfo info(path);
+    ZipParts zip(path, info.size());
+    QStringList names;
+    if (!zip.list(&names, &why))
+        return fail(why);
+    if (!names.contains(QStringLiteral("xl/workbook.xml")))
+        return fail(notWorkbook());
+    QString sheetPart;
+    if (!firstSheetPart(&zip, names, &sheetPart, &why))
         return fail(why);
     QStringList strings;
-    if (!sharedStrings(parts, &strings))
-        return fail(unreadable());
-    const QString sheetPart = firstSheetPart(parts);
-    const auto sheet = parts.files.constFind(sheetPart);
-    if (sheet == parts.files.constEnd())
+    if (!sharedStrings(&zip, names, &strings, &why))
+        return fail(why);
+    if (!names.contains(sheetPart))
         return fail(notWorkbook());
 
-    QXmlStreamReader xml(sheet.value());
     QStringList row;
     QVector<bool> formulas;
     bool inRow = false;
@@ -240,6 +391,12 @@ bool read(const QString& path, SheetTable* table, QString* error)
     QString type;
     QString value;
     QString inlineText;
+    enum class In
+    {
+        Nothing,
+        Value,
+        InlineText
+    } in = In::Nothing;
     bool formula = false;
     bool any = false;
     int rowNumber = 0;
@@ -256,8 +413,8 @@ bool read(const QString& path, SheetTable* table, QString* error)
         row.clear();
         formulas.clear();
     };
-    while (!xml.atEnd()) {
-        const auto token = xml.readNext();
+    auto visit = [&](QXmlStreamReader& xml) {
+        const auto token = xml.tokenType();
         if (token == QXmlStreamReader::StartElement) {
             const auto name = xml.name();
             if (name == QLatin1String("row")) {
@@ -272,27 +429,35 @@ bool read(const QString& path, SheetTable* table, QString* error)
                 const auto reference = attributes.value(QLatin1String("r"));
                 column = reference.isEmpty() ? int(row.size()) : columnOfReference(reference);
                 if (column < 0 || column > 16383)
-                    return fail(unreadable());
+                    return false;
                 type = attributes.value(QLatin1String("t")).toString();
                 value.clear();
                 inlineText.clear();
                 formula = false;
             } else if (name == QLatin1String("v")) {
-                value = xml.readElementText();
+                value.clear();
+                in = In::Value;
             } else if (name == QLatin1String("f")) {
                 formula = true;
             } else if (name == QLatin1String("t") && column >= 0) {
-                inlineText += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                in = In::InlineText;
             }
+        } else if (token == QXmlStreamReader::Characters) {
+            if (in == In::Value)
+                value += xml.text();
+            else if (in == In::InlineText)
+                inlineText += xml.text();
         } else if (token == QXmlStreamReader::EndElement) {
             const auto name = xml.name();
-            if (name == QLatin1String("c") && column >= 0) {
+            if (name == QLatin1String("v") || name == QLatin1String("t")) {
+                in = In::Nothing;
+            } else if (name == QLatin1String("c") && column >= 0) {
                 QString text;
                 if (type == QLatin1String("s")) {
                     bool ok = false;
                     const int i = value.toInt(&ok);
                     if (!ok || i < 0 || i >= strings.size())
-                        return fail(unreadable());
+                        return false;
                     text = strings.at(i);
                 } else if (type == QLatin1String("inlineStr")) {
                     text = unescaped(inlineText);
@@ -321,9 +486,13 @@ bool read(const QString& path, SheetTable* table, QString* error)
                 inRow = false;
             }
         }
-    }
-    if (xml.hasError())
-        return fail(unreadable());
+        return true;
+    };
+    XmlStream sheet(&zip, sheetPart);
+    bool stopped = false;
+    why.clear();
+    if (!sheet.run(visit, &why, &stopped))
+        return fail(why.isEmpty() ? unreadable() : why);
     if (!any || table->rowCount() == 0)
         return fail(QStringLiteral("Il foglio di lavoro è vuoto: non contiene nessuna riga."));
     return true;

@@ -1,4 +1,5 @@
 #include "report/core/Report.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/Clock.h"
 #include "app/core/Formats.h"
@@ -795,7 +796,7 @@ bool Report::exportPdf(const QString& path, QString* error) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = SystemError::of(file);
         return false;
     }
     bool ok = true;
@@ -827,13 +828,13 @@ bool Report::exportPdf(const QString& path, QString* error) const
         ok = false;
     if (!ok) {
         if (error)
-            *error = file.errorString();
+            *error = SystemError::of(file);
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = SystemError::of(file);
         return false;
     }
     return true;

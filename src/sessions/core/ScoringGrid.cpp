@@ -1,6 +1,7 @@
 // The scoring grid: the arithmetic of means and totals, the checks of what
 // the committee defines, and the side file in JSON written in one safe step.
 #include "sessions/core/ScoringGrid.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/NumberText.h"
 #include "app/core/SafeWrite.h"
@@ -553,13 +554,13 @@ Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, boo
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         if (problem)
-            *problem = info.isDir() ? QStringLiteral("al suo posto c'è una cartella.") : file.errorString();
+            *problem = info.isDir() ? QStringLiteral("al suo posto c'è una cartella.") : SystemError::of(file);
         return Status::Failed;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (problem)
-            *problem = file.errorString();
+            *problem = SystemError::of(file);
         return Status::Failed;
     }
     if (!ScoringGrid::fromJson(bytes, QFileInfo(sessionPath).fileName(), grid, problem, withScores)) {

@@ -1,4 +1,5 @@
 #include "sessions/core/SessionCatalogue.h"
+#include "app/core/SystemError.h"
 
 #include "app/core/TextRules.h"
 #include "sessions/core/ScoringGrid.h"
@@ -84,7 +85,7 @@ bool removeSession(const QString& path, QString* error)
         if (f.exists() && !f.remove()) {
             ok = false;
             if (error)
-                *error = f.errorString();
+                *error = SystemError::of(f);
         }
     }
     return ok;

@@ -1,5 +1,7 @@
 #include "sessions/ui/CreaArchivio.h"
 
+#include "app/core/SystemError.h"
+
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
@@ -144,7 +146,7 @@ void TfrmCreaArchivio::btnApplicaClick()
     }
     const int error = SessionCatalogue::createEmpty(path);
     if (error != 0) {
-        ErrorReport::show(QStringLiteral("I/O error %1").arg(error));
+        ErrorReport::show(SystemError::ioError(error));
         return;
     }
     Messages::information(
