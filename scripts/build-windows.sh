@@ -1,0 +1,398 @@
+#!/usr/bin/env bash
+# Builds Selvora for Windows x64 on Debian 12 and packs it in build-windows/:
+#   Selvora-<version>-windows-x64.zip   portable folder
+#   Selvora-<version>-setup.exe         installer (NSIS, in Italian)
+#
+# The cross toolchain (Qt 6.4.2 base, shader tools and multimedia, zlib,
+# libxlsxwriter, libarchive) is built from Debian's own source packages with
+# MinGW-w64 into a cache folder outside the tree, once per set of versions:
+#   SELVORA_WINDOWS_CACHE   cache folder (default ~/.cache/selvora-windows)
+#   SELVORA_WINDOWS_JOBS    parallel jobs (default: number of cores)
+#   SELVORA_SIGN_CERT, SELVORA_SIGN_KEY [, SELVORA_SIGN_PASS]
+#                           sign the .exe files with osslsigncode
+# Options:
+#   --toolchain-only        build (or check) the cache and stop
+#
+# Each toolchain step leaves a stamp in <cache>/stamps holding the versions it
+# was built from; a step whose stamp is missing or stale, or whose installed
+# files are missing, is built again. Logs go to <cache>/logs/<step>.log.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")/.." && pwd)"
+cache="${SELVORA_WINDOWS_CACHE:-$HOME/.cache/selvora-windows}"
+jobs="${SELVORA_WINDOWS_JOBS:-$(nproc)}"
+toolchain_only=0
+for a in "$@"; do
+  case "$a" in
+  --toolchain-only) toolchain_only=1 ;;
+  *)
+    echo "build-windows: unknown option $a" >&2
+    exit 2
+    ;;
+  esac
+done
+
+mkdir -p "$cache"/{src,build,stamps,logs,deps}
+cache="$(cd "$cache" && pwd)"
+qt="$cache/qt"
+deps="$cache/deps"
+triple=x86_64-w64-mingw32
+mingw_root=/usr/$triple
+
+current_step="start"
+current_package=""
+fail() {
+  echo "build-windows: FAILED at step '$current_step'${current_package:+ (package $current_package)}: $*" >&2
+  [ -f "$cache/logs/$current_step.log" ] && {
+    echo "--- last lines of $cache/logs/$current_step.log ---" >&2
+    tail -n 30 "$cache/logs/$current_step.log" >&2
+  }
+  exit 1
+}
+trap 'fail "command failed (line $LINENO)"' ERR
+
+say() { echo "[$(date +%H:%M:%S)] $*"; }
+
+# ---------------------------------------------------------------- host tools
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 "$@"
+}
+
+host_packages=(
+  cmake ninja-build dpkg-dev xz-utils zip unzip file
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-base-dev qt6-base-dev-tools qt6-shadertools-dev qt6-translations-l10n
+  librsvg2-bin nsis wine64 xvfb xauth
+)
+
+install_host_tools() {
+  current_step="host-tools"
+  current_package="apt"
+  local missing=()
+  for p in "${host_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    say "installing ${missing[*]}"
+    apt_get update -qq >"$cache/logs/host-tools.log" 2>&1 || fail "apt-get update"
+    apt_get install -y -qq --no-install-recommends "${missing[@]}" >>"$cache/logs/host-tools.log" 2>&1 ||
+      fail "apt-get install ${missing[*]}"
+  fi
+}
+
+# A deb-src entry for the same Debian archive apt already uses.
+enable_sources() {
+  current_step="sources-list"
+  current_package="apt"
+  if apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
+    return
+  fi
+  local list=/etc/apt/sources.list.d/selvora-deb-src.sources
+  local uri="http://deb.debian.org/debian" keyring="/usr/share/keyrings/debian-archive-keyring.gpg"
+  local f
+  for f in /etc/apt/sources.list.d/debian.sources; do
+    [ -f "$f" ] || continue
+    uri="$(awk '/^URIs:/{print $2; exit}' "$f")"
+    keyring="$(awk '/^Signed-By:/{print $2; exit}' "$f")"
+  done
+  say "adding $list ($uri bookworm main)"
+  printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+    "$uri" "$keyring" | $SUDO tee "$list" >/dev/null
+  apt_get update -qq >"$cache/logs/sources-list.log" 2>&1 || fail "apt-get update after adding deb-src"
+}
+
+src_version() {
+  apt-cache showsrc "$1" 2>/dev/null | awk '/^Version:/{print $2}' | sort -V | tail -n 1
+}
+
+# Downloads and unpacks a Debian source package (with Debian's patches) into
+# <cache>/src/<package>-<version>; prints that folder.
+fetch_source() {
+  local pkg="$1" ver="$2"
+  local dir="$cache/src/$pkg-$ver"
+  if [ -f "$dir/.selvora-unpacked" ]; then
+    echo "$dir"
+    return
+  fi
+  current_step="source-$pkg"
+  current_package="$pkg $ver"
+  say "downloading and unpacking $pkg $ver" >&2
+  rm -rf "$dir" "$cache/src/dl-$pkg"
+  mkdir -p "$cache/src/dl-$pkg"
+  (cd "$cache/src/dl-$pkg" && apt-get source --download-only "$pkg=$ver") \
+    >"$cache/logs/source-$pkg.log" 2>&1 || fail "apt-get source $pkg=$ver"
+  (cd "$cache/src/dl-$pkg" && dpkg-source --no-check -x ./*.dsc "$dir") \
+    >>"$cache/logs/source-$pkg.log" 2>&1 || fail "dpkg-source -x $pkg"
+  rm -rf "$cache/src/dl-$pkg"
+  touch "$dir/.selvora-unpacked"
+  echo "$dir"
+}
+
+# step_done <step> <key> <file>...: true when the stamp holds <key> and every
+# listed file is there.
+step_done() {
+  local step="$1" key="$2"
+  shift 2
+  [ -f "$cache/stamps/$step" ] && [ "$(cat "$cache/stamps/$step")" = "$key" ] || return 1
+  local f
+  for f in "$@"; do
+    if [ ! -e "$f" ]; then
+      say "cache damaged: $f is missing; building $step again"
+      return 1
+    fi
+  done
+  return 0
+}
+stamp() { echo "$2" >"$cache/stamps/$1"; }
+unstamp() { rm -f "$cache/stamps/$1"; }
+
+# run_logged <step> <command...>: runs at low priority with output to the log.
+run_logged() {
+  local step="$1"
+  shift
+  nice -n 10 "$@" >>"$cache/logs/$step.log" 2>&1
+}
+
+toolchain_file="$cache/mingw-w64-x86_64.cmake"
+write_toolchain_file() {
+  cat >"$toolchain_file.new" <<EOF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $triple-gcc-posix)
+set(CMAKE_CXX_COMPILER $triple-g++-posix)
+set(CMAKE_RC_COMPILER $triple-windres)
+set(CMAKE_FIND_ROOT_PATH $mingw_root $deps)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+EOF
+  if ! cmp -s "$toolchain_file.new" "$toolchain_file"; then mv "$toolchain_file.new" "$toolchain_file"; else rm "$toolchain_file.new"; fi
+}
+
+# A step runs in <cache>/build/<step>. When an earlier run of it stopped
+# halfway, the build folder is reused (the build tool redoes what is out of
+# date); if that fails, the folder is wiped and the step is tried once more
+# from the beginning.
+build_step() {
+  local step="$1" fn="$2"
+  current_step="$step"
+  : >"$cache/logs/$step.log"
+  if [ -d "$cache/build/$step" ]; then
+    say "$step: resuming an earlier, unfinished build"
+    if (set +e; trap - ERR; "$fn"); then return 0; fi
+    say "$step: resuming failed; starting again from a clean folder"
+    echo "=== starting again from a clean folder ===" >>"$cache/logs/$step.log"
+  fi
+  rm -rf "$cache/build/$step"
+  mkdir -p "$cache/build/$step"
+  (set +e; trap - ERR; "$fn") || fail "build failed, see $cache/logs/$step.log"
+}
+
+# ---------------------------------------------------------------- zlib
+zlib_src=""
+do_zlib() {
+  local b="$cache/build/zlib"
+  mkdir -p "$b" || return 1
+  run_logged zlib cmake -S "$zlib_src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" || return 1
+  run_logged zlib cmake --build "$b" --target zlibstatic -j "$jobs" || return 1
+  mkdir -p "$deps/lib" "$deps/include" || return 1
+  cp "$b/libzlibstatic.a" "$deps/lib/libz.a" || return 1
+  cp "$zlib_src/zlib.h" "$b/zconf.h" "$deps/include/" || return 1
+}
+
+# ---------------------------------------------------------------- libxlsxwriter
+xlsx_src=""
+do_xlsxwriter() {
+  local b="$cache/build/xlsxwriter"
+  mkdir -p "$b" || return 1
+  run_logged xlsxwriter cmake -S "$xlsx_src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" -DBUILD_SHARED_LIBS=OFF \
+    -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF \
+    -DZLIB_LIBRARY="$deps/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps/include" || return 1
+  run_logged xlsxwriter cmake --build "$b" -j "$jobs" || return 1
+  run_logged xlsxwriter cmake --install "$b" || return 1
+}
+
+# ---------------------------------------------------------------- libarchive
+archive_src=""
+do_libarchive() {
+  local b="$cache/build/libarchive"
+  mkdir -p "$b" || return 1
+  run_logged libarchive cmake -S "$archive_src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" \
+    -DZLIB_LIBRARY="$deps/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps/include" \
+    -DZLIB_WINAPI=OFF -DZLIB_WINAPI_WITH_LIB="$deps/lib/libz.a" \
+    -DENABLE_OPENSSL=OFF -DENABLE_CNG=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_LZ4=OFF \
+    -DENABLE_LZO=OFF -DENABLE_BZip2=OFF -DENABLE_LIBXML2=OFF -DENABLE_EXPAT=OFF -DENABLE_ICONV=OFF \
+    -DENABLE_ACL=OFF -DENABLE_XATTR=OFF -DENABLE_LIBB2=OFF -DENABLE_PCREPOSIX=OFF -DENABLE_NETTLE=OFF \
+    -DENABLE_MBEDTLS=OFF -DENABLE_TEST=OFF -DENABLE_TAR=OFF -DENABLE_CPIO=OFF -DENABLE_CAT=OFF \
+    -DENABLE_INSTALL=OFF || return 1
+  run_logged libarchive cmake --build "$b" --target archive_static -j "$jobs" || return 1
+  cp "$b/libarchive/libarchive_static.a" "$deps/lib/libarchive.a" || return 1
+  cp "$archive_src/libarchive/archive.h" "$archive_src/libarchive/archive_entry.h" "$deps/include/" || return 1
+}
+
+# ---------------------------------------------------------------- qtbase
+qtbase_src=""
+do_qtbase() {
+  local b="$cache/build/qtbase"
+  mkdir -p "$b" || return 1
+  run_logged qtbase cmake -S "$qtbase_src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$qt" -DCMAKE_BUILD_TYPE=Release \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DFEATURE_sql=OFF -DFEATURE_network=ON \
+    -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_system_zlib=OFF \
+    -DFEATURE_tabletevent=OFF || return 1
+  run_logged qtbase cmake --build "$b" -j "$jobs" || return 1
+  rm -rf "$qt" || return 1
+  run_logged qtbase cmake --install "$b" || return 1
+}
+
+# ---------------------------------------------------------------- qtshadertools
+shadertools_src=""
+do_shadertools() {
+  local b="$cache/build/shadertools"
+  mkdir -p "$b" || return 1
+  run_logged shadertools "$qt/bin/qt-cmake" -S "$shadertools_src" -B "$b" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF || return 1
+  run_logged shadertools cmake --build "$b" -j "$jobs" || return 1
+  run_logged shadertools cmake --install "$b" || return 1
+}
+
+# ---------------------------------------------------------------- qtmultimedia
+multimedia_src=""
+do_multimedia() {
+  local b="$cache/build/multimedia"
+  local inc="$cache/build/multimedia-headers"
+  mkdir -p "$b" "$inc" || return 1
+  # Its sources name Windows headers with capitals; MinGW ships them in
+  # lower case.
+  local h
+  for h in Dbt.h Functiondiscoverykeys_devpkey.h InitGuid.h Mferror.h Mfidl.h Mfreadwrite.h Wmcodecdsp.h \
+    Mfapi.h Mfobjects.h Mftransform.h Propvarutil.h Ks.h Ksmedia.h Mmdeviceapi.h Audioclient.h; do
+    local lower="${h,,}"
+    [ -e "$mingw_root/include/$lower" ] && ln -sf "$mingw_root/include/$lower" "$inc/$h"
+  done
+  ln -sf "$qt/include/QtCore/qurl.h" "$inc/QUrl.h" || return 1
+  local L="$mingw_root/lib"
+  run_logged multimedia "$qt/bin/qt-cmake" -S "$multimedia_src" -B "$b" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS="-I$inc" \
+    -DWMF_MF_LIBRARY="$L/libmf.a" -DWMF_MFPLAT_LIBRARY="$L/libmfplat.a" \
+    -DWMF_MFCORE_LIBRARY="$L/libmfcore.a" -DWMF_MFUUID_LIBRARY="$L/libmfuuid.a" \
+    -DWMF_PROPSYS_LIBRARY="$L/libpropsys.a" || return 1
+  if ! grep -Eq 'Windows Media Foundation[ .]*yes' "$cache/logs/multimedia.log"; then
+    echo "Windows Media Foundation not found by configure" >>"$cache/logs/multimedia.log"
+    return 1
+  fi
+  run_logged multimedia cmake --build "$b" -j "$jobs" || return 1
+  run_logged multimedia cmake --install "$b" || return 1
+}
+
+build_toolchain() {
+  install_host_tools
+  enable_sources
+  write_toolchain_file
+
+  current_step="versions"
+  local v_base v_shader v_mm v_zlib v_xlsx v_archive v_gcc
+  v_base="$(src_version qt6-base)"
+  v_shader="$(src_version qt6-shadertools)"
+  v_mm="$(src_version qt6-multimedia)"
+  v_zlib="$(src_version zlib)"
+  v_xlsx="$(src_version libxlsxwriter)"
+  v_archive="$(src_version libarchive)"
+  v_gcc="$($triple-g++-posix -dumpfullversion)"
+  for v in "$v_base" "$v_shader" "$v_mm" "$v_zlib" "$v_xlsx" "$v_archive"; do
+    [ -n "$v" ] || fail "a source package version is unknown (is the deb-src entry in place?)"
+  done
+  local k_zlib="zlib=$v_zlib gcc=$v_gcc"
+  local k_xlsx="$k_zlib libxlsxwriter=$v_xlsx"
+  local k_archive="$k_zlib libarchive=$v_archive"
+  local k_base="qt6-base=$v_base gcc=$v_gcc network=on"
+  local k_shader="$k_base qt6-shadertools=$v_shader"
+  local k_mm="$k_shader qt6-multimedia=$v_mm"
+
+  current_package="zlib $v_zlib"
+  if ! step_done zlib "$k_zlib" "$deps/lib/libz.a" "$deps/include/zlib.h"; then
+    unstamp zlib
+    unstamp xlsxwriter
+    unstamp libarchive
+    zlib_src="$(fetch_source zlib "$v_zlib")"
+    say "zlib: building"
+    build_step zlib do_zlib
+    stamp zlib "$k_zlib"
+  fi
+
+  current_package="libxlsxwriter $v_xlsx"
+  if ! step_done xlsxwriter "$k_xlsx" "$deps/lib/libxlsxwriter.a" "$deps/include/xlsxwriter.h"; then
+    unstamp xlsxwriter
+    xlsx_src="$(fetch_source libxlsxwriter "$v_xlsx")"
+    say "libxlsxwriter: building"
+    build_step xlsxwriter do_xlsxwriter
+    stamp xlsxwriter "$k_xlsx"
+  fi
+
+  current_package="libarchive $v_archive"
+  if ! step_done libarchive "$k_archive" "$deps/lib/libarchive.a" "$deps/include/archive.h"; then
+    unstamp libarchive
+    archive_src="$(fetch_source libarchive "$v_archive")"
+    say "libarchive: building"
+    build_step libarchive do_libarchive
+    stamp libarchive "$k_archive"
+  fi
+
+  current_package="qt6-base $v_base"
+  if ! step_done qtbase "$k_base" "$qt/bin/qt-cmake" "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Widgets.dll" \
+    "$qt/bin/Qt6Test.dll" "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/imageformats/qjpeg.dll"; then
+    unstamp qtbase
+    unstamp shadertools
+    unstamp multimedia
+    qtbase_src="$(fetch_source qt6-base "$v_base")"
+    say "qtbase: building (the first time this takes 30-60 minutes; log: $cache/logs/qtbase.log)"
+    build_step qtbase do_qtbase
+    stamp qtbase "$k_base"
+  fi
+
+  current_package="qt6-shadertools $v_shader"
+  if ! step_done shadertools "$k_shader" "$qt/bin/Qt6ShaderTools.dll"; then
+    unstamp shadertools
+    unstamp multimedia
+    shadertools_src="$(fetch_source qt6-shadertools "$v_shader")"
+    say "qtshadertools: building"
+    build_step shadertools do_shadertools
+    stamp shadertools "$k_shader"
+  fi
+
+  # The camera module needs Qt Multimedia with its Windows Media Foundation
+  # back end. When it cannot be built the program is made without the camera
+  # module, and says so where the camera would be.
+  current_package="qt6-multimedia $v_mm"
+  if [ -f "$cache/stamps/multimedia.failed" ] && [ "$(cat "$cache/stamps/multimedia.failed")" = "$k_mm" ]; then
+    say "qtmultimedia: did not build with these versions before; the camera module is left out"
+  elif ! step_done multimedia "$k_mm" "$qt/bin/Qt6Multimedia.dll" "$qt/plugins/multimedia/windowsmediaplugin.dll"; then
+    unstamp multimedia
+    multimedia_src="$(fetch_source qt6-multimedia "$v_mm")"
+    say "qtmultimedia: building"
+    current_step=multimedia
+    : >"$cache/logs/multimedia.log"
+    rm -rf "$cache/build/multimedia"
+    if (set +e; trap - ERR; do_multimedia); then
+      stamp multimedia "$k_mm"
+      rm -f "$cache/stamps/multimedia.failed"
+    else
+      echo "$k_mm" >"$cache/stamps/multimedia.failed"
+      say "qtmultimedia: FAILED (see $cache/logs/multimedia.log); the camera module is left out"
+    fi
+  fi
+  current_step="toolchain"
+  current_package=""
+  say "toolchain ready in $cache ($(du -sh "$cache" | cut -f1))"
+}
+
+build_toolchain
+[ "$toolchain_only" = 1 ] && exit 0
