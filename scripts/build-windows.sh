@@ -64,7 +64,7 @@ host_packages=(
   cmake ninja-build dpkg-dev xz-utils zip unzip file
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools qt6-shadertools-dev qt6-translations-l10n
-  librsvg2-bin nsis wine64 xvfb xauth
+  librsvg2-bin icoutils nsis wine64 xvfb xauth xdotool osslsigncode
 )
 
 install_host_tools() {
@@ -396,3 +396,118 @@ build_toolchain() {
 
 build_toolchain
 [ "$toolchain_only" = 1 ] && exit 0
+
+# ---------------------------------------------------------------- the program
+out="$here/build-windows"
+version="$(sed -n 's/^project(Selvora VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")"
+[ -n "$version" ] || fail "no version in CMakeLists.txt"
+mkdir -p "$out"
+applog() { echo "$out/$1.log"; }
+
+# The manual is the same document on every platform; the tool that writes it
+# runs here, so a small host build makes it.
+current_step="manual"
+current_package="selvora (host build of Guida.pdf)"
+say "manual: host build of Guida.pdf"
+"$here/scripts/install-deps.sh" >"$(applog manual)" 2>&1 || fail "scripts/install-deps.sh, see $(applog manual)"
+cmake -S "$here" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSELVORA_BUILD_TESTS=OFF \
+  -DSELVORA_BUILD_BENCH=OFF >>"$(applog manual)" 2>&1 || fail "configure, see $(applog manual)"
+nice -n 10 cmake --build "$out/host" --target guida_pdf -j "$jobs" >>"$(applog manual)" 2>&1 ||
+  fail "build, see $(applog manual)"
+
+current_step="program"
+current_package="selvora $version"
+say "program: cross build in $out/build"
+tests="${SELVORA_WINDOWS_TESTS:-ON}"
+"$qt/bin/qt-cmake" -S "$here" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DSELVORA_WINDOWS_DEPS="$deps" -DSELVORA_GUIDA_PDF="$out/host/bin/Guida.pdf" \
+  -DSELVORA_BUILD_BENCH=OFF -DSELVORA_BUILD_TESTS="$tests" -DSELVORA_WERROR="${SELVORA_WERROR:-ON}" \
+  >"$(applog program)" 2>&1 || fail "configure, see $(applog program)"
+nice -n 10 cmake --build "$out/build" -j "$jobs" >>"$(applog program)" 2>&1 || fail "build, see $(applog program)"
+
+# ---------------------------------------------------------------- the folder
+# Which DLLs a module imports, found in Qt's bin/ or among MinGW's runtime;
+# system DLLs (kernel32, user32, ...) are not shipped.
+gcc_dlls="$(dirname "$($triple-g++-posix -print-libgcc-file-name)")"
+dll_paths=("$qt/bin" "$gcc_dlls" "$mingw_root/lib" "$mingw_root/bin")
+find_dll() {
+  local d
+  for d in "${dll_paths[@]}"; do
+    [ -f "$d/$1" ] && { echo "$d/$1"; return 0; }
+  done
+  return 1
+}
+# Copies into $2 every non-system DLL $1 needs, recursively.
+copy_needed_dlls() {
+  local module="$1" dest="$2" name path
+  for name in $($triple-objdump -p "$module" | sed -n 's/^\s*DLL Name: //p'); do
+    [ -f "$dest/$name" ] && continue
+    path="$(find_dll "$name")" || continue
+    cp "$path" "$dest/$name"
+    copy_needed_dlls "$dest/$name" "$dest"
+  done
+}
+
+current_step="folder"
+current_package="selvora $version"
+folder="$out/Selvora"
+say "folder: $folder"
+rm -rf "$folder"
+mkdir -p "$folder"/{platforms,imageformats,styles,translations}
+bin="$out/build/bin"
+cp "$bin/selvora.exe" "$bin/unins000.dll" "$bin/Guida.pdf" "$folder/"
+cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+cp "$qt/plugins/imageformats/qjpeg.dll" "$folder/imageformats/"
+cp "$qt/plugins/styles/"*.dll "$folder/styles/"
+if compgen -G "$qt/plugins/printsupport/*.dll" >/dev/null; then
+  mkdir -p "$folder/printsupport"
+  cp "$qt/plugins/printsupport/"*.dll "$folder/printsupport/"
+fi
+cp /usr/share/qt6/translations/qtbase_it.qm "$folder/translations/"
+camera=0
+if [ -f "$bin/selvora_camera.dll" ]; then
+  camera=1
+  mkdir -p "$folder/multimedia"
+  cp "$bin/selvora_camera.dll" "$folder/"
+  cp "$qt/plugins/multimedia/windowsmediaplugin.dll" "$folder/multimedia/"
+  [ -f /usr/share/qt6/translations/qtmultimedia_it.qm ] && cp /usr/share/qt6/translations/qtmultimedia_it.qm "$folder/translations/"
+fi
+for m in "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll; do
+  [ "$(basename "$m")" = unins000.dll ] && continue
+  copy_needed_dlls "$m" "$folder"
+done
+# The password file is data, not a library: it must not be stripped.
+for m in "$folder"/*.exe "$folder"/*.dll "$folder"/*/*.dll; do
+  [ "$(basename "$m")" = unins000.dll ] && continue
+  $triple-strip --strip-unneeded "$m"
+done
+
+sign() {
+  [ -n "${SELVORA_SIGN_CERT:-}" ] && [ -n "${SELVORA_SIGN_KEY:-}" ] || return 0
+  current_step="sign"
+  current_package="$(basename "$1")"
+  local args=(sign -certs "$SELVORA_SIGN_CERT" -key "$SELVORA_SIGN_KEY" -n Selvora -i https://www.selvora-software.it)
+  [ -n "${SELVORA_SIGN_PASS:-}" ] && args+=(-pass "$SELVORA_SIGN_PASS")
+  osslsigncode "${args[@]}" -in "$1" -out "$1.signed" >"$(applog sign)" 2>&1 || fail "osslsigncode, see $(applog sign)"
+  mv "$1.signed" "$1"
+  say "signed $(basename "$1")"
+}
+sign "$folder/selvora.exe"
+[ "$camera" = 1 ] && sign "$folder/selvora_camera.dll"
+
+current_step="zip"
+zip_file="$out/Selvora-$version-windows-x64.zip"
+rm -f "$zip_file"
+(cd "$out" && zip -q -r -9 "$zip_file" Selvora) || fail "zip"
+
+current_step="installer"
+current_package="nsis"
+setup="$out/Selvora-$version-setup.exe"
+rm -f "$setup"
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE="$folder" -DOUTFILE="$setup" \
+  -DICON="$out/build/packaging/selvora.ico" "$here/packaging/windows/selvora.nsi" >"$(applog installer)" 2>&1 ||
+  fail "makensis, see $(applog installer)"
+sign "$setup"
+
+say "made $(basename "$zip_file") ($(du -h "$zip_file" | cut -f1)) and $(basename "$setup") ($(du -h "$setup" | cut -f1))"
+[ "$camera" = 1 ] || say "Qt Multimedia was not built: the Windows copy has no camera module"
