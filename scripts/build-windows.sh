@@ -12,6 +12,11 @@
 #                           sign the .exe files with osslsigncode
 # Options:
 #   --toolchain-only        build (or check) the cache and stop
+#   --step=<step>           build (or check) one toolchain step and stop (zlib,
+#                           xlsxwriter, libarchive, qtbase, shadertools,
+#                           multimedia); a second run can so build Qt while
+#                           the first builds the small libraries: each step
+#                           holds a lock, so nothing is built twice at once
 #
 # Each toolchain step leaves a stamp in <cache>/stamps holding the versions it
 # was built from; a step whose stamp is missing or stale, or whose installed
@@ -22,9 +27,14 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cache="${SELVORA_WINDOWS_CACHE:-$HOME/.cache/selvora-windows}"
 jobs="${SELVORA_WINDOWS_JOBS:-$(nproc)}"
 toolchain_only=0
+only_step=""
 for a in "$@"; do
   case "$a" in
   --toolchain-only) toolchain_only=1 ;;
+  --step=*)
+    only_step="${a#--step=}"
+    toolchain_only=1
+    ;;
   *)
     echo "build-windows: unknown option $a" >&2
     exit 2
@@ -57,7 +67,13 @@ say() { echo "[$(date +%H:%M:%S)] $*"; }
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 apt_get() {
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 "$@"
+  # Another program may hold apt's locks for a while: wait and try again.
+  local try
+  for try in 1 2 3 4 5 6 7 8 9 10; do
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 "$@" && return 0
+    sleep 30
+  done
+  return 1
 }
 
 host_packages=(
@@ -293,9 +309,43 @@ do_multimedia() {
   run_logged multimedia cmake --install "$b" || return 1
 }
 
+# run_step <step> <key> <package> <version> <build function> <source var> <files...>:
+# builds one step unless its stamp and files say it is done, holding the
+# step's lock so that two runs never build it at once.
+run_step() {
+  local step="$1" key="$2" pkg="$3" ver="$4" fn="$5" srcvar="$6"
+  shift 6
+  [ -n "$only_step" ] && [ "$only_step" != "$step" ] && return 0
+  current_step="$step"
+  current_package="$pkg $ver"
+  local lock
+  exec {lock}>"$cache/stamps/$step.lock"
+  if ! flock -n "$lock"; then
+    say "$step: another run is building it; waiting"
+    flock "$lock"
+  fi
+  if ! step_done "$step" "$key" "$@"; then
+    unstamp "$step"
+    local src
+    src="$(fetch_source "$pkg" "$ver")" || fail "source of $pkg"
+    printf -v "$srcvar" '%s' "$src"
+    say "$step: building ($pkg $ver; log: $cache/logs/$step.log)"
+    local t0=$SECONDS
+    build_step "$step" "$fn"
+    stamp "$step" "$key"
+    say "$step: done in $(((SECONDS - t0) / 60)) min"
+  fi
+  exec {lock}>&-
+}
+
 build_toolchain() {
+  # One run at a time asks apt (a second run waits here).
+  local apt_lock
+  exec {apt_lock}>"$cache/stamps/apt.lock"
+  flock "$apt_lock"
   install_host_tools
   enable_sources
+  exec {apt_lock}>&-
   write_toolchain_file
 
   current_step="versions"
@@ -317,62 +367,26 @@ build_toolchain() {
   local k_shader="$k_base qt6-shadertools=$v_shader"
   local k_mm="$k_shader qt6-multimedia=$v_mm"
 
-  current_package="zlib $v_zlib"
-  if ! step_done zlib "$k_zlib" "$deps/lib/libz.a" "$deps/include/zlib.h"; then
-    unstamp zlib
-    unstamp xlsxwriter
-    unstamp libarchive
-    zlib_src="$(fetch_source zlib "$v_zlib")"
-    say "zlib: building"
-    build_step zlib do_zlib
-    stamp zlib "$k_zlib"
-  fi
-
-  current_package="libxlsxwriter $v_xlsx"
-  if ! step_done xlsxwriter "$k_xlsx" "$deps/lib/libxlsxwriter.a" "$deps/include/xlsxwriter.h"; then
-    unstamp xlsxwriter
-    xlsx_src="$(fetch_source libxlsxwriter "$v_xlsx")"
-    say "libxlsxwriter: building"
-    build_step xlsxwriter do_xlsxwriter
-    stamp xlsxwriter "$k_xlsx"
-  fi
-
-  current_package="libarchive $v_archive"
-  if ! step_done libarchive "$k_archive" "$deps/lib/libarchive.a" "$deps/include/archive.h"; then
-    unstamp libarchive
-    archive_src="$(fetch_source libarchive "$v_archive")"
-    say "libarchive: building"
-    build_step libarchive do_libarchive
-    stamp libarchive "$k_archive"
-  fi
-
-  current_package="qt6-base $v_base"
-  if ! step_done qtbase "$k_base" "$qt/bin/qt-cmake" "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Widgets.dll" \
-    "$qt/bin/Qt6Test.dll" "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/imageformats/qjpeg.dll"; then
-    unstamp qtbase
-    unstamp shadertools
-    unstamp multimedia
-    qtbase_src="$(fetch_source qt6-base "$v_base")"
-    say "qtbase: building (the first time this takes 30-60 minutes; log: $cache/logs/qtbase.log)"
-    build_step qtbase do_qtbase
-    stamp qtbase "$k_base"
-  fi
-
-  current_package="qt6-shadertools $v_shader"
-  if ! step_done shadertools "$k_shader" "$qt/bin/Qt6ShaderTools.dll"; then
-    unstamp shadertools
-    unstamp multimedia
-    shadertools_src="$(fetch_source qt6-shadertools "$v_shader")"
-    say "qtshadertools: building"
-    build_step shadertools do_shadertools
-    stamp shadertools "$k_shader"
-  fi
+  # A step built again makes the steps built on it stale: their keys hold
+  # the keys of what they use.
+  run_step zlib "$k_zlib" zlib "$v_zlib" do_zlib zlib_src "$deps/lib/libz.a" "$deps/include/zlib.h"
+  run_step xlsxwriter "$k_xlsx" libxlsxwriter "$v_xlsx" do_xlsxwriter xlsx_src \
+    "$deps/lib/libxlsxwriter.a" "$deps/include/xlsxwriter.h"
+  run_step libarchive "$k_archive" libarchive "$v_archive" do_libarchive archive_src \
+    "$deps/lib/libarchive.a" "$deps/include/archive.h"
+  run_step qtbase "$k_base" qt6-base "$v_base" do_qtbase qtbase_src "$qt/bin/qt-cmake" "$qt/bin/Qt6Core.dll" \
+    "$qt/bin/Qt6Widgets.dll" "$qt/bin/Qt6Test.dll" "$qt/plugins/platforms/qwindows.dll" \
+    "$qt/plugins/imageformats/qjpeg.dll"
+  run_step shadertools "$k_shader" qt6-shadertools "$v_shader" do_shadertools shadertools_src \
+    "$qt/bin/Qt6ShaderTools.dll"
 
   # The camera module needs Qt Multimedia with its Windows Media Foundation
   # back end. When it cannot be built the program is made without the camera
   # module, and says so where the camera would be.
   current_package="qt6-multimedia $v_mm"
-  if [ -f "$cache/stamps/multimedia.failed" ] && [ "$(cat "$cache/stamps/multimedia.failed")" = "$k_mm" ]; then
+  if [ -n "$only_step" ] && [ "$only_step" != multimedia ]; then
+    :
+  elif [ -f "$cache/stamps/multimedia.failed" ] && [ "$(cat "$cache/stamps/multimedia.failed")" = "$k_mm" ]; then
     say "qtmultimedia: did not build with these versions before; the camera module is left out"
   elif ! step_done multimedia "$k_mm" "$qt/bin/Qt6Multimedia.dll" "$qt/plugins/multimedia/windowsmediaplugin.dll"; then
     unstamp multimedia
