@@ -97,22 +97,88 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY="$display"
 sleep 2
 
-# The same keys for the Linux and the Windows program: log in, open the
-# candidate archive, type a card and store it, leave.
-drive_candidate_card() {
+# The same keys and clicks for the Linux and the Windows program: log in,
+# store a candidate card, create a session, store an interview card, leave.
+# Clicks are relative to the window found by its title. Under Wine, without a
+# window manager, Wine draws the frame inside the X window: the offset of the
+# client area is worked out from the launcher, whose client area is 900 x 680.
+frame_dx=0
+frame_dy=0
+win() { xdotool search --name "$1" 2>/dev/null | tail -n 1; }
+focus_in() {
+  local id
+  id="$(win "$1")"
+  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
+  sleep 0.5
+}
+click_in() {
+  local id
+  id="$(win "$1")"
+  [ -n "$id" ] || {
+    echo "      no window \"$1\""
+    return 1
+  }
+  xdotool mousemove --window "$id" $(($2 + frame_dx)) $(($3 + frame_dy)) click 1
+}
+measure_frame() {
+  local id w h
+  id="$(win '^ Selvora$')"
+  [ -n "$id" ] || return 0
+  eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+  w=$WIDTH
+  h=$HEIGHT
+  frame_dx=$(((w - 900) / 2))
+  frame_dy=$((h - 680 - frame_dx))
+  [ "$frame_dx" -ge 0 ] && [ "$frame_dy" -ge 0 ] || {
+    frame_dx=0
+    frame_dy=0
+  }
+}
+drive_program() {
   sleep "$1" # the first start of a program under Wine takes a while
+  frame_dx=0
+  frame_dy=0
+  focus_in "Accesso"
   xdotool type --delay 80 selvora
   xdotool key Return
   sleep 5
-  xdotool mousemove 310 245 click 1 # Archivio candidati
+  measure_frame
+  # A candidate card.
+  click_in '^ Selvora$' 310 245 # Archivio candidati
   sleep 6
+  focus_in "Archivio Candidati"
   xdotool type --delay 60 "ROSSI MARIO"
   xdotool key Tab
   xdotool type --delay 60 "M"
-  xdotool key ctrl+s
+  click_in "Archivio Candidati" 161 59 # Salva scheda
   sleep 3
-  xdotool key Return # the confirmation, if any
+  xdotool key Return # "La scheda corrente è stata inserita in archivio."
+  sleep 2
+  click_in "Archivio Candidati" 1018 59 # Esci
   sleep 3
+  # A session and an interview card.
+  click_in '^ Selvora$' 589 230 # Crea nuova sessione
+  sleep 4
+  focus_in "Creazione nuova sessione"
+  xdotool type --delay 60 "Prova"
+  click_in "Creazione nuova sessione" 655 210 # Applica e chiudi
+  sleep 3
+  xdotool key Return
+  sleep 2
+  click_in '^ Selvora$' 310 447 # Apri sessione esistente
+  sleep 4
+  click_in "Apertura sessione" 120 111 # Prova.vai
+  sleep 1
+  click_in "Apertura sessione" 696 585 # Apri archivio
+  sleep 5
+  focus_in "Gestione sessione"
+  xdotool type --delay 60 "ROSSI MARIO"
+  for _ in 1 2 3 4 5; do xdotool key Tab; done
+  xdotool type --delay 60 "27,5"
+  click_in "Gestione sessione" 125 68 # Salva
+  sleep 3
+  xdotool key Return
+  sleep 2
 }
 
 # ------------------------------------------------------------------ 2. smoke
@@ -123,7 +189,7 @@ cp -r "$folder" "$smoke/windows/Selvora"
 start=$(date +%s.%N)
 "$wine" "$smoke/windows/Selvora/selvora.exe" >"$logs/smoke-windows.log" 2>&1 &
 app=$!
-drive_candidate_card 10
+drive_program 10
 kill $app 2>/dev/null
 "$wine" wineserver -k 2>/dev/null
 wait $app 2>/dev/null
@@ -132,22 +198,39 @@ if [ -x "$linux_bin/selvora" ]; then
   [ -f "$linux_bin/libselvora_camera.so" ] && cp "$linux_bin/libselvora_camera.so" "$smoke/linux/"
   "$smoke/linux/selvora" >"$logs/smoke-linux.log" 2>&1 &
   app=$!
-  drive_candidate_card 3
+  drive_program 3
   kill $app 2>/dev/null
   wait $app 2>/dev/null
-  # The files of data both wrote (not the lock or logs): the same names, the
-  # same bytes.
+  # The files of data both wrote (not the program, the lock, logs): the same
+  # names, the same bytes.
   same=1
-  for f in "$smoke/linux/"*; do
-    n="$(basename "$f")"
-    case "$n" in selvora | libselvora_camera.so | *.log) continue ;; esac
+  compared=0
+  while IFS= read -r f; do
+    n="${f#"$smoke/linux/"}"
+    case "$n" in selvora | libselvora_camera.so | selvora.lck* | *.log) continue ;; esac
+    compared=$((compared + 1))
+    if [[ "$n" == *.jpg ]]; then
+      # A photo is encoded by Qt's own JPEG library on Windows and by
+      # Debian's on Linux: the same picture, not the same bytes.
+      [ "$(file -b "$f" | grep -o '[0-9]*x[0-9]*,')" = "$(file -b "$smoke/windows/Selvora/$n" 2>/dev/null | grep -o '[0-9]*x[0-9]*,')" ] ||
+        {
+          same=0
+          echo "      $n: not the same picture size on Windows"
+        }
+      continue
+    fi
     if ! cmp -s "$f" "$smoke/windows/Selvora/$n"; then
       same=0
       echo "      $n differs or is missing on Windows"
     fi
+  done < <(find "$smoke/linux" -type f)
+  for n in Archivio_Candidati.pro Prova.vai; do
+    [ -s "$smoke/linux/$n" ] || {
+      same=0
+      echo "      the Linux run did not write $n"
+    }
   done
-  ls "$smoke/linux/"*.vai "$smoke/linux/"*.dat >/dev/null 2>&1 || ls "$smoke/linux" | grep -qv '^selvora$\|unins000' ||
-    same=0
+  echo "      $compared files compared"
   [ "$same" = 1 ] && pass "smoke: files written under Wine equal the Linux ones" ||
     failed_ "smoke: files written under Wine equal the Linux ones"
 else
@@ -170,7 +253,7 @@ lnk="$(find "$drive_c/ProgramData" -name 'Selvora.lnk' -path '*Programs*' 2>/dev
 appdata="$(find "$drive_c/users" -maxdepth 4 -type d -path '*AppData/Roaming' 2>/dev/null | head -n 1)/Selvora"
 if [ -n "$lnk" ]; then
   "$wine" start /unix "$lnk" >/dev/null 2>&1 &
-  drive_candidate_card 8
+  drive_program 8
   "$wine" wineserver -k 2>/dev/null
 fi
 [ -f "$appdata/unins000.dll" ] && pass "installed copy: data in %APPDATA%\\Selvora" ||
