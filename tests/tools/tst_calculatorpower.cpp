@@ -34,7 +34,9 @@ private slots:
         QTest::newRow("2^1024 overflows") << 2.0 << 1024.0 << HUGE_VAL;
         QTest::newRow("2^-1074 smallest double") << 2.0 << -1074.0 << 0x0.0000000000001p-1022;
         QTest::newRow("2^-1075 is zero") << 2.0 << -1075.0 << 0.0;
-        QTest::newRow("1,0000001^1000000") << 1.0000001 << 1000000.0 << 0x1.1aec7b1e2b47bp+0;
+        // Repeated multiplication in 80-bit registers gave 1,10517091261434, 42
+        // units in the last place away.
+        QTest::newRow("1,0000001^1000000") << 1.0000001 << 1000000.0 << 0x1.1aec7b1e2b426p+0;
         QTest::newRow("0^0") << 0.0 << 0.0 << 1.0;
         QTest::newRow("0^-1") << 0.0 << -1.0 << HUGE_VAL;
         QTest::newRow("0^0,5") << 0.0 << 0.5 << 0.0;
