@@ -8,7 +8,8 @@
 ; (copying the password file there on its first run); the uninstaller never
 ; touches that folder.
 
-Unicode true
+; A 64-bit installer: Selvora is a 64-bit program, and a 64-bit Wine runs it.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
@@ -64,12 +65,12 @@ Section "Selvora (programma e guida)" SecProgram
   SectionIn RO
   SetShellVarContext all
   SetOutPath "$INSTDIR\bin"
-  File /r /x "unins000.dll" /x "Guida.pdf" "${SOURCE}\*.*"
+  File /r /x "unins000.dll" /x "Guida.pdf" "${SOURCE}/*.*"
   SetOutPath "$INSTDIR\share\selvora"
-  File "${SOURCE}\unins000.dll"
+  File "${SOURCE}/unins000.dll"
   SetFileAttributes "$INSTDIR\share\selvora\unins000.dll" READONLY
   SetOutPath "$INSTDIR\share\doc\selvora"
-  File "${SOURCE}\Guida.pdf"
+  File "${SOURCE}/Guida.pdf"
   SetOutPath "$INSTDIR\bin"
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
