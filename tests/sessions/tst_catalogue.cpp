@@ -190,7 +190,7 @@ private slots:
         QVERIFY2(shown[0].text.contains(why), qPrintable(shown[0].text));
         QCOMPARE(vaiFiles(m_folder->path()), QStringList());
         QVERIFY(crea()->isVisible());
-        QCOMPARE(QApplication::focusWidget(), crea()->txtFile);
+        QCOMPARE(crea()->focusWidget(), crea()->txtFile);
     }
 
     void creationFailureIsTheDefaultErrorReport()
