@@ -384,6 +384,9 @@ build_toolchain() {
   # back end. When it cannot be built the program is made without the camera
   # module, and says so where the camera would be.
   current_package="qt6-multimedia $v_mm"
+  local mm_lock
+  exec {mm_lock}>"$cache/stamps/multimedia.lock"
+  flock "$mm_lock"
   if [ -n "$only_step" ] && [ "$only_step" != multimedia ]; then
     :
   elif [ -f "$cache/stamps/multimedia.failed" ] && [ "$(cat "$cache/stamps/multimedia.failed")" = "$k_mm" ]; then
@@ -403,6 +406,7 @@ build_toolchain() {
       say "qtmultimedia: FAILED (see $cache/logs/multimedia.log); the camera module is left out"
     fi
   fi
+  exec {mm_lock}>&-
   current_step="toolchain"
   current_package=""
   say "toolchain ready in $cache ($(du -sh "$cache" | cut -f1))"
