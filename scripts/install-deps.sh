@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   qt6-translations-l10n qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
   fonts-liberation2 fonts-dejavu-core
   librsvg2-bin

@@ -73,6 +73,18 @@ private slots:
             << QStringLiteral("/opt/selvora/") << true;
         QTest::newRow("system folder, no user data folder")
             << usrBin << false << false << true << QString() << Mode::Portable << usrBin << false;
+        // Windows folders, as Qt gives them (forward slashes) on every
+        // platform; the native forms with backslashes follow in
+        // windowsFolders().
+        QTest::newRow("stick at a drive letter") << QStringLiteral("E:/Selvora/") << true << true << false << kUserData
+                                                 << Mode::Portable << QStringLiteral("E:/Selvora/") << true;
+        QTest::newRow("stick at the root of a drive") << QStringLiteral("E:/") << true << true << false << kUserData
+                                                      << Mode::Portable << QStringLiteral("E:/") << true;
+        QTest::newRow("network share") << QStringLiteral("//server/share/Selvora") << true << true << false << kUserData
+                                       << Mode::Portable << QStringLiteral("//server/share/Selvora/") << true;
+        QTest::newRow("installed under Program Files")
+            << QStringLiteral("C:/Program Files/Selvora/bin/") << false << true << true << kUserData << Mode::Installed
+            << userData << true;
     }
 
     void rule()
@@ -112,6 +124,55 @@ private slots:
         QFETCH(bool, under);
         const QStringList roots {QStringLiteral("/usr/"), QStringLiteral("/opt")};
         QCOMPARE(ProgramFolder::isUnder(folder, roots), under);
+    }
+
+    // Folders in the form Windows itself gives them: backslashes, drive
+    // letters in either case, network shares. Only Windows reads a backslash
+    // as a separator, so these rows run on Windows (and under Wine).
+    void windowsFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("under");
+        QTest::addColumn<QString>("dataFolder");
+        const QString pf = QStringLiteral("C:/Program Files/Selvora/bin/");
+        QTest::newRow("Program Files") << "C:\\Program Files\\Selvora\\bin" << true << pf;
+        QTest::newRow("lower case") << "c:\\program files\\selvora\\bin\\" << true
+                                    << QStringLiteral("c:/program files/selvora/bin/");
+        QTest::newRow("Program Files (x86)")
+            << "C:\\Program Files (x86)\\Selvora" << true << QStringLiteral("C:/Program Files (x86)/Selvora/");
+        QTest::newRow("a longer name") << "C:\\Program Files Extra\\Selvora" << false
+                                       << QStringLiteral("C:/Program Files Extra/Selvora/");
+        QTest::newRow("another drive") << "D:\\Program Files\\Selvora" << false
+                                       << QStringLiteral("D:/Program Files/Selvora/");
+        QTest::newRow("USB stick") << "E:\\Selvora" << false << QStringLiteral("E:/Selvora/");
+        QTest::newRow("root of a drive") << "E:\\" << false << QStringLiteral("E:/");
+        QTest::newRow("network share") << "\\\\server\\share\\Selvora" << false
+                                       << QStringLiteral("//server/share/Selvora/");
+        QTest::newRow("Program Files on a share") << "\\\\server\\share\\Program Files\\Selvora" << false
+                                                  << QStringLiteral("//server/share/Program Files/Selvora/");
+    }
+    void windowsFolders()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("A backslash is a separator only on Windows");
+#endif
+        QFETCH(QString, folder);
+        QFETCH(bool, under);
+        QFETCH(QString, dataFolder);
+        const QStringList roots {QStringLiteral("C:\\Program Files\\"), QStringLiteral("C:\\Program Files (x86)")};
+        QCOMPARE(ProgramFolder::isUnder(folder, roots), under);
+        // A portable copy there keeps its data in that very folder, and the
+        // files of the program are named inside it.
+        ProgramFolder::Facts facts;
+        facts.executableFolder = folder;
+        facts.holdsData = true;
+        facts.writable = true;
+        facts.userDataFolder = kUserData;
+        QCOMPARE(ProgramFolder::choose(facts).dataFolder, dataFolder);
+        ProgramFolder::setOverride(folder);
+        QCOMPARE(ProgramFolder::path(), dataFolder);
+        QCOMPARE(ProgramFolder::file(QStringLiteral("Candidati.vai")), dataFolder + QStringLiteral("Candidati.vai"));
+        ProgramFolder::clearOverride();
     }
 
     void firstRunOfInstalledCopy()

@@ -167,6 +167,32 @@ private slots:
         QVERIFY(crea()->isVisible());
     }
 
+    void namesWindowsRefuses_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("CON") << QStringLiteral("CON") << QStringLiteral("è un nome riservato da Windows");
+        QTest::newRow("aux.vai") << QStringLiteral("aux.vai") << QStringLiteral("è un nome riservato da Windows");
+        QTest::newRow("lpt1") << QStringLiteral("lpt1") << QStringLiteral("è un nome riservato da Windows");
+        QTest::newRow("final dot") << QStringLiteral("Operai.") << QStringLiteral("termina con un punto");
+    }
+    void namesWindowsRefuses()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, why);
+        showCrea();
+        QTest::keyClicks(crea()->txtFile, typed);
+        QCOMPARE(crea()->txtFile->text(), typed);
+        QTest::mouseClick(crea()->btnApplica, Qt::LeftButton);
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].kind, Messages::Kind::Warning);
+        QVERIFY2(shown[0].text.contains(why), qPrintable(shown[0].text));
+        QCOMPARE(vaiFiles(m_folder->path()), QStringList());
+        QVERIFY(crea()->isVisible());
+        QCOMPARE(crea()->focusWidget(), crea()->txtFile);
+    }
+
     void creationFailureIsTheDefaultErrorReport()
     {
         // A name longer than the file system allows (250 accented letters are

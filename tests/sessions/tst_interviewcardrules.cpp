@@ -29,12 +29,29 @@ private slots:
         QTest::newRow("negative -2,5 stays") << -2.5 << -2.5;
         QTest::newRow("negative -2,675") << -2.675 << -2.67;
         QTest::newRow("large") << 123456789.994 << 123456789.99;
+        // Values whose x 100 lands on a half when worked out in plain
+        // doubles (a compiler without the 80-bit long double): the result
+        // must not depend on the compiler.
+        QTest::newRow("0,015 is just below a half") << 0.015 << 0.01;
+        QTest::newRow("0,045 is just below a half") << 0.045 << 0.04;
+        QTest::newRow("0,155 is just below a half") << 0.155 << 0.15;
+        QTest::newRow("0,295 is just below a half") << 0.295 << 0.29;
+        QTest::newRow("8,345 is just above a half") << 8.345 << 8.35;
+        QTest::newRow("-0,015") << -0.015 << -0.01;
+        QTest::newRow("123456,785") << 123456.785 << 123456.79;
+        QTest::newRow("fourteen digits") << 99999999999999.0 << 99999999999999.0;
+        QTest::newRow("2^46 and 1/64 stays") << 70368744177664.015625 << 70368744177664.015625;
+        QTest::newRow("1e300 stays") << 1e300 << 1e300;
+        QTest::newRow("smallest double") << 5e-324 << 0.0;
+        QTest::newRow("0,004999") << 0.004999 << 0.0;
     }
     void arrotonda()
     {
         QFETCH(double, x);
         QFETCH(double, expected);
-        QCOMPARE(ArrotondaDueDecimali(x), expected);
+        const double rounded = ArrotondaDueDecimali(x);
+        // To the last bit, not within a tolerance.
+        QVERIFY2(rounded == expected, qPrintable(QString::number(rounded, 'g', 17)));
     }
 
     void normalizza_data()
@@ -55,6 +72,10 @@ private slots:
                                << "7,13";
         QTest::newRow("2,675") << "2,675"
                                << "2,67";
+        QTest::newRow("0,015") << "0,015"
+                               << "0,01";
+        QTest::newRow("1,005") << "1,005"
+                               << "1,00";
         QTest::newRow("empty") << ""
                                << "0,00";
         QTest::newRow("blanks") << "   "

@@ -4,6 +4,7 @@
 #include "app/platform/OpenURL.h"
 #include "app/ui/WebLink.h"
 #include "shared/ui/DialogFrame.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QDir>
 #include <QFrame>
@@ -21,7 +22,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     DialogFrame::fix(this, 670, 572);
     DialogFrame::gradient(this, Qt::white, QColor::fromRgba(0xFFBFD8EF));
 
-    panLogo = makeFramedLogo(QStringLiteral("2px solid #F5DEB3"), QStringLiteral(":/images/selvora-banner.svg"),
+    panLogo = makeFramedLogo(QStringLiteral("2px solid #F5DEB3"), QStringLiteral("selvora-banner"),
                              QStringLiteral("Selvora"));
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
@@ -43,7 +44,7 @@ TfrmGuida::TfrmGuida(QWidget* parent)
     txtGuida->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     imgPDF = new WebLink(QStringLiteral("imgPDF"), QString(), this);
-    imgPDF->setPixmap(QPixmap(QStringLiteral(":/images/pdf-document.svg")));
+    imgPDF->setPixmap(selvoraPicture(QStringLiteral("pdf-document")));
     imgPDF->setAccessibleName(QStringLiteral("Visualizza guida in formato PDF"));
     imgPDF->setToolTip(QStringLiteral("Visualizza guida in formato PDF"));
     makeLink(imgPDF, QStringLiteral("Visualizza guida in formato PDF"));

@@ -22,7 +22,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     DialogFrame::fix(this, 520, 460);
     DialogFrame::gradient(this, QColor(0x46, 0x82, 0xB4), Qt::white); // steel blue
 
-    panLogo = makeFramedLogo(QStringLiteral("1px solid #4682B4"), QStringLiteral(":/images/selvora-info.svg"),
+    panLogo = makeFramedLogo(QStringLiteral("1px solid #4682B4"), QStringLiteral("selvora-info"),
                              QStringLiteral("Selvora, versione e autore"));
 
     imgEmail = new WebLink(QStringLiteral("imgEmail"), QString(), this);

@@ -1,6 +1,7 @@
 #include "app/ui/LinkDialog.h"
 
 #include "app/ui/WebLink.h"
+#include "shared/ui/PictureButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -16,7 +17,7 @@ void LinkDialog::makeLogo(QWidget* parent, const QString& picture, const QString
 {
     imgLogo = new QLabel(parent);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QPixmap(picture));
+    imgLogo->setPixmap(selvoraPicture(picture));
     imgLogo->setAlignment(Qt::AlignCenter);
     imgLogo->setAccessibleName(accessibleName);
 }

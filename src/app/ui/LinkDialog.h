@@ -25,7 +25,7 @@ public:
 protected:
     explicit LinkDialog(QWidget* parent);
 
-    // imgLogo: the picture, centred in its place.
+    // imgLogo: the picture (a name for selvoraPicture), centred in its place.
     void makeLogo(QWidget* parent, const QString& picture, const QString& accessibleName);
     // panLogo: a white frame with the given border around imgLogo.
     QFrame* makeFramedLogo(const QString& border, const QString& picture, const QString& accessibleName);

@@ -19,7 +19,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     DialogFrame::fix(this, 600, 500);
     DialogFrame::gradient(this, Qt::white, QColor::fromRgba(0xFF352525));
 
-    makeLogo(this, QStringLiteral(":/images/selvora-credits.svg"), QStringLiteral("Riconoscimenti"));
+    makeLogo(this, QStringLiteral("selvora-credits"), QStringLiteral("Riconoscimenti"));
 
     imgWeb = new WebLink(QStringLiteral("imgWeb"), QString(), this);
     imgWeb->setPixmap(selvoraIcon(QStringLiteral("globe")).pixmap(28, 28));

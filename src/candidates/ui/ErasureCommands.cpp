@@ -12,6 +12,7 @@
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QDir>
@@ -184,9 +185,8 @@ void ErasureReportDialog::save()
 {
     const QString proposed = QDir::home().filePath(
         QStringLiteral("Rapporto-cancellazione-%1.txt").arg(QDate::currentDate().toString(Qt::ISODate)));
-    const QString path =
-        FileDialogs::getSaveFileName(this, QStringLiteral("Salva il rapporto di cancellazione"), proposed,
-                                     QStringLiteral("File di testo (*.txt)"), QStringLiteral("txt"));
+    const QString path = SaveName::ask(this, QStringLiteral("Salva il rapporto di cancellazione"), proposed,
+                                       QStringLiteral("File di testo (*.txt)"), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
     QString why;

@@ -126,7 +126,7 @@ ExportWindow::ExportWindow(const Design& design, QWidget* parent)
 
     imgLogo = new QLabel(shpSfondo);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/selvora-logo.svg")));
+    imgLogo->setPixmap(selvoraPicture(QStringLiteral("selvora-logo")));
     imgLogo->setAccessibleName(QStringLiteral("Selvora"));
     icoHand = new QLabel(shpSfondo);
     icoHand->setObjectName(QStringLiteral("icoHand"));

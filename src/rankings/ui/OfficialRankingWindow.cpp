@@ -14,6 +14,7 @@
 #include "sessions/ui/GridWindow.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QCheckBox>
@@ -449,9 +450,8 @@ void OfficialRankingWindow::btnPublishClick()
         return;
     }
     const QString proposed = ProgramFolder::path() + QStringLiteral("Graduatoria finale %1.pdf").arg(m_name);
-    const QString path =
-        FileDialogs::getSaveFileName(this, QStringLiteral("Salva la copia per la pubblicazione"), proposed,
-                                     QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = SaveName::ask(this, QStringLiteral("Salva la copia per la pubblicazione"), proposed,
+                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString sessionSha = GridFile::fileSha256(m_session);

@@ -4,19 +4,31 @@
 #include "app/core/TextRules.h"
 
 #include <cmath>
+#include <cstdint>
 
 double ArrotondaDueDecimali(double x)
 {
-    // long double is the x87 extended format here: x x 100 is exact in it, so
-    // a binary value just below a half stays below it.
-    const long double scaled = static_cast<long double>(x) * 100.0L;
-    if (x < 0) {
-        // Half away from zero, so that -2,5 stays -2,50 instead of -2,49.
-        const long double whole = std::trunc(-scaled + 0.5L);
-        return static_cast<double>(-whole / 100.0L);
-    }
-    const long double whole = std::trunc(scaled + 0.5L);
-    return static_cast<double>(whole / 100.0L);
+    if (!std::isfinite(x) || x == 0)
+        return x == 0 ? 0.0 : x;
+    // x = m x 2^e with an integral m of at most 53 bits; x x 100 + 0,5 and its
+    // whole part are worked out on integers, so no rounding happens on the
+    // way and a binary value just below a half stays below it on every
+    // compiler (2,675 is 2,67499999... in binary and gives 2,67).
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(x), &exponent);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent; // |x| = m / 2^shift
+    // A value whose last binary digit is worth 1/64 or more is already as
+    // near to its cents as a double can be: it comes back unchanged.
+    if (shift <= 6)
+        return x;
+    if (shift > 61) // below 1/2 cent
+        return x < 0 ? -0.0 : 0.0;
+    const std::uint64_t scaled = m * 100; // < 2^60
+    const std::uint64_t whole = (scaled + (std::uint64_t(1) << (shift - 1))) >> shift; // < 2^53
+    // One division, rounded once: the nearest double to whole / 100.
+    const double cents = static_cast<double>(whole) / 100.0;
+    return x < 0 ? -cents : cents;
 }
 
 namespace ScoreText {

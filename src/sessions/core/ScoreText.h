@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// x rounded to two decimals: x x 100 + 0,5 in extended precision, fraction
-// dropped, divided by 100. Halves go up (7,125 gives 7,13), but a typed value
+// x rounded to two decimals: x x 100 + 0,5 worked out exactly, fraction
+// dropped, divided by 100 (the same result with every compiler). Halves go up (7,125 gives 7,13), but a typed value
 // whose binary form lies just below a half goes down (2,675 gives 2,67).
 // A negative value is rounded half away from zero and stays negative.
 double ArrotondaDueDecimali(double x);

@@ -1,8 +1,8 @@
 #include "sessions/ui/CreaArchivio.h"
 
-#include "app/core/SystemError.h"
-
+#include "app/core/FileNameRule.h"
 #include "app/core/ProgramFolder.h"
+#include "app/core/SystemError.h"
 #include "app/core/TextRules.h"
 #include "app/platform/Messages.h"
 #include "app/ui/Application.h"
@@ -130,6 +130,14 @@ void TfrmCreaArchivio::btnApplicaClick()
         Messages::warning(this,
                           QStringLiteral("Attenzione: il nome della sessione contiene caratteri non ammessi.\r\n\r\n"
                                          "Non si possono usare i caratteri \" * / : < > ? \\ | ° Ç Ñ ç ñ."));
+        txtFile->setFocus();
+        return;
+    }
+    // A name Windows refuses for a file (CON, aux, a final dot) would make a
+    // folder that a Windows copy cannot open.
+    const QString refusal = FileNameRule::refusal(name);
+    if (!refusal.isEmpty()) {
+        Messages::warning(this, refusal);
         txtFile->setFocus();
         return;
     }

@@ -17,6 +17,7 @@
 #include "shared/ui/DecimalPoint.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QComboBox>
@@ -648,8 +649,8 @@ void GridWindow::btnPdfClick()
         : ProgramFolder::path();
     const QString proposed = folder +
         QStringLiteral("Verbale %1 scheda %2.pdf").arg(TextRules::trimmed(m_card->lblNome->text())).arg(m_position);
-    const QString path = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il verbale in PDF"), proposed,
-                                                      QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = SaveName::ask(this, QStringLiteral("Salva il verbale in PDF"), proposed,
+                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     auto report = GridReport::create(m_grid, cardInfo());

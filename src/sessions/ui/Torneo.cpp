@@ -330,7 +330,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // The heading of the details: a picture with its caption.
     infGare = new QLabel(scheda);
     infGare->setObjectName(QStringLiteral("infGare"));
-    infGare->setText(QStringLiteral("<table><tr><td><img src=':/icons/file-text.svg' width='22' height='22'></td>"
+    infGare->setText(QStringLiteral("<table><tr><td><img src=':/icons/file-text-22.png' width='22' height='22'></td>"
                                     "<td valign='middle'>&nbsp;DETTAGLI COLLOQUIO</td></tr></table>"));
     infGare->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
     infGare->setStyleSheet(QStringLiteral(

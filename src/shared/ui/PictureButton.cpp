@@ -1,6 +1,7 @@
 #include "shared/ui/PictureButton.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
@@ -20,9 +21,32 @@ QIcon selvoraIcon(const QString& name)
         });
     }
     auto it = icons->find(name);
-    if (it == icons->end())
-        it = icons->insert(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
+    if (it == icons->end()) {
+        QIcon icon;
+        const QString pattern = name + QStringLiteral("-*.png");
+        const QStringList files = QDir(QStringLiteral(":/icons")).entryList({pattern}, QDir::Files);
+        for (const QString& file : files) {
+            bool ok = false;
+            const int size = file.mid(name.size() + 1, file.size() - name.size() - 5).toInt(&ok);
+            if (ok)
+                icon.addFile(QStringLiteral(":/icons/") + file, QSize(size, size));
+        }
+        it = icons->insert(name, icon);
+    }
     return it.value();
+}
+
+QPixmap selvoraPicture(const QString& name)
+{
+    const QString base = QStringLiteral(":/images/") + name;
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        QPixmap twice(base + QStringLiteral("@2x.png"));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2.0);
+            return twice;
+        }
+    }
+    return QPixmap(base + QStringLiteral(".png"));
 }
 
 PictureButton::PictureButton(const QString& objectName, const QString& icon, const QString& caption,

@@ -4,6 +4,7 @@
 // can be given without a mouse.
 #pragma once
 
+#include <QPixmap>
 #include <QToolButton>
 
 class PictureButton : public QToolButton
@@ -11,7 +12,7 @@ class PictureButton : public QToolButton
     Q_OBJECT
 
 public:
-    // icon is a name from the program's icon set (":/icons/<icon>.svg"); an
+    // icon is a name from the program's icon set (resources/icons/<icon>.svg); an
     // empty caption makes a picture-only button, named for screen readers by
     // accessibleName.
     PictureButton(const QString& objectName, const QString& icon, const QString& caption, const QString& accessibleName,
@@ -22,5 +23,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The program's icons by name.
+// The program's icons by name, from the PNG files the build renders of each
+// drawing at every size the windows use (":/icons/<name>-<size>.png").
 QIcon selvoraIcon(const QString& name);
+
+// A picture of the program (resources/images/<name>.svg) as the build renders
+// it: ":/images/<name>.png", or its "@2x" twin on a screen with a device pixel
+// ratio above 1, shown at the same size.
+QPixmap selvoraPicture(const QString& name);

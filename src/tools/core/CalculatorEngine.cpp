@@ -3,7 +3,10 @@
 #include "app/core/NumberText.h"
 #include "app/core/TextRules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 const double kPi = 3.14159265358979323846;
@@ -15,25 +18,212 @@ CalculatorState& CalculatorState::condiviso()
     return stato;
 }
 
+namespace {
+
+// A positive number m x 2^exponent whose m keeps its most significant bits
+// only: at most Limbs x 32 of them; lost is set when nonzero bits were dropped.
+struct WideNumber
+{
+    static constexpr std::size_t Limbs = 8;
+    std::vector<std::uint32_t> m; // least significant limb first
+    std::int64_t exponent = 0;
+    bool lost = false;
+};
+
+WideNumber multiplied(const WideNumber& a, const WideNumber& b)
+{
+    std::vector<std::uint32_t> out(a.m.size() + b.m.size(), 0);
+    for (std::size_t i = 0; i < a.m.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.m.size(); ++j) {
+            const std::uint64_t t = std::uint64_t(a.m[i]) * b.m[j] + out[i + j] + carry;
+            out[i + j] = static_cast<std::uint32_t>(t);
+            carry = t >> 32;
+        }
+        std::size_t k = i + b.m.size();
+        while (carry != 0) {
+            const std::uint64_t t = std::uint64_t(out[k]) + carry;
+            out[k] = static_cast<std::uint32_t>(t);
+            carry = t >> 32;
+            ++k;
+        }
+    }
+    while (out.size() > 1 && out.back() == 0)
+        out.pop_back();
+    WideNumber r;
+    r.exponent = a.exponent + b.exponent;
+    r.lost = a.lost || b.lost;
+    if (out.size() > WideNumber::Limbs) {
+        const std::size_t drop = out.size() - WideNumber::Limbs;
+        for (std::size_t i = 0; i < drop; ++i)
+            r.lost = r.lost || out[i] != 0;
+        out.erase(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(drop));
+        r.exponent += std::int64_t(32) * static_cast<std::int64_t>(drop);
+    }
+    r.m = std::move(out);
+    return r;
+}
+
+int bitLength(const WideNumber& w)
+{
+    int bits = static_cast<int>(w.m.size() - 1) * 32;
+    for (std::uint32_t top = w.m.back(); top != 0; top >>= 1)
+        ++bits;
+    return bits;
+}
+
+bool bitAt(const WideNumber& w, int i)
+{
+    return (w.m[static_cast<std::size_t>(i / 32)] >> (i % 32)) & 1u;
+}
+
+bool anyBitBelow(const WideNumber& w, int i)
+{
+    for (int k = 0; k < i / 32; ++k)
+        if (w.m[static_cast<std::size_t>(k)] != 0)
+            return true;
+    return i % 32 != 0 && (w.m[static_cast<std::size_t>(i / 32)] & ((1u << (i % 32)) - 1)) != 0;
+}
+
+// The double nearest to w (halves to even), subnormals and overflow included.
+double nearestDouble(const WideNumber& w)
+{
+    const int length = bitLength(w);
+    if (length == 0)
+        return 0;
+    const std::int64_t top = length - 1 + w.exponent; // w lies in [2^top, 2^(top+1))
+    if (top > 1023)
+        return HUGE_VAL;
+    const std::int64_t precision = top >= -1022 ? 53 : 53 - (-1022 - top);
+    if (precision < 0)
+        return 0;
+    const int drop = length - static_cast<int>(precision);
+    std::uint64_t q = 0;
+    if (drop <= 0) {
+        for (int i = length - 1; i >= 0; --i)
+            q = (q << 1) | (bitAt(w, i) ? 1u : 0u);
+        return std::ldexp(static_cast<double>(q), static_cast<int>(w.exponent));
+    }
+    for (int i = length - 1; i >= drop; --i)
+        q = (q << 1) | (bitAt(w, i) ? 1u : 0u);
+    const bool half = bitAt(w, drop - 1);
+    const bool rest = anyBitBelow(w, drop - 1) || w.lost;
+    if (half && (rest || (q & 1u)))
+        ++q;
+    return std::ldexp(static_cast<double>(q), static_cast<int>(drop + w.exponent));
+}
+
+// 1 / w to more than 120 significant bits, by long division.
+WideNumber reciprocal(const WideNumber& w)
+{
+    const int length = bitLength(w);
+    const int steps = length + 120;
+    std::vector<std::uint32_t> rest(w.m.size() + 1, 0);
+    rest[0] = 1;
+    std::vector<std::uint32_t> q((static_cast<std::size_t>(steps) + 31) / 32 + 1, 0);
+    auto notBelow = [&w](const std::vector<std::uint32_t>& a) {
+        for (std::size_t i = a.size(); i-- > 0;) {
+            const std::uint32_t b = i < w.m.size() ? w.m[i] : 0;
+            if (a[i] != b)
+                return a[i] > b;
+        }
+        return true;
+    };
+    for (int step = 0; step < steps; ++step) {
+        std::uint32_t carry = 0;
+        for (auto& limb : rest) {
+            const std::uint32_t next = limb >> 31;
+            limb = (limb << 1) | carry;
+            carry = next;
+        }
+        carry = 0;
+        for (auto& limb : q) {
+            const std::uint32_t next = limb >> 31;
+            limb = (limb << 1) | carry;
+            carry = next;
+        }
+        if (notBelow(rest)) {
+            std::int64_t borrow = 0;
+            for (std::size_t i = 0; i < rest.size(); ++i) {
+                const std::int64_t t = std::int64_t(rest[i]) - (i < w.m.size() ? w.m[i] : 0) - borrow;
+                rest[i] = static_cast<std::uint32_t>(t);
+                borrow = t < 0 ? 1 : 0;
+            }
+            q[0] |= 1u;
+        }
+    }
+    while (q.size() > 1 && q.back() == 0)
+        q.pop_back();
+    WideNumber r;
+    r.m = std::move(q);
+    r.exponent = -w.exponent - steps;
+    r.lost = w.lost;
+    for (const auto limb : rest)
+        r.lost = r.lost || limb != 0;
+    return r;
+}
+
+// |x|^n for a finite x other than 0 and n >= 0, worked out on integers.
+WideNumber wholePower(double x, long long n)
+{
+    int e = 0;
+    const double fraction = std::frexp(std::fabs(x), &e);
+    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    std::int64_t exponent = e - 53;
+    while ((m & 1u) == 0) {
+        m >>= 1;
+        ++exponent;
+    }
+    WideNumber base;
+    base.m = {static_cast<std::uint32_t>(m), static_cast<std::uint32_t>(m >> 32)};
+    if (base.m.back() == 0)
+        base.m.pop_back();
+    base.exponent = exponent;
+    WideNumber r;
+    r.m = {1};
+    while (n > 0) {
+        if (n & 1)
+            r = multiplied(r, base);
+        n >>= 1;
+        if (n > 0)
+            base = multiplied(base, base);
+        // Far outside the range of a double: stop before the exponent grows
+        // without bound.
+        if (r.exponent > 4000 || r.exponent < -4000 - 32 * std::int64_t(WideNumber::Limbs))
+            break;
+    }
+    return r;
+}
+
+} // namespace
+
 double PotenzaCalcolatrice(double x, double y)
 {
     if (y == std::trunc(y) && std::fabs(y) <= 2147483647.0) {
-        long long n = static_cast<long long>(std::fabs(y));
-        long double base = x;
-        long double r = 1.0L;
-        while (n > 0) {
-            if (n & 1)
-                r *= base;
-            base *= base;
-            n >>= 1;
+        // An integral exponent: the exact power on integers, rounded once
+        // to the nearest double, so it is the same on every compiler.
+        const long long n = static_cast<long long>(std::fabs(y));
+        if (n == 0 || std::isnan(x))
+            return n == 0 ? 1.0 : x;
+        if (x == 0 || std::isinf(x)) {
+            const double r = y < 0 ? (x == 0 ? HUGE_VAL : 0.0) : (x == 0 ? 0.0 : HUGE_VAL);
+            return (x < 0 && (n & 1)) ? -r : r;
         }
-        if (y < 0)
-            r = 1.0L / r;
-        return static_cast<double>(r);
+        const WideNumber p = wholePower(x, n);
+        double r = 0;
+        if (y > 0) {
+            r = nearestDouble(p);
+        } else {
+            r = nearestDouble(reciprocal(p));
+        }
+        return (x < 0 && (n & 1)) ? -r : r;
     }
     if (x == 0)
         return 0;
-    return static_cast<double>(std::exp(static_cast<long double>(y) * std::log(static_cast<long double>(x))));
+    // Through logarithms: a negative base has none.
+    if (x < 0)
+        return std::nan("");
+    return std::pow(x, y);
 }
 
 CalculatorEngine::CalculatorEngine(CalculatorState& stato)

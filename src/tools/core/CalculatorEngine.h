@@ -93,8 +93,9 @@ private:
     QString m_display;
 };
 
-// x to the power y: an integral exponent up to 2147483647 in magnitude by
-// repeated multiplication (a negative one gives the reciprocal), so that a
-// negative base works; otherwise a zero base gives 0 and other bases go
-// through logarithms.
+// x to the power y: an integral exponent up to 2147483647 in magnitude gives
+// the exact power worked out on integers and rounded once to the nearest
+// double (a negative exponent gives the reciprocal), so that a negative base
+// works and every compiler gives the same digits; otherwise a zero base gives
+// 0, a negative base is not valid and other bases go through logarithms.
 double PotenzaCalcolatrice(double x, double y);

@@ -1,0 +1,25 @@
+#include "shared/ui/SaveName.h"
+
+#include "app/core/FileNameRule.h"
+#include "app/platform/FileDialogs.h"
+#include "app/platform/Messages.h"
+
+#include <QFileInfo>
+
+namespace SaveName {
+
+QString ask(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+            const QString& defaultSuffix)
+{
+    const QString path = FileDialogs::getSaveFileName(parent, caption, proposed, filter, defaultSuffix);
+    if (path.isEmpty())
+        return path;
+    const QString why = FileNameRule::refusal(QFileInfo(path).fileName());
+    if (!why.isEmpty()) {
+        Messages::warning(parent, why);
+        return QString();
+    }
+    return path;
+}
+
+} // namespace SaveName
