@@ -437,17 +437,7 @@ void TfrmCandidati::build()
     for (const auto& info : infos)
         shpInfo->describe(info.control, QString::fromUtf8(info.text));
     // Command keys, pressed as the pictures are (and named in their tooltips).
-    {
-        using namespace KeyCommands;
-        bind(this, cmdSalva, {Store});
-        bind(this, cmdNuovo, {NewCard});
-        bind(this, cmdTrova, {Find});
-        bind(this, cmdStampa, {Print});
-        bind(this, cmdAvanti, {NextCard, NextCardAnywhere});
-        bind(this, cmdIndietro, {PreviousCard, PreviousCardAnywhere});
-        bind(this, cmdGuida, {HelpKey});
-        leaveOnEscape(this, cmdEsci);
-    }
+    KeyCommands::bindCard(this, {cmdSalva, cmdNuovo, cmdTrova, cmdStampa, cmdAvanti, cmdIndietro, cmdGuida, cmdEsci});
     for (QWidget* background :
          {static_cast<QWidget*>(this), static_cast<QWidget*>(panCandidati), static_cast<QWidget*>(titScheda),
           static_cast<QWidget*>(rule), static_cast<QWidget*>(imgFoto), static_cast<QWidget*>(icoRicontatta)})

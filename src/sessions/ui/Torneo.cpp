@@ -490,15 +490,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
 
     // Command keys, pressed as the pictures are (and named in their tooltips).
-    using namespace KeyCommands;
-    bind(this, cmdSalva, {Store});
-    bind(this, cmdNuovo, {NewCard});
-    bind(this, cmdTrova, {Find});
-    bind(this, cmdStampa, {Print});
-    bind(this, cmdAvanti, {NextCard, NextCardAnywhere});
-    bind(this, cmdIndietro, {PreviousCard, PreviousCardAnywhere});
-    bind(this, cmdGuida, {HelpKey});
-    leaveOnEscape(this, cmdEsci);
+    KeyCommands::bindCard(this, {cmdSalva, cmdNuovo, cmdTrova, cmdStampa, cmdAvanti, cmdIndietro, cmdGuida, cmdEsci});
 
     resize(1280, 860);
 }

@@ -93,6 +93,18 @@ void bind(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& k
         button->setToolTip(button->toolTip() + named);
 }
 
+void bindCard(QWidget* window, const CardCommands& c)
+{
+    bind(window, c.store, {Store});
+    bind(window, c.newCard, {NewCard});
+    bind(window, c.find, {Find});
+    bind(window, c.print, {Print});
+    bind(window, c.next, {NextCard, NextCardAnywhere});
+    bind(window, c.previous, {PreviousCard, PreviousCardAnywhere});
+    bind(window, c.help, {HelpKey});
+    leaveOnEscape(window, c.leave);
+}
+
 void leaveOnEscape(QWidget* window, QAbstractButton* leave)
 {
     bind(window, leave, {Leave});

@@ -37,6 +37,20 @@ void bind(QWidget* window, QAbstractButton* button, const QList<QKeySequence>& k
 // questions the command asks.
 void leaveOnEscape(QWidget* window, QAbstractButton* leave);
 
+// The commands both card windows have, and the keys they share.
+struct CardCommands
+{
+    QAbstractButton* store;
+    QAbstractButton* newCard;
+    QAbstractButton* find;
+    QAbstractButton* print;
+    QAbstractButton* next;
+    QAbstractButton* previous;
+    QAbstractButton* help;
+    QAbstractButton* leave;
+};
+void bindCard(QWidget* window, const CardCommands& commands);
+
 // Enter (either key) on the widget runs command: a list opens its chosen
 // line, a search form searches. The key goes no further (no default button
 // is pressed, the focus does not move).
