@@ -109,9 +109,9 @@ private:
 // The child: "folder|how|n", how being "step" (killed at the n-th step of the
 // append), "bytes" (killed after n bytes) or "free" (runs to the end unless
 // the parent kills it).
-[[noreturn]] void runChild(const QString& spec)
+[[noreturn]] void runChild(const QString& request)
 {
-    const QStringList parts = spec.split(QLatin1Char('|'));
+    const QStringList parts = request.split(QLatin1Char('|'));
     ProgramFolder::setOverride(parts.value(0));
     const QString how = parts.value(1);
     const qint64 n = parts.value(2).toLongLong();
