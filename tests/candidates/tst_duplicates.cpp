@@ -80,6 +80,34 @@ private slots:
         QCOMPARE(groups[2].cards[0].name, QString::fromUtf8("Nicolò Verdi"));
     }
 
+    // A chain: the first and the third card share the code, the second and
+    // the third name and date; the link only shows through the last card, so
+    // all three are one person, in one group.
+    void chainThroughTheLastCard()
+    {
+        QByteArray bytes;
+        const Row rows[] = {
+            {"Ferri Marta", "10/10/1970", "FRRMRT70R50H501B"},
+            {"Ferri Marta Anna", "11/11/1971", ""},
+            {"Ferri Marta Anna", "11/11/1971", "FRRMRT70R50H501B"},
+        };
+        for (const Row& r : rows) {
+            TSchedaCandidato s;
+            s.Candidato = QString::fromUtf8(r.name);
+            s.DataNasc = QString::fromUtf8(r.date);
+            s.CodFisc = QString::fromUtf8(r.code);
+            bytes += s.encode();
+        }
+        TempProgramFolder folder;
+        folder.write(CandidateArchive::fileName(), bytes);
+        QList<Duplicates::Group> groups;
+        QVERIFY(Duplicates::scan(CandidateArchive::path(), &groups));
+        QCOMPARE(groups.size(), 1);
+        QCOMPARE(positions(groups[0].cards), (QList<qint64> {1, 2, 3}));
+        QVERIFY(groups[0].sameCode);
+        QVERIFY(groups[0].sameNameAndDate);
+    }
+
     void noGroupsInAnArchiveWithoutDoubles()
     {
         TempProgramFolder folder;
