@@ -65,21 +65,6 @@ QString decode(const char* data, qsizetype length)
 
 namespace {
 
-// The code points of a text, a pair of surrogates as one.
-template <typename Each>
-void forEachCodePoint(const QString& text, Each each)
-{
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t cp = text.at(i).unicode();
-        if (QChar::isHighSurrogate(cp) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            ++i;
-        }
-        each(cp);
-    }
-}
-
 // Letters whose plain spelling Unicode does not give by decomposition.
 QString spelled(char32_t cp)
 {

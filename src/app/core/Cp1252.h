@@ -30,4 +30,20 @@ QString unencodable(const QString& text);
 // there is none.
 QString nearestEncodable(const QString& text);
 
+// Calls each with the code points of text in order, a pair of surrogates as
+// one.
+template <typename Each>
+void forEachCodePoint(const QString& text, Each each)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t cp = text.at(i).unicode();
+        if (QChar::isHighSurrogate(cp) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        each(cp);
+    }
+}
+
 } // namespace Cp1252

@@ -215,13 +215,7 @@ QByteArray escape(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t cp = text.at(i).unicode();
-        if (QChar::isHighSurrogate(cp) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            ++i;
-        }
+    Cp1252::forEachCodePoint(text, [&out](char32_t cp) {
         switch (cp) {
         case U'&':
             out.append("&amp;");
@@ -241,7 +235,7 @@ QByteArray escape(const QString& text)
                 out.append(';');
             }
         }
-    }
+    });
     return out;
 }
 
