@@ -31,6 +31,7 @@
 
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -442,6 +443,9 @@ private slots:
             QTest::newRow(qPrintable(a + "Ctrl+PgUp in the notes"))
                 << archive << notes << int(Qt::Key_PageUp) << ctrl << "cmdIndietro"
                 << "PagSu";
+            if (!archive)
+                QTest::newRow("interview card, Ctrl+G") << archive << name << int(Qt::Key_G) << ctrl << "cmdGriglia"
+                                                        << "Ctrl+G";
             QTest::newRow(qPrintable(a + "Escape")) << archive << name << int(Qt::Key_Escape) << none << "cmdEsci"
                                                     << "Esc";
         }
@@ -579,6 +583,27 @@ private slots:
         torneo->cmdGriglia->click();
         QVERIFY(seen);
         Messages::takeShown();
+    }
+
+    void gridIsReachedWithTabFromTheScore()
+    {
+        TfrmTorneo* torneo = openSession();
+        torneo->cmdUltimo->click();
+        torneo->txtPunteggio->setFocus();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(torneo->btnCalcolatrice));
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(torneo->btnGriglia));
+        bool opened = false;
+        Modal::queueHook([&opened](QDialog* d) {
+            opened = d->objectName() == QLatin1String("frmGrid");
+            d->reject();
+        });
+        press(Qt::Key_Return);
+        QVERIFY(opened);
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(torneo->chkCompletato));
+        resetSeams();
     }
 
     // --- the interview date ---------------------------------------------

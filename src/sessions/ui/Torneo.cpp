@@ -459,7 +459,10 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     setTabOrder(txtEmail, btnData);
     setTabOrder(btnData, txtGare);
     setTabOrder(txtGare, txtPunteggio);
-    setTabOrder(txtPunteggio, chkCompletato);
+    // The score's own pictures follow it, so the grid is reachable from the keyboard.
+    setTabOrder(txtPunteggio, btnCalcolatrice);
+    setTabOrder(btnCalcolatrice, btnGriglia);
+    setTabOrder(btnGriglia, chkCompletato);
     setTabOrder(chkCompletato, txtNote);
 
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
@@ -491,6 +494,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
 
     // Command keys, pressed as the pictures are (and named in their tooltips).
     KeyCommands::bindCard(this, {cmdSalva, cmdNuovo, cmdTrova, cmdStampa, cmdAvanti, cmdIndietro, cmdGuida, cmdEsci});
+    KeyCommands::bind(this, cmdGriglia, {KeyCommands::Grid});
 
     resize(1280, 860);
 }

@@ -21,6 +21,8 @@ inline const QKeySequence Store = QKeySequence(Qt::CTRL | Qt::Key_S);
 inline const QKeySequence NewCard = QKeySequence(Qt::CTRL | Qt::Key_N);
 inline const QKeySequence Find = QKeySequence(Qt::CTRL | Qt::Key_F);
 inline const QKeySequence Print = QKeySequence(Qt::CTRL | Qt::Key_P);
+// The interview card's scoring grid ("Griglia").
+inline const QKeySequence Grid = QKeySequence(Qt::CTRL | Qt::Key_G);
 inline const QKeySequence HelpKey = QKeySequence(Qt::Key_F1);
 inline const QKeySequence Leave = QKeySequence(Qt::Key_Escape);
 inline const QKeySequence NextCard = QKeySequence(Qt::Key_PageDown);
