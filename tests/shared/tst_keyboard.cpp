@@ -20,6 +20,7 @@
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/GridWindow.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/FocusStyle.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SearchWindow.h"
@@ -42,6 +43,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -523,13 +525,15 @@ private slots:
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<GridWindow*>(d);
             activateWindow(w);
-            QTableWidget* first = setUp ? w->grdScores : w->grdCriteria;
+            // A grid still to be set up has no criterion to stand on: the
+            // focus is on the command that adds the first one.
+            QWidget* first = setUp ? static_cast<QWidget*>(w->grdScores) : w->btnAddCriterion;
             QCOMPARE(w->tabPages->currentIndex(), setUp ? 0 : 1);
-            QCOMPARE(focused(), static_cast<QWidget*>(first));
+            QCOMPARE(focused(), first);
             QVERIFY(!spoken(focused()).isEmpty());
             if (setUp) {
-                QCOMPARE(first->currentRow(), 0);
-                QCOMPARE(first->currentColumn(), 0);
+                QCOMPARE(w->grdScores->currentRow(), 0);
+                QCOMPARE(w->grdScores->currentColumn(), 0);
             }
             seen = true;
             w->done(QDialog::Rejected);
@@ -538,6 +542,30 @@ private slots:
         torneo->cmdGriglia->click();
         QVERIFY(seen);
         Messages::takeShown();
+        resetSeams();
+    }
+
+    // Tab walks the set-up page in reading order: a table, the commands under
+    // it, the next table, the scale, the window's commands.
+    void gridSetUpIsReadInOrder()
+    {
+        TfrmTorneo* torneo = openSession();
+        QStringList walked;
+        Modal::queueHook([&](QDialog* d) {
+            auto* w = qobject_cast<GridWindow*>(d);
+            activateWindow(w);
+            w->tabPages->setCurrentIndex(1);
+            w->grdCriteria->setFocus();
+            for (int i = 0; i < 9; ++i) {
+                walked << focused()->objectName();
+                press(Qt::Key_Tab);
+            }
+            w->done(QDialog::Rejected);
+        });
+        torneo->cmdGriglia->click();
+        QCOMPARE(walked,
+                 QStringList({"grdCriteria", "btnAddCriterion", "btnRemoveCriterion", "grdMembers", "btnAddMember",
+                              "btnRemoveMember", "cboScale", "btnApplySetup", "imgGuida"}));
         resetSeams();
     }
 
@@ -604,6 +632,54 @@ private slots:
         press(Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(torneo->chkCompletato));
         resetSeams();
+    }
+
+    // A focused command, check box or choice box carries a solid frame of
+    // the mark colour; the same control without the focus has none.
+    void focusIsMarkedClearly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("push button") << "button";
+        QTest::newRow("check box") << "check";
+        QTest::newRow("choice box") << "combo";
+    }
+    void focusIsMarkedClearly()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(qobject_cast<FocusStyle*>(QApplication::style()));
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        QWidget* control = nullptr;
+        if (kind == QLatin1String("button"))
+            control = new QPushButton(QStringLiteral("Aggiungi criterio"));
+        else if (kind == QLatin1String("check"))
+            control = new QCheckBox(QStringLiteral("Idoneo"));
+        else {
+            auto* box = new QComboBox;
+            box->addItems({QStringLiteral("presidente"), QStringLiteral("componente")});
+            control = box;
+        }
+        auto* other = new QLineEdit;
+        layout->addWidget(control);
+        layout->addWidget(other);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QColor mark = FocusStyle::markColour();
+        const auto markPixels = [&] {
+            const QImage image = control->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixelColor(x, y) == mark;
+            return count;
+        };
+        other->setFocus(Qt::TabFocusReason);
+        QCOMPARE(markPixels(), 0);
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->hasFocus());
+        // At least a two-pixel frame round a caption 30 pixels wide.
+        QVERIFY2(markPixels() >= 2 * (30 + 10), qPrintable(QString::number(markPixels())));
     }
 
     // --- the interview date ---------------------------------------------

@@ -5,10 +5,10 @@
 #include "app/platform/Messages.h"
 #include "app/platform/QtTranslations.h"
 #include "report/core/ReportFonts.h"
+#include "shared/ui/FocusStyle.h"
 #include "shared/ui/KeyCommands.h"
 
 #include <QFont>
-#include <QStyleFactory>
 
 // The icons live in the resources of a static library, which the linker
 // does not register on its own.
@@ -54,7 +54,7 @@ void apply(QApplication& app)
     initSelvoraResources();
     Formats::apply();
     ReportFonts::install();
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new FocusStyle);
     app.setApplicationName(QStringLiteral("Selvora"));
     app.setQuitOnLastWindowClosed(false);
     // Enter on a focused command presses it, in every window.

@@ -274,6 +274,15 @@ GridWindow::GridWindow(TfrmTorneo* card)
     connect(imgGuida, &QToolButton::clicked, this, &GridWindow::imgGuidaClick);
     connect(cboScale, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { txtScaleMax->setEnabled(index == 4); });
+
+    // Tab reads the set-up page as it is laid out: each table, then the
+    // commands under it, then the scale; the window's commands come last.
+    const QList<QWidget*> chain {grdCriteria,     btnAddCriterion, btnRemoveCriterion, grdMembers,    btnAddMember,
+                                 btnRemoveMember, cboScale,        txtScaleMax,        btnApplySetup, imgGuida,
+                                 btnImport,       btnSave,         btnPrint,           btnPreview,    btnPdf,
+                                 btnClose};
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
     resize(1100, 640);
 }
 
@@ -363,8 +372,13 @@ void GridWindow::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     // The work is the first cell of the page shown: the first score, or the
-    // first criterion of a grid still to be set up.
+    // first criterion of a grid still to be set up; with no criterion yet,
+    // the command that adds one (an empty table shows no focus).
     QTableWidget* first = tabPages->currentIndex() == 0 ? grdScores : grdCriteria;
+    if (first == grdCriteria && first->rowCount() == 0) {
+        btnAddCriterion->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (first->rowCount() > 0 && first->columnCount() > 0 && !first->currentIndex().isValid())
         first->setCurrentCell(0, 0);
     first->setFocus(Qt::OtherFocusReason);
