@@ -569,6 +569,42 @@ private slots:
         resetSeams();
     }
 
+    // A criterion typed from the keyboard: Tab goes from cell to cell, and
+    // from the last cell (still being typed into) out of the table, keeping
+    // what was typed; Shift+Tab from the first cell goes back out.
+    void gridCriterionIsTypedAndTheTableLeft()
+    {
+        TfrmTorneo* torneo = openSession();
+        QStringList walked;
+        Modal::queueHook([&](QDialog* d) {
+            auto* w = qobject_cast<GridWindow*>(d);
+            activateWindow(w);
+            w->tabPages->setCurrentIndex(1);
+            w->btnAddCriterion->setFocus();
+            press(Qt::Key_Return);
+            const int row = w->grdCriteria->rowCount() - 1;
+            QTest::keyClicks(focused(), "Competenze");
+            press(Qt::Key_Tab);
+            QTest::keyClicks(focused(), "10");
+            press(Qt::Key_Tab);
+            QTest::keyClicks(focused(), "2");
+            press(Qt::Key_Tab);
+            walked << focused()->objectName();
+            QCOMPARE(w->grdCriteria->item(row, 0)->text(), QStringLiteral("Competenze"));
+            QCOMPARE(w->grdCriteria->item(row, 1)->text(), QStringLiteral("10"));
+            QCOMPARE(w->grdCriteria->item(row, 2)->text(), QStringLiteral("2"));
+            w->grdCriteria->setFocus();
+            w->grdCriteria->setCurrentCell(0, 0);
+            press(Qt::Key_Backtab);
+            walked << focused()->objectName();
+            w->done(QDialog::Rejected);
+        });
+        torneo->cmdGriglia->click();
+        QCOMPARE(walked, QStringList({"btnAddCriterion", "qt_tabwidget_tabbar"}));
+        Messages::takeShown();
+        resetSeams();
+    }
+
     void gridRolesAreReachedAndNamed()
     {
         TfrmTorneo* torneo = openSession();

@@ -59,6 +59,7 @@ void apply(QApplication& app)
     app.setQuitOnLastWindowClosed(false);
     // Enter on a focused command presses it, in every window.
     KeyCommands::pressFocusedButtons(app);
+    KeyCommands::leaveTablesAtTheirEnds(app);
 
     QtTranslations::install(QStringLiteral("qtbase"));
 }

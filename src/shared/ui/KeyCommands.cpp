@@ -1,6 +1,7 @@
 #include "shared/ui/KeyCommands.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -55,6 +56,73 @@ public:
             return false;
         button->click();
         return true;
+    }
+};
+
+// Tab on the last cell of a table (Shift+Tab on the first) leaves the table
+// for the next (previous) control of the window, whether a cell is being
+// typed into or not; the typed text is kept, as the editor is left. Left to
+// itself a table wraps round to its first cell, and a keyboard user never
+// gets out of it.
+class TablesLetGo : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        bool forward;
+        if (key->key() == Qt::Key_Tab && modifiers == Qt::NoModifier)
+            forward = true;
+        else if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && modifiers == Qt::ShiftModifier))
+            forward = false;
+        else
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !widget->hasFocus())
+            return false;
+        QAbstractItemView* view = owningView(widget);
+        if (!view || !view->tabKeyNavigation() || !view->model())
+            return false;
+        const QModelIndex current = view->currentIndex();
+        if (!current.isValid())
+            return false;
+        const QAbstractItemModel* model = view->model();
+        const bool atEnd = forward ? current.row() == model->rowCount(current.parent()) - 1 &&
+                current.column() == model->columnCount(current.parent()) - 1
+                                   : current.row() == 0 && current.column() == 0;
+        if (!atEnd)
+            return false;
+        QWidget* next = view;
+        do {
+            next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        } while (next != view && (view->isAncestorOf(next) || !takesTab(next, view->window())));
+        if (next == view)
+            return false;
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
+private:
+    // The view whose cell widget is focused: the view itself, or an editor or
+    // a control laid over one of its cells.
+    static QAbstractItemView* owningView(QWidget* widget)
+    {
+        for (QWidget* w = widget; w; w = w->parentWidget()) {
+            if (auto* view = qobject_cast<QAbstractItemView*>(w))
+                return view;
+            if (w->isWindow())
+                break;
+        }
+        return nullptr;
+    }
+    static bool takesTab(const QWidget* w, const QWidget* window)
+    {
+        return w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) &&
+            !w->focusProxy();
     }
 };
 
@@ -121,6 +189,15 @@ void pressFocusedButtons(QApplication& app)
     if (filter)
         return;
     filter = new EnterPresses(&app);
+    app.installEventFilter(filter);
+}
+
+void leaveTablesAtTheirEnds(QApplication& app)
+{
+    static TablesLetGo* filter = nullptr;
+    if (filter)
+        return;
+    filter = new TablesLetGo(&app);
     app.installEventFilter(filter);
 }
 

@@ -65,4 +65,9 @@ QString keyText(const QKeySequence& key);
 // every window of the application; Space already does.
 void pressFocusedButtons(QApplication& app);
 
+// Tab on the last cell of any table, and Shift+Tab on its first, goes on to
+// the window's next (previous) control instead of wrapping round the table;
+// a cell being typed into keeps its text.
+void leaveTablesAtTheirEnds(QApplication& app);
+
 } // namespace KeyCommands
