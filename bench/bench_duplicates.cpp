@@ -2,7 +2,7 @@
 // plain sequential read of the same file in the same run.
 #include "Bench.h"
 
-#include "app/core/ProgramFolder.h"
+#include "base/core/ProgramFolder.h"
 #include "candidates/core/Duplicates.h"
 #include "candidates/core/SchedaCandidato.h"
 

@@ -2,9 +2,9 @@
 // window to the written spreadsheet file, beside cp of the same archive.
 #include "Bench.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/platform/Messages.h"
-#include "app/platform/OpenURL.h"
+#include "base/core/ProgramFolder.h"
+#include "base/platform/Messages.h"
+#include "base/platform/OpenURL.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/ExpCandidati.h"
 #include "shared/ui/PictureButton.h"

@@ -2,7 +2,7 @@
 // committee grid for every card, beside a plain read of both files.
 #include "Bench.h"
 
-#include "app/core/Clock.h"
+#include "base/core/Clock.h"
 #include "rankings/core/OfficialRanking.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/ScoringGrid.h"

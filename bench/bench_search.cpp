@@ -4,7 +4,7 @@
 // summary. Each beside grep of the same archive in the same run.
 #include "Bench.h"
 
-#include "app/core/ProgramFolder.h"
+#include "base/core/ProgramFolder.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/DaRicontattare.h"
 #include "candidates/ui/TrovaCandidati.h"

@@ -3,14 +3,14 @@
 // write of the same bytes in the same run.
 #include "Bench.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/platform/Messages.h"
-#include "app/platform/OpenURL.h"
+#include "base/core/ProgramFolder.h"
+#include "base/platform/Messages.h"
+#include "base/platform/OpenURL.h"
 #include "candidates/core/CandidateImport.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/ExpCandidati.h"
-#include "output/core/CsvReader.h"
 #include "shared/ui/PictureButton.h"
+#include "sheets/core/CsvReader.h"
 
 #include <QFile>
 #include <QFileInfo>

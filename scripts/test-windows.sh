@@ -56,8 +56,8 @@ winpath() { "$wine" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 # ------------------------------------------------------------------ 1. tests
 # Not run under Wine, each with its reason (README lists them too):
 declare -A linux_only=(
-  [app_tst_backup]="makes a full disk with a small tmpfs (mount)"
-  [app_tst_recordfile]="writes to /dev/full"
+  [safety_tst_backup]="makes a full disk with a small tmpfs (mount)"
+  [base_tst_recordfile]="writes to /dev/full"
   [candidates_tst_erasure]="makes a full disk with a small tmpfs (mount)"
   [candidates_tst_erasurecommand]="makes a full disk with a small tmpfs (mount)"
   [candidates_tst_stampacandidati]="reads printed pages back with pdftoppm/pdftotext"

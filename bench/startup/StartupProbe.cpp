@@ -1,10 +1,10 @@
 // The program's start-up as main() does it, ended as soon as the login window
 // is on screen: the benchmark times this process from its start to its end.
 // Linked like the program, so it loads the same libraries at start.
-#include "app/core/ProgramFolder.h"
 #include "app/ui/Application.h"
 #include "app/ui/Password.h"
 #include "app/ui/Windows.h"
+#include "base/core/ProgramFolder.h"
 
 #include <QElapsedTimer>
 #include <QWindow>

@@ -1,12 +1,12 @@
 // Selvora: start-up. Shows the login window (the other windows are made when
 // first opened); the program ends when the launcher or the login window is
 // closed.
-#include "app/core/ProgramFolder.h"
-#include "app/platform/Messages.h"
 #include "app/ui/Application.h"
-#include "app/ui/FolderAccess.h"
 #include "app/ui/Password.h"
 #include "app/ui/Windows.h"
+#include "base/core/ProgramFolder.h"
+#include "base/platform/Messages.h"
+#include "safety/ui/FolderAccess.h"
 
 int main(int argc, char** argv)
 {

@@ -1,19 +1,19 @@
 // Help pages, the help window and its manual link, the information window
 // with its e-mail link, the credits window with the web address, and the
 // launcher pictures that open them.
-#include "app/core/HelpTopics.h"
-#include "app/core/Product.h"
 #include "app/ui/Avvio.h"
-#include "app/ui/Guida.h"
-#include "app/ui/Help.h"
 #include "app/ui/Info.h"
 #include "app/ui/Splash.h"
-#include "app/ui/WebLink.h"
 #include "app/ui/Windows.h"
+#include "base/core/HelpTopics.h"
+#include "base/core/Product.h"
 #include "candidates/ui/Candidati.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"
+#include "shared/ui/Guida.h"
+#include "shared/ui/Help.h"
+#include "shared/ui/WebLink.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

@@ -1,15 +1,15 @@
 // The password file (one INI value read and written, the rest of the file
 // kept), the password of a fresh program folder, the login window and the
 // password change window driven as the user would.
-#include "app/core/Crypt.h"
-#include "app/core/PasswordFile.h"
-#include "app/core/Product.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/Password.h"
 #include "app/ui/Windows.h"
+#include "base/core/Crypt.h"
+#include "base/core/PasswordFile.h"
+#include "base/core/Product.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

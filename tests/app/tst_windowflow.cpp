@@ -1,10 +1,10 @@
 // Window flow and the conventions every window follows: the launcher's
 // entries, returning to it, ending the program, the information bar, Enter
 // chains and the program-wide formats.
-#include "app/core/Formats.h"
-#include "app/core/ProgramFolder.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/Formats.h"
+#include "base/core/ProgramFolder.h"
 #include "candidates/ui/Candidati.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "sessions/ui/ApriArchivio.h"

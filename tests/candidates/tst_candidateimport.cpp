@@ -2,13 +2,13 @@
 // verdict of every kind of row, duplicates, the one-pass store that leaves
 // the archive as it was when it fails, and the round trip through the .csv
 // and .xlsx exports that gives back the same cards byte for byte.
-#include "app/core/RecordFile.h"
-#include "app/core/TailRepair.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TailRepair.h"
 #include "candidates/core/CandidateImport.h"
 #include "candidates/core/Duplicates.h"
 #include "candidates/ui/ExpCandidati.h"
-#include "output/core/CsvReader.h"
-#include "output/core/XlsxReader.h"
+#include "sheets/core/CsvReader.h"
+#include "sheets/core/XlsxReader.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/FiscalCodeCheckLetter.h"

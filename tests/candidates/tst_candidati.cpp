@@ -1,9 +1,9 @@
 // The candidate card window driven as the user would: browsing, new card,
 // storing with its photo, the typing rules, the Enter chain and the
 // information bar, against real archive and photo files.
-#include "app/core/RecordFile.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/RecordFile.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"

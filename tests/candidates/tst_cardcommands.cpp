@@ -1,9 +1,9 @@
 // The candidate card window's other commands, driven on the real window with
 // real archive, photo and attachment files: duplicate, e-mail, the photo
 // commands (load, save a copy, clear, zoom, webcam) and the attachments.
-#include "app/platform/Camera.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/platform/Camera.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/AllegaCartella.h"
 #include "candidates/ui/Candidati.h"

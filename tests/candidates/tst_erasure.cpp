@@ -1,7 +1,7 @@
 // Erasure of one candidate: exactly the card's fields blanked (every other
 // record byte-identical), its photo and attachments deleted, the chosen
 // interview cards anonymised; and the retention list that leads there.
-#include "app/core/ProgramFolder.h"
+#include "base/core/ProgramFolder.h"
 #include "candidates/core/CardDates.h"
 #include "candidates/core/Erasure.h"
 #include "candidates/core/Retention.h"

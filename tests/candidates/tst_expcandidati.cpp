@@ -1,13 +1,13 @@
 // The candidate archive export window: the grid of every card, the export
 // file byte for byte, edits in the grid, failures and the help.
-#include "app/core/RecordFile.h"
-#include "app/ui/Guida.h"
+#include "base/core/RecordFile.h"
 #include "candidates/core/CandidateImport.h"
 #include "candidates/ui/ExpCandidati.h"
-#include "output/core/CsvReader.h"
-#include "output/core/XlsxReader.h"
+#include "shared/ui/Guida.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
+#include "sheets/core/CsvReader.h"
+#include "sheets/core/XlsxReader.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 

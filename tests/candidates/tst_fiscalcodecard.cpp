@@ -3,10 +3,10 @@
 // (candidate and interview cards), the warning for a new card that matches
 // the archive, the "Doppioni" list of the search and the check window's
 // decoded data.
-#include "app/core/Clock.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/DuplicatesWindow.h"

@@ -7,12 +7,12 @@
 // The import runs in a child process (this same program, told so by the
 // environment) which is killed at every step of the append, after a chosen
 // number of bytes (inside a card), and at random moments.
-#include "app/core/AppendJournal.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TailRepair.h"
+#include "base/core/AppendJournal.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TailRepair.h"
 #include "candidates/core/CandidateImport.h"
-#include "output/core/CsvReader.h"
+#include "sheets/core/CsvReader.h"
 #include "support/core/CoreTestMain.h"
 #include "support/core/TempProgramFolder.h"
 

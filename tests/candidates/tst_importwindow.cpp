@@ -2,10 +2,10 @@
 // window: a file that cannot be imported gives a message and no window; the
 // mapping can be changed and the preview follows; the import adds the rows
 // chosen and tells how it went; the summary can be saved as a report.
-#include "app/ui/FolderAccess.h"
 #include "app/ui/Windows.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/ImportWindow.h"
+#include "safety/ui/FolderAccess.h"
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"

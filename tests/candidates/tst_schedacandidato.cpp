@@ -1,6 +1,6 @@
 // The candidate card record byte for byte, the archive file around it and the
 // photo file names.
-#include "app/core/RecordFile.h"
+#include "base/core/RecordFile.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "support/core/CoreTestMain.h"
 #include "support/core/TempProgramFolder.h"

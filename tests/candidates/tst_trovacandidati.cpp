@@ -2,9 +2,9 @@
 // real archive, the summary lines and the count, the filter panel's focus
 // rectangles and Enter ring, the access message, the print, and the
 // hand-over by double click in both modes, opened from the two card windows.
-#include "app/core/Clock.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
 #include "candidates/core/CandidateSearch.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"

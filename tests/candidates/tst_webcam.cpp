@@ -2,7 +2,7 @@
 // frames, the still, its copy on disk, the import into the card and every
 // way out switching the camera off; and the window on a computer without a
 // camera.
-#include "app/platform/Camera.h"
+#include "base/platform/Camera.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/WebCam.h"
 #include "support/Fixtures.h"

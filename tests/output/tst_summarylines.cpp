@@ -1,6 +1,6 @@
 // Summary lines: the line builder, the list order and the find command's
 // search, as tables of cases.
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 #include "output/core/SummaryLines.h"
 #include "support/core/CoreTestMain.h"
 

@@ -1,7 +1,7 @@
 // The summary list widget: its fixed font, item width and scroll bars, the
 // list order or insertion order, the card positions it carries, and the
 // find command driven through a real find box and button.
-#include "app/platform/Messages.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/SummaryList.h"
 #include "shared/ui/SummaryListFit.h"
 #include "support/Fixtures.h"

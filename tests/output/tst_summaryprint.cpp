@@ -1,7 +1,7 @@
 // The summary-list template and the summary print: the template's objects,
 // the heights set before printing, and what reaches the paper (read back
 // from the PDF the printer wrote).
-#include "app/core/Clock.h"
+#include "base/core/Clock.h"
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"

@@ -1,7 +1,7 @@
 // The official ranking: positions with ex aequo and every tie-break as one
 // table of cases, the manual moves, the publication copy read back from its
 // PDF, and the seal of the publication against one changed byte.
-#include "app/core/Clock.h"
+#include "base/core/Clock.h"
 #include "output/core/DocumentReport.h"
 #include "rankings/core/OfficialRanking.h"
 #include "report/core/Report.h"

@@ -1,12 +1,12 @@
 // The rankings: line builders, score values, the merit sort with ties and
 // unnormalised scores, reading a session file, and the chooser with its two
 // ranking windows driven as a user would.
-#include "app/core/Clock.h"
-#include "app/core/RecordFile.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
+#include "base/core/RecordFile.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "rankings/core/Rankings.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "rankings/ui/Classifica.h"

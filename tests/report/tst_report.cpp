@@ -1,6 +1,6 @@
 // The report engine: objects and their properties, page layout with a
 // splitting band, expressions, word wrap, drawing and PDF output.
-#include "app/core/Clock.h"
+#include "base/core/Clock.h"
 #include "report/core/Report.h"
 #include "report/core/ReportFonts.h"
 #include "support/core/CoreTestMain.h"

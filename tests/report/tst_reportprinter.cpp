@@ -1,8 +1,8 @@
 // The printer seam and the preview window: scripted answers and what they
 // record, the real printer dialog driven to print into a PDF file, and the
 // preview's commands.
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPreview.h"
 #include "report/ui/ReportPrinter.h"

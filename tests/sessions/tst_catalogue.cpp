@@ -1,8 +1,8 @@
 // The session catalogue windows driven as a user would: creating, listing,
 // opening and deleting sessions in a temporary program folder.
-#include "app/core/ProgramFolder.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/ProgramFolder.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/ApriArchivio.h"
 #include "sessions/ui/CreaArchivio.h"

@@ -1,12 +1,12 @@
 // The session export window: the grid filled from the open session, the
 // export command with its two questions, edits in the grid, failures, the
 // help and the information bar.
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/ui/Guida.h"
 #include "app/ui/Windows.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "sessions/ui/ExpTorneo.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/Guida.h"
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"

@@ -2,12 +2,12 @@
 // of criteria, members and scale, scores typed and refused, "Importa" into the
 // card's score field, reopening, the minutes, and the damaged and stale side
 // files. Also the official ranking window reached from the ranking chooser.
-#include "app/core/Clock.h"
-#include "app/core/NumberText.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
+#include "base/core/NumberText.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "rankings/ui/OfficialRankingWindow.h"
 #include "report/ui/ReportPrinter.h"

@@ -2,12 +2,12 @@
 // folder: new card, browsing, storing byte for byte, the required fields, the
 // score and date fields, the fiscal code field and its check, the tools it
 // opens, and files that go wrong under it.
-#include "app/core/Clock.h"
-#include "app/core/NumberText.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
+#include "base/core/NumberText.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "rankings/core/OfficialRanking.h"
 #include "sessions/core/ScoringGrid.h"
 #include "sessions/ui/Torneo.h"

@@ -5,11 +5,11 @@
 // command does, the command keys of the card windows (named in the tooltips,
 // never typed into a field), the focus on something named when a window
 // opens, and the interview date typed into its field.
-#include "app/core/Clock.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
 #include "app/ui/Avvio.h"
 #include "app/ui/Windows.h"
+#include "base/core/Clock.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "rankings/ui/ApriClassifica.h"

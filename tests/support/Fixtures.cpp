@@ -1,9 +1,9 @@
 #include "support/Fixtures.h"
 
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
-#include "app/platform/OpenURL.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
+#include "base/platform/OpenURL.h"
 #include "report/ui/ReportPrinter.h"
 
 void resetSeams()

@@ -2,11 +2,11 @@
 // in test mode, and no way for a test to launch a real viewer.
 #pragma once
 
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
-#include "app/platform/OpenURL.h"
 #include "app/ui/Application.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
+#include "base/platform/OpenURL.h"
 #include "report/ui/ReportPrinter.h"
 
 #include <QDesktopServices>

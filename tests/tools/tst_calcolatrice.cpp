@@ -2,8 +2,8 @@
 // display they leave, the messages, the memory that outlives an opening, and
 // the number "Importa" announces (the interview card's own test follows it
 // into the score field).
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/CalculatorEngine.h"

@@ -1,6 +1,6 @@
 // The date picker: today's date at opening, "Importa" announcing the date
 // only for its tag, "Annulla" announcing nothing.
-#include "app/core/Clock.h"
+#include "base/core/Clock.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/DatePickerRules.h"

@@ -1,8 +1,8 @@
 // The fiscal code check: codes whose check letters were worked out by hand
 // from the published odd and even tables, and the window's messages, typing
 // rules and closing.
-#include "app/core/Clock.h"
-#include "app/platform/Messages.h"
+#include "base/core/Clock.h"
+#include "base/platform/Messages.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/FiscalCodeCheck.h"

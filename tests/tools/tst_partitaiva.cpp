@@ -1,7 +1,7 @@
 // The VAT number check: numbers whose check digits were worked out by hand
 // with the published Luhn rule, the office table, and the window's messages,
 // keyboard filter and closing.
-#include "app/platform/Messages.h"
+#include "base/platform/Messages.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "tools/core/VatNumberCheck.h"

@@ -1,8 +1,8 @@
 // Writes the manual "Guida.pdf" from the help pages, so that the manual and
 // the help windows always say the same thing. Run by the build:
 //   make_guida <output.pdf> <banner picture>
-#include "app/core/HelpTopics.h"
-#include "app/core/Product.h"
+#include "base/core/HelpTopics.h"
+#include "base/core/Product.h"
 
 #include <QDate>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "app/ui/Application.h"
 
-#include "app/core/Formats.h"
-#include "app/core/SystemError.h"
-#include "app/platform/Messages.h"
-#include "app/platform/QtTranslations.h"
+#include "base/core/Formats.h"
+#include "base/core/SystemError.h"
+#include "base/platform/Messages.h"
+#include "base/platform/QtTranslations.h"
 #include "report/core/ReportFonts.h"
 #include "shared/ui/FocusStyle.h"
 #include "shared/ui/KeyCommands.h"
@@ -33,19 +33,6 @@ bool SelvoraApplication::notify(QObject* receiver, QEvent* event)
     }
     return false;
 }
-
-IoError::IoError(int code)
-    : std::runtime_error(SystemError::ioError(code).toStdString())
-    , m_code(code)
-{
-}
-
-namespace ErrorReport {
-void show(const QString& text)
-{
-    Messages::error(nullptr, text);
-}
-} // namespace ErrorReport
 
 namespace AppSetup {
 

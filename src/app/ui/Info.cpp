@@ -1,11 +1,11 @@
 #include "app/ui/Info.h"
 
-#include "app/core/Product.h"
-#include "app/core/ProgramFolder.h"
-#include "app/platform/OpenURL.h"
-#include "app/ui/WebLink.h"
+#include "base/core/Product.h"
+#include "base/core/ProgramFolder.h"
+#include "base/platform/OpenURL.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WebLink.h"
 
 #include <QDir>
 #include <QFrame>

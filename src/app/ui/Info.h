@@ -2,7 +2,7 @@
 // and the maker's e-mail link.
 #pragma once
 
-#include "app/ui/LinkDialog.h"
+#include "shared/ui/LinkDialog.h"
 
 class QLabel;
 

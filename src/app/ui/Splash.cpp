@@ -1,10 +1,10 @@
 #include "app/ui/Splash.h"
 
-#include "app/core/Product.h"
-#include "app/platform/OpenURL.h"
-#include "app/ui/WebLink.h"
+#include "base/core/Product.h"
+#include "base/platform/OpenURL.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/WebLink.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The credits window: the credits picture and the maker's web address.
 #pragma once
 
-#include "app/ui/LinkDialog.h"
+#include "shared/ui/LinkDialog.h"
 
 class TfrmSplash : public LinkDialog
 {

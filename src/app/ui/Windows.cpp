@@ -1,6 +1,6 @@
 #include "app/ui/Windows.h"
 
-#include "app/core/ProgramFolder.h"
+#include "base/core/ProgramFolder.h"
 
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
@@ -11,7 +11,11 @@
 #include "sessions/ui/CreaArchivio.h"
 #include "sessions/ui/Torneo.h"
 
+#include "shared/ui/ScreenWindow.h"
+
 #include <QDir>
+
+#include <type_traits>
 
 namespace {
 TfrmPassword* g_password = nullptr;
@@ -31,8 +35,15 @@ bool g_destroying = false;
 template <typename Window>
 Window* made(Window*& slot)
 {
-    if (!slot && !g_destroying)
+    if (!slot && !g_destroying) {
         slot = new Window;
+        // A working screen window that closes hands back to the launcher.
+        if constexpr (std::is_base_of_v<ScreenWindow, Window>)
+            QObject::connect(slot, &ScreenWindow::closed, [] {
+                if (TfrmAvvio* launcher = made(g_avvio))
+                    launcher->show();
+            });
+    }
     return slot;
 }
 

@@ -1,10 +1,10 @@
 // Copying files into the attachment folder and naming them safely there.
 #include "candidates/core/Attachments.h"
-#include "app/core/SystemError.h"
+#include "base/core/SystemError.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "candidates/core/SchedaCandidato.h"
 
 #include <QDir>

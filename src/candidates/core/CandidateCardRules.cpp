@@ -1,7 +1,7 @@
 // Browsing and typing rules of the candidate card window.
 #include "candidates/core/CandidateCardRules.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 
 #include <QtCore/qnamespace.h>
 

@@ -1,13 +1,13 @@
 // Importing candidate cards from a spreadsheet table.
 #include "candidates/core/CandidateImport.h"
 
-#include "app/core/AppendJournal.h"
-#include "app/core/Cp1252.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TailRepair.h"
-#include "app/core/TextRules.h"
+#include "base/core/AppendJournal.h"
+#include "base/core/Cp1252.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TailRepair.h"
+#include "base/core/TextRules.h"
 #include "candidates/core/Duplicates.h"
-#include "output/core/CsvExport.h"
+#include "sheets/core/CsvExport.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QDate>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "candidates/core/SchedaCandidato.h"
-#include "output/core/SheetTable.h"
+#include "sheets/core/SheetTable.h"
 
 #include <QByteArray>
 #include <QSet>

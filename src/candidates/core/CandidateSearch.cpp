@@ -1,8 +1,8 @@
 // The candidate search and the recontact summary over the archive file.
 #include "candidates/core/CandidateSearch.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 
 namespace CandidateSearch {
 

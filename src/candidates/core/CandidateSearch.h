@@ -3,7 +3,7 @@
 // count line, the scans of the archive, and the card a chosen line stands for.
 #pragma once
 
-#include "app/core/RecordSearch.h"
+#include "base/core/RecordSearch.h"
 #include "candidates/core/SchedaCandidato.h"
 
 #include <QList>

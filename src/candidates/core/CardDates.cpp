@@ -1,7 +1,7 @@
 #include "candidates/core/CardDates.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/SafeWrite.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/SafeWrite.h"
 #include "candidates/core/SchedaCandidato.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // Loading and storing the photo files of candidate cards.
 #include "candidates/core/CardPhoto.h"
 
-#include "app/core/SafeWrite.h"
+#include "base/core/SafeWrite.h"
 
 #include "candidates/core/SchedaCandidato.h"
 

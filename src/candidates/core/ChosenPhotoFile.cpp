@@ -1,7 +1,7 @@
 // Photo copies written to a file of the user's choice.
 #include "candidates/core/ChosenPhotoFile.h"
 
-#include "app/core/SafeWrite.h"
+#include "base/core/SafeWrite.h"
 #include "candidates/core/WholePicture.h"
 
 #include <QBuffer>

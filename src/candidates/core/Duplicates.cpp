@@ -4,9 +4,9 @@
 // that share a key. Only the cards of the groups are turned into text.
 #include "candidates/core/Duplicates.h"
 
-#include "app/core/Cp1252.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/Cp1252.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "candidates/core/SchedaCandidato.h"
 
 #include <QDate>

@@ -1,18 +1,18 @@
 // Erasure of one candidate's personal data, and the report of it.
 #include "candidates/core/Erasure.h"
 
-#include "app/core/Cp1252.h"
-#include "app/core/DataFiles.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/core/SystemError.h"
+#include "base/core/Cp1252.h"
+#include "base/core/DataFiles.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/core/SystemError.h"
 #include "candidates/core/Attachments.h"
 #include "candidates/core/CardDates.h"
 #include "output/core/DocumentReport.h"
-#include "output/core/XlsxReader.h"
 #include "report/core/Report.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "sheets/core/XlsxReader.h"
 
 #include <QDir>
 #include <QFile>

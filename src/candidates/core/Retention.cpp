@@ -1,7 +1,7 @@
 #include "candidates/core/Retention.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
 #include "candidates/core/CardDates.h"
 #include "candidates/core/Erasure.h"
 #include "candidates/core/SchedaCandidato.h"

@@ -1,10 +1,10 @@
 // The candidate card codec and the names of the archive and photo files.
 #include "candidates/core/SchedaCandidato.h"
 
-#include "app/core/Cp1252.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/Cp1252.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 #include "candidates/ui/AllegaCartella.h"
 
-#include "app/core/TextRules.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/platform/OpenURL.h"
+#include "base/core/TextRules.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
+#include "base/platform/OpenURL.h"
 #include "candidates/core/Attachments.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "shared/ui/DialogFrame.h"

@@ -1,6 +1,6 @@
 #include "candidates/ui/AnteprimaCandidati.h"
 
-#include "app/platform/Messages.h"
+#include "base/platform/Messages.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"
 #include "candidates/ui/StampaCandidati.h"

@@ -4,7 +4,7 @@
 // the message advises a smaller photo.
 #pragma once
 
-#include "output/ui/CardPrintWindow.h"
+#include "shared/ui/CardPrintWindow.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "candidates/ui/DaRicontattare.h"
 
-#include "app/core/RecordFile.h"
-#include "app/platform/Messages.h"
+#include "base/core/RecordFile.h"
+#include "base/platform/Messages.h"
 #include "candidates/core/CandidateSearch.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/TrovaCandidati.h"

@@ -2,10 +2,10 @@
 // warning for a new card that matches the archive.
 #include "candidates/ui/DuplicatesWindow.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "candidates/core/SchedaCandidato.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/TrovaCandidati.h"

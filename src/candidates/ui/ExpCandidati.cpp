@@ -1,7 +1,7 @@
 #include "candidates/ui/ExpCandidati.h"
 
-#include "app/core/HelpTopics.h"
-#include "app/core/RecordFile.h"
+#include "base/core/HelpTopics.h"
+#include "base/core/RecordFile.h"
 #include "candidates/core/SchedaCandidato.h"
 
 #include <array>

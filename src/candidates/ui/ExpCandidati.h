@@ -2,7 +2,7 @@
 // written to "Archivio_Candidati.xls" on request.
 #pragma once
 
-#include "output/ui/ExportWindow.h"
+#include "shared/ui/ExportWindow.h"
 
 class TfrmExpCandidati : public ExportWindow
 {

@@ -1,13 +1,13 @@
 // The window of "Importa candidati da file…".
 #include "candidates/ui/ImportWindow.h"
 
-#include "app/core/SafeWrite.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
-#include "output/core/CsvReader.h"
-#include "output/core/XlsxReader.h"
+#include "base/core/SafeWrite.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "shared/ui/DialogFrame.h"
+#include "sheets/core/CsvReader.h"
+#include "sheets/core/XlsxReader.h"
 
 #include <QApplication>
 #include <QCheckBox>

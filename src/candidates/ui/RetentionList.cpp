@@ -1,9 +1,9 @@
 #include "candidates/ui/RetentionList.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "candidates/core/Erasure.h"
 #include "candidates/ui/ErasureCommands.h"
 #include "shared/ui/WriteGuard.h"

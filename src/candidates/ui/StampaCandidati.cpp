@@ -1,7 +1,7 @@
 #include "candidates/ui/StampaCandidati.h"
 
-#include "app/platform/Messages.h"
 #include "app/ui/Windows.h"
+#include "base/platform/Messages.h"
 #include "candidates/ui/Candidati.h"
 #include "candidates/ui/PhotoBox.h"
 #include "report/core/Report.h"

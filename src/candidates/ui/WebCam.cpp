@@ -1,9 +1,9 @@
 #include "candidates/ui/WebCam.h"
 
-#include "app/core/TextRules.h"
-#include "app/platform/Camera.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Camera.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
 #include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/ui/PhotoBox.h"
 #include "shared/ui/DialogFrame.h"

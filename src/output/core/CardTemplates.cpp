@@ -1,6 +1,6 @@
 #include "output/core/CardTemplates.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 #include "report/core/Report.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "output/core/SummaryLines.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // session's order, and its print, publication copy and seal.
 #include "rankings/core/OfficialRanking.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "output/core/DocumentReport.h"
 #include "rankings/core/Rankings.h"
 #include "report/core/Report.h"

@@ -1,7 +1,7 @@
 #include "rankings/core/Rankings.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "output/core/SummaryLines.h"
 #include "sessions/core/SchedaColloquio.h"
 

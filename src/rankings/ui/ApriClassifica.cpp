@@ -1,18 +1,18 @@
 #include "rankings/ui/ApriClassifica.h"
 
-#include "app/core/Formats.h"
-#include "app/core/ProgramFolder.h"
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
-#include "app/ui/Help.h"
+#include "base/core/Formats.h"
+#include "base/core/ProgramFolder.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "rankings/ui/Classifica.h"
 #include "rankings/ui/ExpClassifica.h"
 #include "rankings/ui/OfficialRankingWindow.h"
 #include "sessions/core/SessionCatalogue.h"
-#include "sessions/ui/SessionList.h"
 #include "shared/ui/CataloguePanel.h"
+#include "shared/ui/Help.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SessionList.h"
 
 #include <QFrame>
 #include <QLabel>

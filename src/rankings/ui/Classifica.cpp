@@ -1,8 +1,8 @@
 #include "rankings/ui/Classifica.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "rankings/core/Rankings.h"
 #include "shared/ui/ScreenWindow.h"
 #include "shared/ui/SummaryList.h"

@@ -1,9 +1,9 @@
 #include "rankings/ui/ExpClassifica.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
 #include "app/ui/Windows.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "rankings/core/Rankings.h"
 #include "rankings/ui/ApriClassifica.h"
 #include "shared/ui/SummaryList.h"

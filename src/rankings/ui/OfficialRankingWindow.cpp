@@ -1,17 +1,17 @@
 // The official ranking window: reads the session and its grid once when
 // shown, and rebuilds the table whenever a ranking choice changes.
 #include "rankings/ui/OfficialRankingWindow.h"
+#include "base/core/HelpTopics.h"
 
-#include "app/core/Clock.h"
-#include "app/core/Formats.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/ui/Help.h"
+#include "base/core/Clock.h"
+#include "base/core/Formats.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
-#include "sessions/ui/GridWindow.h"
+#include "shared/ui/Help.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SaveName.h"
@@ -501,5 +501,5 @@ void OfficialRankingWindow::btnPublishClick()
 
 void OfficialRankingWindow::imgGuidaClick()
 {
-    Help::showTopic(this, GridWindow::helpTopic());
+    Help::showTopic(this, HelpTopics::grid());
 }

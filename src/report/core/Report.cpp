@@ -1,8 +1,8 @@
 #include "report/core/Report.h"
-#include "app/core/SystemError.h"
+#include "base/core/SystemError.h"
 
-#include "app/core/Clock.h"
-#include "app/core/Formats.h"
+#include "base/core/Clock.h"
+#include "base/core/Formats.h"
 
 #include <QFileInfo>
 #include <QFont>

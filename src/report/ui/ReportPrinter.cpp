@@ -1,8 +1,8 @@
 #include "report/ui/ReportPrinter.h"
 #include "report/ui/ReportPrinting.h"
 
-#include "app/platform/Messages.h"
-#include "app/platform/Modal.h"
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPreview.h"
 

@@ -1,7 +1,7 @@
 // Rules of the interview card window that need no window.
 #include "sessions/core/InterviewCardRules.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 
 namespace InterviewNavigation {
 

@@ -1,8 +1,8 @@
 #include "sessions/core/SchedaColloquio.h"
 
-#include "app/core/Cp1252.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/Cp1252.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #include "sessions/core/ScoreText.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/TextRules.h"
+#include "base/core/NumberText.h"
+#include "base/core/TextRules.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The scoring grid: the arithmetic of means and totals, the checks of what
 // the committee defines, and the side file in JSON written in one safe step.
 #include "sessions/core/ScoringGrid.h"
-#include "app/core/SystemError.h"
+#include "base/core/SystemError.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/SafeWrite.h"
+#include "base/core/NumberText.h"
+#include "base/core/SafeWrite.h"
 #include "sessions/core/ScoreText.h"
 
 #include <QCryptographicHash>

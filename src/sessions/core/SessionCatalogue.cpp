@@ -1,7 +1,7 @@
 #include "sessions/core/SessionCatalogue.h"
-#include "app/core/SystemError.h"
+#include "base/core/SystemError.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 #include "sessions/core/ScoringGrid.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The session search and the suitable list over a session file.
 #include "sessions/core/SessionSearch.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 
 namespace {
 

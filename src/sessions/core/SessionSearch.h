@@ -4,7 +4,7 @@
 // chosen line stands for.
 #pragma once
 
-#include "app/core/RecordSearch.h"
+#include "base/core/RecordSearch.h"
 #include "sessions/core/SchedaColloquio.h"
 
 #include <QList>

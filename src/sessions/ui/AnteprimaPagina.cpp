@@ -1,10 +1,10 @@
 #include "sessions/ui/AnteprimaPagina.h"
 
-#include "app/ui/Application.h"
 #include "output/core/CardTemplates.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/StampaPagina.h"
+#include "shared/ui/ErrorReport.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // report engine's preview window.
 #pragma once
 
-#include "output/ui/CardPrintWindow.h"
+#include "shared/ui/CardPrintWindow.h"
 
 #include <memory>
 

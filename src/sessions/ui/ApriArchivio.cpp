@@ -1,17 +1,16 @@
 #include "sessions/ui/ApriArchivio.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
-#include "app/ui/Avvio.h"
-#include "app/ui/Help.h"
 #include "app/ui/Windows.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "sessions/core/SessionCatalogue.h"
-#include "sessions/ui/SessionList.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/CataloguePanel.h"
+#include "shared/ui/Help.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
+#include "shared/ui/SessionList.h"
 #include "shared/ui/WriteGuard.h"
 
 #include <QFile>

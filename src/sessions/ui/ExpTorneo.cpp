@@ -1,9 +1,9 @@
 #include "sessions/ui/ExpTorneo.h"
 
-#include "app/core/HelpTopics.h"
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
 #include "app/ui/Windows.h"
+#include "base/core/HelpTopics.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
 

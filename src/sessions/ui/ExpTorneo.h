@@ -2,7 +2,7 @@
 // grid, written to "Sessione_Esame.xls" on request.
 #pragma once
 
-#include "output/ui/ExportWindow.h"
+#include "shared/ui/ExportWindow.h"
 
 class TfrmExpTorneo : public ExportWindow
 {

@@ -1,20 +1,21 @@
 // The scoring grid window: one tab to score the card shown, one to define the
 // session's criteria, committee and scale.
 #include "sessions/ui/GridWindow.h"
+#include "base/core/HelpTopics.h"
 
-#include "app/core/AccessMode.h"
-#include "app/core/Formats.h"
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextRules.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
-#include "app/ui/Help.h"
+#include "base/core/AccessMode.h"
+#include "base/core/Formats.h"
+#include "base/core/NumberText.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/TextRules.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/DecimalPoint.h"
+#include "shared/ui/Help.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SaveName.h"
@@ -91,11 +92,6 @@ GridMember::Role roleAt(int index)
 }
 
 } // namespace
-
-QString GridWindow::helpTopic()
-{
-    return QStringLiteral("Griglia di valutazione e graduatoria finale");
-}
 
 GridWindow::GridWindow(TfrmTorneo* card)
     : QDialog(card)
@@ -844,5 +840,5 @@ void GridWindow::btnApplySetupClick()
 
 void GridWindow::imgGuidaClick()
 {
-    Help::showTopic(this, helpTopic());
+    Help::showTopic(this, HelpTopics::grid());
 }

@@ -55,8 +55,6 @@ public:
     const ScoringGrid& grid() const { return m_grid; }
     bool isModified() const { return m_modified; }
 
-    static QString helpTopic();
-
 protected:
     void reject() override;
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,7 @@
 #include "sessions/ui/SealNotice.h"
 
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "rankings/core/OfficialRanking.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "sessions/ui/Segnalati.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "sessions/core/SessionSearch.h"
 #include "sessions/ui/Torneo.h"
 #include "sessions/ui/TrovaPagina.h"

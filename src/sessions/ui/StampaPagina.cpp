@@ -1,10 +1,10 @@
 #include "sessions/ui/StampaPagina.h"
 
-#include "app/ui/Application.h"
 #include "app/ui/Windows.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/ui/Torneo.h"
+#include "shared/ui/ErrorReport.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "output/core/CardTemplates.h"
-#include "output/ui/CardPrintWindow.h"
+#include "shared/ui/CardPrintWindow.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "sessions/ui/TrovaPagina.h"
 
-#include "app/core/TextRules.h"
 #include "app/ui/Windows.h"
+#include "base/core/TextRules.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionSearch.h"
 #include "sessions/ui/Torneo.h"

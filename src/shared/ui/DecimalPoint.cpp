@@ -1,7 +1,7 @@
 #include "shared/ui/DecimalPoint.h"
 
-#include "app/core/NumberText.h"
-#include "app/platform/Messages.h"
+#include "base/core/NumberText.h"
+#include "base/platform/Messages.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

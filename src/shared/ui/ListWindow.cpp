@@ -1,6 +1,6 @@
 #include "shared/ui/ListWindow.h"
 
-#include "app/core/Formats.h"
+#include "base/core/Formats.h"
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"
 #include "shared/ui/DialogFrame.h"

@@ -1,8 +1,8 @@
 #include "shared/ui/SaveName.h"
 
-#include "app/core/FileNameRule.h"
-#include "app/platform/FileDialogs.h"
-#include "app/platform/Messages.h"
+#include "base/core/FileNameRule.h"
+#include "base/platform/FileDialogs.h"
+#include "base/platform/Messages.h"
 
 #include <QFileInfo>
 

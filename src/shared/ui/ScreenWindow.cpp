@@ -1,8 +1,5 @@
 #include "shared/ui/ScreenWindow.h"
 
-#include "app/ui/Avvio.h"
-#include "app/ui/Windows.h"
-
 #include <QCloseEvent>
 #include <QLabel>
 
@@ -23,8 +20,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event)
 
 void ScreenWindow::afterClose()
 {
-    if (auto* launcher = Windows::avvio())
-        launcher->show();
+    emit closed();
 }
 
 QLabel* makeHiddenLabel(QWidget* parent, const QString& objectName)

@@ -1,7 +1,7 @@
 // Base of the working screen windows (candidate archive, new session, session
 // list, interview cards, ranking chooser): one instance for the whole run,
 // shown and hidden. Closing one, by its exit command or its title bar, hides
-// it and shows the launcher again.
+// it and says so (the window registry then shows the launcher again).
 #pragma once
 
 #include <QWidget>
@@ -14,6 +14,10 @@ class ScreenWindow : public QWidget
 
 public:
     explicit ScreenWindow(QWidget* parent = nullptr);
+
+signals:
+    // The window was closed and nothing else is shown in its place.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

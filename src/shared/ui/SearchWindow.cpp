@@ -1,8 +1,8 @@
 #include "shared/ui/SearchWindow.h"
 
-#include "app/core/RecordFile.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/RecordFile.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/FieldHighlight.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/ListWindowParts.h"

@@ -1,7 +1,7 @@
 #include "shared/ui/SummaryList.h"
 
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "output/core/SummaryLines.h"
 #include "shared/ui/EnterChain.h"
 

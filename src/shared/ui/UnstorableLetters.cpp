@@ -1,7 +1,7 @@
 #include "shared/ui/UnstorableLetters.h"
 
-#include "app/core/Cp1252.h"
-#include "app/platform/Messages.h"
+#include "base/core/Cp1252.h"
+#include "base/platform/Messages.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "shared/ui/WriteGuard.h"
 
-#include "app/core/AccessMode.h"
-#include "app/platform/Messages.h"
+#include "base/core/AccessMode.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/InfoBar.h"
 
 #include <QApplication>

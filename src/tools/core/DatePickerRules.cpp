@@ -1,6 +1,6 @@
 #include "tools/core/DatePickerRules.h"
 
-#include "app/core/Formats.h"
+#include "base/core/Formats.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // of the digits.
 #include "tools/core/FiscalCode.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 
 namespace {
 

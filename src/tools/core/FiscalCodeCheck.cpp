@@ -1,7 +1,7 @@
 // Comparison of a card with its fiscal code, and the texts that say so.
 #include "tools/core/FiscalCodeCheck.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 #include "tools/core/Birthplaces.h"
 #include "tools/core/FiscalCode.h"
 #include "tools/core/FiscalCodeCheckLetter.h"

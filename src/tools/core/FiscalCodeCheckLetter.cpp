@@ -1,6 +1,6 @@
 #include "tools/core/FiscalCodeCheckLetter.h"
 
-#include "app/core/TextRules.h"
+#include "base/core/TextRules.h"
 
 namespace {
 

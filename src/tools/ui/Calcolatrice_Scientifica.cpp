@@ -1,8 +1,8 @@
 #include "tools/ui/Calcolatrice_Scientifica.h"
 
-#include "app/core/Formats.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/Formats.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/SpokenLabel.h"
 

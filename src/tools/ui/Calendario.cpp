@@ -1,7 +1,7 @@
 #include "tools/ui/Calendario.h"
 
-#include "app/core/Clock.h"
-#include "app/core/Formats.h"
+#include "base/core/Clock.h"
+#include "base/core/Formats.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/ScreenWindow.h"
 #include "tools/core/DatePickerRules.h"

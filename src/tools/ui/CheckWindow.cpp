@@ -1,6 +1,6 @@
 #include "tools/ui/CheckWindow.h"
 
-#include "app/core/Formats.h"
+#include "base/core/Formats.h"
 #include "shared/ui/DialogFrame.h"
 #include "shared/ui/PictureButton.h"
 

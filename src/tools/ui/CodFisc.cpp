@@ -1,7 +1,7 @@
 #include "tools/ui/CodFisc.h"
 
-#include "app/core/Clock.h"
-#include "app/platform/Messages.h"
+#include "base/core/Clock.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/FiscalCodeField.h"
 #include "tools/core/FiscalCodeCheck.h"
 #include "tools/core/FiscalCodeCheckLetter.h"

@@ -2,9 +2,9 @@
 // interview card.
 #include "tools/ui/FiscalCodeGuard.h"
 
-#include "app/core/Clock.h"
-#include "app/core/TextRules.h"
-#include "app/platform/Messages.h"
+#include "base/core/Clock.h"
+#include "base/core/TextRules.h"
+#include "base/platform/Messages.h"
 #include "shared/ui/FieldText.h"
 
 #include <QLineEdit>

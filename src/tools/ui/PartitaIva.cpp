@@ -1,6 +1,6 @@
 #include "tools/ui/PartitaIva.h"
 
-#include "app/platform/Messages.h"
+#include "base/platform/Messages.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 #include "tools/core/VatNumberCheck.h"
 

@@ -3,7 +3,7 @@
 // formats, and none of the window libraries linked.
 #pragma once
 
-#include "app/core/Formats.h"
+#include "base/core/Formats.h"
 
 #include <QGuiApplication>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "support/core/TempProgramFolder.h"
 
-#include "app/core/ProgramFolder.h"
-#include "app/core/RecordFile.h"
+#include "base/core/ProgramFolder.h"
+#include "base/core/RecordFile.h"
 
 TempProgramFolder::TempProgramFolder()
 {
