@@ -165,10 +165,16 @@ stamp() { echo "$2" >"$cache/stamps/$1"; }
 unstamp() { rm -f "$cache/stamps/$1"; }
 
 # run_logged <step> <command...>: runs at low priority with output to the log.
+# A command killed by a signal (a stopped session, an out-of-memory kill)
+# leaves a mark, so that its half-built folder is resumed, never wiped.
 run_logged() {
-  local step="$1"
+  local step="$1" status=0
   shift
-  nice -n 10 "$@" >>"$cache/logs/$step.log" 2>&1
+  nice -n 10 "$@" >>"$cache/logs/$step.log" 2>&1 || status=$?
+  if [ "$status" -gt 128 ]; then
+    touch "$cache/build/.$step.killed"
+  fi
+  return "$status"
 }
 
 toolchain_file="$cache/mingw-w64-x86_64.cmake"
@@ -190,15 +196,19 @@ EOF
 
 # A step runs in <cache>/build/<step>. When an earlier run of it stopped
 # halfway, the build folder is reused (the build tool redoes what is out of
-# date); if that fails, the folder is wiped and the step is tried once more
-# from the beginning.
+# date); if that fails (and was not killed), the folder is wiped and the step
+# is tried once more from the beginning.
 build_step() {
   local step="$1" fn="$2"
   current_step="$step"
   : >"$cache/logs/$step.log"
   if [ -d "$cache/build/$step" ]; then
     say "$step: resuming an earlier, unfinished build"
+    rm -f "$cache/build/.$step.killed"
     if (set +e; trap - ERR; "$fn"); then return 0; fi
+    if [ -e "$cache/build/.$step.killed" ]; then
+      fail "the build was killed; run the same command again to go on from where it stopped"
+    fi
     say "$step: resuming failed; starting again from a clean folder"
     echo "=== starting again from a clean folder ===" >>"$cache/logs/$step.log"
   fi
