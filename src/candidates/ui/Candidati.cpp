@@ -11,7 +11,7 @@
 #include "base/platform/Modal.h"
 #include "base/platform/OpenURL.h"
 #include "candidates/core/CandidateCardRules.h"
-#include "candidates/core/CardDates.h"
+#include "candidates/core/CandidateCardStore.h"
 #include "candidates/core/CardPhoto.h"
 #include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/ui/AllegaCartella.h"
@@ -670,44 +670,22 @@ void TfrmCandidati::cmdSalvaClick()
     }
     if (TextRules::trimmed(lblPosizione->text()).isEmpty() && !DuplicatesWindow::confirmNewCard(this))
         return;
-    RecordFile file(CandidateArchive::path(), TSchedaCandidato::Size);
-    if (!file.open()) {
-        accessError();
+    const CandidateCardStore::Outcome stored =
+        CandidateCardStore::store(schedaCorrente(), imgFoto->picture(), lblPosizione->text(), QDate::currentDate());
+    if (!stored.ok) {
+        Messages::error(this, stored.error);
         return;
     }
-    const QByteArray record = schedaCorrente().encode();
-    const QString position = TextRules::trimmed(lblPosizione->text());
-    bool appended = false;
-    if (!position.isEmpty()) {
-        const qint64 n = CardNavigation::positionOf(position);
-        if (n < 1 || !file.rewrite(n, record)) {
-            file.close();
-            accessError();
-            return;
-        }
-    } else {
-        const qint64 n = file.append(record);
-        if (n < 1) {
-            file.close();
-            accessError();
-            return;
-        }
-        lblPosizione->setText(QString::number(n));
-        appended = true;
-    }
-    file.close();
-    QString datesError;
-    CardDates::stored(CardNavigation::positionOf(TextRules::trimmed(lblPosizione->text())), QDate::currentDate(),
-                      &datesError);
-    const bool photoStored = SalvaFotoScheda();
-    if (appended)
+    if (stored.appended) {
+        lblPosizione->setText(QString::number(stored.position));
         Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
-    else
+    } else {
         Messages::information(
             this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    }
     // The card is stored either way; a photo that could not be written is
     // said plainly rather than lost without a word.
-    if (!photoStored)
+    if (!stored.photoStored)
         Messages::warning(
             this,
             QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile salvare la foto "

@@ -12,6 +12,7 @@
 #include "base/platform/Modal.h"
 #include "candidates/ui/TrovaCandidati.h"
 #include "sessions/core/InterviewCardRules.h"
+#include "sessions/core/InterviewStore.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/ScoreText.h"
 #include "sessions/ui/AnteprimaPagina.h"
@@ -674,48 +675,22 @@ void TfrmTorneo::cmdSalvaClick()
     if (!SealNotice::confirmStore(this, lblFile->text()))
         return;
 
-    // The score is stored as leaving its field would have left it, even when
-    // the field still has the focus: the rankings order scores by their text.
-    TSchedaColloquio scheda = schedaDaiCampi();
-    scheda.Punteggio = ScoreText::normalizza(scheda.Punteggio);
-    const QByteArray record = scheda.encode();
-
-    const qint64 p = InterviewStore::position(lblPosizione->text());
-    if (p < 0) {
-        Messages::plain(this, RecordFile::accessMessage());
+    // The store writes the score as leaving its field would have left it, even
+    // when the field still has the focus, and the field shows it so.
+    const InterviewStore::Outcome stored =
+        InterviewStore::store(schedaDaiCampi(), lblFile->text(), lblPosizione->text());
+    if (!stored.ok) {
+        Messages::plain(this, stored.error);
         return;
     }
-    RecordFile file(TextRules::trimmed(lblFile->text()), TSchedaColloquio::Size);
-    if (!file.open()) {
-        Messages::plain(this, RecordFile::accessMessage());
-        return;
-    }
-    if (p > 0) {
-        // A position beyond the end of the file is refused by the record
-        // file: the card is never written past the last one.
-        const bool scritto = file.rewrite(p, record);
-        file.close();
-        if (!scritto) {
-            Messages::plain(this, RecordFile::accessMessage());
-            return;
-        }
-        FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
-        lblPosizione->setText(QString::number(p));
-        SealNotice::refresh(lblSeal, lblFile->text());
+    FieldText::set(txtPunteggio, stored.score, MaxPunteggio);
+    lblPosizione->setText(QString::number(stored.position));
+    SealNotice::refresh(lblSeal, lblFile->text());
+    if (stored.appended)
+        Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    else
         Messages::information(
             this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-        return;
-    }
-    const qint64 n = file.append(record);
-    file.close();
-    if (n == 0) {
-        Messages::plain(this, RecordFile::accessMessage());
-        return;
-    }
-    FieldText::set(txtPunteggio, scheda.Punteggio, MaxPunteggio);
-    lblPosizione->setText(QString::number(n));
-    SealNotice::refresh(lblSeal, lblFile->text());
-    Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
 }
 
 // --- fields ---------------------------------------------------------------
