@@ -1,6 +1,6 @@
 // The committee's scoring grid of a session: its criteria, members and scale,
-// the members' scores of each card, the ranking choices, and the side file
-// "Nome.griglia.json" beside the session file that keeps them all.
+// the members' scores of each card and the ranking choices. The side file
+// that keeps them is GridFile, the arithmetic on them GridMath.
 #pragma once
 
 #include <QByteArray>
@@ -98,8 +98,9 @@ struct ScoringGrid
     QList<qint64> cardsScoredFor(const QString& criterion) const;
     qint64 highestCard() const;
 
-    // The side file's content, and its reading: problem receives an Italian
-    // sentence saying what is wrong with the text (and the grid is empty).
+    // The side file's content, and its reading (both in GridFile.cpp):
+    // problem receives an Italian sentence saying what is wrong with the
+    // text (and the grid is empty).
     QByteArray toJson() const;
     // Without scores, the cards' scores are neither read nor judged: what
     // the rankings need is the rest. Such a grid must never be written back.
@@ -111,69 +112,7 @@ struct ScoringGrid
     QString contentSha256() const;
 };
 
-namespace GridMath {
-
-// A criterion's mean over the voting members who scored it; false when
-// nobody did.
-bool mean(const ScoringGrid& grid, const CardScores& scores, const GridCriterion& criterion, double* value);
-
-struct Total
-{
-    double weightedSum = 0.0; // sum of weight x mean
-    double bestPossible = 0.0; // sum of weight x maximum
-    double total = 0.0; // after the scale
-    bool complete = false; // every voting member scored every criterion
-    bool any = false; // at least one score
-};
-Total total(const ScoringGrid& grid, const CardScores& scores);
-
-// The total as it goes into the score field: rounded to two decimals and
-// written with the program's number rules ("27,5").
-QString totalText(double total);
-
-// A score typed or pasted into a cell: a number with a decimal comma from 0
-// to the criterion's maximum. Empty problem means accepted; an empty text is
-// "no score".
-double parseScore(const QString& text, const GridCriterion& criterion, bool* empty, QString* problem);
-QString scoreText(double value);
-
-// Criteria and members as the committee defined them: names present and
-// different, maxima and weights above zero, at least one voting member.
-QString checkSetup(const QList<GridCriterion>& criteria, const QList<GridMember>& members, const GridScale& scale);
-
-QString roleText(GridMember::Role role);
-bool roleFromText(const QString& text, GridMember::Role* role);
-
-} // namespace GridMath
-
-namespace GridFile {
-
-// "Nome.griglia.json" beside "Nome.vai".
-QString pathFor(const QString& sessionPath);
-
-enum class Status
-{
-    Missing, // no side file yet: an empty grid
-    Read,
-    Damaged, // unreadable, hand-edited into nonsense, or another session's
-    Failed // the file exists but cannot be read
-};
-// Reads the side file of the session; problem says why it was not read.
-Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, bool withScores = true);
-// Writes the whole side file safely; error says why it failed.
-bool write(const QString& sessionPath, const ScoringGrid& grid, QString* error);
-// Keeps a damaged side file aside ("....json.danneggiato", numbered when
-// taken) before the user starts again; the new name, or empty on failure.
-QString setAside(const QString& sessionPath);
-
-// The SHA-256 of a whole file in hexadecimal, read in large blocks; empty
-// when it cannot be read.
-QString fileSha256(const QString& path);
-
-// Italian messages about the side file.
-QString damagedMessage(const QString& sidePath, const QString& problem);
-QString writeFailedMessage(const QString& error);
-// The side file holds scores of cards beyond the last card of the session.
-QString staleCardsMessage(qint64 highestCard, qint64 cardCount);
-
-} // namespace GridFile
+// The arithmetic and the side file come with the grid: who knows the grid
+// alone reaches them too.
+#include "sessions/core/GridFile.h"
+#include "sessions/core/GridMath.h"

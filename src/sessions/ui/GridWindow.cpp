@@ -12,6 +12,7 @@
 #include "base/platform/Messages.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
+#include "sessions/core/GridSetup.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/DecimalPoint.h"
@@ -720,115 +721,39 @@ void GridWindow::btnApplySetupClick()
         QTableWidgetItem* item = t->item(row, col);
         return item ? TextRules::trimmed(item->text()) : QString();
     };
-    QList<GridCriterion> criteria;
-    QMap<QString, QString> criterionRenames; // old name -> new name
-    for (int r = 0; r < grdCriteria->rowCount(); ++r) {
-        GridCriterion c;
-        c.name = cell(grdCriteria, r, 0);
-        const QString label =
-            c.name.isEmpty() ? QStringLiteral("n. %1").arg(r + 1) : QStringLiteral("\"%1\"").arg(c.name);
-        if (!NumberText::parse(cell(grdCriteria, r, 1), &c.maxPoints)) {
-            Messages::warning(
-                this, QStringLiteral("Attenzione: il punteggio massimo del criterio %1 non è un numero.").arg(label));
-            return;
-        }
-        if (!NumberText::parse(cell(grdCriteria, r, 2), &c.weight)) {
-            Messages::warning(this, QStringLiteral("Attenzione: il peso del criterio %1 non è un numero.").arg(label));
-            return;
-        }
-        const QString old =
-            grdCriteria->item(r, 0) ? grdCriteria->item(r, 0)->data(Qt::UserRole).toString() : QString();
-        if (!old.isEmpty())
-            criterionRenames.insert(old, c.name);
-        criteria.append(c);
-    }
-    QList<GridMember> members;
-    QMap<QString, QString> memberRenames;
+    // The name each row had when shown: its scores follow it.
+    auto previous = [](QTableWidget* t, int row) {
+        QTableWidgetItem* item = t->item(row, 0);
+        return item ? item->data(Qt::UserRole).toString() : QString();
+    };
+    GridSetup::Proposal proposed;
+    for (int r = 0; r < grdCriteria->rowCount(); ++r)
+        proposed.criteria.append(
+            {cell(grdCriteria, r, 0), cell(grdCriteria, r, 1), cell(grdCriteria, r, 2), previous(grdCriteria, r)});
     for (int r = 0; r < grdMembers->rowCount(); ++r) {
-        GridMember m;
-        m.name = cell(grdMembers, r, 0);
         auto* box = qobject_cast<QComboBox*>(grdMembers->cellWidget(r, 1));
-        m.role = roleAt(box ? box->currentIndex() : 1);
-        const QString old = grdMembers->item(r, 0) ? grdMembers->item(r, 0)->data(Qt::UserRole).toString() : QString();
-        if (!old.isEmpty())
-            memberRenames.insert(old, m.name);
-        members.append(m);
+        proposed.members.append(
+            {cell(grdMembers, r, 0), roleAt(box ? box->currentIndex() : 1), previous(grdMembers, r)});
     }
-    GridScale scale;
     const int scaleIndex = cboScale->currentIndex();
     if (scaleIndex > 0) {
-        scale.scaled = true;
-        scale.maximum = scaleIndex < 4 ? kScales.at(scaleIndex) : 0.0;
-        if (scaleIndex == 4 && !NumberText::parse(txtScaleMax->text(), &scale.maximum))
-            scale.maximum = 0.0;
-    }
-    const QString problem = GridMath::checkSetup(criteria, members, scale);
-    if (!problem.isEmpty()) {
-        Messages::warning(this, problem);
-        return;
+        proposed.scale.scaled = true;
+        proposed.scale.maximum = scaleIndex < 4 ? kScales.at(scaleIndex) : 0.0;
+        if (scaleIndex == 4 && !NumberText::parse(txtScaleMax->text(), &proposed.scale.maximum))
+            proposed.scale.maximum = 0.0;
     }
 
-    // Removing a criterion or a member who already scored loses scores: only
-    // with the user's word.
-    QStringList losses;
-    for (const GridCriterion& c : m_grid.criteria) {
-        const int n = int(m_grid.cardsScoredFor(c.name).size());
-        if (!criterionRenames.contains(c.name) && n > 0)
-            losses << QStringLiteral("il criterio \"%1\" (punteggi in %2 schede)").arg(c.name).arg(n);
+    const GridSetup::Result result = GridSetup::apply(m_grid, proposed);
+    if (!result.problem.isEmpty()) {
+        Messages::warning(this, result.problem);
+        return;
     }
-    for (const GridMember& m : m_grid.members) {
-        const int n = int(m_grid.cardsScoredBy(m.name).size());
-        if (!memberRenames.contains(m.name) && n > 0)
-            losses << QStringLiteral("il componente \"%1\" (punteggi in %2 schede)").arg(m.name).arg(n);
-    }
-    // A lower maximum must still hold every score given.
-    for (const GridCriterion& c : criteria) {
-        const QString old = criterionRenames.key(c.name);
-        for (const CardScores& card : m_grid.cards) {
-            for (const auto& byCriterion : card) {
-                if (!old.isEmpty() && byCriterion.value(old, 0.0) > c.maxPoints) {
-                    Messages::warning(this,
-                                      QStringLiteral("Attenzione: alcuni punteggi già assegnati per il criterio "
-                                                     "\"%1\" superano il nuovo massimo %2. Correggere prima i "
-                                                     "punteggi oppure indicare un massimo più alto.")
-                                          .arg(c.name, GridMath::scoreText(c.maxPoints)));
-                    return;
-                }
-            }
-        }
-    }
-    if (!losses.isEmpty() &&
-        !Messages::confirm(this,
-                           QStringLiteral("Si stanno eliminando %1.\r\n\r\nI punteggi già assegnati saranno "
-                                          "cancellati dalla griglia. Si conferma?")
-                               .arg(losses.join(QStringLiteral(", ")))))
+    // Scores of a removed criterion or member go only with the user's word.
+    if (!result.losses.isEmpty() && !Messages::confirm(this, result.lossQuestion()))
         return;
 
-    ScoringGrid next = m_grid;
-    next.criteria = criteria;
-    next.members = members;
-    next.scale = scale;
-    for (auto card = next.cards.begin(); card != next.cards.end();) {
-        CardScores renamed;
-        for (auto m = card->cbegin(); m != card->cend(); ++m) {
-            if (!memberRenames.contains(m.key()) && m_grid.memberIndex(m.key()) >= 0)
-                continue; // removed with the user's word
-            const QString member = memberRenames.value(m.key(), m.key());
-            for (auto c = m->cbegin(); c != m->cend(); ++c) {
-                if (!criterionRenames.contains(c.key()) && m_grid.criterionIndex(c.key()) >= 0)
-                    continue;
-                renamed[member].insert(criterionRenames.value(c.key(), c.key()), c.value());
-            }
-        }
-        if (renamed.isEmpty()) {
-            card = next.cards.erase(card);
-        } else {
-            *card = renamed;
-            ++card;
-        }
-    }
     const ScoringGrid before = m_grid;
-    m_grid = next;
+    m_grid = result.grid;
     if (!save()) {
         m_grid = before;
         return;
