@@ -1,6 +1,9 @@
 #include "shared/ui/ListWindow.h"
 
 #include "base/core/Formats.h"
+#include "base/core/RecordFile.h"
+#include "base/core/RecordSearch.h"
+#include "base/platform/Messages.h"
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"
 #include "shared/ui/DialogFrame.h"
@@ -158,6 +161,20 @@ void ListWindow::showEvent(QShowEvent* event)
     FormShow();
     // The list opens on its first line.
     lstRecords->selectFirst();
+}
+
+void ListWindow::showListing(const std::function<bool(RecordSearch::Listing*)>& read)
+{
+    m_lastSearched.clear();
+    lstRecords->selectRow(0);
+    txtTrova->clear();
+    lstRecords->clear();
+    RecordSearch::Listing listing;
+    const bool ok = read(&listing);
+    lstRecords->setLines(listing.lines, listing.positions);
+    txtTrova->setFocus(Qt::OtherFocusReason);
+    if (!ok)
+        Messages::plain(this, RecordFile::accessMessage());
 }
 
 void ListWindow::done(int result)
