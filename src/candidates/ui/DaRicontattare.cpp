@@ -7,22 +7,9 @@
 
 #include <QLabel>
 
-namespace {
-const ListWindow::Look& listLook()
-{
-    static const ListWindow::Look look {
-        QStringLiteral(" Riepilogo candidati da ricontattare"),
-        QStringLiteral("Riepilogo dati"),
-        QColor(0x46, 0x82, 0xB4), // steel blue
-        QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
-        QStringLiteral("icoIstruzioni"),
-        false};
-    return look;
-}
-} // namespace
-
 TfrmDaRicontattare::TfrmDaRicontattare(QWidget* parent)
-    : ListWindow(parent, listLook())
+    : ListWindow(parent,
+                 Look::list(QStringLiteral(" Riepilogo candidati da ricontattare"), QStringLiteral("Riepilogo dati")))
 {
     setObjectName(QStringLiteral("frmDaRicontattare"));
     icoIstruzioni = instructions();

@@ -8,22 +8,9 @@
 
 #include <QLabel>
 
-namespace {
-const ListWindow::Look& listLook()
-{
-    static const ListWindow::Look look {
-        QStringLiteral(" Elenco candidati idonei"),
-        QStringLiteral("Elenco candidati idonei"),
-        QColor(0x46, 0x82, 0xB4), // steel blue
-        QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
-        QStringLiteral("icoIstruzioni"),
-        false};
-    return look;
-}
-} // namespace
-
 TfrmSegnalati::TfrmSegnalati(QWidget* parent)
-    : ListWindow(parent, listLook())
+    : ListWindow(parent,
+                 Look::list(QStringLiteral(" Elenco candidati idonei"), QStringLiteral("Elenco candidati idonei")))
 {
     setObjectName(QStringLiteral("frmSegnalati"));
     icoIstruzioni = instructions();

@@ -48,6 +48,16 @@ QLabel* ListWindow::pictureLabel(QWidget* parent, const QString& name, const cha
     return l;
 }
 
+ListWindow::Look ListWindow::Look::list(const QString& caption, const QString& reportName)
+{
+    return {caption,
+            reportName,
+            QColor(0x46, 0x82, 0xB4), // steel blue
+            QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
+            QStringLiteral("icoIstruzioni"),
+            false};
+}
+
 ListWindow::ListWindow(QWidget* parent, const Look& look)
     : QDialog(parent)
     , frxReport(SummaryReport::create(look.reportName))

@@ -38,6 +38,10 @@ public:
         QString hint; // the double-click hint under the list
         QString instructionsName; // objectName of the instruction picture
         bool searchTabOrder; // the searches' tab order rather than the lists'
+
+        // The look of the lists read whole from a file (the suitable list
+        // and the recontact summary): they differ only in their titles.
+        static Look list(const QString& caption, const QString& reportName);
     };
 
     // The result panel.
