@@ -3,8 +3,8 @@
 // forms that differ; and the matches of a card about to be stored.
 #include "candidates/core/Duplicates.h"
 #include "candidates/core/SchedaCandidato.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QDir>
 
@@ -60,9 +60,6 @@ class TestDuplicates : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
-
     void groups()
     {
         TempProgramFolder folder;
@@ -171,5 +168,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestDuplicates)
+SELVORA_CORE_TEST_MAIN(TestDuplicates)
 #include "tst_duplicates.moc"

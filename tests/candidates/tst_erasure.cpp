@@ -8,10 +8,11 @@
 #include "candidates/core/SchedaCandidato.h"
 #include "output/core/DocumentReport.h"
 #include "report/core/Report.h"
+#include "report/core/ReportFonts.h"
 #include "sessions/core/SchedaColloquio.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 #include "support/core/PdfText.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QDir>
 
@@ -86,7 +87,8 @@ class TestErasure : public QObject
     }
 
 private slots:
-    void init() { resetSeams(); }
+    // The printouts use the fonts the program maps at start-up.
+    void initTestCase() { ReportFonts::install(); }
 
     void interviewsAreFoundByFiscalCodeElseByName_data()
     {
@@ -360,5 +362,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestErasure)
+SELVORA_CORE_TEST_MAIN(TestErasure)
 #include "tst_erasure.moc"

@@ -2,8 +2,8 @@
 // written by Qt and then cut, and the photo loading that relies on it.
 #include "candidates/core/ChosenPhotoFile.h"
 #include "candidates/core/WholePicture.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -38,9 +38,6 @@ class TestWholePicture : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
-
     void whole_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -97,5 +94,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestWholePicture)
+SELVORA_CORE_TEST_MAIN(TestWholePicture)
 #include "tst_wholepicture.moc"

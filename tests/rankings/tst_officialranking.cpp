@@ -5,11 +5,12 @@
 #include "output/core/DocumentReport.h"
 #include "rankings/core/OfficialRanking.h"
 #include "report/core/Report.h"
+#include "report/core/ReportFonts.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/SessionSearch.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 #include "support/core/PdfText.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QProcess>
 
@@ -78,7 +79,8 @@ class TestOfficialRanking : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
+    // The printouts use the fonts the program maps at start-up.
+    void initTestCase() { ReportFonts::install(); }
 
     void birthDates_data()
     {
@@ -488,5 +490,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestOfficialRanking)
+SELVORA_CORE_TEST_MAIN(TestOfficialRanking)
 #include "tst_officialranking.moc"

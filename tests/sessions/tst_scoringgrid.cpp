@@ -5,8 +5,8 @@
 #include "sessions/core/GridReport.h"
 #include "sessions/core/ScoringGrid.h"
 #include "sessions/core/SessionCatalogue.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -44,8 +44,6 @@ class TestScoringGrid : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-
     void totals_data()
     {
         QTest::addColumn<QString>("scores");
@@ -354,5 +352,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestScoringGrid)
+SELVORA_CORE_TEST_MAIN(TestScoringGrid)
 #include "tst_scoringgrid.moc"

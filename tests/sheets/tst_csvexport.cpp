@@ -1,8 +1,8 @@
 // The .csv export: the formula guard and its inverse, quoting, the score's
 // decimal comma, and a failed write that keeps the previous file.
 #include "sheets/core/CsvExport.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QSaveFile>
 
@@ -48,12 +48,7 @@ class TestCsvExport : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup()
-    {
-        CsvExport::setFileFactory(nullptr);
-        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
-    }
+    void cleanup() { CsvExport::setFileFactory(nullptr); }
 
     void field_data()
     {
@@ -133,5 +128,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestCsvExport)
+SELVORA_CORE_TEST_MAIN(TestCsvExport)
 #include "tst_csvexport.moc"

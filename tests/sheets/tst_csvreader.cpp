@@ -1,8 +1,8 @@
 // Reading .csv files for the import: encodings and separators found from the
 // file, quoting, and bad input (empty, open quotes, binary, very large).
 #include "sheets/core/CsvReader.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QStringEncoder>
 
@@ -11,9 +11,6 @@ class TestCsvReader : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
-
     void detection_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -139,5 +136,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestCsvReader)
+SELVORA_CORE_TEST_MAIN(TestCsvReader)
 #include "tst_csvreader.moc"

@@ -5,8 +5,8 @@
 // previous file.
 #include "sheets/core/XlsxExport.h"
 #include "sheets/core/XlsxReader.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QProcess>
 #include <QSaveFile>
@@ -81,12 +81,7 @@ class TestXlsxExport : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup()
-    {
-        XlsxExport::setFileFactory(nullptr);
-        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
-    }
+    void cleanup() { XlsxExport::setFileFactory(nullptr); }
 
     void readBackByTheImport()
     {
@@ -186,5 +181,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestXlsxExport)
+SELVORA_CORE_TEST_MAIN(TestXlsxExport)
 #include "tst_xlsxexport.moc"

@@ -3,8 +3,8 @@
 // first sheet found through the workbook), and bad input: garbage, an empty
 // file, a zip of something else, broken XML.
 #include "sheets/core/XlsxReader.h"
-#include "support/Fixtures.h"
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
+#include "support/core/TempProgramFolder.h"
 
 #include <QElapsedTimer>
 
@@ -71,9 +71,6 @@ class TestXlsxReader : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetSeams(); }
-    void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
-
     void columnOfReference_data()
     {
         QTest::addColumn<QString>("reference");
@@ -241,5 +238,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestXlsxReader)
+SELVORA_CORE_TEST_MAIN(TestXlsxReader)
 #include "tst_xlsxreader.moc"

@@ -1,7 +1,7 @@
 // Decoding of fiscal codes: sex, birth date, birthplace code and name letters
 // for both sexes, letters in place of digits, the century rule at its edges,
 // and what the decoder says about codes it cannot read.
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 #include "tools/core/FiscalCode.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
@@ -168,5 +168,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestFiscalCode)
+SELVORA_CORE_TEST_MAIN(TestFiscalCode)
 #include "tst_fiscalcode.moc"

@@ -1,7 +1,7 @@
 // A card against its fiscal code: the name letters, the birthplace table
 // (current, merged and foreign codes), the mismatch sentences and the values
 // and description the windows show.
-#include "support/TestMain.h"
+#include "support/core/CoreTestMain.h"
 #include "tools/core/Birthplaces.h"
 #include "tools/core/FiscalCodeCheck.h"
 
@@ -302,5 +302,5 @@ private slots:
     }
 };
 
-SELVORA_TEST_MAIN(TestFiscalCodeCheck)
+SELVORA_CORE_TEST_MAIN(TestFiscalCodeCheck)
 #include "tst_fiscalcodecheck.moc"

@@ -257,21 +257,19 @@ void TfrmCambiaPassword::changeFailed()
 
 void TfrmCambiaPassword::cmdOKClick()
 {
+    const PasswordFile::Stored stored = PasswordFile::read();
     // A file that is there but cannot be read is not an empty password.
-    QString value;
-    if (!PasswordFile::readValue(&value)) {
+    if (stored.status == PasswordFile::Stored::Unreadable) {
         Messages::plain(this, RecordFile::accessMessage());
         return;
     }
-    lblMemory->setText(value);
-    bool ok = false;
-    const QString stored = TextRules::trimmed(DecryptFromHex(value, &ok));
-    if (!ok) {
+    if (stored.status == PasswordFile::Stored::Damaged) {
+        lblMemory->setText(stored.value);
         changeFailed();
         return;
     }
-    lblMemory->setText(stored);
-    if (stored != PasswordFile::normalised(txtPasswordOld->text())) {
+    lblMemory->setText(stored.clear);
+    if (!stored.matches(txtPasswordOld->text())) {
         Messages::plain(this, QStringLiteral("Attenzione: vecchia password errata."));
         txtPasswordOld->clear();
         txtPasswordOld->setFocus();

@@ -3,7 +3,6 @@
 #include "app/ui/Avvio.h"
 #include "app/ui/CambiaPassword.h"
 #include "app/ui/Windows.h"
-#include "base/core/Crypt.h"
 #include "base/core/PasswordFile.h"
 #include "base/core/RecordFile.h"
 #include "base/core/TextRules.h"
@@ -196,24 +195,21 @@ void TfrmPassword::txtPasswordExit()
 
 void TfrmPassword::cmdOKClick()
 {
+    const PasswordFile::Stored stored = PasswordFile::read();
     // A file that is there but cannot be read is not an empty password.
-    QString value;
-    if (!PasswordFile::readValue(&value)) {
+    if (stored.status == PasswordFile::Stored::Unreadable) {
         Messages::plain(this, RecordFile::accessMessage());
         return;
     }
-    lblMemory->setText(value);
-    bool ok = false;
-    const QString stored = TextRules::trimmed(DecryptFromHex(value, &ok));
-    if (!ok) {
+    if (stored.status == PasswordFile::Stored::Damaged) {
+        lblMemory->setText(stored.value);
         Messages::plain(this,
                         QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
                                        "della password. Si consiglia di reinstallare il software."));
         return;
     }
-    lblMemory->setText(stored);
-    const QString typed = PasswordFile::normalised(txtPassword->text());
-    if (stored == typed) {
+    lblMemory->setText(stored.clear);
+    if (stored.matches(txtPassword->text())) {
         Windows::avvio()->show();
         hide();
         return;

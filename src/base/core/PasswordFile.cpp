@@ -2,6 +2,7 @@
 #include "base/core/PasswordFile.h"
 #include "base/core/SystemError.h"
 
+#include "base/core/Crypt.h"
 #include "base/core/SafeWrite.h"
 
 #include "base/core/ProgramFolder.h"
@@ -252,6 +253,33 @@ bool readValue(QString* value)
 bool writeValue(const QString& hex, QString* error)
 {
     return IniFile::writeValue(path(), Section, Key, hex, error);
+}
+
+bool Stored::matches(const QString& typed) const
+{
+    return status == Read && clear == normalised(typed);
+}
+
+Stored read()
+{
+    Stored stored;
+    if (!readValue(&stored.value)) {
+        stored.status = Stored::Unreadable;
+        return stored;
+    }
+    bool ok = false;
+    const QString clear = TextRules::trimmed(Crypt::DecryptFromHex(stored.value, &ok));
+    if (!ok) {
+        stored.status = Stored::Damaged;
+        return stored;
+    }
+    stored.clear = clear;
+    return stored;
+}
+
+bool matches(const QString& typed)
+{
+    return read().matches(typed);
 }
 
 } // namespace PasswordFile

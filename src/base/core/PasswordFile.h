@@ -51,4 +51,27 @@ QString readValue();
 bool readValue(QString* value);
 bool writeValue(const QString& hex, QString* error = nullptr);
 
+// The stored password, read and unscrambled once for the windows that ask
+// for it.
+struct Stored
+{
+    enum Status
+    {
+        Read, // a missing file, section or key reads as the empty password
+        Unreadable, // the file is there but cannot be read
+        Damaged // the value is not pairs of hexadecimal digits
+    };
+    Status status = Read;
+    QString value; // as in the file, scrambled
+    QString clear; // unscrambled, characters up to code 32 off both ends; empty unless Read
+
+    // Whether typed, in its normalised form, is the stored password; never
+    // when the file could not be read or is damaged.
+    bool matches(const QString& typed) const;
+};
+
+Stored read();
+// The same check on a fresh reading of the file.
+bool matches(const QString& typed);
+
 } // namespace PasswordFile

@@ -1,6 +1,9 @@
 #include "shared/ui/ListWindow.h"
 
 #include "base/core/Formats.h"
+#include "base/core/RecordFile.h"
+#include "base/core/RecordSearch.h"
+#include "base/platform/Messages.h"
 #include "output/core/SummaryReport.h"
 #include "report/core/Report.h"
 #include "shared/ui/DialogFrame.h"
@@ -43,6 +46,16 @@ QLabel* ListWindow::pictureLabel(QWidget* parent, const QString& name, const cha
     picture->setPixmap(pixmap);
     picture->setGeometry(0, 2, iconSize, iconSize);
     return l;
+}
+
+ListWindow::Look ListWindow::Look::list(const QString& caption, const QString& reportName)
+{
+    return {caption,
+            reportName,
+            QColor(0x46, 0x82, 0xB4), // steel blue
+            QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda"),
+            QStringLiteral("icoIstruzioni"),
+            false};
 }
 
 ListWindow::ListWindow(QWidget* parent, const Look& look)
@@ -158,6 +171,20 @@ void ListWindow::showEvent(QShowEvent* event)
     FormShow();
     // The list opens on its first line.
     lstRecords->selectFirst();
+}
+
+void ListWindow::showListing(const std::function<bool(RecordSearch::Listing*)>& read)
+{
+    m_lastSearched.clear();
+    lstRecords->selectRow(0);
+    txtTrova->clear();
+    lstRecords->clear();
+    RecordSearch::Listing listing;
+    const bool ok = read(&listing);
+    lstRecords->setLines(listing.lines, listing.positions);
+    txtTrova->setFocus(Qt::OtherFocusReason);
+    if (!ok)
+        Messages::plain(this, RecordFile::accessMessage());
 }
 
 void ListWindow::done(int result)

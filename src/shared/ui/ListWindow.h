@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QList>
 
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -16,6 +17,10 @@ class QLineEdit;
 class QPushButton;
 class Report;
 class SummaryList;
+
+namespace RecordSearch {
+struct Listing;
+}
 
 class ListWindow : public QDialog
 {
@@ -33,6 +38,10 @@ public:
         QString hint; // the double-click hint under the list
         QString instructionsName; // objectName of the instruction picture
         bool searchTabOrder; // the searches' tab order rather than the lists'
+
+        // The look of the lists read whole from a file (the suitable list
+        // and the recontact summary): they differ only in their titles.
+        static Look list(const QString& caption, const QString& reportName);
     };
 
     // The result panel.
@@ -75,6 +84,11 @@ protected:
     virtual void handOver(int row) = 0;
     // Runs once, when the window is first shown.
     virtual void FormShow() = 0;
+    // The FormShow of the lists read whole from a file: the find is started
+    // afresh, the list filled by read (the lines read before a failure are
+    // listed all the same), the focus put in the find field, and a failed
+    // reading said so rather than shown as a list without lines.
+    void showListing(const std::function<bool(RecordSearch::Listing*)>& read);
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
