@@ -8,20 +8,18 @@
 #include "shared/ui/DialogFrame.h"
 #include "sheets/core/CsvReader.h"
 #include "sheets/core/XlsxReader.h"
+#include "ui_ImportWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -216,19 +214,26 @@ void ImportWindow::importFile(QWidget* parent, const QString& path)
 ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fromCsv, const QString& fileDescription,
                            const ArchiveKeys& archive, QWidget* parent)
     : QDialog(parent)
+    , m_ui(new Ui::ImportWindow)
     , m_path(path)
     , m_table(table)
     , m_archive(archive)
     , m_model(new ImportPreviewModel(&m_table, this))
 {
     m_options.fromCsv = fromCsv;
-    setObjectName(QStringLiteral("frmImportaCandidati"));
-    setWindowTitle(QStringLiteral(" Importa candidati da file"));
-    resize(1040, 680);
+    m_ui->setupUi(this);
+    lblFile = m_ui->lblFile;
+    tblColonne = m_ui->tblColonne;
+    lblAvvisiColonne = m_ui->lblAvvisiColonne;
+    tblAnteprima = m_ui->tblAnteprima;
+    lblConteggi = m_ui->lblConteggi;
+    chkSoloDaControllare = m_ui->chkSoloDaControllare;
+    chkAvvisi = m_ui->chkAvvisi;
+    lblEsito = m_ui->lblEsito;
+    cmdImporta = m_ui->cmdImporta;
+    cmdResoconto = m_ui->cmdResoconto;
+    cmdChiudi = m_ui->cmdChiudi;
 
-    lblFile = new QLabel(this);
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->setWordWrap(true);
     setSpokenText(lblFile,
                   QStringLiteral("File: %1 (%2). Righe di candidati: %3. Schede già in archivio: %4.")
                       .arg(QFileInfo(path).fileName(), fileDescription)
@@ -236,24 +241,11 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
                       .arg(archive.cards));
 
     // --- mapping ----------------------------------------------------------------
-    auto* mappingGroup = new QGroupBox(QStringLiteral("1. Corrispondenza tra le colonne del file e i campi della "
-                                                      "scheda"),
-                                       this);
-    tblColonne = new QTableWidget(mappingGroup);
-    tblColonne->setObjectName(QStringLiteral("tblColonne"));
-    tblColonne->setAccessibleName(QStringLiteral("Colonne del file"));
-    tblColonne->setColumnCount(3);
-    tblColonne->setHorizontalHeaderLabels(
-        {QStringLiteral("Colonna del file"), QStringLiteral("Primo valore"), QStringLiteral("Campo della scheda")});
-    tblColonne->verticalHeader()->hide();
-    tblColonne->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblColonne->setSelectionMode(QAbstractItemView::NoSelection);
     tblColonne->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
     tblColonne->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblColonne->setColumnWidth(0, 220);
     tblColonne->setColumnWidth(2, 240);
     tblColonne->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
-    tblColonne->verticalHeader()->setDefaultSectionSize(26);
 
     const QStringList headings = m_table.row(0);
     m_mapping = mapHeadings(headings);
@@ -274,75 +266,32 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
         tblColonne->setCellWidget(c, 2, box);
         m_boxes.append(box);
     }
-    lblAvvisiColonne = new QLabel(mappingGroup);
-    lblAvvisiColonne->setObjectName(QStringLiteral("lblAvvisiColonne"));
-    lblAvvisiColonne->setWordWrap(true);
+    // Tab goes from the table through its fields before leaving it.
+    QWidget* previous = tblColonne;
+    for (QComboBox* box : std::as_const(m_boxes)) {
+        QWidget::setTabOrder(previous, box);
+        previous = box;
+    }
     lblAvvisiColonne->setStyleSheet(QStringLiteral("color: #9C3A00;"));
-    auto* mappingLayout = new QVBoxLayout(mappingGroup);
-    mappingLayout->addWidget(tblColonne);
-    mappingLayout->addWidget(lblAvvisiColonne);
 
     // --- preview ----------------------------------------------------------------
-    auto* previewGroup =
-        new QGroupBox(QStringLiteral("2. Anteprima: l'esito di ogni riga prima dell'importazione"), this);
-    tblAnteprima = new QTableView(previewGroup);
-    tblAnteprima->setObjectName(QStringLiteral("tblAnteprima"));
-    tblAnteprima->setAccessibleName(QStringLiteral("Anteprima delle righe"));
     tblAnteprima->setModel(m_model);
-    tblAnteprima->setSortingEnabled(false);
-    tblAnteprima->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblAnteprima->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblAnteprima->setAlternatingRowColors(true);
-    tblAnteprima->verticalHeader()->hide();
     tblAnteprima->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tblAnteprima->verticalHeader()->setDefaultSectionSize(22);
-    tblAnteprima->horizontalHeader()->setStretchLastSection(true);
     tblAnteprima->setColumnWidth(colRiga, 50);
     tblAnteprima->setColumnWidth(colEsito, 80);
     tblAnteprima->setColumnWidth(colCandidato, 220);
     tblAnteprima->setColumnWidth(colDataNasc, 95);
     tblAnteprima->setColumnWidth(colCodFisc, 150);
-    tblAnteprima->setWordWrap(false);
-
-    lblConteggi = new QLabel(previewGroup);
-    lblConteggi->setObjectName(QStringLiteral("lblConteggi"));
-    chkSoloDaControllare = new QCheckBox(QStringLiteral("Mostra solo le righe da controllare"), previewGroup);
-    chkSoloDaControllare->setObjectName(QStringLiteral("chkSoloDaControllare"));
+    // The rows come before the counts above them, for Tab and for a screen
+    // reader.
+    tblAnteprima->stackUnder(lblConteggi);
+    QWidget::setTabOrder(tblAnteprima, chkSoloDaControllare);
     connect(chkSoloDaControllare, &QCheckBox::toggled, this, &ImportWindow::refreshPreview);
-    auto* countsRow = new QHBoxLayout;
-    countsRow->addWidget(lblConteggi, 1);
-    countsRow->addWidget(chkSoloDaControllare);
-    auto* previewLayout = new QVBoxLayout(previewGroup);
-    previewLayout->addLayout(countsRow);
-    previewLayout->addWidget(tblAnteprima, 1);
 
     // --- import -----------------------------------------------------------------
-    chkAvvisi = new QCheckBox(QStringLiteral("Importa anche le righe con avvisi"), this);
-    chkAvvisi->setObjectName(QStringLiteral("chkAvvisi"));
-    lblEsito = new QLabel(this);
-    lblEsito->setObjectName(QStringLiteral("lblEsito"));
-    lblEsito->setWordWrap(true);
+    // The check box comes before the verdict line for a screen reader.
+    chkAvvisi->stackUnder(lblEsito);
     setSpokenText(lblEsito, QStringLiteral("I doppioni e le righe senza cognome e nome non vengono mai importati."));
-    cmdImporta = new QPushButton(QStringLiteral("Importa"), this);
-    cmdImporta->setObjectName(QStringLiteral("cmdImporta"));
-    cmdResoconto = new QPushButton(QStringLiteral("Salva resoconto..."), this);
-    cmdResoconto->setObjectName(QStringLiteral("cmdResoconto"));
-    cmdResoconto->setEnabled(false);
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkAvvisi);
-    buttons->addStretch();
-    buttons->addWidget(cmdImporta);
-    buttons->addWidget(cmdResoconto);
-    buttons->addWidget(cmdChiudi);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblFile);
-    layout->addWidget(mappingGroup, 2);
-    layout->addWidget(previewGroup, 3);
-    layout->addWidget(lblEsito);
-    layout->addLayout(buttons);
 
     connect(cmdImporta, &QPushButton::clicked, this, &ImportWindow::cmdImportaClick);
     connect(cmdResoconto, &QPushButton::clicked, this, &ImportWindow::cmdResocontoClick);
@@ -351,6 +300,8 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     m_preview = CandidateImport::preview(m_table, m_mapping, m_options, m_archive);
     refreshPreview();
 }
+
+ImportWindow::~ImportWindow() = default;
 
 QComboBox* ImportWindow::mappingBox(int column) const
 {

@@ -10,12 +10,18 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+
+namespace Ui {
+class ImportWindow;
+}
 
 // The preview grid: one line per data row (or only those to check).
 class ImportPreviewModel : public QAbstractTableModel
@@ -58,18 +64,19 @@ public:
 
     ImportWindow(const QString& path, const SheetTable& table, bool fromCsv, const QString& fileDescription,
                  const CandidateImport::ArchiveKeys& archive, QWidget* parent);
+    ~ImportWindow() override;
 
-    QLabel* lblFile;
-    QTableWidget* tblColonne;
-    QLabel* lblAvvisiColonne; // columns that look like a field but fill none
-    QTableView* tblAnteprima;
-    QLabel* lblConteggi;
-    QCheckBox* chkSoloDaControllare;
-    QCheckBox* chkAvvisi;
-    QLabel* lblEsito;
-    QPushButton* cmdImporta;
-    QPushButton* cmdResoconto;
-    QPushButton* cmdChiudi;
+    QLabel* lblFile = nullptr;
+    QTableWidget* tblColonne = nullptr;
+    QLabel* lblAvvisiColonne = nullptr; // columns that look like a field but fill none
+    QTableView* tblAnteprima = nullptr;
+    QLabel* lblConteggi = nullptr;
+    QCheckBox* chkSoloDaControllare = nullptr;
+    QCheckBox* chkAvvisi = nullptr;
+    QLabel* lblEsito = nullptr;
+    QPushButton* cmdImporta = nullptr;
+    QPushButton* cmdResoconto = nullptr;
+    QPushButton* cmdChiudi = nullptr;
 
     QComboBox* mappingBox(int column) const;
     const CandidateImport::Preview& preview() const { return m_preview; }
@@ -84,6 +91,8 @@ private slots:
 private:
     void showCounts();
 
+    // The layout, drawn in ImportWindow.ui.
+    const std::unique_ptr<Ui::ImportWindow> m_ui;
     QString m_path;
     SheetTable m_table;
     CandidateImport::Options m_options;

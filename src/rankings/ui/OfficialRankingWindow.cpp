@@ -16,28 +16,18 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
+#include "ui_OfficialRankingWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -51,83 +41,44 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
 
 OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const QString& sessionName, QWidget* parent)
     : QDialog(parent)
+    , m_ui(new Ui::OfficialRankingWindow)
     , m_session(sessionPath)
     , m_name(sessionName)
 {
     Formats::apply();
-    setObjectName(QStringLiteral("frmOfficialRanking"));
-    setWindowTitle(QStringLiteral(" Selvora - Graduatoria finale"));
+    m_ui->setupUi(this);
+    titClassifica = m_ui->titClassifica;
+    chkYoungerFirst = m_ui->chkYoungerFirst;
+    chkManualOrder = m_ui->chkManualOrder;
+    cboNonSuitable = m_ui->cboNonSuitable;
+    cboPublished = m_ui->cboPublished;
+    grdRanking = m_ui->grdRanking;
+    btnUp = m_ui->btnUp;
+    btnDown = m_ui->btnDown;
+    lblTotConcorrenti = m_ui->lblTotConcorrenti;
+    lblSeal = m_ui->lblSeal;
+    btnCheckSeal = m_ui->btnCheckSeal;
+    btnStampa = m_ui->btnStampa;
+    btnPreview = m_ui->btnPreview;
+    btnPublish = m_ui->btnPublish;
+    btnEsci = m_ui->btnEsci;
 
-    titClassifica = new QLabel(QStringLiteral("Graduatoria finale ") + sessionName, this);
-    titClassifica->setObjectName(QStringLiteral("titClassifica"));
-    titClassifica->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    titClassifica->setText(QStringLiteral("Graduatoria finale ") + sessionName);
     titClassifica->setStyleSheet(QStringLiteral("color: maroon;"));
-
-    chkYoungerFirst = new QCheckBox(QStringLiteral("Spareggio: a parità di punteggio precede il più &giovane"), this);
-    chkYoungerFirst->setObjectName(QStringLiteral("chkYoungerFirst"));
-    chkYoungerFirst->setToolTip(
-        QStringLiteral("La data di nascita è ricavata dal codice fiscale della scheda (anche in caso di omocodia)."));
-    chkManualOrder = new QCheckBox(QStringLiteral("Spareggio: ordine stabilito dalla &commissione"), this);
-    chkManualOrder->setObjectName(QStringLiteral("chkManualOrder"));
-    chkManualOrder->setToolTip(
-        QStringLiteral("Gli ex aequo rimasti si ordinano con i pulsanti Sposta su e Sposta giù."));
-    cboNonSuitable = new QComboBox(this);
-    cboNonSuitable->setObjectName(QStringLiteral("cboNonSuitable"));
-    cboNonSuitable->addItems(
-        {QStringLiteral("Non idonei in un elenco separato"), QStringLiteral("Non idonei esclusi dalla stampa")});
-    cboNonSuitable->setAccessibleName(QStringLiteral("Candidati non idonei"));
-    cboPublished = new QComboBox(this);
-    cboPublished->setObjectName(QStringLiteral("cboPublished"));
-    cboPublished->addItems({QStringLiteral("Pubblicare cognome e nome"),
-                            QStringLiteral("Pubblicare un identificativo anonimo (n. della scheda)")});
-    cboPublished->setAccessibleName(QStringLiteral("Dati da pubblicare"));
-
-    grdRanking = new QTableWidget(0, 5, this);
-    grdRanking->setObjectName(QStringLiteral("grdRanking"));
-    grdRanking->setAccessibleName(QStringLiteral("Graduatoria finale"));
-    grdRanking->setHorizontalHeaderLabels({QStringLiteral("Pos."), QStringLiteral("Candidato"),
-                                           QStringLiteral("Codice fiscale"), QStringLiteral("Punteggio"),
-                                           QStringLiteral("Note")});
-    grdRanking->setSortingEnabled(false);
-    grdRanking->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdRanking->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdRanking->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdRanking->verticalHeader()->setVisible(false);
     grdRanking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdRanking->horizontalHeader()->setStretchLastSection(true);
     grdRanking->setColumnWidth(0, 110);
     grdRanking->setColumnWidth(1, 320);
     grdRanking->setColumnWidth(2, 190);
     grdRanking->setColumnWidth(3, 100);
-    grdRanking->setFont(QFont(QStringLiteral("Verdana"), 10));
-    auto* caption = new QLabel(QStringLiteral("&Graduatoria:"), this);
-    caption->setBuddy(grdRanking);
+    // The table comes before its caption among the window's children, so a
+    // screen reader meets them in that order.
+    grdRanking->stackUnder(m_ui->caption);
 
-    btnUp =
-        button(this, QStringLiteral("btnUp"), QStringLiteral("Sposta su"),
-               QStringLiteral("Sposta in su il candidato selezionato fra gli ex aequo (ordine della commissione)."));
-    btnDown = button(this, QStringLiteral("btnDown"), QStringLiteral("Sposta giù"),
-                     QStringLiteral("Sposta in giù il candidato selezionato fra gli ex aequo."));
-    lblTotConcorrenti = new QLabel(this);
-    lblTotConcorrenti->setObjectName(QStringLiteral("lblTotConcorrenti"));
-    lblTotConcorrenti->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblSeal = new QLabel(this);
-    lblSeal->setObjectName(QStringLiteral("lblSeal"));
-    lblSeal->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblSeal->setWordWrap(true);
-    btnCheckSeal = button(this, QStringLiteral("btnCheckSeal"), QStringLiteral("Verifica sigillo"),
-                          QStringLiteral("Controlla che i file non siano cambiati dopo la pubblicazione."));
-    btnStampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa graduatoria"),
-                       QStringLiteral("Stampa la graduatoria finale con le firme della commissione."));
-    btnPreview = button(this, QStringLiteral("btnPreview"), QStringLiteral("Anteprima"),
-                        QStringLiteral("Mostra l'anteprima di stampa della graduatoria finale."));
-    btnPublish = button(this, QStringLiteral("btnPublish"), QStringLiteral("Copia per la pubblicazione (PDF)"),
-                        QStringLiteral("Salva in PDF la graduatoria con i soli dati pubblicabili e le impronte "
-                                       "dei file."));
-    btnEsci = button(this, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QStringLiteral("Chiude la graduatoria."));
+    // The help button heads the row of commands.
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), this);
     imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla graduatoria finale."));
+    m_ui->commands->insertWidget(0, imgGuida);
 
     // The ranking choices and the manual order are stored as soon as they
     // change, and the publication records its seal in the grid: none of them
@@ -136,38 +87,8 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     WriteGuard::mark({chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished, btnUp, btnDown, btnPublish});
     lblReadOnly = WriteGuard::reasonLine(this);
 
-    auto* choices = new QHBoxLayout;
-    auto* checks = new QVBoxLayout;
-    checks->addWidget(chkYoungerFirst);
-    checks->addWidget(chkManualOrder);
-    choices->addLayout(checks);
-    choices->addStretch();
-    auto* combos = new QVBoxLayout;
-    combos->addWidget(cboNonSuitable);
-    combos->addWidget(cboPublished);
-    choices->addLayout(combos);
-    auto* moves = new QHBoxLayout;
-    moves->addWidget(btnUp);
-    moves->addWidget(btnDown);
-    moves->addStretch();
-    moves->addWidget(lblTotConcorrenti);
-    auto* seal = new QHBoxLayout;
-    seal->addWidget(lblSeal, 1);
-    seal->addWidget(btnCheckSeal);
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(imgGuida);
-    commands->addStretch();
-    for (QPushButton* b : {btnStampa, btnPreview, btnPublish, btnEsci})
-        commands->addWidget(b);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titClassifica);
-    layout->addLayout(choices);
-    layout->addWidget(caption);
-    layout->addWidget(grdRanking, 1);
-    layout->addLayout(moves);
-    layout->addLayout(seal);
-    layout->addWidget(lblReadOnly);
-    layout->addLayout(commands);
+    // The reason line stands between the seal and the commands.
+    m_ui->layout->insertWidget(m_ui->layout->indexOf(m_ui->commands), lblReadOnly);
 
     connect(chkYoungerFirst, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
     connect(chkManualOrder, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
@@ -188,6 +109,8 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     resize(1300, 700);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
+
+OfficialRankingWindow::~OfficialRankingWindow() = default;
 
 void OfficialRankingWindow::showEvent(QShowEvent* event)
 {

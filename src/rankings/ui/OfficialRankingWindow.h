@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,30 +17,35 @@ class QPushButton;
 class QTableWidget;
 class PictureButton;
 
+namespace Ui {
+class OfficialRankingWindow;
+}
+
 class OfficialRankingWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     OfficialRankingWindow(const QString& sessionPath, const QString& sessionName, QWidget* parent = nullptr);
+    ~OfficialRankingWindow() override;
 
-    QLabel* titClassifica;
-    QCheckBox* chkYoungerFirst;
-    QCheckBox* chkManualOrder;
-    QComboBox* cboNonSuitable;
-    QComboBox* cboPublished;
-    QTableWidget* grdRanking;
-    QPushButton* btnUp;
-    QPushButton* btnDown;
-    QLabel* lblTotConcorrenti;
-    QLabel* lblSeal;
-    QPushButton* btnCheckSeal;
-    QPushButton* btnStampa;
-    QPushButton* btnPreview;
-    QPushButton* btnPublish;
-    QPushButton* btnEsci;
-    QLabel* lblReadOnly; // the reason, in a read-only run
-    PictureButton* imgGuida;
+    QLabel* titClassifica = nullptr;
+    QCheckBox* chkYoungerFirst = nullptr;
+    QCheckBox* chkManualOrder = nullptr;
+    QComboBox* cboNonSuitable = nullptr;
+    QComboBox* cboPublished = nullptr;
+    QTableWidget* grdRanking = nullptr;
+    QPushButton* btnUp = nullptr;
+    QPushButton* btnDown = nullptr;
+    QLabel* lblTotConcorrenti = nullptr;
+    QLabel* lblSeal = nullptr;
+    QPushButton* btnCheckSeal = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QPushButton* btnPreview = nullptr;
+    QPushButton* btnPublish = nullptr;
+    QPushButton* btnEsci = nullptr;
+    QLabel* lblReadOnly = nullptr; // the reason, in a read-only run
+    PictureButton* imgGuida = nullptr;
 
     const OfficialResult& result() const { return m_result; }
     const ScoringGrid& choices() const { return m_grid; }
@@ -65,6 +72,8 @@ private:
     qint64 selectedCard() const;
     OfficialRanking::Heading heading() const;
 
+    // The layout, drawn in OfficialRankingWindow.ui.
+    const std::unique_ptr<Ui::OfficialRankingWindow> m_ui;
     QString m_session;
     QString m_name;
     ScoringGrid m_grid;

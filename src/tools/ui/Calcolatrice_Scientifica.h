@@ -7,10 +7,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
+
+namespace Ui {
+class TfrmCalcolatrice_Scientifica;
+}
 
 class TfrmCalcolatrice_Scientifica : public QDialog
 {
@@ -18,46 +24,47 @@ class TfrmCalcolatrice_Scientifica : public QDialog
 
 public:
     explicit TfrmCalcolatrice_Scientifica(QWidget* parent = nullptr);
+    ~TfrmCalcolatrice_Scientifica() override;
 
     // The display.
-    QLabel* Edit1;
+    QLabel* Edit1 = nullptr;
 
-    QToolButton* ButtonExp;
-    QToolButton* ButtonLn;
-    QToolButton* ButtonStep;
-    QToolButton* ButtonLog;
-    QToolButton* ButtonSqr;
-    QToolButton* Button1DivX;
-    QToolButton* ButtonSqrt;
-    QToolButton* ButtonPi;
-    QToolButton* ButtonCos;
-    QToolButton* ButtonSin;
-    QToolButton* ButtonArcCos;
-    QToolButton* ButtonArcSin;
-    QToolButton* ButtonTan;
-    QToolButton* ButtonArcTan;
-    QToolButton* ButtonBackSpace;
-    QToolButton* ButtonC;
-    QToolButton* ButtonSign;
-    QToolButton* ButtonDiv;
-    QToolButton* ButtonMul;
-    QToolButton* Button7;
-    QToolButton* Button8;
-    QToolButton* Button9;
-    QToolButton* ButtonSub;
-    QToolButton* Button4;
-    QToolButton* Button5;
-    QToolButton* Button6;
-    QToolButton* ButtonAdd;
-    QToolButton* Button1;
-    QToolButton* Button2;
-    QToolButton* Button3;
-    QToolButton* ButtonResult;
-    QToolButton* Button0;
-    QToolButton* ButtonPoint;
+    QToolButton* ButtonExp = nullptr;
+    QToolButton* ButtonLn = nullptr;
+    QToolButton* ButtonStep = nullptr;
+    QToolButton* ButtonLog = nullptr;
+    QToolButton* ButtonSqr = nullptr;
+    QToolButton* Button1DivX = nullptr;
+    QToolButton* ButtonSqrt = nullptr;
+    QToolButton* ButtonPi = nullptr;
+    QToolButton* ButtonCos = nullptr;
+    QToolButton* ButtonSin = nullptr;
+    QToolButton* ButtonArcCos = nullptr;
+    QToolButton* ButtonArcSin = nullptr;
+    QToolButton* ButtonTan = nullptr;
+    QToolButton* ButtonArcTan = nullptr;
+    QToolButton* ButtonBackSpace = nullptr;
+    QToolButton* ButtonC = nullptr;
+    QToolButton* ButtonSign = nullptr;
+    QToolButton* ButtonDiv = nullptr;
+    QToolButton* ButtonMul = nullptr;
+    QToolButton* Button7 = nullptr;
+    QToolButton* Button8 = nullptr;
+    QToolButton* Button9 = nullptr;
+    QToolButton* ButtonSub = nullptr;
+    QToolButton* Button4 = nullptr;
+    QToolButton* Button5 = nullptr;
+    QToolButton* Button6 = nullptr;
+    QToolButton* ButtonAdd = nullptr;
+    QToolButton* Button1 = nullptr;
+    QToolButton* Button2 = nullptr;
+    QToolButton* Button3 = nullptr;
+    QToolButton* ButtonResult = nullptr;
+    QToolButton* Button0 = nullptr;
+    QToolButton* ButtonPoint = nullptr;
 
-    QPushButton* btnChiudi;
-    QPushButton* btnImporta;
+    QPushButton* btnChiudi = nullptr;
+    QPushButton* btnImporta = nullptr;
 
 signals:
     // The display's number, trimmed, when "Importa" is pressed.
@@ -73,10 +80,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QToolButton* tasto(const QString& name, const QString& face, CalculatorEngine::Key t, const QString& spoken,
-                       const QString& kind);
     void premi(CalculatorEngine::Key t);
     void mostra(const QString& messaggio);
 
+    // The layout, drawn in Calcolatrice_Scientifica.ui.
+    const std::unique_ptr<Ui::TfrmCalcolatrice_Scientifica> m_ui;
     CalculatorEngine m_motore;
 };
