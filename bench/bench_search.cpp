@@ -24,7 +24,7 @@ namespace {
 int searchOnce(const QString& name, const QString& town)
 {
     TfrmTrovaCandidati window;
-    window.lblMemory->setText(TfrmTrovaCandidati::modoCandidati());
+    window.lblMemory->setText(TfrmTrovaCandidati::candidatesMode());
     window.show();
     QApplication::processEvents();
     window.txtCandidato->setText(name);

@@ -138,7 +138,7 @@ private slots:
         card.set({QStringLiteral("  cv.pdf "), QStringLiteral(" Curriculum "), QString(),
                   QStringLiteral("solo descrizione"), QStringLiteral("permesso.jpg"), QString()});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         QCOMPARE(w.lblMemory->text(), QStringLiteral("candidati"));
         QCOMPARE(w.txtFile01->text(), QStringLiteral("cv.pdf"));
         QCOMPARE(w.txtDesc01->text(), QStringLiteral("Curriculum"));
@@ -157,7 +157,7 @@ private slots:
         const QString chosen = source(elsewhere, QStringLiteral("Carta identità.pdf"), "PDF-1");
         Card card;
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia02, Qt::LeftButton);
@@ -182,7 +182,7 @@ private slots:
         Card card;
         card.set({QStringLiteral("cv.pdf"), QStringLiteral("CV")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         FileDialogs::queueFileName(QString());
         QTest::mouseClick(w.btnSfoglia01, Qt::LeftButton);
         QCOMPARE(w.txtFile01->text(), QStringLiteral("cv.pdf"));
@@ -207,7 +207,7 @@ private slots:
         const QString chosen = source(elsewhere, QStringLiteral("cv.pdf"), "this card's file");
         Card card;
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         Messages::queueAnswer(yes ? Messages::Answer::Yes : Messages::Answer::No);
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia03, Qt::LeftButton);
@@ -264,7 +264,7 @@ private slots:
         makeHiddenLabel(&card.window, QStringLiteral("lblPosizione"))->setText(position);
         card.set({QString(), QString(), QString(), QString(), QStringLiteral("prima.pdf")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         Messages::queueChoice(choice);
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia03, Qt::LeftButton);
@@ -301,7 +301,7 @@ private slots:
         Card card;
         makeHiddenLabel(&card.window, QStringLiteral("lblPosizione"))->setText(QStringLiteral("1"));
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         Messages::queueAnswer(Messages::Answer::Yes);
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia02, Qt::LeftButton);
@@ -320,7 +320,7 @@ private slots:
         folder.write(QStringLiteral("Documenti_Allegati/cv.pdf"), "kept");
         Card card;
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         FileDialogs::queueFileName(attached(folder, QStringLiteral("cv.pdf")));
         QTest::mouseClick(w.btnSfoglia01, Qt::LeftButton);
         QVERIFY(Messages::shown().isEmpty());
@@ -350,7 +350,7 @@ private slots:
         Card card;
         card.set({QStringLiteral("vecchio.pdf"), QStringLiteral("descrizione")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia01, Qt::LeftButton);
         const QList<Messages::Shown> shown = Messages::takeShown();
@@ -372,7 +372,7 @@ private slots:
         Card card;
         card.set({QString(), QString(), QStringLiteral(" Verbale colloquio.docx ")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         QTest::mouseClick(w.btnApri02, Qt::LeftButton);
         // Not checked for existence: the system says so if it is missing.
@@ -401,7 +401,7 @@ private slots:
         Card card;
         card.set({name});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         QVERIFY(w.btnApri01->isEnabled());
         QTest::mouseClick(w.btnApri01, Qt::LeftButton);
@@ -435,7 +435,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, safe);
         TempProgramFolder folder;
-        QCOMPARE(Attachments::nomeSicuro(name), safe);
+        QCOMPARE(Attachments::isSafeName(name), safe);
         QCOMPARE(Attachments::percorso(name),
                  safe ? folder.file(QStringLiteral("Documenti_Allegati/") + name.trimmed()) : QString());
     }
@@ -449,7 +449,7 @@ private slots:
         Card card;
         card.set({QStringLiteral("cv.pdf"), QStringLiteral("CV")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         QVERIFY(w.btnApri01->isEnabled());
         QTest::mouseClick(w.imgCancella01, Qt::LeftButton);
@@ -468,7 +468,7 @@ private slots:
         card.set({QStringLiteral("cv.pdf"), QStringLiteral("CV"), QStringLiteral("vecchio.pdf"),
                   QStringLiteral("Vecchio"), QString(), QString()});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia03, Qt::LeftButton);
@@ -487,7 +487,7 @@ private slots:
         Card card;
         card.set({QStringLiteral("cv.pdf"), QStringLiteral("CV")});
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.lblMemory->setText(QStringLiteral("torneo"));
         w.show();
         QTest::mouseClick(w.imgCancella01, Qt::LeftButton);
@@ -510,7 +510,7 @@ private slots:
             QStringLiteral(" cv.pdf"), QStringLiteral("CV "), QString(), QString(), QString(), QString()};
         card.set(before);
         TfrmAllegaCartella w(&card.window);
-        w.leggiScheda();
+        w.readCard();
         w.show();
         FileDialogs::queueFileName(chosen);
         QTest::mouseClick(w.btnSfoglia01, Qt::LeftButton);

@@ -176,7 +176,7 @@ private slots:
             QCOMPARE(dlg->tblAnteprima->model()->index(0, 1).data().toString(), QStringLiteral("Avviso"));
 
             dlg->chkAvvisi->setChecked(true);
-            QTest::mouseClick(dlg->cmdImporta, Qt::LeftButton);
+            QTest::mouseClick(dlg->btnImporta, Qt::LeftButton);
             const QString summary = QStringLiteral("Sono state aggiunte 2 schede all'archivio (posizioni da 1 a 2).\n"
                                                    "Righe tralasciate: 2 (1 doppioni, 1 senza cognome e nome).");
             const QList<Messages::Shown> shown = Messages::takeShown();
@@ -185,12 +185,12 @@ private slots:
             QCOMPARE(shown.at(0).text, summary);
             QCOMPARE(dlg->lblEsito->text(), summary);
             QCOMPARE(dlg->lblEsito->accessibleName(), summary);
-            QVERIFY(!dlg->cmdImporta->isEnabled()); // never twice
-            QVERIFY(dlg->cmdResoconto->isEnabled());
+            QVERIFY(!dlg->btnImporta->isEnabled()); // never twice
+            QVERIFY(dlg->btnResoconto->isEnabled());
 
             FileDialogs::queueFileName(m_folder->file(QStringLiteral("resoconto.txt")));
-            QTest::mouseClick(dlg->cmdResoconto, Qt::LeftButton);
-            QTest::mouseClick(dlg->cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(dlg->btnResoconto, Qt::LeftButton);
+            QTest::mouseClick(dlg->btnChiudi, Qt::LeftButton);
         });
         importThrough(QStringLiteral("candidati.csv"));
         QVERIFY(ran);

@@ -71,7 +71,7 @@ private slots:
         QFETCH(QByteArray, magic);
         TempProgramFolder folder;
         const QString path = folder.file(name);
-        QVERIFY(ChosenPhotoFile::scrivi(path, picture(40, 30)));
+        QVERIFY(ChosenPhotoFile::writePicture(path, picture(40, 30)));
         const QByteArray bytes = folder.read(name);
         QCOMPARE(bytes.left(magic.size()), magic);
         QImage back;
@@ -85,7 +85,7 @@ private slots:
         TempProgramFolder folder;
         QImage clear(20, 20, QImage::Format_ARGB32);
         clear.fill(Qt::transparent);
-        QVERIFY(ChosenPhotoFile::scrivi(folder.file("t.jpg"), clear));
+        QVERIFY(ChosenPhotoFile::writePicture(folder.file("t.jpg"), clear));
         QImage back(folder.file("t.jpg"));
         QVERIFY(qRed(back.pixel(10, 10)) > 240 && qBlue(back.pixel(10, 10)) > 240);
     }
@@ -110,7 +110,7 @@ private slots:
         else
             img = QImage();
         QString why;
-        QVERIFY(!ChosenPhotoFile::scrivi(path, img, &why));
+        QVERIFY(!ChosenPhotoFile::writePicture(path, img, &why));
         QVERIFY(!why.isEmpty());
         QVERIFY(!QFileInfo(path).isFile());
     }
@@ -120,7 +120,7 @@ private slots:
     {
         TempProgramFolder folder;
         folder.write("Foto.jpg", "older");
-        QVERIFY(!ChosenPhotoFile::scrivi(folder.file("Foto.jpg"), QImage()));
+        QVERIFY(!ChosenPhotoFile::writePicture(folder.file("Foto.jpg"), QImage()));
         QCOMPARE(folder.read("Foto.jpg"), QByteArray("older"));
     }
 

@@ -203,7 +203,7 @@ private slots:
     {
         TfrmWebCam w;
         w.lblMemory->setText(QStringLiteral("  euro_01 "));
-        QSignalSpy imported(&w, &TfrmWebCam::fotoImportata);
+        QSignalSpy imported(&w, &TfrmWebCam::stillTaken);
         w.show();
         click(&w, "btnAccendi");
         const QImage still = frame(qRgb(7, 7, 7));
@@ -221,7 +221,7 @@ private slots:
     {
         TfrmWebCam w;
         w.lblMemory->setText(QStringLiteral("torneo"));
-        QSignalSpy imported(&w, &TfrmWebCam::fotoImportata);
+        QSignalSpy imported(&w, &TfrmWebCam::stillTaken);
         w.show();
         click(&w, "btnAccendi");
         cameraOf(w)->deliver(frame(qRgb(7, 7, 7)));
@@ -239,7 +239,7 @@ private slots:
     {
         TfrmWebCam w;
         w.lblMemory->setText(QStringLiteral("euro_01"));
-        QSignalSpy imported(&w, &TfrmWebCam::fotoImportata);
+        QSignalSpy imported(&w, &TfrmWebCam::stillTaken);
         w.show();
         click(&w, "btnAccendi");
         click(&w, "btnImportaFoto");
@@ -263,7 +263,7 @@ private slots:
         QFETCH(int, way);
         auto* w = new TfrmWebCam;
         w->lblMemory->setText(QStringLiteral("euro_01"));
-        QSignalSpy imported(w, &TfrmWebCam::fotoImportata);
+        QSignalSpy imported(w, &TfrmWebCam::stillTaken);
         w->show();
         QVERIFY(activate(w));
         click(w, "btnAccendi");
@@ -370,10 +370,10 @@ private slots:
         g_hasDevice = false;
         TfrmWebCam w;
         w.lblMemory->setText(QStringLiteral("euro_01"));
-        QSignalSpy imported(&w, &TfrmWebCam::fotoImportata);
+        QSignalSpy imported(&w, &TfrmWebCam::stillTaken);
         w.show();
         QVERIFY(w.lblStato->isVisible());
-        QCOMPARE(w.lblStato->text(), TfrmWebCam::testoNessunaWebcam());
+        QCOMPARE(w.lblStato->text(), TfrmWebCam::noCameraText());
         QVERIFY(w.lblStato->text().startsWith(QStringLiteral("Nessuna webcam collegata")));
         QVERIFY(!w.btnAccendi->isEnabled());
         QVERIFY(!w.btnSpegni->isEnabled());
@@ -413,7 +413,7 @@ private slots:
         TfrmWebCam w;
         w.show();
         QVERIFY(w.lblStato->isVisible());
-        QCOMPARE(w.lblStato->text(), TfrmWebCam::testoNessunaWebcam());
+        QCOMPARE(w.lblStato->text(), TfrmWebCam::noCameraText());
         QVERIFY(!w.btnAccendi->isEnabled());
         QVERIFY(!w.camCamera->isActive());
         click(&w, "btnClose");

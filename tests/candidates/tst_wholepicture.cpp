@@ -80,7 +80,7 @@ private slots:
         QVERIFY(!QImage::fromData(bytes).isNull()); // what the decoder alone does
         TempProgramFolder folder;
         folder.write(QStringLiteral("rotta.jpg"), bytes);
-        QVERIFY(ChosenPhotoFile::carica(folder.file(QStringLiteral("rotta.jpg"))).isNull());
+        QVERIFY(ChosenPhotoFile::load(folder.file(QStringLiteral("rotta.jpg"))).isNull());
     }
 
     void wholePhotosAreLoaded()
@@ -88,9 +88,9 @@ private slots:
         TempProgramFolder folder;
         folder.write(QStringLiteral("foto.jpg"), encoded("jpeg"));
         folder.write(QStringLiteral("foto.bmp"), encoded("bmp"));
-        QCOMPARE(ChosenPhotoFile::carica(folder.file(QStringLiteral("foto.jpg"))).size(), QSize(320, 240));
-        QCOMPARE(ChosenPhotoFile::carica(folder.file(QStringLiteral("foto.bmp"))).size(), QSize(320, 240));
-        QVERIFY(ChosenPhotoFile::carica(folder.file(QStringLiteral("manca.jpg"))).isNull());
+        QCOMPARE(ChosenPhotoFile::load(folder.file(QStringLiteral("foto.jpg"))).size(), QSize(320, 240));
+        QCOMPARE(ChosenPhotoFile::load(folder.file(QStringLiteral("foto.bmp"))).size(), QSize(320, 240));
+        QVERIFY(ChosenPhotoFile::load(folder.file(QStringLiteral("manca.jpg"))).isNull());
     }
 };
 

@@ -298,43 +298,43 @@ private slots:
         QVERIFY(grid.load());
         grid.show();
         QVERIFY(Messages::takeShown().isEmpty());
-        QCOMPARE(grid.grdScores->item(0, 0)->text(), QStringLiteral("8"));
-        QVERIFY(grid.lblTotal->text().startsWith(QStringLiteral("Totale: 21,5")));
+        QCOMPARE(grid.grdPunteggi->item(0, 0)->text(), QStringLiteral("8"));
+        QVERIFY(grid.lblTotale->text().startsWith(QStringLiteral("Totale: 21,5")));
         QVERIFY(grid.lblReadOnly->isVisible());
         QCOMPARE(grid.lblReadOnly->text(), AccessMode::reason());
         QCOMPARE(grid.lblReadOnly->accessibleName(), AccessMode::reason());
 
-        for (QWidget* command :
-             std::initializer_list<QWidget*> {grid.btnImport, grid.btnSave, grid.btnApplySetup, grid.btnAddCriterion,
-                                              grid.btnRemoveCriterion, grid.btnAddMember, grid.btnRemoveMember,
-                                              grid.cboScale, grid.txtScaleMax, grid.grdMembers->cellWidget(0, 1)})
+        for (QWidget* command : std::initializer_list<QWidget*> {
+                 grid.btnImporta, grid.btnSalva, grid.btnApplica, grid.btnAggiungiCriterio, grid.btnEliminaCriterio,
+                 grid.btnAggiungiComponente, grid.btnEliminaComponente, grid.cboScala, grid.txtMassimo,
+                 grid.grdCommissione->cellWidget(0, 1)})
             checkRefused(command, command->objectName());
         QCOMPARE(torneo->txtPunteggio->text(), score);
-        QCOMPARE(grid.grdCriteria->rowCount(), 2);
-        QCOMPARE(grid.grdMembers->rowCount(), 2);
+        QCOMPARE(grid.grdCriteri->rowCount(), 2);
+        QCOMPARE(grid.grdCommissione->rowCount(), 2);
 
         // No cell takes a score or a set-up change, and each says why.
-        for (QTableWidget* table : {grid.grdScores, grid.grdCriteria, grid.grdMembers}) {
+        for (QTableWidget* table : {grid.grdPunteggi, grid.grdCriteri, grid.grdCommissione}) {
             QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
             QCOMPARE(table->accessibleDescription(), AccessMode::reason());
         }
-        QVERIFY(!(grid.grdScores->item(1, 1)->flags() & Qt::ItemIsEditable));
-        QVERIFY(grid.grdScores->item(1, 1)->flags() & Qt::ItemIsSelectable);
-        grid.tabPages->setCurrentIndex(0);
-        const QRect cell = grid.grdScores->visualItemRect(grid.grdScores->item(1, 1));
-        QTest::mouseDClick(grid.grdScores->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-        for (QLineEdit* editor : grid.grdScores->viewport()->findChildren<QLineEdit*>())
+        QVERIFY(!(grid.grdPunteggi->item(1, 1)->flags() & Qt::ItemIsEditable));
+        QVERIFY(grid.grdPunteggi->item(1, 1)->flags() & Qt::ItemIsSelectable);
+        grid.tabPagine->setCurrentIndex(0);
+        const QRect cell = grid.grdPunteggi->visualItemRect(grid.grdPunteggi->item(1, 1));
+        QTest::mouseDClick(grid.grdPunteggi->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        for (QLineEdit* editor : grid.grdPunteggi->viewport()->findChildren<QLineEdit*>())
             QVERIFY(!editor->isVisible());
         QVERIFY(!grid.isModified());
 
         // The minutes: print, preview and a PDF outside the program folder.
         const QMap<QString, QByteArray> before = snapshot(m_folder->path());
-        for (QPushButton* b : {grid.btnPrint, grid.btnPreview, grid.btnPdf})
+        for (QPushButton* b : {grid.btnStampa, grid.btnAnteprima, grid.btnPdf})
             QVERIFY2(b->isEnabled() && !WriteGuard::isMarked(b), qPrintable(b->objectName()));
         ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok);
-        QTest::mouseClick(grid.btnPrint, Qt::LeftButton);
+        QTest::mouseClick(grid.btnStampa, Qt::LeftButton);
         QCOMPARE(ReportPrinter::takePrinted().size(), 1);
-        QTest::mouseClick(grid.btnPreview, Qt::LeftButton);
+        QTest::mouseClick(grid.btnAnteprima, Qt::LeftButton);
         QCOMPARE(ReportPrinter::previewed().size(), 1);
         QTemporaryDir elsewhere;
         const QString pdf = elsewhere.filePath(QStringLiteral("verbale.pdf"));
@@ -346,7 +346,7 @@ private slots:
         QVERIFY(QFileInfo(pdf).size() > 0);
 
         // Closed with no question about saving.
-        QTest::mouseClick(grid.btnClose, Qt::LeftButton);
+        QTest::mouseClick(grid.btnChiudi, Qt::LeftButton);
         QVERIFY(!grid.isVisible());
         QVERIFY(Messages::takeShown().isEmpty());
         QCOMPARE(snapshot(m_folder->path()), before);
@@ -377,28 +377,28 @@ private slots:
         OfficialRankingWindow w(m_folder->file(QStringLiteral("Concorso.vai")), QStringLiteral("Concorso"));
         w.show();
         QVERIFY(Messages::takeShown().isEmpty());
-        QCOMPARE(w.grdRanking->rowCount(), 2);
-        QCOMPARE(w.grdRanking->item(0, 0)->text(), QStringLiteral("1 ex aequo"));
-        QVERIFY(w.chkManualOrder->isChecked());
+        QCOMPARE(w.grdGraduatoria->rowCount(), 2);
+        QCOMPARE(w.grdGraduatoria->item(0, 0)->text(), QStringLiteral("1 ex aequo"));
+        QVERIFY(w.chkOrdineManuale->isChecked());
         QVERIFY(w.lblReadOnly->isVisible());
         QCOMPARE(w.lblReadOnly->text(), AccessMode::reason());
-        w.grdRanking->selectRow(1);
-        for (QWidget* command : std::initializer_list<QWidget*> {w.chkYoungerFirst, w.chkManualOrder, w.cboNonSuitable,
-                                                                 w.cboPublished, w.btnUp, w.btnDown, w.btnPublish})
+        w.grdGraduatoria->selectRow(1);
+        for (QWidget* command : std::initializer_list<QWidget*> {w.chkPiuGiovane, w.chkOrdineManuale, w.cboNonIdonei,
+                                                                 w.cboPubblicata, w.btnSu, w.btnGiu, w.btnPubblica})
             checkRefused(command, command->objectName());
-        QVERIFY(w.chkManualOrder->isChecked());
-        QVERIFY(!w.chkYoungerFirst->isChecked());
+        QVERIFY(w.chkOrdineManuale->isChecked());
+        QVERIFY(!w.chkPiuGiovane->isChecked());
 
         const QMap<QString, QByteArray> before = snapshot(m_folder->path());
-        for (QPushButton* b : {w.btnStampa, w.btnPreview, w.btnCheckSeal})
+        for (QPushButton* b : {w.btnStampa, w.btnAnteprima, w.btnVerificaSigillo})
             QVERIFY2(b->isEnabled() && !WriteGuard::isMarked(b), qPrintable(b->objectName()));
         Messages::queueAnswer(Messages::Answer::Yes);
         ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok);
         QTest::mouseClick(w.btnStampa, Qt::LeftButton);
         QCOMPARE(ReportPrinter::takePrinted().size(), 1);
-        QTest::mouseClick(w.btnPreview, Qt::LeftButton);
+        QTest::mouseClick(w.btnAnteprima, Qt::LeftButton);
         QCOMPARE(ReportPrinter::previewed().size(), 1);
-        QTest::mouseClick(w.btnCheckSeal, Qt::LeftButton);
+        QTest::mouseClick(w.btnVerificaSigillo, Qt::LeftButton);
         const QList<Messages::Shown> shown = Messages::takeShown();
         QCOMPARE(shown.size(), 2); // the print's question, the seal's answer
         QCOMPARE(shown.at(1).kind, Messages::Kind::Information);

@@ -113,57 +113,58 @@ private slots:
         GridWindow grid(torneo);
         QVERIFY(grid.load());
         grid.show();
-        QCOMPARE(grid.tabPages->currentIndex(), 1); // nothing defined yet: the set-up first
+        QCOMPARE(grid.tabPagine->currentIndex(), 1); // nothing defined yet: the set-up first
         // Three criteria and three members, as the committee decided.
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(grid.btnAddCriterion, Qt::LeftButton);
+            QTest::mouseClick(grid.btnAggiungiCriterio, Qt::LeftButton);
         const QStringList crit {"Competenze tecniche", "Comunicazione", "Motivazione"};
         const QStringList max {"10", "10", "5"};
         const QStringList weight {"2", "1", "1"};
         for (int r = 0; r < 3; ++r) {
-            setCell(grid.grdCriteria, r, 0, crit.at(r));
-            setCell(grid.grdCriteria, r, 1, max.at(r));
-            setCell(grid.grdCriteria, r, 2, weight.at(r));
+            setCell(grid.grdCriteri, r, 0, crit.at(r));
+            setCell(grid.grdCriteri, r, 1, max.at(r));
+            setCell(grid.grdCriteri, r, 2, weight.at(r));
         }
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(grid.btnAddMember, Qt::LeftButton);
-        setCell(grid.grdMembers, 0, 0, QStringLiteral("Galli"));
-        setCell(grid.grdMembers, 1, 0, QStringLiteral("Fontana"));
-        setCell(grid.grdMembers, 2, 0, QStringLiteral("Conti"));
-        qobject_cast<QComboBox*>(grid.grdMembers->cellWidget(2, 1))->setCurrentIndex(2); // secretary
-        grid.cboScale->setCurrentIndex(2); // out of 30
+            QTest::mouseClick(grid.btnAggiungiComponente, Qt::LeftButton);
+        setCell(grid.grdCommissione, 0, 0, QStringLiteral("Galli"));
+        setCell(grid.grdCommissione, 1, 0, QStringLiteral("Fontana"));
+        setCell(grid.grdCommissione, 2, 0, QStringLiteral("Conti"));
+        qobject_cast<QComboBox*>(grid.grdCommissione->cellWidget(2, 1))->setCurrentIndex(2); // secretary
+        grid.cboScala->setCurrentIndex(2); // out of 30
         // A zero weight is refused first.
-        setCell(grid.grdCriteria, 2, 2, QStringLiteral("0"));
-        QTest::mouseClick(grid.btnApplySetup, Qt::LeftButton);
+        setCell(grid.grdCriteri, 2, 2, QStringLiteral("0"));
+        QTest::mouseClick(grid.btnApplica, Qt::LeftButton);
         QCOMPARE(Messages::takeShown().at(0).text,
                  QStringLiteral("Attenzione: il peso del criterio \"Motivazione\" deve essere maggiore di zero."));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Concorso.griglia.json"))));
-        setCell(grid.grdCriteria, 2, 2, QStringLiteral("1"));
-        QTest::mouseClick(grid.btnApplySetup, Qt::LeftButton);
+        setCell(grid.grdCriteri, 2, 2, QStringLiteral("1"));
+        QTest::mouseClick(grid.btnApplica, Qt::LeftButton);
         QCOMPARE(Messages::takeShown().at(0).kind, Messages::Kind::Information);
         QVERIFY(QFile::exists(folder.file(QStringLiteral("Concorso.griglia.json"))));
 
         // Two voting columns plus mean, weight, weighted mean.
-        QCOMPARE(grid.grdScores->columnCount(), 5);
-        QCOMPARE(grid.grdScores->horizontalHeaderItem(0)->text(), QStringLiteral("Galli"));
-        QCOMPARE(grid.grdScores->horizontalHeaderItem(1)->text(), QStringLiteral("Fontana"));
-        QCOMPARE(grid.lblCard->text(), QStringLiteral("Scheda n. 2 - Verdi Giulia"));
+        QCOMPARE(grid.grdPunteggi->columnCount(), 5);
+        QCOMPARE(grid.grdPunteggi->horizontalHeaderItem(0)->text(), QStringLiteral("Galli"));
+        QCOMPARE(grid.grdPunteggi->horizontalHeaderItem(1)->text(), QStringLiteral("Fontana"));
+        QCOMPARE(grid.lblScheda->text(), QStringLiteral("Scheda n. 2 - Verdi Giulia"));
         const QStringList galli {"8", "6", "4"};
         const QStringList fontana {"6", "9", "5"};
         for (int r = 0; r < 3; ++r) {
-            setCell(grid.grdScores, r, 0, galli.at(r));
-            setCell(grid.grdScores, r, 1, fontana.at(r));
+            setCell(grid.grdPunteggi, r, 0, galli.at(r));
+            setCell(grid.grdPunteggi, r, 1, fontana.at(r));
         }
         // Above the maximum, typed or pasted: refused, the cell restored.
-        setCell(grid.grdScores, 2, 1, QStringLiteral("7,5"));
+        setCell(grid.grdPunteggi, 2, 1, QStringLiteral("7,5"));
         const QList<Messages::Shown> refused = Messages::takeShown();
         QCOMPARE(refused.size(), 1);
         QVERIFY(refused.at(0).text.contains(QStringLiteral("da 0 a 5")));
-        QCOMPARE(grid.grdScores->item(2, 1)->text(), QStringLiteral("5"));
-        QCOMPARE(grid.grdScores->item(0, 2)->text(), QStringLiteral("7"));
+        QCOMPARE(grid.grdPunteggi->item(2, 1)->text(), QStringLiteral("5"));
+        QCOMPARE(grid.grdPunteggi->item(0, 2)->text(), QStringLiteral("7"));
         // 7 x 2 + 7,5 + 4,5 = 26 out of 35, in thirtieths 22,29.
-        QVERIFY2(grid.lblTotal->text().startsWith(QStringLiteral("Totale: 22,29")), qPrintable(grid.lblTotal->text()));
-        QCOMPARE(grid.lblTotal->accessibleName(), grid.lblTotal->text());
+        QVERIFY2(grid.lblTotale->text().startsWith(QStringLiteral("Totale: 22,29")),
+                 qPrintable(grid.lblTotale->text()));
+        QCOMPARE(grid.lblTotale->accessibleName(), grid.lblTotale->text());
 
         // The minutes in PDF.
         const QString pdf = folder.file(QStringLiteral("verbale.pdf"));
@@ -175,7 +176,7 @@ private slots:
         QVERIFY(minutes.contains(QStringLiteral("PUNTEGGIO TOTALE: 22,29")));
         QVERIFY(minutes.contains(QStringLiteral("Conti (segretario)")));
 
-        QTest::mouseClick(grid.btnImport, Qt::LeftButton);
+        QTest::mouseClick(grid.btnImporta, Qt::LeftButton);
         QCOMPARE(grid.result(), int(QDialog::Accepted));
         QCOMPARE(torneo->txtPunteggio->text(), QStringLiteral("22,29"));
         // The session file is not touched by the grid.
@@ -185,9 +186,9 @@ private slots:
         GridWindow again(torneo);
         QVERIFY(again.load());
         again.show();
-        QCOMPARE(again.tabPages->currentIndex(), 0);
-        QCOMPARE(again.grdScores->item(1, 1)->text(), QStringLiteral("9"));
-        QVERIFY(again.lblTotal->text().startsWith(QStringLiteral("Totale: 22,29")));
+        QCOMPARE(again.tabPagine->currentIndex(), 0);
+        QCOMPARE(again.grdPunteggi->item(1, 1)->text(), QStringLiteral("9"));
+        QVERIFY(again.lblTotale->text().startsWith(QStringLiteral("Totale: 22,29")));
         QVERIFY(!again.isModified());
     }
 
@@ -204,8 +205,8 @@ private slots:
                 auto* grid = qobject_cast<GridWindow*>(d);
                 QVERIFY(grid);
                 seen = true;
-                QCOMPARE(grid->grdScores->rowCount(), 3);
-                QTest::mouseClick(grid->btnClose, Qt::LeftButton);
+                QCOMPARE(grid->grdPunteggi->rowCount(), 3);
+                QTest::mouseClick(grid->btnChiudi, Qt::LeftButton);
             });
             QTest::mouseClick(b, Qt::LeftButton);
             QVERIFY(seen);
@@ -221,9 +222,9 @@ private slots:
         GridWindow grid(torneo);
         QVERIFY(grid.load());
         grid.show();
-        QVERIFY(grid.lblCard->text().contains(QStringLiteral("non è ancora stata salvata")));
-        QVERIFY(!(grid.grdScores->item(0, 0)->flags() & Qt::ItemIsEditable));
-        QTest::mouseClick(grid.btnImport, Qt::LeftButton);
+        QVERIFY(grid.lblScheda->text().contains(QStringLiteral("non è ancora stata salvata")));
+        QVERIFY(!(grid.grdPunteggi->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QTest::mouseClick(grid.btnImporta, Qt::LeftButton);
         QCOMPARE(Messages::takeShown().at(0).kind, Messages::Kind::Warning);
         QCOMPARE(torneo->txtPunteggio->text(), QStringLiteral("0,00"));
     }
@@ -281,11 +282,11 @@ private slots:
         grid.show();
         grid.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&grid));
-        grid.tabPages->setCurrentIndex(0);
-        grid.grdScores->setFocus();
-        grid.grdScores->setCurrentCell(0, 0);
+        grid.tabPagine->setCurrentIndex(0);
+        grid.grdPunteggi->setFocus();
+        grid.grdPunteggi->setCurrentCell(0, 0);
         // The first key opens the cell's editor and is typed into it.
-        QTest::keyClick(grid.grdScores, '7');
+        QTest::keyClick(grid.grdPunteggi, '7');
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(editor);
         QTest::keyClicks(editor, ".5");
@@ -297,7 +298,7 @@ private slots:
         QCOMPARE(editor->text(), QStringLiteral("7,5"));
         // Moving on to the next cell ends the edit.
         QTest::keyClick(editor, Qt::Key_Tab);
-        QCOMPARE(grid.grdScores->item(0, 0)->text(), QStringLiteral("7,5"));
+        QCOMPARE(grid.grdPunteggi->item(0, 0)->text(), QStringLiteral("7,5"));
         QCOMPARE(grid.grid().cards.value(1).value(QStringLiteral("Galli")).value(QStringLiteral("Competenze tecniche")),
                  7.5);
         QVERIFY(Messages::takeShown().isEmpty());
@@ -314,16 +315,16 @@ private slots:
         GridWindow grid(torneo);
         QVERIFY(grid.load());
         grid.show();
-        grid.grdMembers->setCurrentCell(1, 0);
-        QTest::mouseClick(grid.btnRemoveMember, Qt::LeftButton);
+        grid.grdCommissione->setCurrentCell(1, 0);
+        QTest::mouseClick(grid.btnEliminaComponente, Qt::LeftButton);
         Messages::queueAnswer(Messages::Answer::No);
-        QTest::mouseClick(grid.btnApplySetup, Qt::LeftButton);
+        QTest::mouseClick(grid.btnApplica, Qt::LeftButton);
         QVERIFY(Messages::takeShown().at(0).text.contains(
             QStringLiteral("il componente \"Fontana\" (punteggi in 1 schede)")));
         QCOMPARE(grid.grid().members.size(), 3); // kept
         QVERIFY(folder.read(QStringLiteral("Concorso.griglia.json")).contains("Fontana"));
         Messages::queueAnswer(Messages::Answer::Yes);
-        QTest::mouseClick(grid.btnApplySetup, Qt::LeftButton);
+        QTest::mouseClick(grid.btnApplica, Qt::LeftButton);
         Messages::takeShown();
         QCOMPARE(grid.grid().members.size(), 2);
         QVERIFY(grid.grid().cards.isEmpty());
@@ -364,15 +365,15 @@ private slots:
             auto* w = qobject_cast<OfficialRankingWindow*>(d);
             QVERIFY(w);
             seen = true;
-            QCOMPARE(w->grdRanking->item(0, 0)->text(), QStringLiteral("1 ex aequo"));
-            QCOMPARE(w->grdRanking->item(1, 0)->text(), QStringLiteral("1 ex aequo"));
-            QCOMPARE(w->grdRanking->item(2, 0)->text(), QStringLiteral("3"));
-            QCOMPARE(w->lblSeal->text(), QStringLiteral("Graduatoria non ancora pubblicata"));
+            QCOMPARE(w->grdGraduatoria->item(0, 0)->text(), QStringLiteral("1 ex aequo"));
+            QCOMPARE(w->grdGraduatoria->item(1, 0)->text(), QStringLiteral("1 ex aequo"));
+            QCOMPARE(w->grdGraduatoria->item(2, 0)->text(), QStringLiteral("3"));
+            QCOMPARE(w->lblSigillo->text(), QStringLiteral("Graduatoria non ancora pubblicata"));
             // The younger first: the choice is kept in the side file.
-            w->chkYoungerFirst->setChecked(true);
-            QCOMPARE(w->grdRanking->item(0, 1)->text(), QStringLiteral("Verdi Giulia"));
-            QCOMPARE(w->grdRanking->item(0, 0)->text(), QStringLiteral("1"));
-            QVERIFY(w->grdRanking->item(0, 4)->text().contains(QStringLiteral("05/12/2001")));
+            w->chkPiuGiovane->setChecked(true);
+            QCOMPARE(w->grdGraduatoria->item(0, 1)->text(), QStringLiteral("Verdi Giulia"));
+            QCOMPARE(w->grdGraduatoria->item(0, 0)->text(), QStringLiteral("1"));
+            QVERIFY(w->grdGraduatoria->item(0, 4)->text().contains(QStringLiteral("05/12/2001")));
             QVERIFY(folder.read(QStringLiteral("Concorso.griglia.json")).contains("\"eta\""));
             // The print goes through the printer dialog.
             Messages::queueAnswer(Messages::Answer::Yes);
@@ -388,17 +389,17 @@ private slots:
             QVERIFY(printed.contains(QStringLiteral("Galli (presidente)   ____")));
             // Publication, then the seal.
             FileDialogs::queueFileName(pdf);
-            QTest::mouseClick(w->btnPublish, Qt::LeftButton);
+            QTest::mouseClick(w->btnPubblica, Qt::LeftButton);
             QCOMPARE(Messages::takeShown().at(0).kind, Messages::Kind::Information);
-            QVERIFY(w->lblSeal->text().startsWith(QStringLiteral("Graduatoria sigillata")));
+            QVERIFY(w->lblSigillo->text().startsWith(QStringLiteral("Graduatoria sigillata")));
             QByteArray bytes = folder.read(QStringLiteral("Concorso.vai"));
             bytes[5345] = '3'; // Rossi's 20,00 becomes 30,00
             folder.write(QStringLiteral("Concorso.vai"), bytes);
-            QTest::mouseClick(w->btnCheckSeal, Qt::LeftButton);
+            QTest::mouseClick(w->btnVerificaSigillo, Qt::LeftButton);
             const QList<Messages::Shown> shown = Messages::takeShown();
             QCOMPARE(shown.size(), 1);
             QVERIFY(shown.at(0).text.contains(QStringLiteral("modificati dopo la pubblicazione")));
-            QVERIFY(w->lblSeal->text().startsWith(QStringLiteral("Attenzione")));
+            QVERIFY(w->lblSigillo->text().startsWith(QStringLiteral("Attenzione")));
             QTest::mouseClick(w->btnEsci, Qt::LeftButton);
         });
         QTest::mouseClick(chooser->btnFinal, Qt::LeftButton);

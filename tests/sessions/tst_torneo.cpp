@@ -155,7 +155,7 @@ private slots:
     {
         resetSeams();
         Clock::setToday(QDate(2024, 3, 5));
-        CalculatorState::condiviso() = CalculatorState();
+        CalculatorState::shared() = CalculatorState();
         m_folder.reset(new TempProgramFolder);
     }
     void cleanup()
@@ -475,7 +475,7 @@ private slots:
         const QByteArray grid = m_folder->read(QStringLiteral("Colloqui 2024.griglia.json"));
 
         open(before);
-        auto* seal = w->findChild<QLabel*>(QStringLiteral("lblSeal"));
+        auto* seal = w->findChild<QLabel*>(QStringLiteral("lblSigillo"));
         QVERIFY(seal);
         QVERIFY(seal->isHidden());
         click(w->cmdPrimo);

@@ -276,8 +276,8 @@ private slots:
                 QVERIFY(ranking);
                 activateWindow(ranking);
                 // The official ranking opens on its first line.
-                QCOMPARE(focused(), static_cast<QWidget*>(ranking->grdRanking));
-                QCOMPARE(ranking->grdRanking->currentRow(), 0);
+                QCOMPARE(focused(), static_cast<QWidget*>(ranking->grdGraduatoria));
+                QCOMPARE(ranking->grdGraduatoria->currentRow(), 0);
                 press(Qt::Key_Escape);
                 QVERIFY(!ranking->isVisible());
             });
@@ -348,7 +348,7 @@ private slots:
         Modal::queueHook([&](QDialog* d) {
             auto* grid = qobject_cast<GridWindow*>(d);
             activateWindow(grid);
-            grid->btnClose->setFocus();
+            grid->btnChiudi->setFocus();
             press(Qt::Key_Enter, Qt::KeypadModifier);
             closed = !grid->isVisible();
         });
@@ -527,13 +527,13 @@ private slots:
             activateWindow(w);
             // A grid still to be set up has no criterion to stand on: the
             // focus is on the command that adds the first one.
-            QWidget* first = setUp ? static_cast<QWidget*>(w->grdScores) : w->btnAddCriterion;
-            QCOMPARE(w->tabPages->currentIndex(), setUp ? 0 : 1);
+            QWidget* first = setUp ? static_cast<QWidget*>(w->grdPunteggi) : w->btnAggiungiCriterio;
+            QCOMPARE(w->tabPagine->currentIndex(), setUp ? 0 : 1);
             QCOMPARE(focused(), first);
             QVERIFY(!spoken(focused()).isEmpty());
             if (setUp) {
-                QCOMPARE(w->grdScores->currentRow(), 0);
-                QCOMPARE(w->grdScores->currentColumn(), 0);
+                QCOMPARE(w->grdPunteggi->currentRow(), 0);
+                QCOMPARE(w->grdPunteggi->currentColumn(), 0);
             }
             seen = true;
             w->done(QDialog::Rejected);
@@ -554,8 +554,8 @@ private slots:
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<GridWindow*>(d);
             activateWindow(w);
-            w->tabPages->setCurrentIndex(1);
-            w->grdCriteria->setFocus();
+            w->tabPagine->setCurrentIndex(1);
+            w->grdCriteri->setFocus();
             for (int i = 0; i < 9; ++i) {
                 walked << focused()->objectName();
                 press(Qt::Key_Tab);
@@ -564,8 +564,8 @@ private slots:
         });
         torneo->cmdGriglia->click();
         QCOMPARE(walked,
-                 QStringList({"grdCriteria", "btnAddCriterion", "btnRemoveCriterion", "grdMembers", "btnAddMember",
-                              "btnRemoveMember", "cboScale", "btnApplySetup", "imgGuida"}));
+                 QStringList({"grdCriteri", "btnAggiungiCriterio", "btnEliminaCriterio", "grdCommissione",
+                              "btnAggiungiComponente", "btnEliminaComponente", "cboScala", "btnApplica", "imgGuida"}));
         resetSeams();
     }
 
@@ -579,10 +579,10 @@ private slots:
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<GridWindow*>(d);
             activateWindow(w);
-            w->tabPages->setCurrentIndex(1);
-            w->btnAddCriterion->setFocus();
+            w->tabPagine->setCurrentIndex(1);
+            w->btnAggiungiCriterio->setFocus();
             press(Qt::Key_Return);
-            const int row = w->grdCriteria->rowCount() - 1;
+            const int row = w->grdCriteri->rowCount() - 1;
             QTest::keyClicks(focused(), "Competenze");
             press(Qt::Key_Tab);
             QTest::keyClicks(focused(), "10");
@@ -590,17 +590,17 @@ private slots:
             QTest::keyClicks(focused(), "2");
             press(Qt::Key_Tab);
             walked << focused()->objectName();
-            QCOMPARE(w->grdCriteria->item(row, 0)->text(), QStringLiteral("Competenze"));
-            QCOMPARE(w->grdCriteria->item(row, 1)->text(), QStringLiteral("10"));
-            QCOMPARE(w->grdCriteria->item(row, 2)->text(), QStringLiteral("2"));
-            w->grdCriteria->setFocus();
-            w->grdCriteria->setCurrentCell(0, 0);
+            QCOMPARE(w->grdCriteri->item(row, 0)->text(), QStringLiteral("Competenze"));
+            QCOMPARE(w->grdCriteri->item(row, 1)->text(), QStringLiteral("10"));
+            QCOMPARE(w->grdCriteri->item(row, 2)->text(), QStringLiteral("2"));
+            w->grdCriteri->setFocus();
+            w->grdCriteri->setCurrentCell(0, 0);
             press(Qt::Key_Backtab);
             walked << focused()->objectName();
             w->done(QDialog::Rejected);
         });
         torneo->cmdGriglia->click();
-        QCOMPARE(walked, QStringList({"btnAddCriterion", "qt_tabwidget_tabbar"}));
+        QCOMPARE(walked, QStringList({"btnAggiungiCriterio", "qt_tabwidget_tabbar"}));
         Messages::takeShown();
         resetSeams();
     }
@@ -612,34 +612,36 @@ private slots:
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<GridWindow*>(d);
             activateWindow(w);
-            w->tabPages->setCurrentIndex(1);
-            w->btnAddMember->click();
+            w->tabPagine->setCurrentIndex(1);
+            w->btnAggiungiComponente->click();
             QTest::keyClicks(focused(), "Carla Neri");
             press(Qt::Key_Return);
-            w->btnAddMember->click();
+            w->btnAggiungiComponente->click();
             QTest::keyClicks(focused(), "Paolo Blu");
             press(Qt::Key_Return);
             // From the first name, Right reaches the first role: a box named
             // after its member, which a screen reader says.
-            w->grdMembers->setFocus();
-            w->grdMembers->setCurrentCell(0, 0);
+            w->grdCommissione->setFocus();
+            w->grdCommissione->setCurrentCell(0, 0);
             press(Qt::Key_Right);
             auto* box = qobject_cast<QComboBox*>(focused());
             QVERIFY(box);
-            QCOMPARE(box, w->grdMembers->cellWidget(0, 1));
+            QCOMPARE(box, w->grdCommissione->cellWidget(0, 1));
             QCOMPARE(box->accessibleName(), QStringLiteral("Ruolo di Carla Neri"));
             QAccessibleInterface* said = QAccessible::queryAccessibleInterface(box);
             QCOMPARE(said->text(QAccessible::Description), QStringLiteral("Ruolo di Carla Neri"));
             QCOMPARE(spoken(box), QStringLiteral("presidente"));
-            QCOMPARE(w->grdMembers->item(0, 1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("presidente"));
+            QCOMPARE(w->grdCommissione->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
+                     QStringLiteral("presidente"));
             // The arrows choose the role; Tab goes on to the next member.
             press(Qt::Key_Down);
             QCOMPARE(box->currentText(), QStringLiteral("componente"));
-            QCOMPARE(w->grdMembers->item(0, 1)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("componente"));
+            QCOMPARE(w->grdCommissione->item(0, 1)->data(Qt::AccessibleTextRole).toString(),
+                     QStringLiteral("componente"));
             press(Qt::Key_Tab);
-            QCOMPARE(focused(), static_cast<QWidget*>(w->grdMembers));
-            QCOMPARE(w->grdMembers->currentRow(), 1);
-            QCOMPARE(w->grdMembers->currentColumn(), 0);
+            QCOMPARE(focused(), static_cast<QWidget*>(w->grdCommissione));
+            QCOMPARE(w->grdCommissione->currentRow(), 1);
+            QCOMPARE(w->grdCommissione->currentColumn(), 0);
             seen = true;
             w->done(QDialog::Rejected);
         });

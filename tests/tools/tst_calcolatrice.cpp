@@ -63,7 +63,7 @@ private slots:
     void init()
     {
         resetSeams();
-        CalculatorState::condiviso() = CalculatorState();
+        CalculatorState::shared() = CalculatorState();
     }
     void cleanup() { QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers())); }
 
@@ -220,10 +220,10 @@ private slots:
         press(calc.get(), "6 / 3 = 0 =");
         QCOMPARE(display(calc.get()), QStringLiteral("0"));
         QCOMPARE(Messages::takeShown().size(), 1);
-        CalculatorState& s = CalculatorState::condiviso();
-        QCOMPARE(s.memoria, 6.0);
-        QCOMPARE(s.operazione, 3);
-        QCOMPARE(s.risultato, 2.0);
+        CalculatorState& s = CalculatorState::shared();
+        QCOMPARE(s.stored, 6.0);
+        QCOMPARE(s.operation, 3);
+        QCOMPARE(s.result, 2.0);
         press(calc.get(), "4 =");
         QCOMPARE(display(calc.get()), QStringLiteral("1,5"));
     }

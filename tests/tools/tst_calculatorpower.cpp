@@ -50,14 +50,14 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, y);
         QFETCH(double, expected);
-        const double r = PotenzaCalcolatrice(x, y);
+        const double r = calculatorPower(x, y);
         QVERIFY2(r == expected, qPrintable(QString::number(r, 'g', 17)));
     }
 
     void negativeBaseWithFractionIsNotANumber()
     {
-        QVERIFY(std::isnan(PotenzaCalcolatrice(-2.0, 0.5)));
-        QVERIFY(std::isnan(PotenzaCalcolatrice(-2.0, 1e10 + 0.5)));
+        QVERIFY(std::isnan(calculatorPower(-2.0, 0.5)));
+        QVERIFY(std::isnan(calculatorPower(-2.0, 1e10 + 0.5)));
     }
 };
 

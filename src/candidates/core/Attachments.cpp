@@ -19,7 +19,7 @@ QString cartella()
     return ProgramFolder::file(QStringLiteral("Documenti_Allegati"));
 }
 
-bool nomeSicuro(const QString& name)
+bool isSafeName(const QString& name)
 {
     const QString n = TextRules::trimmed(name);
     if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String(".."))
@@ -32,12 +32,12 @@ bool nomeSicuro(const QString& name)
 
 QString percorso(const QString& name)
 {
-    if (!nomeSicuro(name))
+    if (!isSafeName(name))
         return QString();
     return cartella() + QLatin1Char('/') + TextRules::trimmed(name);
 }
 
-QString nomeDi(const QString& sourcePath)
+QString nameOf(const QString& sourcePath)
 {
     return QFileInfo(sourcePath).fileName();
 }
@@ -59,7 +59,7 @@ bool stessoFile(const QString& sourcePath, const QString& name)
 
 bool copia(const QString& sourcePath, QString* error)
 {
-    return copiaCome(sourcePath, nomeDi(sourcePath), error);
+    return copiaCome(sourcePath, nameOf(sourcePath), error);
 }
 
 bool copiaCome(const QString& sourcePath, const QString& name, QString* error)
@@ -136,7 +136,7 @@ bool owners(const QString& archivePath, const QString& name, qint64 except, QLis
     return ok;
 }
 
-QString nomeLibero(const QString& name)
+QString freeName(const QString& name)
 {
     if (!esiste(name))
         return name;
@@ -152,7 +152,7 @@ QString nomeLibero(const QString& name)
     }
 }
 
-QString domandaAltraScheda(const QString& name, const QList<Owner>& others, const QString& newName)
+QString otherCardQuestion(const QString& name, const QList<Owner>& others, const QString& newName)
 {
     QStringList cards;
     for (const Owner& o : others)
@@ -167,7 +167,7 @@ QString domandaAltraScheda(const QString& name, const QList<Owner>& others, cons
              newName);
 }
 
-QStringList pulsantiAltraScheda()
+QStringList otherCardButtons()
 {
     return {QStringLiteral("Conserva entrambi"), QStringLiteral("Sostituisci"), QStringLiteral("Annulla")};
 }
@@ -183,7 +183,7 @@ QString filtro()
     return QStringLiteral("Tutti i file (*)");
 }
 
-QString domandaSovrascrivi()
+QString overwriteQuestion()
 {
     return QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
                           "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
@@ -197,7 +197,7 @@ QString messaggioCopia(const QString& name)
                        "di installazione del programma.");
 }
 
-QString messaggioNome(const QString& name)
+QString nameMessage(const QString& name)
 {
     return QStringLiteral("Attenzione: il nome \"") + name +
         QStringLiteral("\" non indica un file della cartella dei documenti allegati.");

@@ -15,13 +15,13 @@ QString cartella();
 // not empty, no path separator of any system, not "." or "..". Names read
 // from the archive are not to be trusted: "..\\..\\x" must never reach a file
 // outside the folder.
-bool nomeSicuro(const QString& name);
+bool isSafeName(const QString& name);
 
 // The file of the trimmed name in the folder; empty when the name is not safe.
 QString percorso(const QString& name);
 
 // The file's name without its folder, as a slot stores it.
-QString nomeDi(const QString& sourcePath);
+QString nameOf(const QString& sourcePath);
 
 // Whether the folder already holds a file of that name.
 bool esiste(const QString& name);
@@ -34,7 +34,7 @@ bool stessoFile(const QString& sourcePath, const QString& name);
 // leaves the older file whole. False, with *error set, on any failure.
 bool copia(const QString& sourcePath, QString* error = nullptr);
 
-// Copies the file into the folder under another name (one nomeLibero()
+// Copies the file into the folder under another name (one freeName()
 // gave), the same way.
 bool copiaCome(const QString& sourcePath, const QString& name, QString* error = nullptr);
 
@@ -51,22 +51,22 @@ bool owners(const QString& archivePath, const QString& name, qint64 except, QLis
 
 // A name the folder does not hold yet: the name itself, or "cv (2).pdf",
 // "cv (3).pdf"... with the number before the extension.
-QString nomeLibero(const QString& name);
+QString freeName(const QString& name);
 
 // The question when the file of that name is attached to other cards: it
 // names the cards and offers to keep both files, the new one as newName.
 // Its buttons, in order: keep both, replace, cancel.
-QString domandaAltraScheda(const QString& name, const QList<Owner>& others, const QString& newName);
-QStringList pulsantiAltraScheda();
+QString otherCardQuestion(const QString& name, const QList<Owner>& others, const QString& newName);
+QStringList otherCardButtons();
 
 // The open dialog's title and filter.
 QString titolo();
 QString filtro();
 // The question before replacing a file of the same name.
-QString domandaSovrascrivi();
+QString overwriteQuestion();
 // The report of a file that could not be copied into the folder.
 QString messaggioCopia(const QString& name);
 // The report of a stored name that does not name a file in the folder.
-QString messaggioNome(const QString& name);
+QString nameMessage(const QString& name);
 
 } // namespace Attachments

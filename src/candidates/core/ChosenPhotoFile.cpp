@@ -14,17 +14,17 @@
 
 namespace ChosenPhotoFile {
 
-QString titoloCarica()
+QString loadTitle()
 {
     return QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
 }
 
-QString filtroCarica()
+QString loadFilter()
 {
     return QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
 }
 
-QImage carica(const QString& fileName)
+QImage load(const QString& fileName)
 {
     // Read once; a file cut short is no picture, although the decoder would
     // fill in the missing part and give one.
@@ -48,7 +48,7 @@ QString titolo()
     return QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
 }
 
-QString nomeProposto()
+QString suggestedName()
 {
     return QStringLiteral("Foto.jpg");
 }
@@ -95,7 +95,7 @@ QByteArray codifica(const QImage& picture, const QString& fileName)
     return bytes;
 }
 
-bool scrivi(const QString& fileName, const QImage& picture, QString* error)
+bool writePicture(const QString& fileName, const QImage& picture, QString* error)
 {
     auto failed = [error](const QString& why) {
         if (error)

@@ -10,16 +10,16 @@
 namespace ChosenPhotoFile {
 
 // The open dialog's title and filters, for a photo in JPEG or bitmap format.
-QString titoloCarica();
-QString filtroCarica();
+QString loadTitle();
+QString loadFilter();
 
 // The picture in the file, whatever its extension says; a null picture when
 // the file is missing or is no picture (a damaged JPEG, for one).
-QImage carica(const QString& fileName);
+QImage load(const QString& fileName);
 
 // The save dialog's title, proposed name and filter.
 QString titolo();
-QString nomeProposto(); // "Foto.jpg"
+QString suggestedName(); // "Foto.jpg"
 QString filtro();
 
 // A name typed without an extension gets ".jpg".
@@ -32,7 +32,7 @@ QByteArray codifica(const QImage& picture, const QString& fileName);
 
 // Writes the picture to the file in one step: a failure leaves an earlier
 // file of that name as it was. False, with *error set, on any failure.
-bool scrivi(const QString& fileName, const QImage& picture, QString* error = nullptr);
+bool writePicture(const QString& fileName, const QImage& picture, QString* error = nullptr);
 
 // The report of a picture that could not be written to fileName.
 QString messaggioErrore(const QString& fileName);

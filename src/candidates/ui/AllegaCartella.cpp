@@ -151,18 +151,18 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 }
 
-QLabel* TfrmAllegaCartella::etichetta(const QString& name) const
+QLabel* TfrmAllegaCartella::labelNamed(const QString& name) const
 {
     QWidget* card = parentWidget();
     return card ? card->findChild<QLabel*>(name) : nullptr;
 }
 
-void TfrmAllegaCartella::leggiScheda()
+void TfrmAllegaCartella::readCard()
 {
-    lblMemory->setText(tagScheda());
+    lblMemory->setText(cardTag());
     for (int i = 0; i < 3; ++i) {
-        const QLabel* file = etichetta(QStringLiteral("lblFile") + numero(i));
-        const QLabel* desc = etichetta(QStringLiteral("lblDesc") + numero(i));
+        const QLabel* file = labelNamed(QStringLiteral("lblFile") + numero(i));
+        const QLabel* desc = labelNamed(QStringLiteral("lblDesc") + numero(i));
         m_file[i]->setText(file ? TextRules::trimmed(file->text()) : QString());
         m_desc[i]->setText(desc ? TextRules::trimmed(desc->text()) : QString());
         // Long names and descriptions are read from their start.
@@ -176,9 +176,9 @@ void TfrmAllegaCartella::sfoglia(int slot)
     const QString source = FileDialogs::getOpenFileName(this, Attachments::titolo(), QString(), Attachments::filtro());
     if (source.isEmpty())
         return;
-    const QString name = Attachments::nomeDi(source);
-    if (!Attachments::nomeSicuro(name)) {
-        Messages::warning(this, Attachments::messaggioNome(name));
+    const QString name = Attachments::nameOf(source);
+    if (!Attachments::isSafeName(name)) {
+        Messages::warning(this, Attachments::nameMessage(name));
         return;
     }
     const QString before = m_file[slot]->text();
@@ -195,12 +195,12 @@ void TfrmAllegaCartella::sfoglia(int slot)
     QString target = name;
     if (Attachments::esiste(name)) {
         QList<Attachments::Owner> others;
-        const bool read = Attachments::owners(CandidateArchive::path(), name, posizioneScheda(), &others);
+        const bool read = Attachments::owners(CandidateArchive::path(), name, cardPosition(), &others);
         if (read && !others.isEmpty()) {
-            const QString libero = Attachments::nomeLibero(name);
+            const QString libero = Attachments::freeName(name);
             const int choice =
-                Messages::choose(this, Messages::Kind::Warning, Attachments::domandaAltraScheda(name, others, libero),
-                                 Attachments::pulsantiAltraScheda());
+                Messages::choose(this, Messages::Kind::Warning, Attachments::otherCardQuestion(name, others, libero),
+                                 Attachments::otherCardButtons());
             if (choice == 2) {
                 m_file[slot]->setText(before);
                 m_file[slot]->setCursorPosition(0);
@@ -211,7 +211,7 @@ void TfrmAllegaCartella::sfoglia(int slot)
                 m_file[slot]->setText(libero);
                 m_file[slot]->setCursorPosition(0);
             }
-        } else if (!Messages::confirm(this, Attachments::domandaSovrascrivi())) {
+        } else if (!Messages::confirm(this, Attachments::overwriteQuestion())) {
             return;
         }
     }
@@ -223,10 +223,10 @@ void TfrmAllegaCartella::sfoglia(int slot)
     }
 }
 
-qint64 TfrmAllegaCartella::posizioneScheda() const
+qint64 TfrmAllegaCartella::cardPosition() const
 {
     // The card window's position: empty (0) for a card not stored yet.
-    const QLabel* position = etichetta(QStringLiteral("lblPosizione"));
+    const QLabel* position = labelNamed(QStringLiteral("lblPosizione"));
     return position ? TextRules::trimmed(position->text()).toLongLong() : 0;
 }
 
@@ -236,7 +236,7 @@ void TfrmAllegaCartella::apri(int slot)
     // A name read from the archive is not trusted to stay in the folder.
     const QString path = Attachments::percorso(name);
     if (path.isEmpty()) {
-        Messages::warning(this, Attachments::messaggioNome(name));
+        Messages::warning(this, Attachments::nameMessage(name));
         return;
     }
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
@@ -304,12 +304,12 @@ void TfrmAllegaCartella::txtFile03Change()
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (TextRules::trimmed(lblMemory->text()) != tagScheda())
+    if (TextRules::trimmed(lblMemory->text()) != cardTag())
         return;
     for (int i = 0; i < 3; ++i) {
-        if (QLabel* file = etichetta(QStringLiteral("lblFile") + numero(i)))
+        if (QLabel* file = labelNamed(QStringLiteral("lblFile") + numero(i)))
             file->setText(TextRules::trimmed(m_file[i]->text()));
-        if (QLabel* desc = etichetta(QStringLiteral("lblDesc") + numero(i)))
+        if (QLabel* desc = labelNamed(QStringLiteral("lblDesc") + numero(i)))
             desc->setText(TextRules::trimmed(m_desc[i]->text()));
     }
     accept();

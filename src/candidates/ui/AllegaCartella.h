@@ -39,11 +39,11 @@ public:
     QLabel* lblMemory;
 
     // The tag the candidate card window gives.
-    static QString tagScheda() { return QStringLiteral("candidati"); }
+    static QString cardTag() { return QStringLiteral("candidati"); }
 
     // What the card window does before showing the window: its tag, and the
     // trimmed texts of its six attachment labels in the six fields.
-    void leggiScheda();
+    void readCard();
 
 private slots:
     void btnSfoglia01Click();
@@ -66,8 +66,8 @@ private:
     void apri(int slot);
     void cancella(int slot);
     void fileChange(int slot);
-    QLabel* etichetta(const QString& name) const;
-    qint64 posizioneScheda() const;
+    QLabel* labelNamed(const QString& name) const;
+    qint64 cardPosition() const;
 
     QLineEdit* m_file[3];
     QLineEdit* m_desc[3];

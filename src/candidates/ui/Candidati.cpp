@@ -483,7 +483,7 @@ void TfrmCandidati::build()
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmCandidati::txtEmailTyping);
     txtPartitaIva->installEventFilter(this);
 
-    mostraFotoBianca();
+    showBlankPhoto();
     resize(1100, 760);
 }
 
@@ -505,7 +505,7 @@ void TfrmCandidati::FormShow()
     panInfo->setText(idleText());
 }
 
-void TfrmCandidati::mostraFotoBianca()
+void TfrmCandidati::showBlankPhoto()
 {
     imgFoto->setPicture(imgBianco->picture());
 }
@@ -517,7 +517,7 @@ void TfrmCandidati::PulisciScheda()
     for (QLabel* l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
         l->clear();
     chkRicontatta->setChecked(false);
-    mostraFotoBianca();
+    showBlankPhoto();
     lblPosizione->clear();
     txtCandidato->setFocus();
 }
@@ -526,7 +526,7 @@ void TfrmCandidati::CaricaFotoScheda()
 {
     const QImage photo = CardPhoto::load(CardNavigation::positionOf(lblPosizione->text()));
     if (photo.isNull())
-        mostraFotoBianca();
+        showBlankPhoto();
     else
         imgFoto->setPicture(photo);
 }
@@ -557,7 +557,7 @@ void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
     CaricaFotoScheda();
 }
 
-TSchedaCandidato TfrmCandidati::schedaCorrente() const
+TSchedaCandidato TfrmCandidati::currentCard() const
 {
     TSchedaCandidato card;
     for (int i = 0; i < 25; ++i)
@@ -671,7 +671,7 @@ void TfrmCandidati::cmdSalvaClick()
     if (TextRules::trimmed(lblPosizione->text()).isEmpty() && !DuplicatesWindow::confirmNewCard(this))
         return;
     const CandidateCardStore::Outcome stored =
-        CandidateCardStore::store(schedaCorrente(), imgFoto->picture(), lblPosizione->text(), QDate::currentDate());
+        CandidateCardStore::store(currentCard(), imgFoto->picture(), lblPosizione->text(), QDate::currentDate());
     if (!stored.ok) {
         Messages::error(this, stored.error);
         return;
@@ -772,7 +772,7 @@ void TfrmCandidati::cmdDuplicaClick()
     for (QLabel* l : {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03})
         l->clear();
     lblPosizione->clear();
-    mostraFotoBianca();
+    showBlankPhoto();
     chkRicontatta->setChecked(false);
     txtCandidato->setFocus();
     Messages::information(this,
@@ -784,7 +784,7 @@ void TfrmCandidati::cmdDuplicaClick()
 void TfrmCandidati::cmdTrovaClick()
 {
     std::unique_ptr<TfrmTrovaCandidati> dlg(new TfrmTrovaCandidati(this));
-    dlg->lblMemory->setText(TfrmTrovaCandidati::modoCandidati());
+    dlg->lblMemory->setText(TfrmTrovaCandidati::candidatesMode());
     Modal::run(dlg.get());
 }
 
@@ -793,7 +793,7 @@ void TfrmCandidati::cmdFileClick()
     std::unique_ptr<TfrmAllegaCartella> dlg(new TfrmAllegaCartella(this));
     // Its tag and this card's six attachment labels, trimmed; on apply it
     // writes them back here itself.
-    dlg->leggiScheda();
+    dlg->readCard();
     Modal::run(dlg.get());
 }
 
@@ -843,14 +843,14 @@ void TfrmCandidati::cmdImportaClick()
 void TfrmCandidati::btnCaricaFotoClick()
 {
     const QString chosen =
-        FileDialogs::getOpenFileName(this, ChosenPhotoFile::titoloCarica(), QString(), ChosenPhotoFile::filtroCarica());
+        FileDialogs::getOpenFileName(this, ChosenPhotoFile::loadTitle(), QString(), ChosenPhotoFile::loadFilter());
     if (chosen.isEmpty())
         return;
     // A file that is no picture leaves the blank photo, which shows that
     // the load failed.
-    const QImage photo = ChosenPhotoFile::carica(chosen);
+    const QImage photo = ChosenPhotoFile::load(chosen);
     if (photo.isNull())
-        mostraFotoBianca();
+        showBlankPhoto();
     else
         imgFoto->setPicture(photo);
 }
@@ -858,15 +858,15 @@ void TfrmCandidati::btnCaricaFotoClick()
 void TfrmCandidati::btnWebcamClick()
 {
     std::unique_ptr<TfrmWebCam> dlg(new TfrmWebCam(this));
-    dlg->lblMemory->setText(TfrmWebCam::tagScheda());
-    connect(dlg.get(), &TfrmWebCam::fotoImportata, imgFoto, &PhotoBox::setPicture);
+    dlg->lblMemory->setText(TfrmWebCam::cardTag());
+    connect(dlg.get(), &TfrmWebCam::stillTaken, imgFoto, &PhotoBox::setPicture);
     Modal::run(dlg.get());
 }
 
 void TfrmCandidati::btnSalvaFotoClick()
 {
     const QString chosen =
-        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::suggestedName(),
                                      ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
@@ -874,7 +874,7 @@ void TfrmCandidati::btnSalvaFotoClick()
     // The copy only: the card's own photo file is not touched. A copy that
     // cannot be written is reported and the photo stays in the box, so that
     // it can be stored with the card or saved elsewhere.
-    if (!ChosenPhotoFile::scrivi(fileName, imgFoto->picture()))
+    if (!ChosenPhotoFile::writePicture(fileName, imgFoto->picture()))
         Messages::error(this, ChosenPhotoFile::messaggioErrore(fileName));
 }
 
@@ -882,7 +882,7 @@ void TfrmCandidati::btnCancFotoClick()
 {
     // The card's photo file becomes the placeholder only when the card is
     // stored.
-    mostraFotoBianca();
+    showBlankPhoto();
 }
 
 void TfrmCandidati::btnZoomFotoClick()

@@ -135,9 +135,9 @@ public:
     // and its photo.
     void MostraScheda(qint64 position, const TSchedaCandidato& card);
     // The card as the controls hold it (the record the store command writes).
-    TSchedaCandidato schedaCorrente() const;
+    TSchedaCandidato currentCard() const;
     // The placeholder into the photo box.
-    void mostraFotoBianca();
+    void showBlankPhoto();
 
 protected:
     void showEvent(QShowEvent* event) override;

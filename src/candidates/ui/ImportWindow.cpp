@@ -230,9 +230,9 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     chkSoloDaControllare = m_ui->chkSoloDaControllare;
     chkAvvisi = m_ui->chkAvvisi;
     lblEsito = m_ui->lblEsito;
-    cmdImporta = m_ui->cmdImporta;
-    cmdResoconto = m_ui->cmdResoconto;
-    cmdChiudi = m_ui->cmdChiudi;
+    btnImporta = m_ui->btnImporta;
+    btnResoconto = m_ui->btnResoconto;
+    btnChiudi = m_ui->btnChiudi;
 
     setSpokenText(lblFile,
                   QStringLiteral("File: %1 (%2). Righe di candidati: %3. Schede già in archivio: %4.")
@@ -293,9 +293,9 @@ ImportWindow::ImportWindow(const QString& path, const SheetTable& table, bool fr
     chkAvvisi->stackUnder(lblEsito);
     setSpokenText(lblEsito, QStringLiteral("I doppioni e le righe senza cognome e nome non vengono mai importati."));
 
-    connect(cmdImporta, &QPushButton::clicked, this, &ImportWindow::cmdImportaClick);
-    connect(cmdResoconto, &QPushButton::clicked, this, &ImportWindow::cmdResocontoClick);
-    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnImporta, &QPushButton::clicked, this, &ImportWindow::btnImportaClick);
+    connect(btnResoconto, &QPushButton::clicked, this, &ImportWindow::btnResocontoClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     m_preview = CandidateImport::preview(m_table, m_mapping, m_options, m_archive);
     refreshPreview();
@@ -344,10 +344,10 @@ void ImportWindow::showCounts()
                       .arg(m_preview.warned)
                       .arg(m_preview.refused)
                       .arg(m_preview.duplicates));
-    cmdImporta->setEnabled(!m_outcome.ok && (m_preview.ready > 0 || m_preview.warned > 0));
+    btnImporta->setEnabled(!m_outcome.ok && (m_preview.ready > 0 || m_preview.warned > 0));
 }
 
-void ImportWindow::cmdImportaClick()
+void ImportWindow::btnImportaClick()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_outcome = CandidateImport::store(CandidateArchive::path(), m_table, m_mapping, m_options, m_preview,
@@ -360,15 +360,15 @@ void ImportWindow::cmdImportaClick()
         return;
     }
     // Once imported, the same rows must not go in a second time.
-    cmdImporta->setEnabled(false);
+    btnImporta->setEnabled(false);
     chkAvvisi->setEnabled(false);
     for (QComboBox* box : std::as_const(m_boxes))
         box->setEnabled(false);
-    cmdResoconto->setEnabled(true);
+    btnResoconto->setEnabled(true);
     Messages::information(this, text);
 }
 
-void ImportWindow::cmdResocontoClick()
+void ImportWindow::btnResocontoClick()
 {
     const QString target = FileDialogs::getSaveFileName(this, QStringLiteral("Salva il resoconto dell'importazione"),
                                                         QStringLiteral("Resoconto_importazione.txt"),

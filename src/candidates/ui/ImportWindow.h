@@ -74,9 +74,9 @@ public:
     QCheckBox* chkSoloDaControllare = nullptr;
     QCheckBox* chkAvvisi = nullptr;
     QLabel* lblEsito = nullptr;
-    QPushButton* cmdImporta = nullptr;
-    QPushButton* cmdResoconto = nullptr;
-    QPushButton* cmdChiudi = nullptr;
+    QPushButton* btnImporta = nullptr;
+    QPushButton* btnResoconto = nullptr;
+    QPushButton* btnChiudi = nullptr;
 
     QComboBox* mappingBox(int column) const;
     const CandidateImport::Preview& preview() const { return m_preview; }
@@ -85,8 +85,8 @@ public:
 private slots:
     void mappingChanged();
     void refreshPreview();
-    void cmdImportaClick();
-    void cmdResocontoClick();
+    void btnImportaClick();
+    void btnResocontoClick();
 
 private:
     void showCounts();

@@ -147,7 +147,7 @@ void TfrmTrovaCandidati::btnDoppioniClick()
     accept();
 }
 
-QString TfrmTrovaCandidati::modoCandidati()
+QString TfrmTrovaCandidati::candidatesMode()
 {
     return QStringLiteral("candidati");
 }
@@ -182,7 +182,7 @@ bool TfrmTrovaCandidati::search(QStringList* lines, QList<qint64>* positions)
 void TfrmTrovaCandidati::handOver(int row)
 {
     const QString modo = TextRules::trimmed(lblMemory->text());
-    if (modo != modoCandidati() && modo != modoTorneo())
+    if (modo != candidatesMode() && modo != modoTorneo())
         return;
     // The card of the line clicked; a card that no longer gives that line
     // (the archive changed on disk) is not handed over.
@@ -190,7 +190,7 @@ void TfrmTrovaCandidati::handOver(int row)
     if (!CandidateSearch::cardOfLine(CandidateArchive::path(), lstRecords->position(row), lstRecords->text(row),
                                      &scheda))
         return;
-    if (modo == modoCandidati()) {
+    if (modo == candidatesMode()) {
         if (TfrmCandidati* w = CandidateHandOver::cardWindow(parentWidget()))
             CandidateHandOver::show(w, lstRecords->position(row), scheda);
         return;

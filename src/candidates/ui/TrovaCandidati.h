@@ -45,7 +45,7 @@ public:
     QPushButton* btnDoppioni;
 
     // The two mode words.
-    static QString modoCandidati();
+    static QString candidatesMode();
     static QString modoTorneo();
 
 protected:

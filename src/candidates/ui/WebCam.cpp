@@ -37,13 +37,13 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& where)
 
 } // namespace
 
-QString TfrmWebCam::testoNessunaWebcam()
+QString TfrmWebCam::noCameraText()
 {
     return QStringLiteral("Nessuna webcam collegata al computer.\n\n"
                           "Collegare una webcam e riaprire questa finestra, oppure premere Annulla.");
 }
 
-QString TfrmWebCam::testoErrore(const QString& reason)
+QString TfrmWebCam::errorText(const QString& reason)
 {
     QString text = QStringLiteral("Impossibile accendere la webcam.");
     if (!reason.isEmpty())
@@ -51,7 +51,7 @@ QString TfrmWebCam::testoErrore(const QString& reason)
     return text;
 }
 
-QString TfrmWebCam::testoNessunaFoto()
+QString TfrmWebCam::noPictureText()
 {
     return QStringLiteral("Attenzione: non è stata ancora catturata nessuna foto.");
 }
@@ -125,7 +125,7 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
         btnAccendi->setEnabled(false);
         btnSpegni->setEnabled(false);
         const QString reason = camCamera->unavailableReason();
-        mostraStato(reason.isEmpty() ? testoNessunaWebcam() : reason);
+        showStatus(reason.isEmpty() ? noCameraText() : reason);
     }
 }
 
@@ -134,7 +134,7 @@ TfrmWebCam::~TfrmWebCam()
     camCamera->stop();
 }
 
-void TfrmWebCam::mostraStato(const QString& text)
+void TfrmWebCam::showStatus(const QString& text)
 {
     lblStato->setText(text);
     lblStato->setVisible(!text.isEmpty());
@@ -150,10 +150,10 @@ void TfrmWebCam::done(int result)
 void TfrmWebCam::btnAccendiClick()
 {
     if (!camCamera->available()) {
-        mostraStato(testoNessunaWebcam());
+        showStatus(noCameraText());
         return;
     }
-    mostraStato(QString());
+    showStatus(QString());
     camCamera->start();
 }
 
@@ -176,7 +176,7 @@ void TfrmWebCam::camCameraSampleBufferReady(const QImage& frame)
 void TfrmWebCam::camCameraFailed(const QString& reason)
 {
     camCamera->stop();
-    mostraStato(testoErrore(reason));
+    showStatus(errorText(reason));
 }
 
 void TfrmWebCam::btnCatturaClick()
@@ -188,31 +188,31 @@ void TfrmWebCam::btnSalvaFotogrammaClick()
 {
     const QImage still = imgTarget->picture();
     if (still.isNull()) {
-        Messages::warning(this, testoNessunaFoto());
+        Messages::warning(this, noPictureText());
         return;
     }
     const QString chosen =
-        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::nomeProposto(),
+        FileDialogs::getSaveFileName(this, ChosenPhotoFile::titolo(), ChosenPhotoFile::suggestedName(),
                                      ChosenPhotoFile::filtro(), QStringLiteral("jpg"));
     if (chosen.isEmpty())
         return;
     const QString fileName = ChosenPhotoFile::conEstensione(chosen);
     // A still that cannot be written is reported and stays on screen, ready
     // for another try elsewhere.
-    if (!ChosenPhotoFile::scrivi(fileName, still))
+    if (!ChosenPhotoFile::writePicture(fileName, still))
         Messages::error(this, ChosenPhotoFile::messaggioErrore(fileName));
 }
 
 void TfrmWebCam::btnImportaFotoClick()
 {
     camCamera->stop();
-    if (TextRules::trimmed(lblMemory->text()) != tagScheda())
+    if (TextRules::trimmed(lblMemory->text()) != cardTag())
         return;
     // Before any capture there is nothing to import: the card keeps the
     // photo it has rather than losing it to an empty picture.
     const QImage still = imgTarget->picture();
     if (!still.isNull())
-        emit fotoImportata(still);
+        emit stillTaken(still);
     accept();
 }
 

@@ -36,14 +36,14 @@ public:
     QPushButton* btnClose;
 
     // The tag of the candidate card: with it, the import hands the still over.
-    static QString tagScheda() { return QStringLiteral("euro_01"); }
-    static QString testoNessunaWebcam();
-    static QString testoErrore(const QString& reason);
-    static QString testoNessunaFoto();
+    static QString cardTag() { return QStringLiteral("euro_01"); }
+    static QString noCameraText();
+    static QString errorText(const QString& reason);
+    static QString noPictureText();
 
 signals:
     // The still, for the candidate card's photo box.
-    void fotoImportata(const QImage& still);
+    void stillTaken(const QImage& still);
 
 public slots:
     // Every way out of the window switches the camera off first.
@@ -60,5 +60,5 @@ private slots:
     void btnCloseClick();
 
 private:
-    void mostraStato(const QString& text);
+    void showStatus(const QString& text);
 };

@@ -48,31 +48,31 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     Formats::apply();
     m_ui->setupUi(this);
     titClassifica = m_ui->titClassifica;
-    chkYoungerFirst = m_ui->chkYoungerFirst;
-    chkManualOrder = m_ui->chkManualOrder;
-    cboNonSuitable = m_ui->cboNonSuitable;
-    cboPublished = m_ui->cboPublished;
-    grdRanking = m_ui->grdRanking;
-    btnUp = m_ui->btnUp;
-    btnDown = m_ui->btnDown;
+    chkPiuGiovane = m_ui->chkPiuGiovane;
+    chkOrdineManuale = m_ui->chkOrdineManuale;
+    cboNonIdonei = m_ui->cboNonIdonei;
+    cboPubblicata = m_ui->cboPubblicata;
+    grdGraduatoria = m_ui->grdGraduatoria;
+    btnSu = m_ui->btnSu;
+    btnGiu = m_ui->btnGiu;
     lblTotConcorrenti = m_ui->lblTotConcorrenti;
-    lblSeal = m_ui->lblSeal;
-    btnCheckSeal = m_ui->btnCheckSeal;
+    lblSigillo = m_ui->lblSigillo;
+    btnVerificaSigillo = m_ui->btnVerificaSigillo;
     btnStampa = m_ui->btnStampa;
-    btnPreview = m_ui->btnPreview;
-    btnPublish = m_ui->btnPublish;
+    btnAnteprima = m_ui->btnAnteprima;
+    btnPubblica = m_ui->btnPubblica;
     btnEsci = m_ui->btnEsci;
 
     titClassifica->setText(QStringLiteral("Graduatoria finale ") + sessionName);
     titClassifica->setStyleSheet(QStringLiteral("color: maroon;"));
-    grdRanking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdRanking->setColumnWidth(0, 110);
-    grdRanking->setColumnWidth(1, 320);
-    grdRanking->setColumnWidth(2, 190);
-    grdRanking->setColumnWidth(3, 100);
+    grdGraduatoria->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdGraduatoria->setColumnWidth(0, 110);
+    grdGraduatoria->setColumnWidth(1, 320);
+    grdGraduatoria->setColumnWidth(2, 190);
+    grdGraduatoria->setColumnWidth(3, 100);
     // The table comes before its caption among the window's children, so a
     // screen reader meets them in that order.
-    grdRanking->stackUnder(m_ui->caption);
+    grdGraduatoria->stackUnder(m_ui->caption);
 
     // The help button heads the row of commands.
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
@@ -84,24 +84,24 @@ OfficialRankingWindow::OfficialRankingWindow(const QString& sessionPath, const Q
     // change, and the publication records its seal in the grid: none of them
     // in a read-only run, where the stored ranking is shown, printed and
     // checked as it is.
-    WriteGuard::mark({chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished, btnUp, btnDown, btnPublish});
+    WriteGuard::mark({chkPiuGiovane, chkOrdineManuale, cboNonIdonei, cboPubblicata, btnSu, btnGiu, btnPubblica});
     lblReadOnly = WriteGuard::reasonLine(this);
 
     // The reason line stands between the seal and the commands.
     m_ui->layout->insertWidget(m_ui->layout->indexOf(m_ui->commands), lblReadOnly);
 
-    connect(chkYoungerFirst, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
-    connect(chkManualOrder, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
-    connect(cboNonSuitable, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(chkPiuGiovane, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
+    connect(chkOrdineManuale, &QCheckBox::toggled, this, &OfficialRankingWindow::choicesChanged);
+    connect(cboNonIdonei, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &OfficialRankingWindow::choicesChanged);
-    connect(cboPublished, qOverload<int>(&QComboBox::currentIndexChanged), this,
+    connect(cboPubblicata, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &OfficialRankingWindow::choicesChanged);
-    connect(btnUp, &QPushButton::clicked, this, &OfficialRankingWindow::moveUp);
-    connect(btnDown, &QPushButton::clicked, this, &OfficialRankingWindow::moveDown);
-    connect(btnCheckSeal, &QPushButton::clicked, this, &OfficialRankingWindow::btnCheckSealClick);
+    connect(btnSu, &QPushButton::clicked, this, &OfficialRankingWindow::moveUp);
+    connect(btnGiu, &QPushButton::clicked, this, &OfficialRankingWindow::moveDown);
+    connect(btnVerificaSigillo, &QPushButton::clicked, this, &OfficialRankingWindow::btnVerificaSigilloClick);
     connect(btnStampa, &QPushButton::clicked, this, &OfficialRankingWindow::btnStampaClick);
-    connect(btnPreview, &QPushButton::clicked, this, &OfficialRankingWindow::btnPreviewClick);
-    connect(btnPublish, &QPushButton::clicked, this, &OfficialRankingWindow::btnPublishClick);
+    connect(btnAnteprima, &QPushButton::clicked, this, &OfficialRankingWindow::btnAnteprimaClick);
+    connect(btnPubblica, &QPushButton::clicked, this, &OfficialRankingWindow::btnPubblicaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
     connect(imgGuida, &QToolButton::clicked, this, &OfficialRankingWindow::imgGuidaClick);
     KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
@@ -120,9 +120,9 @@ void OfficialRankingWindow::showEvent(QShowEvent* event)
     m_shown = true;
     readFiles();
     // The ranking opens on its first line, with the focus on it.
-    if (grdRanking->rowCount() > 0 && grdRanking->selectionModel()->selectedRows().isEmpty())
-        grdRanking->selectRow(0);
-    grdRanking->setFocus(Qt::OtherFocusReason);
+    if (grdGraduatoria->rowCount() > 0 && grdGraduatoria->selectionModel()->selectedRows().isEmpty())
+        grdGraduatoria->selectRow(0);
+    grdGraduatoria->setFocus(Qt::OtherFocusReason);
 }
 
 void OfficialRankingWindow::readFiles()
@@ -149,14 +149,14 @@ void OfficialRankingWindow::readFiles()
     }
     if (m_gridUsable && m_grid.highestCard() > count)
         Messages::warning(this, GridFile::staleCardsMessage(m_grid.highestCard(), count));
-    for (QWidget* w : std::initializer_list<QWidget*> {chkYoungerFirst, chkManualOrder, cboNonSuitable, cboPublished,
-                                                       btnUp, btnDown, btnPublish, btnCheckSeal})
+    for (QWidget* w : std::initializer_list<QWidget*> {chkPiuGiovane, chkOrdineManuale, cboNonIdonei, cboPubblicata,
+                                                       btnSu, btnGiu, btnPubblica, btnVerificaSigillo})
         w->setEnabled(m_gridUsable);
     m_filling = true;
-    chkYoungerFirst->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::YoungerFirst));
-    chkManualOrder->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::ManualOrder));
-    cboNonSuitable->setCurrentIndex(m_grid.nonSuitable == ScoringGrid::NonSuitable::SeparateBlock ? 0 : 1);
-    cboPublished->setCurrentIndex(m_grid.publishedName == ScoringGrid::PublishedName::FullName ? 0 : 1);
+    chkPiuGiovane->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::YoungerFirst));
+    chkOrdineManuale->setChecked(m_grid.tieBreaks.contains(ScoringGrid::TieBreak::ManualOrder));
+    cboNonIdonei->setCurrentIndex(m_grid.nonSuitable == ScoringGrid::NonSuitable::SeparateBlock ? 0 : 1);
+    cboPubblicata->setCurrentIndex(m_grid.publishedName == ScoringGrid::PublishedName::FullName ? 0 : 1);
     m_filling = false;
     rebuild();
     showSeal();
@@ -166,41 +166,41 @@ void OfficialRankingWindow::rebuild()
 {
     const qint64 keep = selectedCard();
     m_result = OfficialRanking::build(m_cards, m_grid, Clock::today());
-    grdRanking->setUpdatesEnabled(false);
-    grdRanking->setRowCount(0);
+    grdGraduatoria->setUpdatesEnabled(false);
+    grdGraduatoria->setRowCount(0);
     const int rows =
         int(m_result.ranked.size() + (m_result.nonSuitable.isEmpty() ? 0 : m_result.nonSuitable.size() + 1));
-    grdRanking->setRowCount(rows);
+    grdGraduatoria->setRowCount(rows);
     int row = 0;
     auto put = [&](const RankedLine& l, const QString& pos) {
         auto* first = cell(pos);
         first->setData(Qt::UserRole, l.candidate.card);
-        grdRanking->setItem(row, 0, first);
-        grdRanking->setItem(row, 1, cell(l.candidate.candidato.trimmed()));
-        grdRanking->setItem(row, 2, cell(l.candidate.codiceFiscale.trimmed()));
-        grdRanking->setItem(row, 3, cell(l.candidate.punteggio.trimmed(), Qt::AlignRight | Qt::AlignVCenter));
+        grdGraduatoria->setItem(row, 0, first);
+        grdGraduatoria->setItem(row, 1, cell(l.candidate.candidato.trimmed()));
+        grdGraduatoria->setItem(row, 2, cell(l.candidate.codiceFiscale.trimmed()));
+        grdGraduatoria->setItem(row, 3, cell(l.candidate.punteggio.trimmed(), Qt::AlignRight | Qt::AlignVCenter));
         auto* note = cell(l.tieNote);
         if (l.flagged)
             note->setForeground(QColor(0xB0, 0x30, 0x00));
-        grdRanking->setItem(row, 4, note);
+        grdGraduatoria->setItem(row, 4, note);
         if (keep == l.candidate.card)
-            grdRanking->selectRow(row);
+            grdGraduatoria->selectRow(row);
         ++row;
     };
     for (const RankedLine& l : m_result.ranked)
         put(l, QString::number(l.position) + (l.exAequo ? QStringLiteral(" ex aequo") : QString()));
     if (!m_result.nonSuitable.isEmpty()) {
         auto* block = cell(QStringLiteral("CANDIDATI NON IDONEI (non inseriti in graduatoria)"));
-        QFont bold = grdRanking->font();
+        QFont bold = grdGraduatoria->font();
         bold.setBold(true);
         block->setFont(bold);
-        grdRanking->setItem(row, 0, block);
-        grdRanking->setSpan(row, 0, 1, 5);
+        grdGraduatoria->setItem(row, 0, block);
+        grdGraduatoria->setSpan(row, 0, 1, 5);
         ++row;
         for (const RankedLine& l : m_result.nonSuitable)
             put(l, QStringLiteral("-"));
     }
-    grdRanking->setUpdatesEnabled(true);
+    grdGraduatoria->setUpdatesEnabled(true);
     const QString count = QStringLiteral("Candidati in graduatoria: %1").arg(m_result.ranked.size());
     lblTotConcorrenti->setText(count);
     lblTotConcorrenti->setAccessibleName(count);
@@ -214,10 +214,10 @@ void OfficialRankingWindow::showSeal()
     if (state != OfficialRanking::SealState::NotPublished && m_grid.seal.when.isValid())
         text += QStringLiteral(" (pubblicazione del %1)")
                     .arg(m_grid.seal.when.toString(QStringLiteral("dd/MM/yyyy hh:mm")));
-    lblSeal->setText(text);
-    lblSeal->setAccessibleName(text);
-    lblSeal->setStyleSheet(state == OfficialRanking::SealState::Changed ? QStringLiteral("color: #B03000;")
-                                                                        : QStringLiteral("color: #1e8c3a;"));
+    lblSigillo->setText(text);
+    lblSigillo->setAccessibleName(text);
+    lblSigillo->setStyleSheet(state == OfficialRanking::SealState::Changed ? QStringLiteral("color: #B03000;")
+                                                                           : QStringLiteral("color: #1e8c3a;"));
 }
 
 bool OfficialRankingWindow::saveChoices()
@@ -252,14 +252,14 @@ void OfficialRankingWindow::choicesChanged()
         return;
     const ScoringGrid before = m_grid;
     m_grid.tieBreaks.clear();
-    if (chkYoungerFirst->isChecked())
+    if (chkPiuGiovane->isChecked())
         m_grid.tieBreaks.append(ScoringGrid::TieBreak::YoungerFirst);
-    if (chkManualOrder->isChecked())
+    if (chkOrdineManuale->isChecked())
         m_grid.tieBreaks.append(ScoringGrid::TieBreak::ManualOrder);
-    m_grid.nonSuitable = cboNonSuitable->currentIndex() == 0 ? ScoringGrid::NonSuitable::SeparateBlock
-                                                             : ScoringGrid::NonSuitable::LeftOut;
-    m_grid.publishedName = cboPublished->currentIndex() == 0 ? ScoringGrid::PublishedName::FullName
-                                                             : ScoringGrid::PublishedName::Identifier;
+    m_grid.nonSuitable =
+        cboNonIdonei->currentIndex() == 0 ? ScoringGrid::NonSuitable::SeparateBlock : ScoringGrid::NonSuitable::LeftOut;
+    m_grid.publishedName = cboPubblicata->currentIndex() == 0 ? ScoringGrid::PublishedName::FullName
+                                                              : ScoringGrid::PublishedName::Identifier;
     if (!saveChoices())
         m_grid = before;
     rebuild();
@@ -268,8 +268,8 @@ void OfficialRankingWindow::choicesChanged()
 
 qint64 OfficialRankingWindow::selectedCard() const
 {
-    const int row = grdRanking->currentRow();
-    QTableWidgetItem* item = row >= 0 ? grdRanking->item(row, 0) : nullptr;
+    const int row = grdGraduatoria->currentRow();
+    QTableWidgetItem* item = row >= 0 ? grdGraduatoria->item(row, 0) : nullptr;
     return item ? item->data(Qt::UserRole).toLongLong() : 0;
 }
 
@@ -285,7 +285,7 @@ void OfficialRankingWindow::moveDown()
 
 void OfficialRankingWindow::move(int step)
 {
-    if (!chkManualOrder->isChecked()) {
+    if (!chkOrdineManuale->isChecked()) {
         Messages::warning(this,
                           QStringLiteral("Attenzione: per ordinare a mano i candidati ex aequo scegliere prima "
                                          "lo spareggio \"ordine stabilito dalla commissione\"."));
@@ -319,7 +319,7 @@ OfficialRanking::Heading OfficialRankingWindow::heading() const
     return {m_name, Clock::today(), m_grid.members};
 }
 
-void OfficialRankingWindow::btnCheckSealClick()
+void OfficialRankingWindow::btnVerificaSigilloClick()
 {
     ScoringGrid onDisk;
     QString problem;
@@ -357,14 +357,14 @@ void OfficialRankingWindow::btnStampaClick()
     ReportPrinter::print(this, *report);
 }
 
-void OfficialRankingWindow::btnPreviewClick()
+void OfficialRankingWindow::btnAnteprimaClick()
 {
     auto report = OfficialRanking::rankingReport(m_result, heading());
     report->prepare();
     ReportPrinter::preview(this, *report);
 }
 
-void OfficialRankingWindow::btnPublishClick()
+void OfficialRankingWindow::btnPubblicaClick()
 {
     if (m_result.ranked.isEmpty()) {
         Messages::warning(this,

@@ -30,19 +30,19 @@ public:
     ~OfficialRankingWindow() override;
 
     QLabel* titClassifica = nullptr;
-    QCheckBox* chkYoungerFirst = nullptr;
-    QCheckBox* chkManualOrder = nullptr;
-    QComboBox* cboNonSuitable = nullptr;
-    QComboBox* cboPublished = nullptr;
-    QTableWidget* grdRanking = nullptr;
-    QPushButton* btnUp = nullptr;
-    QPushButton* btnDown = nullptr;
+    QCheckBox* chkPiuGiovane = nullptr;
+    QCheckBox* chkOrdineManuale = nullptr;
+    QComboBox* cboNonIdonei = nullptr;
+    QComboBox* cboPubblicata = nullptr;
+    QTableWidget* grdGraduatoria = nullptr;
+    QPushButton* btnSu = nullptr;
+    QPushButton* btnGiu = nullptr;
     QLabel* lblTotConcorrenti = nullptr;
-    QLabel* lblSeal = nullptr;
-    QPushButton* btnCheckSeal = nullptr;
+    QLabel* lblSigillo = nullptr;
+    QPushButton* btnVerificaSigillo = nullptr;
     QPushButton* btnStampa = nullptr;
-    QPushButton* btnPreview = nullptr;
-    QPushButton* btnPublish = nullptr;
+    QPushButton* btnAnteprima = nullptr;
+    QPushButton* btnPubblica = nullptr;
     QPushButton* btnEsci = nullptr;
     QLabel* lblReadOnly = nullptr; // the reason, in a read-only run
     PictureButton* imgGuida = nullptr;
@@ -57,10 +57,10 @@ private slots:
     void choicesChanged();
     void moveUp();
     void moveDown();
-    void btnCheckSealClick();
+    void btnVerificaSigilloClick();
     void btnStampaClick();
-    void btnPreviewClick();
-    void btnPublishClick();
+    void btnAnteprimaClick();
+    void btnPubblicaClick();
     void imgGuidaClick();
 
 private:

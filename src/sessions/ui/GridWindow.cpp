@@ -104,135 +104,138 @@ GridWindow::GridWindow(TfrmTorneo* card)
     m_session = TextRules::trimmed(card->lblFile->text());
     m_position = TextRules::trimmed(card->lblPosizione->text()).toLongLong();
 
-    tabPages = new QTabWidget(this);
-    tabPages->setObjectName(QStringLiteral("tabPages"));
+    tabPagine = new QTabWidget(this);
+    tabPagine->setObjectName(QStringLiteral("tabPagine"));
 
     // --- scoring ---------------------------------------------------------
-    auto* scoring = new QWidget(tabPages);
-    lblCard = new QLabel(scoring);
-    lblCard->setObjectName(QStringLiteral("lblCard"));
-    lblCard->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblCard->setWordWrap(true);
-    grdScores = table(scoring, QStringLiteral("grdScores"), QStringLiteral("Punteggi della commissione"), {});
-    grdScores->setToolTip(QStringLiteral("Un punteggio per criterio e per componente, da 0 al massimo del criterio."));
-    DecimalPoint::watchCells(grdScores);
-    lblTotal = new QLabel(scoring);
-    lblTotal->setObjectName(QStringLiteral("lblTotal"));
-    lblTotal->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblTotal->setStyleSheet(QStringLiteral("color: #1f4e79;"));
+    auto* scoring = new QWidget(tabPagine);
+    lblScheda = new QLabel(scoring);
+    lblScheda->setObjectName(QStringLiteral("lblScheda"));
+    lblScheda->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    lblScheda->setWordWrap(true);
+    grdPunteggi = table(scoring, QStringLiteral("grdPunteggi"), QStringLiteral("Punteggi della commissione"), {});
+    grdPunteggi->setToolTip(
+        QStringLiteral("Un punteggio per criterio e per componente, da 0 al massimo del criterio."));
+    DecimalPoint::watchCells(grdPunteggi);
+    lblTotale = new QLabel(scoring);
+    lblTotale->setObjectName(QStringLiteral("lblTotale"));
+    lblTotale->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    lblTotale->setStyleSheet(QStringLiteral("color: #1f4e79;"));
     auto* captionScores =
         new QLabel(QStringLiteral("&Punteggi (righe: criteri; colonne: componenti con voto):"), scoring);
-    captionScores->setBuddy(grdScores);
+    captionScores->setBuddy(grdPunteggi);
     auto* scoringLayout = new QVBoxLayout(scoring);
-    scoringLayout->addWidget(lblCard);
+    scoringLayout->addWidget(lblScheda);
     scoringLayout->addWidget(captionScores);
-    scoringLayout->addWidget(grdScores, 1);
-    scoringLayout->addWidget(lblTotal);
-    tabPages->addTab(scoring, QStringLiteral("&Valutazione"));
+    scoringLayout->addWidget(grdPunteggi, 1);
+    scoringLayout->addWidget(lblTotale);
+    tabPagine->addTab(scoring, QStringLiteral("&Valutazione"));
 
     // --- set-up ----------------------------------------------------------
-    auto* setup = new QWidget(tabPages);
-    grdCriteria = table(setup, QStringLiteral("grdCriteria"), QStringLiteral("Criteri di valutazione"),
-                        {QStringLiteral("Criterio"), QStringLiteral("Punteggio massimo"), QStringLiteral("Peso")});
-    grdCriteria->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grdCriteria->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    grdCriteria->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    grdCriteria->horizontalHeader()->setStretchLastSection(false);
-    grdMembers = table(setup, QStringLiteral("grdMembers"), QStringLiteral("Componenti della commissione"),
-                       {QStringLiteral("Nome"), QStringLiteral("Ruolo")});
-    grdMembers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grdMembers->horizontalHeader()->setStretchLastSection(false);
-    grdMembers->setColumnWidth(1, 220);
-    btnAddCriterion = button(setup, QStringLiteral("btnAddCriterion"), QStringLiteral("Aggiungi criterio"),
-                             QStringLiteral("Aggiunge una riga per un nuovo criterio."));
-    btnRemoveCriterion = button(setup, QStringLiteral("btnRemoveCriterion"), QStringLiteral("Elimina criterio"),
+    auto* setup = new QWidget(tabPagine);
+    grdCriteri = table(setup, QStringLiteral("grdCriteri"), QStringLiteral("Criteri di valutazione"),
+                       {QStringLiteral("Criterio"), QStringLiteral("Punteggio massimo"), QStringLiteral("Peso")});
+    grdCriteri->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdCriteri->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grdCriteri->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    grdCriteri->horizontalHeader()->setStretchLastSection(false);
+    grdCommissione = table(setup, QStringLiteral("grdCommissione"), QStringLiteral("Componenti della commissione"),
+                           {QStringLiteral("Nome"), QStringLiteral("Ruolo")});
+    grdCommissione->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdCommissione->horizontalHeader()->setStretchLastSection(false);
+    grdCommissione->setColumnWidth(1, 220);
+    btnAggiungiCriterio = button(setup, QStringLiteral("btnAggiungiCriterio"), QStringLiteral("Aggiungi criterio"),
+                                 QStringLiteral("Aggiunge una riga per un nuovo criterio."));
+    btnEliminaCriterio = button(setup, QStringLiteral("btnEliminaCriterio"), QStringLiteral("Elimina criterio"),
                                 QStringLiteral("Elimina il criterio selezionato."));
-    btnAddMember = button(setup, QStringLiteral("btnAddMember"), QStringLiteral("Aggiungi componente"),
-                          QStringLiteral("Aggiunge una riga per un nuovo componente della commissione."));
-    btnRemoveMember = button(setup, QStringLiteral("btnRemoveMember"), QStringLiteral("Elimina componente"),
-                             QStringLiteral("Elimina il componente selezionato."));
-    cboScale = new QComboBox(setup);
-    cboScale->setObjectName(QStringLiteral("cboScale"));
-    cboScale->addItems({QStringLiteral("Somma dei punteggi ponderati"), QStringLiteral("In decimi (su 10)"),
+    btnAggiungiComponente =
+        button(setup, QStringLiteral("btnAggiungiComponente"), QStringLiteral("Aggiungi componente"),
+               QStringLiteral("Aggiunge una riga per un nuovo componente della commissione."));
+    btnEliminaComponente = button(setup, QStringLiteral("btnEliminaComponente"), QStringLiteral("Elimina componente"),
+                                  QStringLiteral("Elimina il componente selezionato."));
+    cboScala = new QComboBox(setup);
+    cboScala->setObjectName(QStringLiteral("cboScala"));
+    cboScala->addItems({QStringLiteral("Somma dei punteggi ponderati"), QStringLiteral("In decimi (su 10)"),
                         QStringLiteral("In trentesimi (su 30)"), QStringLiteral("In centesimi (su 100)"),
                         QStringLiteral("Su un altro massimo")});
-    txtScaleMax = new QLineEdit(setup);
-    txtScaleMax->setObjectName(QStringLiteral("txtScaleMax"));
-    txtScaleMax->setMaxLength(10);
-    txtScaleMax->setMaximumWidth(120);
-    txtScaleMax->setAccessibleName(QStringLiteral("Altro massimo della scala"));
-    btnApplySetup = button(setup, QStringLiteral("btnApplySetup"), QStringLiteral("Applica e salva"),
-                           QStringLiteral("Applica criteri, commissione e scala alla sessione e li salva."));
+    txtMassimo = new QLineEdit(setup);
+    txtMassimo->setObjectName(QStringLiteral("txtMassimo"));
+    txtMassimo->setMaxLength(10);
+    txtMassimo->setMaximumWidth(120);
+    txtMassimo->setAccessibleName(QStringLiteral("Altro massimo della scala"));
+    btnApplica = button(setup, QStringLiteral("btnApplica"), QStringLiteral("Applica e salva"),
+                        QStringLiteral("Applica criteri, commissione e scala alla sessione e li salva."));
 
     auto* captionCriteria = new QLabel(QStringLiteral("C&riteri (nome, punteggio massimo, peso):"), setup);
-    captionCriteria->setBuddy(grdCriteria);
+    captionCriteria->setBuddy(grdCriteri);
     auto* captionMembers = new QLabel(QStringLiteral("C&ommissione (nome, ruolo):"), setup);
-    captionMembers->setBuddy(grdMembers);
+    captionMembers->setBuddy(grdCommissione);
     auto* captionScale = new QLabel(QStringLiteral("&Scala del totale:"), setup);
-    captionScale->setBuddy(cboScale);
+    captionScale->setBuddy(cboScala);
     auto* captionMax = new QLabel(QStringLiteral("&Massimo:"), setup);
-    captionMax->setBuddy(txtScaleMax);
+    captionMax->setBuddy(txtMassimo);
 
     auto* criteriaButtons = new QHBoxLayout;
-    criteriaButtons->addWidget(btnAddCriterion);
-    criteriaButtons->addWidget(btnRemoveCriterion);
+    criteriaButtons->addWidget(btnAggiungiCriterio);
+    criteriaButtons->addWidget(btnEliminaCriterio);
     criteriaButtons->addStretch();
     auto* memberButtons = new QHBoxLayout;
-    memberButtons->addWidget(btnAddMember);
-    memberButtons->addWidget(btnRemoveMember);
+    memberButtons->addWidget(btnAggiungiComponente);
+    memberButtons->addWidget(btnEliminaComponente);
     memberButtons->addStretch();
     auto* scaleRow = new QHBoxLayout;
     scaleRow->addWidget(captionScale);
-    scaleRow->addWidget(cboScale);
+    scaleRow->addWidget(cboScala);
     scaleRow->addWidget(captionMax);
-    scaleRow->addWidget(txtScaleMax);
+    scaleRow->addWidget(txtMassimo);
     scaleRow->addStretch();
-    scaleRow->addWidget(btnApplySetup);
+    scaleRow->addWidget(btnApplica);
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(captionCriteria);
-    left->addWidget(grdCriteria, 1);
+    left->addWidget(grdCriteri, 1);
     left->addLayout(criteriaButtons);
     auto* right = new QVBoxLayout;
     right->addWidget(captionMembers);
-    right->addWidget(grdMembers, 1);
+    right->addWidget(grdCommissione, 1);
     right->addLayout(memberButtons);
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
     auto* setupLayout = new QVBoxLayout(setup);
     setupLayout->addLayout(columns, 1);
     setupLayout->addLayout(scaleRow);
-    tabPages->addTab(setup, QStringLiteral("&Criteri e commissione"));
+    tabPagine->addTab(setup, QStringLiteral("&Criteri e commissione"));
 
     // --- commands --------------------------------------------------------
-    btnImport = button(this, QStringLiteral("btnImport"), QStringLiteral("Importa"),
-                       QStringLiteral("Riporta il totale della griglia nel punteggio totale della scheda."));
-    btnSave = button(this, QStringLiteral("btnSave"), QStringLiteral("Salva griglia"),
-                     QStringLiteral("Salva i punteggi della griglia senza modificare la scheda."));
-    btnPrint = button(this, QStringLiteral("btnPrint"), QStringLiteral("Stampa verbale"),
-                      QStringLiteral("Stampa il verbale di valutazione della scheda."));
-    btnPreview = button(this, QStringLiteral("btnPreview"), QStringLiteral("Anteprima verbale"),
-                        QStringLiteral("Mostra l'anteprima del verbale di valutazione."));
+    btnImporta = button(this, QStringLiteral("btnImporta"), QStringLiteral("Importa"),
+                        QStringLiteral("Riporta il totale della griglia nel punteggio totale della scheda."));
+    btnSalva = button(this, QStringLiteral("btnSalva"), QStringLiteral("Salva griglia"),
+                      QStringLiteral("Salva i punteggi della griglia senza modificare la scheda."));
+    btnStampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa verbale"),
+                       QStringLiteral("Stampa il verbale di valutazione della scheda."));
+    btnAnteprima = button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Anteprima verbale"),
+                          QStringLiteral("Mostra l'anteprima del verbale di valutazione."));
     btnPdf = button(this, QStringLiteral("btnPdf"), QStringLiteral("Verbale in PDF"),
                     QStringLiteral("Salva il verbale di valutazione in un file PDF."));
-    btnClose = button(this, QStringLiteral("btnClose"), QStringLiteral("Chiudi"), QStringLiteral("Chiude la griglia."));
+    btnChiudi =
+        button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiude la griglia."));
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), this);
     imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla griglia di valutazione."));
     auto* commands = new QHBoxLayout;
     commands->addWidget(imgGuida);
     commands->addStretch();
-    for (QPushButton* b : {btnImport, btnSave, btnPrint, btnPreview, btnPdf, btnClose})
+    for (QPushButton* b : {btnImporta, btnSalva, btnStampa, btnAnteprima, btnPdf, btnChiudi})
         commands->addWidget(b);
 
     // Everything that stores the grid, or prepares a set-up that only
     // storing would keep, is refused in a read-only run; the grid is shown as
     // stored and its minutes can still be printed or saved elsewhere.
-    WriteGuard::mark({btnImport, btnSave, btnApplySetup, btnAddCriterion, btnRemoveCriterion, btnAddMember,
-                      btnRemoveMember, cboScale, txtScaleMax});
+    WriteGuard::mark({btnImporta, btnSalva, btnApplica, btnAggiungiCriterio, btnEliminaCriterio, btnAggiungiComponente,
+                      btnEliminaComponente, cboScala, txtMassimo});
     lblReadOnly = WriteGuard::reasonLine(this);
     if (AccessMode::readOnly()) {
-        for (QTableWidget* t : {grdScores, grdCriteria, grdMembers}) {
+        for (QTableWidget* t : {grdPunteggi, grdCriteri, grdCommissione}) {
             t->setEditTriggers(QAbstractItemView::NoEditTriggers);
             t->setToolTip(AccessMode::reason());
             t->setAccessibleDescription(AccessMode::reason());
@@ -240,44 +243,56 @@ GridWindow::GridWindow(TfrmTorneo* card)
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabPages, 1);
+    layout->addWidget(tabPagine, 1);
     layout->addWidget(lblReadOnly);
     layout->addLayout(commands);
 
-    connect(grdScores, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
-    connect(grdMembers, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+    connect(grdPunteggi, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
+    connect(grdCommissione, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         // The role of a member is a box over its cell: reaching the cell
         // with the keyboard reaches the box.
-        if (column == 1 && grdMembers->hasFocus())
-            if (QWidget* box = grdMembers->cellWidget(row, 1))
+        if (column == 1 && grdCommissione->hasFocus())
+            if (QWidget* box = grdCommissione->cellWidget(row, 1))
                 box->setFocus(Qt::TabFocusReason);
     });
-    connect(grdMembers, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    connect(grdCommissione, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() == 0)
             nameRoles();
     });
     KeyCommands::bind(this, imgGuida, {KeyCommands::HelpKey});
-    connect(btnImport, &QPushButton::clicked, this, &GridWindow::btnImportClick);
-    connect(btnSave, &QPushButton::clicked, this, &GridWindow::btnSaveClick);
-    connect(btnPrint, &QPushButton::clicked, this, &GridWindow::btnPrintClick);
-    connect(btnPreview, &QPushButton::clicked, this, &GridWindow::btnPreviewClick);
+    connect(btnImporta, &QPushButton::clicked, this, &GridWindow::btnImportaClick);
+    connect(btnSalva, &QPushButton::clicked, this, &GridWindow::btnSalvaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &GridWindow::btnStampaClick);
+    connect(btnAnteprima, &QPushButton::clicked, this, &GridWindow::btnAnteprimaClick);
     connect(btnPdf, &QPushButton::clicked, this, &GridWindow::btnPdfClick);
-    connect(btnClose, &QPushButton::clicked, this, &GridWindow::reject);
-    connect(btnApplySetup, &QPushButton::clicked, this, &GridWindow::btnApplySetupClick);
-    connect(btnAddCriterion, &QPushButton::clicked, this, &GridWindow::addCriterion);
-    connect(btnRemoveCriterion, &QPushButton::clicked, this, &GridWindow::removeCriterion);
-    connect(btnAddMember, &QPushButton::clicked, this, &GridWindow::addMember);
-    connect(btnRemoveMember, &QPushButton::clicked, this, &GridWindow::removeMember);
+    connect(btnChiudi, &QPushButton::clicked, this, &GridWindow::reject);
+    connect(btnApplica, &QPushButton::clicked, this, &GridWindow::btnApplicaClick);
+    connect(btnAggiungiCriterio, &QPushButton::clicked, this, &GridWindow::addCriterion);
+    connect(btnEliminaCriterio, &QPushButton::clicked, this, &GridWindow::removeCriterion);
+    connect(btnAggiungiComponente, &QPushButton::clicked, this, &GridWindow::addMember);
+    connect(btnEliminaComponente, &QPushButton::clicked, this, &GridWindow::removeMember);
     connect(imgGuida, &QToolButton::clicked, this, &GridWindow::imgGuidaClick);
-    connect(cboScale, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this](int index) { txtScaleMax->setEnabled(index == 4); });
+    connect(cboScala, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) { txtMassimo->setEnabled(index == 4); });
 
     // Tab reads the set-up page as it is laid out: each table, then the
     // commands under it, then the scale; the window's commands come last.
-    const QList<QWidget*> chain {grdCriteria,     btnAddCriterion, btnRemoveCriterion, grdMembers,    btnAddMember,
-                                 btnRemoveMember, cboScale,        txtScaleMax,        btnApplySetup, imgGuida,
-                                 btnImport,       btnSave,         btnPrint,           btnPreview,    btnPdf,
-                                 btnClose};
+    const QList<QWidget*> chain {grdCriteri,
+                                 btnAggiungiCriterio,
+                                 btnEliminaCriterio,
+                                 grdCommissione,
+                                 btnAggiungiComponente,
+                                 btnEliminaComponente,
+                                 cboScala,
+                                 txtMassimo,
+                                 btnApplica,
+                                 imgGuida,
+                                 btnImporta,
+                                 btnSalva,
+                                 btnStampa,
+                                 btnAnteprima,
+                                 btnPdf,
+                                 btnChiudi};
     for (int i = 0; i + 1 < chain.size(); ++i)
         setTabOrder(chain[i], chain[i + 1]);
     resize(1100, 640);
@@ -326,7 +341,7 @@ bool GridWindow::load()
     showSetup();
     showScores();
     if (m_grid.criteria.isEmpty())
-        tabPages->setCurrentIndex(1);
+        tabPagine->setCurrentIndex(1);
     return true;
 }
 
@@ -337,8 +352,8 @@ void GridWindow::placeRole(int row, GridMember::Role role)
     // the table by cells hears it.
     auto* cell = new QTableWidgetItem;
     cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    grdMembers->setItem(row, 1, cell);
-    grdMembers->setCellWidget(row, 1, box);
+    grdCommissione->setItem(row, 1, cell);
+    grdCommissione->setCellWidget(row, 1, box);
     WriteGuard::mark(box);
     box->installEventFilter(this);
     connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &GridWindow::nameRoles);
@@ -347,18 +362,18 @@ void GridWindow::placeRole(int row, GridMember::Role role)
 
 void GridWindow::nameRoles()
 {
-    for (int r = 0; r < grdMembers->rowCount(); ++r) {
-        auto* box = qobject_cast<QComboBox*>(grdMembers->cellWidget(r, 1));
+    for (int r = 0; r < grdCommissione->rowCount(); ++r) {
+        auto* box = qobject_cast<QComboBox*>(grdCommissione->cellWidget(r, 1));
         if (!box)
             continue;
-        const QTableWidgetItem* member = grdMembers->item(r, 0);
+        const QTableWidgetItem* member = grdCommissione->item(r, 0);
         const QString name = member ? TextRules::trimmed(member->text()) : QString();
         // On some desktops a list box is spoken by its value: the
         // description says whose role it is there too.
         const QString said = name.isEmpty() ? QStringLiteral("Ruolo") : QStringLiteral("Ruolo di ") + name;
         box->setAccessibleName(said);
         box->setAccessibleDescription(said);
-        if (QTableWidgetItem* cell = grdMembers->item(r, 1))
+        if (QTableWidgetItem* cell = grdCommissione->item(r, 1))
             cell->setData(Qt::AccessibleTextRole, box->currentText());
     }
 }
@@ -371,9 +386,9 @@ void GridWindow::showEvent(QShowEvent* event)
     // The work is the first cell of the page shown: the first score, or the
     // first criterion of a grid still to be set up; with no criterion yet,
     // the command that adds one (an empty table shows no focus).
-    QTableWidget* first = tabPages->currentIndex() == 0 ? grdScores : grdCriteria;
-    if (first == grdCriteria && first->rowCount() == 0) {
-        btnAddCriterion->setFocus(Qt::OtherFocusReason);
+    QTableWidget* first = tabPagine->currentIndex() == 0 ? grdPunteggi : grdCriteri;
+    if (first == grdCriteri && first->rowCount() == 0) {
+        btnAggiungiCriterio->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (first->rowCount() > 0 && first->columnCount() > 0 && !first->currentIndex().isValid())
@@ -390,17 +405,17 @@ bool GridWindow::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             int row = -1;
-            for (int r = 0; r < grdMembers->rowCount(); ++r)
-                if (grdMembers->cellWidget(r, 1) == box)
+            for (int r = 0; r < grdCommissione->rowCount(); ++r)
+                if (grdCommissione->cellWidget(r, 1) == box)
                     row = r;
             if (key == Qt::Key_Backtab) {
-                grdMembers->setCurrentCell(row, 0);
-                grdMembers->setFocus(Qt::BacktabFocusReason);
-            } else if (row + 1 < grdMembers->rowCount()) {
-                grdMembers->setCurrentCell(row + 1, 0);
-                grdMembers->setFocus(Qt::TabFocusReason);
+                grdCommissione->setCurrentCell(row, 0);
+                grdCommissione->setFocus(Qt::BacktabFocusReason);
+            } else if (row + 1 < grdCommissione->rowCount()) {
+                grdCommissione->setCurrentCell(row + 1, 0);
+                grdCommissione->setFocus(Qt::TabFocusReason);
             } else {
-                btnAddMember->setFocus(Qt::TabFocusReason);
+                btnAggiungiComponente->setFocus(Qt::TabFocusReason);
             }
             return true;
         }
@@ -410,45 +425,45 @@ bool GridWindow::eventFilter(QObject* watched, QEvent* event)
 
 void GridWindow::showSetup()
 {
-    grdCriteria->setRowCount(0);
+    grdCriteri->setRowCount(0);
     for (const GridCriterion& c : m_grid.criteria) {
-        const int row = grdCriteria->rowCount();
-        grdCriteria->insertRow(row);
+        const int row = grdCriteri->rowCount();
+        grdCriteri->insertRow(row);
         auto* name = new QTableWidgetItem(c.name);
         name->setData(Qt::UserRole, c.name);
-        grdCriteria->setItem(row, 0, name);
-        grdCriteria->setItem(row, 1, new QTableWidgetItem(GridMath::scoreText(c.maxPoints)));
-        grdCriteria->setItem(row, 2, new QTableWidgetItem(GridMath::scoreText(c.weight)));
+        grdCriteri->setItem(row, 0, name);
+        grdCriteri->setItem(row, 1, new QTableWidgetItem(GridMath::scoreText(c.maxPoints)));
+        grdCriteri->setItem(row, 2, new QTableWidgetItem(GridMath::scoreText(c.weight)));
     }
-    grdMembers->setRowCount(0);
+    grdCommissione->setRowCount(0);
     for (const GridMember& m : m_grid.members) {
-        const int row = grdMembers->rowCount();
-        grdMembers->insertRow(row);
+        const int row = grdCommissione->rowCount();
+        grdCommissione->insertRow(row);
         auto* name = new QTableWidgetItem(m.name);
         name->setData(Qt::UserRole, m.name);
-        grdMembers->setItem(row, 0, name);
+        grdCommissione->setItem(row, 0, name);
         placeRole(row, m.role);
     }
     int scale = 0;
     if (m_grid.scale.scaled)
         scale = kScales.contains(m_grid.scale.maximum) ? int(kScales.indexOf(m_grid.scale.maximum)) : 4;
-    cboScale->setCurrentIndex(scale);
-    txtScaleMax->setText(scale == 4 ? GridMath::scoreText(m_grid.scale.maximum) : QString());
-    txtScaleMax->setEnabled(scale == 4);
+    cboScala->setCurrentIndex(scale);
+    txtMassimo->setText(scale == 4 ? GridMath::scoreText(m_grid.scale.maximum) : QString());
+    txtMassimo->setEnabled(scale == 4);
 }
 
 void GridWindow::showScores()
 {
     m_filling = true;
     const QList<GridMember> voters = m_grid.votingMembers();
-    grdScores->clear();
-    grdScores->setRowCount(int(m_grid.criteria.size()));
-    grdScores->setColumnCount(int(voters.size()) + 3);
+    grdPunteggi->clear();
+    grdPunteggi->setRowCount(int(m_grid.criteria.size()));
+    grdPunteggi->setColumnCount(int(voters.size()) + 3);
     QStringList headers;
     for (const GridMember& m : voters)
         headers << m.name;
     headers << QStringLiteral("Media") << QStringLiteral("Peso") << QStringLiteral("Media x peso");
-    grdScores->setHorizontalHeaderLabels(headers);
+    grdPunteggi->setHorizontalHeaderLabels(headers);
     QStringList rows;
     const CardScores scores = m_grid.cards.value(m_position);
     for (int r = 0; r < m_grid.criteria.size(); ++r) {
@@ -463,22 +478,22 @@ void GridWindow::showScores()
                 item->setFlags(Qt::ItemIsEnabled);
             else if (AccessMode::readOnly())
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            grdScores->setItem(r, col, item);
+            grdPunteggi->setItem(r, col, item);
         }
-        grdScores->setItem(r, int(voters.size()) + 1, readOnly(GridMath::scoreText(c.weight)));
+        grdPunteggi->setItem(r, int(voters.size()) + 1, readOnly(GridMath::scoreText(c.weight)));
     }
-    grdScores->setVerticalHeaderLabels(rows);
-    for (int col = 0; col < grdScores->columnCount(); ++col)
-        grdScores->setColumnWidth(col, col < voters.size() ? 150 : 120);
+    grdPunteggi->setVerticalHeaderLabels(rows);
+    for (int col = 0; col < grdPunteggi->columnCount(); ++col)
+        grdPunteggi->setColumnWidth(col, col < voters.size() ? 150 : 120);
     m_filling = false;
 
     const QString name = TextRules::trimmed(m_card->txtConcorrente->text());
     if (m_position <= 0)
-        lblCard->setText(QStringLiteral("La scheda non è ancora stata salvata: salvarla in archivio per poter "
-                                        "compilare la griglia."));
+        lblScheda->setText(QStringLiteral("La scheda non è ancora stata salvata: salvarla in archivio per poter "
+                                          "compilare la griglia."));
     else
-        lblCard->setText(QStringLiteral("Scheda n. %1 - %2").arg(m_position).arg(name));
-    lblCard->setAccessibleName(lblCard->text());
+        lblScheda->setText(QStringLiteral("Scheda n. %1 - %2").arg(m_position).arg(name));
+    lblScheda->setAccessibleName(lblScheda->text());
     showTotal();
 }
 
@@ -491,8 +506,9 @@ void GridWindow::showTotal()
         const GridCriterion& c = m_grid.criteria.at(r);
         double mean = 0.0;
         const bool has = GridMath::mean(m_grid, scores, c, &mean);
-        grdScores->setItem(r, int(voters.size()), readOnly(has ? GridMath::totalText(mean) : QString()));
-        grdScores->setItem(r, int(voters.size()) + 2, readOnly(has ? GridMath::totalText(mean * c.weight) : QString()));
+        grdPunteggi->setItem(r, int(voters.size()), readOnly(has ? GridMath::totalText(mean) : QString()));
+        grdPunteggi->setItem(r, int(voters.size()) + 2,
+                             readOnly(has ? GridMath::totalText(mean * c.weight) : QString()));
     }
     m_filling = false;
     const GridMath::Total t = GridMath::total(m_grid, scores);
@@ -504,8 +520,8 @@ void GridWindow::showTotal()
     text += QLatin1Char(')');
     if (t.any && !t.complete)
         text += QStringLiteral(" - griglia incompleta");
-    lblTotal->setText(text);
-    lblTotal->setAccessibleName(text);
+    lblTotale->setText(text);
+    lblTotale->setAccessibleName(text);
 }
 
 void GridWindow::scoreEdited(int row, int column)
@@ -515,7 +531,7 @@ void GridWindow::scoreEdited(int row, int column)
         return;
     const GridCriterion& c = m_grid.criteria.at(row);
     const QString member = voters.at(column).name;
-    QTableWidgetItem* item = grdScores->item(row, column);
+    QTableWidgetItem* item = grdPunteggi->item(row, column);
     bool empty = false;
     QString problem;
     const double value = GridMath::parseScore(item ? item->text() : QString(), c, &empty, &problem);
@@ -555,7 +571,7 @@ bool GridWindow::save()
     return true;
 }
 
-bool GridWindow::btnSaveClick()
+bool GridWindow::btnSalvaClick()
 {
     if (!save())
         return false;
@@ -563,7 +579,7 @@ bool GridWindow::btnSaveClick()
     return true;
 }
 
-void GridWindow::btnImportClick()
+void GridWindow::btnImportaClick()
 {
     if (m_position <= 0) {
         Messages::warning(this,
@@ -631,7 +647,7 @@ bool GridWindow::minutesAllowed()
     return true;
 }
 
-void GridWindow::btnPrintClick()
+void GridWindow::btnStampaClick()
 {
     if (!minutesAllowed())
         return;
@@ -640,7 +656,7 @@ void GridWindow::btnPrintClick()
     ReportPrinter::print(this, *report);
 }
 
-void GridWindow::btnPreviewClick()
+void GridWindow::btnAnteprimaClick()
 {
     if (!minutesAllowed())
         return;
@@ -676,46 +692,46 @@ void GridWindow::btnPdfClick()
 
 void GridWindow::addCriterion()
 {
-    const int row = grdCriteria->rowCount();
-    grdCriteria->insertRow(row);
-    grdCriteria->setItem(row, 0, new QTableWidgetItem(QString()));
-    grdCriteria->setItem(row, 1, new QTableWidgetItem(QStringLiteral("10")));
-    grdCriteria->setItem(row, 2, new QTableWidgetItem(QStringLiteral("1")));
-    grdCriteria->setCurrentCell(row, 0);
-    grdCriteria->editItem(grdCriteria->item(row, 0));
+    const int row = grdCriteri->rowCount();
+    grdCriteri->insertRow(row);
+    grdCriteri->setItem(row, 0, new QTableWidgetItem(QString()));
+    grdCriteri->setItem(row, 1, new QTableWidgetItem(QStringLiteral("10")));
+    grdCriteri->setItem(row, 2, new QTableWidgetItem(QStringLiteral("1")));
+    grdCriteri->setCurrentCell(row, 0);
+    grdCriteri->editItem(grdCriteri->item(row, 0));
 }
 
 void GridWindow::removeCriterion()
 {
-    const int row = grdCriteria->currentRow();
+    const int row = grdCriteri->currentRow();
     if (row < 0) {
         Messages::warning(this, QStringLiteral("Attenzione: selezionare il criterio da eliminare."));
         return;
     }
-    grdCriteria->removeRow(row);
+    grdCriteri->removeRow(row);
 }
 
 void GridWindow::addMember()
 {
-    const int row = grdMembers->rowCount();
-    grdMembers->insertRow(row);
-    grdMembers->setItem(row, 0, new QTableWidgetItem(QString()));
+    const int row = grdCommissione->rowCount();
+    grdCommissione->insertRow(row);
+    grdCommissione->setItem(row, 0, new QTableWidgetItem(QString()));
     placeRole(row, row == 0 ? GridMember::Role::President : GridMember::Role::Member);
-    grdMembers->setCurrentCell(row, 0);
-    grdMembers->editItem(grdMembers->item(row, 0));
+    grdCommissione->setCurrentCell(row, 0);
+    grdCommissione->editItem(grdCommissione->item(row, 0));
 }
 
 void GridWindow::removeMember()
 {
-    const int row = grdMembers->currentRow();
+    const int row = grdCommissione->currentRow();
     if (row < 0) {
         Messages::warning(this, QStringLiteral("Attenzione: selezionare il componente da eliminare."));
         return;
     }
-    grdMembers->removeRow(row);
+    grdCommissione->removeRow(row);
 }
 
-void GridWindow::btnApplySetupClick()
+void GridWindow::btnApplicaClick()
 {
     auto cell = [](QTableWidget* t, int row, int col) {
         QTableWidgetItem* item = t->item(row, col);
@@ -727,19 +743,19 @@ void GridWindow::btnApplySetupClick()
         return item ? item->data(Qt::UserRole).toString() : QString();
     };
     GridSetup::Proposal proposed;
-    for (int r = 0; r < grdCriteria->rowCount(); ++r)
+    for (int r = 0; r < grdCriteri->rowCount(); ++r)
         proposed.criteria.append(
-            {cell(grdCriteria, r, 0), cell(grdCriteria, r, 1), cell(grdCriteria, r, 2), previous(grdCriteria, r)});
-    for (int r = 0; r < grdMembers->rowCount(); ++r) {
-        auto* box = qobject_cast<QComboBox*>(grdMembers->cellWidget(r, 1));
+            {cell(grdCriteri, r, 0), cell(grdCriteri, r, 1), cell(grdCriteri, r, 2), previous(grdCriteri, r)});
+    for (int r = 0; r < grdCommissione->rowCount(); ++r) {
+        auto* box = qobject_cast<QComboBox*>(grdCommissione->cellWidget(r, 1));
         proposed.members.append(
-            {cell(grdMembers, r, 0), roleAt(box ? box->currentIndex() : 1), previous(grdMembers, r)});
+            {cell(grdCommissione, r, 0), roleAt(box ? box->currentIndex() : 1), previous(grdCommissione, r)});
     }
-    const int scaleIndex = cboScale->currentIndex();
+    const int scaleIndex = cboScala->currentIndex();
     if (scaleIndex > 0) {
         proposed.scale.scaled = true;
         proposed.scale.maximum = scaleIndex < 4 ? kScales.at(scaleIndex) : 0.0;
-        if (scaleIndex == 4 && !NumberText::parse(txtScaleMax->text(), &proposed.scale.maximum))
+        if (scaleIndex == 4 && !NumberText::parse(txtMassimo->text(), &proposed.scale.maximum))
             proposed.scale.maximum = 0.0;
     }
 

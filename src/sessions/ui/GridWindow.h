@@ -30,25 +30,25 @@ public:
     // read).
     bool load();
 
-    QTabWidget* tabPages;
-    QLabel* lblCard;
-    QTableWidget* grdScores;
-    QLabel* lblTotal;
-    QTableWidget* grdCriteria;
-    QTableWidget* grdMembers;
-    QPushButton* btnAddCriterion;
-    QPushButton* btnRemoveCriterion;
-    QPushButton* btnAddMember;
-    QPushButton* btnRemoveMember;
-    QComboBox* cboScale;
-    QLineEdit* txtScaleMax;
-    QPushButton* btnApplySetup;
-    QPushButton* btnImport;
-    QPushButton* btnSave;
-    QPushButton* btnPrint;
-    QPushButton* btnPreview;
+    QTabWidget* tabPagine;
+    QLabel* lblScheda;
+    QTableWidget* grdPunteggi;
+    QLabel* lblTotale;
+    QTableWidget* grdCriteri;
+    QTableWidget* grdCommissione;
+    QPushButton* btnAggiungiCriterio;
+    QPushButton* btnEliminaCriterio;
+    QPushButton* btnAggiungiComponente;
+    QPushButton* btnEliminaComponente;
+    QComboBox* cboScala;
+    QLineEdit* txtMassimo;
+    QPushButton* btnApplica;
+    QPushButton* btnImporta;
+    QPushButton* btnSalva;
+    QPushButton* btnStampa;
+    QPushButton* btnAnteprima;
     QPushButton* btnPdf;
-    QPushButton* btnClose;
+    QPushButton* btnChiudi;
     QLabel* lblReadOnly; // the reason, in a read-only run
     PictureButton* imgGuida;
 
@@ -62,12 +62,12 @@ protected:
 
 private slots:
     void scoreEdited(int row, int column);
-    void btnImportClick();
-    bool btnSaveClick();
-    void btnPrintClick();
-    void btnPreviewClick();
+    void btnImportaClick();
+    bool btnSalvaClick();
+    void btnStampaClick();
+    void btnAnteprimaClick();
     void btnPdfClick();
-    void btnApplySetupClick();
+    void btnApplicaClick();
     void addCriterion();
     void removeCriterion();
     void addMember();

@@ -19,7 +19,7 @@ bool confirmStore(QWidget* parent, const QString& sessionPath)
 QLabel* create(QWidget* parent)
 {
     auto* line = new QLabel(parent);
-    line->setObjectName(QStringLiteral("lblSeal"));
+    line->setObjectName(QStringLiteral("lblSigillo"));
     line->setWordWrap(true);
     line->setAlignment(Qt::AlignCenter);
     line->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));

@@ -13,7 +13,7 @@ namespace SealNotice {
 // publication, or the user chose "Salva comunque".
 bool confirmStore(QWidget* parent, const QString& sessionPath);
 
-// The line "lblSeal", hidden until refresh() finds the seal broken.
+// The line "lblSigillo", hidden until refresh() finds the seal broken.
 QLabel* create(QWidget* parent);
 // Shows the line while the publication no longer matches the session files.
 void refresh(QLabel* line, const QString& sessionPath);

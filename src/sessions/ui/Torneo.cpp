@@ -121,7 +121,7 @@ private:
     int m_limit;
 };
 
-QLineEdit* campo(QWidget* parent, const QString& name, int maxLength, const QString& accessible)
+QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, const QString& accessible)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -143,8 +143,8 @@ QLabel* didascalia(QWidget* parent, const QString& name, const QString& text, QW
     return label;
 }
 
-PictureButton* comando(QWidget* parent, const QString& name, const QString& icon, const QString& caption,
-                       const QString& accessible)
+PictureButton* makeCommand(QWidget* parent, const QString& name, const QString& icon, const QString& caption,
+                           const QString& accessible)
 {
     auto* button = new PictureButton(name, icon, caption, accessible, parent);
     button->setFont(QFont(QStringLiteral("Verdana"), 9));
@@ -219,34 +219,34 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
                        " padding: 2px 6px; color: #1f4e79; }"
                        "#panComandi QToolButton:hover { background: #EAF3FC; border-color: #4682B4; }"
                        "#panComandi QToolButton:pressed { background: #D6E8F8; }"));
-    cmdNuovo = comando(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"),
-                       QStringLiteral("Nuova scheda"));
-    cmdSalva = comando(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"),
-                       QStringLiteral("Salva la scheda"));
-    cmdTrova = comando(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"),
-                       QStringLiteral("Trova una scheda"));
-    cmdAnteprima = comando(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"), QStringLiteral("Anteprima"),
-                           QStringLiteral("Anteprima di stampa"));
-    cmdStampa = comando(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"),
-                        QStringLiteral("Stampa la scheda"));
-    cmdPrimo = comando(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(),
-                       QStringLiteral("Prima scheda"));
-    cmdIndietro = comando(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(),
-                          QStringLiteral("Scheda precedente"));
-    cmdAvanti = comando(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(),
-                        QStringLiteral("Scheda successiva"));
-    cmdUltimo = comando(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(),
-                        QStringLiteral("Ultima scheda"));
-    cmdExcel = comando(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"), QStringLiteral("Esporta"),
-                       QStringLiteral("Esporta in Excel"));
-    cmdNonPagati = comando(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"),
-                           QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
-    cmdGriglia = comando(barra, QStringLiteral("cmdGriglia"), QStringLiteral("users"), QStringLiteral("Griglia"),
-                         QStringLiteral("Griglia di valutazione"));
-    cmdGuida = comando(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"),
-                       QStringLiteral("Guida"));
-    cmdEsci = comando(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
-                      QStringLiteral("Esci"));
+    cmdNuovo = makeCommand(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"),
+                           QStringLiteral("Nuova scheda"));
+    cmdSalva = makeCommand(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"),
+                           QStringLiteral("Salva la scheda"));
+    cmdTrova = makeCommand(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"),
+                           QStringLiteral("Trova una scheda"));
+    cmdAnteprima = makeCommand(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"),
+                               QStringLiteral("Anteprima"), QStringLiteral("Anteprima di stampa"));
+    cmdStampa = makeCommand(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"),
+                            QStringLiteral("Stampa la scheda"));
+    cmdPrimo = makeCommand(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(),
+                           QStringLiteral("Prima scheda"));
+    cmdIndietro = makeCommand(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(),
+                              QStringLiteral("Scheda precedente"));
+    cmdAvanti = makeCommand(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(),
+                            QStringLiteral("Scheda successiva"));
+    cmdUltimo = makeCommand(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(),
+                            QStringLiteral("Ultima scheda"));
+    cmdExcel = makeCommand(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"),
+                           QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"));
+    cmdNonPagati = makeCommand(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"),
+                               QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
+    cmdGriglia = makeCommand(barra, QStringLiteral("cmdGriglia"), QStringLiteral("users"), QStringLiteral("Griglia"),
+                             QStringLiteral("Griglia di valutazione"));
+    cmdGuida = makeCommand(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"),
+                           QStringLiteral("Guida"));
+    cmdEsci = makeCommand(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
+                          QStringLiteral("Esci"));
 
     lblPosizione = new SpokenLabel(barra, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
@@ -285,15 +285,15 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
         QStringLiteral("#panScheda { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
     scheda->setMaximumWidth(1180);
 
-    txtConcorrente = campo(scheda, QStringLiteral("txtConcorrente"), MaxConcorrente, QStringLiteral("Candidato"));
+    txtConcorrente = makeField(scheda, QStringLiteral("txtConcorrente"), MaxConcorrente, QStringLiteral("Candidato"));
     txtResponsabile =
-        campo(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
-    txtTelefono = campo(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
-    txtEmail = campo(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
+        makeField(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
+    txtTelefono = makeField(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
+    txtEmail = makeField(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
     txtEmail->setAlignment(Qt::AlignCenter);
     txtEmail->setToolTip(QStringLiteral("Scrivere la data nella forma gg/mm/aaaa (per esempio 15/04/2025); "
                                         "Alt+Giù o F4 aprono il calendario."));
-    txtPunteggio = campo(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
+    txtPunteggio = makeField(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
     txtPunteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Only typed digits and commas reach the score: no menu, no drops, no
     // middle-button paste.
@@ -302,7 +302,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // Right-aligned and pre-filled with "0,00": a click would put the cursor
     // before the text and "8" would become "80,00".
     SelectOnClick::install(txtPunteggio);
-    txtNote = campo(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
+    txtNote = makeField(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
 
     txtGare = new DetailsField(MaxGare, scheda);
     txtGare->setObjectName(QStringLiteral("txtGare"));
@@ -411,8 +411,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lblNome);
-    lblSeal = SealNotice::create(this);
-    layout->addWidget(lblSeal);
+    lblSigillo = SealNotice::create(this);
+    layout->addWidget(lblSigillo);
     layout->addWidget(barra);
     layout->addLayout(corpo, 1);
     layout->addWidget(shpInfo);
@@ -488,7 +488,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(btnCandidato, &QToolButton::clicked, this, &TfrmTorneo::btnCandidatoClick);
     connect(btnEmail, &QToolButton::clicked, this, &TfrmTorneo::btnEmailClick);
     connect(btnCalcolatrice, &QToolButton::clicked, this, &TfrmTorneo::btnCalcolatriceClick);
-    connect(btnData, &QToolButton::clicked, this, &TfrmTorneo::apriCalendario);
+    connect(btnData, &QToolButton::clicked, this, &TfrmTorneo::openDatePicker);
     connect(cmdGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(btnGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
@@ -505,7 +505,7 @@ void TfrmTorneo::showEvent(QShowEvent* event)
     // Restoring a minimised window is not a new opening.
     if (!event->spontaneous()) {
         NuovaScheda();
-        SealNotice::refresh(lblSeal, lblFile->text());
+        SealNotice::refresh(lblSigillo, lblFile->text());
         // The bar still held the last command pointed at before the window
         // was left (usually the exit command): a fresh visit starts idle.
         panInfo->setText(kIdle);
@@ -614,7 +614,7 @@ void TfrmTorneo::cmdUltimoClick()
 
 // --- store ----------------------------------------------------------------
 
-TSchedaColloquio TfrmTorneo::schedaDaiCampi() const
+TSchedaColloquio TfrmTorneo::cardFromFields() const
 {
     // The fields exactly as they stand; the record cuts each to its width.
     TSchedaColloquio s;
@@ -678,14 +678,14 @@ void TfrmTorneo::cmdSalvaClick()
     // The store writes the score as leaving its field would have left it, even
     // when the field still has the focus, and the field shows it so.
     const InterviewStore::Outcome stored =
-        InterviewStore::store(schedaDaiCampi(), lblFile->text(), lblPosizione->text());
+        InterviewStore::store(cardFromFields(), lblFile->text(), lblPosizione->text());
     if (!stored.ok) {
         Messages::plain(this, stored.error);
         return;
     }
     FieldText::set(txtPunteggio, stored.score, MaxPunteggio);
     lblPosizione->setText(QString::number(stored.position));
-    SealNotice::refresh(lblSeal, lblFile->text());
+    SealNotice::refresh(lblSigillo, lblFile->text());
     if (stored.appended)
         Messages::information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
     else
@@ -772,7 +772,7 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
         txtGare->setFocus(Qt::OtherFocusReason);
         return true;
     case Qt::Key_F4:
-        apriCalendario();
+        openDatePicker();
         return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
@@ -784,7 +784,7 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
         return false;
     case Qt::Key_Down:
         if (alt) {
-            apriCalendario();
+            openDatePicker();
             return true;
         }
         return false;
@@ -803,7 +803,7 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
     return true; // letters and signs have no place in a date
 }
 
-void TfrmTorneo::apriCalendario()
+void TfrmTorneo::openDatePicker()
 {
     std::unique_ptr<TfrmCalendario> dlg(new TfrmCalendario(this));
     dlg->lblMemory->setText(DatePickerRules::TagTorneoEmail);
@@ -853,7 +853,7 @@ void TfrmTorneo::cmdGrigliaClick()
     std::unique_ptr<GridWindow> dlg(new GridWindow(this));
     if (dlg->load())
         Modal::run(dlg.get());
-    SealNotice::refresh(lblSeal, lblFile->text());
+    SealNotice::refresh(lblSigillo, lblFile->text());
 }
 
 void TfrmTorneo::cmdGuidaClick()

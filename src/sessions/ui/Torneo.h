@@ -75,7 +75,7 @@ public:
     InfoBar* shpInfo;
     QLabel* panInfo;
     // Shown while the session's published ranking no longer matches it.
-    QLabel* lblSeal;
+    QLabel* lblSigillo;
 
     // The new-card routine: empty fields, today's date, score "0,00", no
     // position, the focus in the candidate field.
@@ -121,11 +121,11 @@ private slots:
 
 private:
     void navigate(int command);
-    TSchedaColloquio schedaDaiCampi() const;
+    TSchedaColloquio cardFromFields() const;
     bool txtPunteggioKeyDown(QKeyEvent* key);
     bool txtEmailKeyDown(QKeyEvent* key);
     void txtPunteggioExit();
-    void apriCalendario();
+    void openDatePicker();
 
     KeptWindow<TfrmSegnalati> m_suitableList;
 };

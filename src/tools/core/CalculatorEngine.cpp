@@ -12,10 +12,10 @@ namespace {
 const double kPi = 3.14159265358979323846;
 } // namespace
 
-CalculatorState& CalculatorState::condiviso()
+CalculatorState& CalculatorState::shared()
 {
-    static CalculatorState stato;
-    return stato;
+    static CalculatorState state;
+    return state;
 }
 
 namespace {
@@ -197,7 +197,7 @@ WideNumber wholePower(double x, long long n)
 
 } // namespace
 
-double PotenzaCalcolatrice(double x, double y)
+double calculatorPower(double x, double y)
 {
     if (y == std::trunc(y) && std::fabs(y) <= 2147483647.0) {
         // An integral exponent: the exact power on integers, rounded once
@@ -226,35 +226,35 @@ double PotenzaCalcolatrice(double x, double y)
     return std::pow(x, y);
 }
 
-CalculatorEngine::CalculatorEngine(CalculatorState& stato)
-    : m_stato(stato)
+CalculatorEngine::CalculatorEngine(CalculatorState& state)
+    : m_state(state)
     , m_display(QStringLiteral("0"))
 {
 }
 
-QString CalculatorEngine::valoreNonValido()
+QString CalculatorEngine::invalidValueText()
 {
     return QStringLiteral("Attenzione! Valore non valido.");
 }
 
-QString CalculatorEngine::valoriNonValidi()
+QString CalculatorEngine::invalidValuesText()
 {
     return QStringLiteral("Attenzione! Valori non validi.");
 }
 
-bool CalculatorEngine::leggi(double* v) const
+bool CalculatorEngine::readDisplay(double* v) const
 {
     return NumberText::parse(m_display, v);
 }
 
-void CalculatorEngine::mostra(double v)
+void CalculatorEngine::display(double v)
 {
     m_display = NumberText::general(v == 0 ? 0.0 : v);
 }
 
-void CalculatorEngine::cifra(int d)
+void CalculatorEngine::digit(int d)
 {
-    if (m_stato.nuovoNumero)
+    if (m_state.newNumber)
         m_display.clear();
     if (d == 0) {
         // No run of leading zeros can be typed.
@@ -267,32 +267,32 @@ void CalculatorEngine::cifra(int d)
             m_display.clear();
         m_display += QChar(u'0' + d);
     }
-    m_stato.nuovoNumero = false;
+    m_state.newNumber = false;
 }
 
-QString CalculatorEngine::punto()
+QString CalculatorEngine::decimalPoint()
 {
     if (!NumberText::pointIsComma(m_display))
         return NumberText::pointRefusedMessage();
-    return premi(Key::Virgola);
+    return press(Key::Comma);
 }
 
-QString CalculatorEngine::premi(Key tasto)
+QString CalculatorEngine::press(Key key)
 {
-    switch (tasto) {
+    switch (key) {
     case Key::Zero:
-    case Key::Uno:
-    case Key::Due:
-    case Key::Tre:
-    case Key::Quattro:
-    case Key::Cinque:
-    case Key::Sei:
-    case Key::Sette:
-    case Key::Otto:
-    case Key::Nove:
-        cifra(static_cast<int>(tasto) - static_cast<int>(Key::Zero));
+    case Key::One:
+    case Key::Two:
+    case Key::Three:
+    case Key::Four:
+    case Key::Five:
+    case Key::Six:
+    case Key::Seven:
+    case Key::Eight:
+    case Key::Nine:
+        digit(static_cast<int>(key) - static_cast<int>(Key::Zero));
         return QString();
-    case Key::Virgola:
+    case Key::Comma:
         // Appended as it is: after an operator key the comma goes on the old
         // number and the next digit starts a new one.
         m_display += QLatin1Char(',');
@@ -307,86 +307,86 @@ QString CalculatorEngine::premi(Key tasto)
     case Key::C:
         m_display = QStringLiteral("0");
         return QString();
-    case Key::Segno: {
+    case Key::Sign: {
         double v = 0;
-        if (!leggi(&v))
-            return valoreNonValido();
-        m_stato.memoria = 0 - v;
-        mostra(m_stato.memoria);
+        if (!readDisplay(&v))
+            return invalidValueText();
+        m_state.stored = 0 - v;
+        display(m_state.stored);
         return QString();
     }
     case Key::Pi:
-        mostra(kPi);
+        display(kPi);
         return QString();
-    case Key::Quadrato:
-    case Key::Radice:
-    case Key::Reciproco:
-    case Key::Seno:
-    case Key::Coseno:
-    case Key::Tangente:
-    case Key::ArcoSeno:
-    case Key::ArcoCoseno:
-    case Key::ArcoTangente:
+    case Key::Square:
+    case Key::SquareRoot:
+    case Key::Reciprocal:
+    case Key::Sine:
+    case Key::Cosine:
+    case Key::Tangent:
+    case Key::ArcSine:
+    case Key::ArcCosine:
+    case Key::ArcTangent:
     case Key::Exp:
     case Key::Ln:
     case Key::Log:
-        return funzione(tasto);
-    case Key::Somma:
-        return operatore(1);
-    case Key::Sottrazione:
-        return operatore(2);
-    case Key::Divisione:
-        return operatore(3);
-    case Key::Moltiplicazione:
-        return operatore(4);
-    case Key::Potenza:
-        return operatore(5);
-    case Key::Risultato:
-        return risultato();
+        return keyFunction(key);
+    case Key::Add:
+        return applyOperator(1);
+    case Key::Subtract:
+        return applyOperator(2);
+    case Key::Divide:
+        return applyOperator(3);
+    case Key::Multiply:
+        return applyOperator(4);
+    case Key::Power:
+        return applyOperator(5);
+    case Key::Result:
+        return evaluate();
     }
     return QString();
 }
 
-QString CalculatorEngine::funzione(Key tasto)
+QString CalculatorEngine::keyFunction(Key key)
 {
     double v = 0;
-    if (!leggi(&v))
-        return valoreNonValido();
+    if (!readDisplay(&v))
+        return invalidValueText();
     double r = v;
-    switch (tasto) {
-    case Key::Quadrato:
+    switch (key) {
+    case Key::Square:
         r = v * v;
         break;
-    case Key::Radice:
+    case Key::SquareRoot:
         r = std::sqrt(v);
         break;
-    case Key::Reciproco:
+    case Key::Reciprocal:
         if (v == 0) {
-            m_stato.memoria = 0;
-            mostra(0);
-            return valoreNonValido();
+            m_state.stored = 0;
+            display(0);
+            return invalidValueText();
         }
         r = 1 / v;
         break;
-    case Key::Seno:
+    case Key::Sine:
         r = std::sin(v * kPi / 180);
         break;
-    case Key::Coseno:
+    case Key::Cosine:
         r = std::cos(v * kPi / 180);
         break;
-    case Key::Tangente:
+    case Key::Tangent:
         r = std::tan(v * kPi / 180);
         break;
-    case Key::ArcoSeno:
-    case Key::ArcoCoseno:
-    case Key::ArcoTangente:
+    case Key::ArcSine:
+    case Key::ArcCosine:
+    case Key::ArcTangent:
         if (v < -1 || v > 1) {
             // The input stays, as the stored operand and on the display.
-            m_stato.memoria = v;
-            mostra(v);
-            return tasto == Key::ArcoCoseno ? QStringLiteral("Attenzione! Valori non validi") : valoriNonValidi();
+            m_state.stored = v;
+            display(v);
+            return key == Key::ArcCosine ? QStringLiteral("Attenzione! Valori non validi") : invalidValuesText();
         }
-        r = tasto == Key::ArcoSeno ? std::asin(v) : tasto == Key::ArcoCoseno ? std::acos(v) : std::atan(v);
+        r = key == Key::ArcSine ? std::asin(v) : key == Key::ArcCosine ? std::acos(v) : std::atan(v);
         break;
     case Key::Exp:
         r = std::exp(v);
@@ -404,57 +404,57 @@ QString CalculatorEngine::funzione(Key tasto)
     // number, logarithm of zero, overflow) there is no number to show: the
     // calculator says so and stays as it was.
     if (!std::isfinite(r))
-        return valoreNonValido();
-    m_stato.memoria = r;
-    mostra(r);
+        return invalidValueText();
+    m_state.stored = r;
+    display(r);
     return QString();
 }
 
-QString CalculatorEngine::operatore(int codice)
+QString CalculatorEngine::applyOperator(int code)
 {
     double v = 0;
-    if (!leggi(&v))
-        return valoreNonValido();
+    if (!readDisplay(&v))
+        return invalidValueText();
     // A pending operation is replaced, never evaluated.
-    m_stato.memoria = v;
-    m_stato.operazione = codice;
-    m_stato.nuovoNumero = true;
+    m_state.stored = v;
+    m_state.operation = code;
+    m_state.newNumber = true;
     return QString();
 }
 
-QString CalculatorEngine::risultato()
+QString CalculatorEngine::evaluate()
 {
-    m_stato.nuovoNumero = true;
-    if (m_stato.operazione < 1 || m_stato.operazione > 5)
+    m_state.newNumber = true;
+    if (m_state.operation < 1 || m_state.operation > 5)
         return QString();
     double v = 0;
-    if (!leggi(&v))
-        return valoreNonValido();
-    m_stato.secondo = v;
+    if (!readDisplay(&v))
+        return invalidValueText();
+    m_state.second = v;
     double r = 0;
-    switch (m_stato.operazione) {
+    switch (m_state.operation) {
     case 1:
-        r = m_stato.memoria + v;
+        r = m_state.stored + v;
         break;
     case 2:
-        r = m_stato.memoria - v;
+        r = m_state.stored - v;
         break;
     case 3:
         // Division by zero: the message, and the display stays as it was.
         if (v == 0)
-            return valoriNonValidi();
-        r = m_stato.memoria / v;
+            return invalidValuesText();
+        r = m_state.stored / v;
         break;
     case 4:
-        r = m_stato.memoria * v;
+        r = m_state.stored * v;
         break;
     case 5:
-        r = PotenzaCalcolatrice(m_stato.memoria, v);
+        r = calculatorPower(m_state.stored, v);
         break;
     }
     if (!std::isfinite(r))
-        return valoreNonValido();
-    m_stato.risultato = r;
-    mostra(r);
+        return invalidValueText();
+    m_state.result = r;
+    display(r);
     return QString();
 }

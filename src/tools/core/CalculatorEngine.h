@@ -11,14 +11,14 @@
 // opening of the calculator window.
 struct CalculatorState
 {
-    double memoria = 0; // stored operand; also replaced by every function key
-    double secondo = 0; // the displayed number the result key read last
-    double risultato = 0; // the value of the last evaluation
-    int operazione = 0; // 0 none, 1 add, 2 subtract, 3 divide, 4 multiply, 5 power
-    bool nuovoNumero = false; // the next digit starts a new number
+    double stored = 0; // stored operand; also replaced by every function key
+    double second = 0; // the displayed number the result key read last
+    double result = 0; // the value of the last evaluation
+    int operation = 0; // 0 none, 1 add, 2 subtract, 3 divide, 4 multiply, 5 power
+    bool newNumber = false; // the next digit starts a new number
 
     // The one state of the program, all zero at start.
-    static CalculatorState& condiviso();
+    static CalculatorState& shared();
 };
 
 class CalculatorEngine
@@ -27,69 +27,69 @@ public:
     enum class Key
     {
         Zero,
-        Uno,
-        Due,
-        Tre,
-        Quattro,
-        Cinque,
-        Sei,
-        Sette,
-        Otto,
-        Nove,
-        Virgola,
+        One,
+        Two,
+        Three,
+        Four,
+        Five,
+        Six,
+        Seven,
+        Eight,
+        Nine,
+        Comma,
         BackSpace,
         C,
-        Segno,
+        Sign,
         Pi,
-        Quadrato,
-        Radice,
-        Reciproco,
-        Seno,
-        Coseno,
-        Tangente,
-        ArcoSeno,
-        ArcoCoseno,
-        ArcoTangente,
+        Square,
+        SquareRoot,
+        Reciprocal,
+        Sine,
+        Cosine,
+        Tangent,
+        ArcSine,
+        ArcCosine,
+        ArcTangent,
         Exp,
         Ln,
         Log,
-        Somma,
-        Sottrazione,
-        Divisione,
-        Moltiplicazione,
-        Potenza,
-        Risultato,
+        Add,
+        Subtract,
+        Divide,
+        Multiply,
+        Power,
+        Result,
     };
 
-    explicit CalculatorEngine(CalculatorState& stato);
+    explicit CalculatorEngine(CalculatorState& state);
 
     // A fresh display shows "0"; the state is whatever it was.
     QString display() const { return m_display; }
     void setDisplay(const QString& text) { m_display = text; }
-    CalculatorState& stato() { return m_stato; }
+    CalculatorState& state() { return m_state; }
 
     // Presses a key; returns the message the key shows, or an empty text.
-    QString premi(Key tasto);
+    QString press(Key key);
 
     // A point typed on the keyboard: the comma key while the display has no
     // comma, otherwise refused (the display unchanged) with its message.
-    QString punto();
+    QString decimalPoint();
 
     // The widest display "Importa" carries into the score field.
     static constexpr int MaxImporta = 12;
 
-    static QString valoreNonValido(); // "Attenzione! Valore non valido."
-    static QString valoriNonValidi(); // "Attenzione! Valori non validi."
+    static QString invalidValueText(); // "Attenzione! Valore non valido."
+    static QString invalidValuesText(); // "Attenzione! Valori non validi."
 
 private:
-    void cifra(int d);
-    QString funzione(Key tasto);
-    QString operatore(int codice);
-    QString risultato();
-    bool leggi(double* v) const;
-    void mostra(double v);
+    void digit(int d);
+    QString keyFunction(Key key);
+    QString applyOperator(int code);
+    QString evaluate();
+    bool readDisplay(double* v) const;
+    void display(double v);
 
-    CalculatorState& m_stato;
+    CalculatorState& m_state;
     QString m_display;
 };
 
@@ -98,4 +98,4 @@ private:
 // double (a negative exponent gives the reciprocal), so that a negative base
 // works and every compiler gives the same digits; otherwise a zero base gives
 // 0, a negative base is not valid and other bases go through logarithms.
-double PotenzaCalcolatrice(double x, double y);
+double calculatorPower(double x, double y);

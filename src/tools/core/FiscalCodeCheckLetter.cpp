@@ -69,13 +69,13 @@ int indice(QChar c)
 
 namespace FiscalCodeCheckLetter {
 
-int valoreDispari(QChar c)
+int oddValue(QChar c)
 {
     const int i = indice(c);
     return i < 0 ? -1 : kDispari[i];
 }
 
-int valorePari(QChar c)
+int evenValue(QChar c)
 {
     const int i = indice(c);
     return i < 0 ? -1 : kPari[i];
@@ -89,7 +89,7 @@ QChar carattereDiControllo(const QString& primiQuindici)
     for (int pos = 1; pos <= 15; ++pos) {
         const QChar c = primiQuindici.at(pos - 1);
         // Positions count from 1: 1, 3, ..., 15 are odd.
-        const int v = (pos % 2 == 1) ? valoreDispari(c) : valorePari(c);
+        const int v = (pos % 2 == 1) ? oddValue(c) : evenValue(c);
         if (v < 0)
             return QChar();
         somma += v;

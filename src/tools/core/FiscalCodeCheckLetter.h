@@ -10,8 +10,8 @@ namespace FiscalCodeCheckLetter {
 // The value of a character ("0" to "Z") in an odd position (1, 3, ..., 15)
 // or in an even one (2, 4, ..., 14); the characters ":" to "@" count 0.
 // -1 for a character outside "0" to "Z".
-int valoreDispari(QChar c);
-int valorePari(QChar c);
+int oddValue(QChar c);
+int evenValue(QChar c);
 
 // The expected sixteenth character of a code whose first fifteen are given;
 // a null QChar when one of them is outside "0" to "Z".

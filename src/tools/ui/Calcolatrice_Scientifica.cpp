@@ -19,7 +19,7 @@ using Key = CalculatorEngine::Key;
 TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     : QDialog(parent)
     , m_ui(new Ui::TfrmCalcolatrice_Scientifica)
-    , m_motore(CalculatorState::condiviso())
+    , m_engine(CalculatorState::shared())
 {
     Formats::apply();
     m_ui->setupUi(this);
@@ -85,41 +85,41 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
     const std::pair<QToolButton*, Key> keys[] = {
         {ButtonExp, Key::Exp},
         {ButtonLn, Key::Ln},
-        {ButtonStep, Key::Potenza},
+        {ButtonStep, Key::Power},
         {ButtonLog, Key::Log},
-        {ButtonSqr, Key::Quadrato},
-        {Button1DivX, Key::Reciproco},
-        {ButtonSqrt, Key::Radice},
+        {ButtonSqr, Key::Square},
+        {Button1DivX, Key::Reciprocal},
+        {ButtonSqrt, Key::SquareRoot},
         {ButtonPi, Key::Pi},
-        {ButtonCos, Key::Coseno},
-        {ButtonSin, Key::Seno},
-        {ButtonArcCos, Key::ArcoCoseno},
-        {ButtonArcSin, Key::ArcoSeno},
-        {ButtonTan, Key::Tangente},
-        {ButtonArcTan, Key::ArcoTangente},
+        {ButtonCos, Key::Cosine},
+        {ButtonSin, Key::Sine},
+        {ButtonArcCos, Key::ArcCosine},
+        {ButtonArcSin, Key::ArcSine},
+        {ButtonTan, Key::Tangent},
+        {ButtonArcTan, Key::ArcTangent},
         {ButtonBackSpace, Key::BackSpace},
         {ButtonC, Key::C},
-        {ButtonSign, Key::Segno},
-        {ButtonDiv, Key::Divisione},
-        {ButtonMul, Key::Moltiplicazione},
-        {Button7, Key::Sette},
-        {Button8, Key::Otto},
-        {Button9, Key::Nove},
-        {ButtonSub, Key::Sottrazione},
-        {Button4, Key::Quattro},
-        {Button5, Key::Cinque},
-        {Button6, Key::Sei},
-        {ButtonAdd, Key::Somma},
-        {Button1, Key::Uno},
-        {Button2, Key::Due},
-        {Button3, Key::Tre},
-        {ButtonResult, Key::Risultato},
+        {ButtonSign, Key::Sign},
+        {ButtonDiv, Key::Divide},
+        {ButtonMul, Key::Multiply},
+        {Button7, Key::Seven},
+        {Button8, Key::Eight},
+        {Button9, Key::Nine},
+        {ButtonSub, Key::Subtract},
+        {Button4, Key::Four},
+        {Button5, Key::Five},
+        {Button6, Key::Six},
+        {ButtonAdd, Key::Add},
+        {Button1, Key::One},
+        {Button2, Key::Two},
+        {Button3, Key::Three},
+        {ButtonResult, Key::Result},
         {Button0, Key::Zero},
-        {ButtonPoint, Key::Virgola},
+        {ButtonPoint, Key::Comma},
     };
     for (const auto& [button, key] : keys) {
         const Key t = key;
-        connect(button, &QToolButton::clicked, this, [this, t] { premi(t); });
+        connect(button, &QToolButton::clicked, this, [this, t] { press(t); });
     }
 
     setFixedSize(330, 520);
@@ -130,15 +130,15 @@ TfrmCalcolatrice_Scientifica::TfrmCalcolatrice_Scientifica(QWidget* parent)
 
 TfrmCalcolatrice_Scientifica::~TfrmCalcolatrice_Scientifica() = default;
 
-void TfrmCalcolatrice_Scientifica::premi(Key t)
+void TfrmCalcolatrice_Scientifica::press(Key t)
 {
-    m_motore.setDisplay(Edit1->text());
-    mostra(m_motore.premi(t));
+    m_engine.setDisplay(Edit1->text());
+    showMessage(m_engine.press(t));
 }
 
-void TfrmCalcolatrice_Scientifica::mostra(const QString& messaggio)
+void TfrmCalcolatrice_Scientifica::showMessage(const QString& messaggio)
 {
-    Edit1->setText(m_motore.display());
+    Edit1->setText(m_engine.display());
     if (!messaggio.isEmpty())
         Messages::plain(this, messaggio);
 }
@@ -152,12 +152,12 @@ void TfrmCalcolatrice_Scientifica::keyPressEvent(QKeyEvent* event)
     }
     const QChar c = text.at(0);
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-        premi(Key(int(Key::Zero) + (c.unicode() - '0')));
+        press(Key(int(Key::Zero) + (c.unicode() - '0')));
     } else if (c == QLatin1Char(',')) {
-        premi(Key::Virgola);
+        press(Key::Comma);
     } else if (c == QLatin1Char('.')) {
-        m_motore.setDisplay(Edit1->text());
-        mostra(m_motore.punto());
+        m_engine.setDisplay(Edit1->text());
+        showMessage(m_engine.decimalPoint());
     } else {
         QDialog::keyPressEvent(event);
     }

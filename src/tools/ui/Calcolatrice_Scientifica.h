@@ -80,10 +80,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void premi(CalculatorEngine::Key t);
-    void mostra(const QString& messaggio);
+    void press(CalculatorEngine::Key t);
+    void showMessage(const QString& messaggio);
 
     // The layout, drawn in Calcolatrice_Scientifica.ui.
     const std::unique_ptr<Ui::TfrmCalcolatrice_Scientifica> m_ui;
-    CalculatorEngine m_motore;
+    CalculatorEngine m_engine;
 };
