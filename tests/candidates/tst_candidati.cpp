@@ -12,6 +12,7 @@
 #include "shared/ui/PictureButton.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/SampleCandidateCard.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -586,21 +587,9 @@ private slots:
         QCOMPARE(now.size(), 8 * 3612);
         QCOMPARE(now.left(7 * 3612), archive(7));
         const QByteArray r = now.mid(7 * 3612);
-        QCOMPARE(r.mid(0, 13),
-                 QByteArray("\x0C"
-                            "Bianchi Anna"));
-        QCOMPARE(r.mid(51, 2),
-                 QByteArray("\x01"
-                            "F"));
-        QCOMPARE(r.mid(287, 6),
-                 QByteArray("\x05"
-                            "Forl\xEC"));
-        QCOMPARE(r.mid(1852, 2), QByteArray("\x01n"));
-        QCOMPARE(r.mid(2103, 3), QByteArray("\x02\x53\xEC"));
-        QCOMPARE(r.mid(2357, 13),
-                 QByteArray("\x0C"
-                            "permesso.pdf"));
-        QCOMPARE(quint8(r[3110]), quint8(250));
+        checkSampleRecord(r);
+        if (QTest::currentTestFailed())
+            return;
         // The screen keeps what was typed.
         QCOMPARE(w->txtCandidato->text(), QStringLiteral("  Bianchi Anna "));
 

@@ -54,17 +54,15 @@ using Card = HandLaidInterviewCard;
 
 Card card1()
 {
-    return {"Mario Rossi", "RSSMRA80A01H501U", "Roma", "04/03/2024", "Buona presenza.\r\nInglese fluente.",
-            "27,50",       "Richiamare",       kSi};
+    return SampleInterviewCards::first();
 }
 Card card2()
 {
-    // A flag that is neither "Sì" nor "No".
-    return {"Anna Bianchi", "BNCNNA85T45F205X", "Milano", "05/03/2024", "Nessuna nota", "18,00", "", ""};
+    return SampleInterviewCards::second();
 }
 Card card3()
 {
-    return {"Luca Verdi \xE8", "12345670587", "Napoli", "06/03/2024", "", "9,25", "Visto", "No"};
+    return SampleInterviewCards::third();
 }
 
 QList<Messages::Shown> boxes()

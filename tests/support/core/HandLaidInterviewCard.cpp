@@ -18,3 +18,19 @@ QByteArray HandLaidInterviewCard::bytes() const
     put(5862, 3, idoneo);
     return r;
 }
+
+namespace SampleInterviewCards {
+HandLaidInterviewCard first()
+{
+    return {"Mario Rossi", "RSSMRA80A01H501U",    "Roma", "04/03/2024", "Buona presenza.\r\nInglese fluente.", "27,50",
+            "Richiamare",  QByteArray("S\xEC", 2)};
+}
+HandLaidInterviewCard second()
+{
+    return {"Anna Bianchi", "BNCNNA85T45F205X", "Milano", "05/03/2024", "Nessuna nota", "18,00", "", ""};
+}
+HandLaidInterviewCard third()
+{
+    return {"Luca Verdi \xE8", "12345670587", "Napoli", "06/03/2024", "", "9,25", "Visto", "No"};
+}
+} // namespace SampleInterviewCards

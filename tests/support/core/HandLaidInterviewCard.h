@@ -12,3 +12,12 @@ struct HandLaidInterviewCard
 
     QByteArray bytes() const;
 };
+
+// Three cards the session tests share: a suitable one with notes over two
+// lines, one whose flag is neither "Sì" nor "No", one with a letter beyond
+// ASCII and a VAT number in place of the fiscal code.
+namespace SampleInterviewCards {
+HandLaidInterviewCard first();
+HandLaidInterviewCard second();
+HandLaidInterviewCard third();
+} // namespace SampleInterviewCards
