@@ -45,6 +45,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include <memory>
 
 namespace {
@@ -545,24 +547,38 @@ private slots:
         resetSeams();
     }
 
-    // Tab walks the set-up page in reading order: a table, the commands under
-    // it, the next table, the scale, the window's commands.
-    void gridSetUpIsReadInOrder()
+private:
+    // Opens the session's grid on its set-up page, does the work there and
+    // closes the grid; false when the grid never opened.
+    bool onGridSetUp(const std::function<void(GridWindow*)>& work)
     {
         TfrmTorneo* torneo = openSession();
-        QStringList walked;
+        bool seen = false;
         Modal::queueHook([&](QDialog* d) {
             auto* w = qobject_cast<GridWindow*>(d);
             activateWindow(w);
             w->tabPagine->setCurrentIndex(1);
+            seen = true;
+            work(w);
+            w->done(QDialog::Rejected);
+        });
+        torneo->cmdGriglia->click();
+        return seen;
+    }
+
+private slots:
+    // Tab walks the set-up page in reading order: a table, the commands under
+    // it, the next table, the scale, the window's commands.
+    void gridSetUpIsReadInOrder()
+    {
+        QStringList walked;
+        QVERIFY(onGridSetUp([&](GridWindow* w) {
             w->grdCriteri->setFocus();
             for (int i = 0; i < 9; ++i) {
                 walked << focused()->objectName();
                 press(Qt::Key_Tab);
             }
-            w->done(QDialog::Rejected);
-        });
-        torneo->cmdGriglia->click();
+        }));
         QCOMPARE(walked,
                  QStringList({"grdCriteri", "btnAggiungiCriterio", "btnEliminaCriterio", "grdCommissione",
                               "btnAggiungiComponente", "btnEliminaComponente", "cboScala", "btnApplica", "imgGuida"}));
@@ -574,12 +590,8 @@ private slots:
     // what was typed; Shift+Tab from the first cell goes back out.
     void gridCriterionIsTypedAndTheTableLeft()
     {
-        TfrmTorneo* torneo = openSession();
         QStringList walked;
-        Modal::queueHook([&](QDialog* d) {
-            auto* w = qobject_cast<GridWindow*>(d);
-            activateWindow(w);
-            w->tabPagine->setCurrentIndex(1);
+        QVERIFY(onGridSetUp([&](GridWindow* w) {
             w->btnAggiungiCriterio->setFocus();
             press(Qt::Key_Return);
             const int row = w->grdCriteri->rowCount() - 1;
@@ -597,9 +609,7 @@ private slots:
             w->grdCriteri->setCurrentCell(0, 0);
             press(Qt::Key_Backtab);
             walked << focused()->objectName();
-            w->done(QDialog::Rejected);
-        });
-        torneo->cmdGriglia->click();
+        }));
         QCOMPARE(walked, QStringList({"btnAggiungiCriterio", "qt_tabwidget_tabbar"}));
         Messages::takeShown();
         resetSeams();
