@@ -531,13 +531,6 @@ void TfrmCandidati::CaricaFotoScheda()
         imgFoto->setPicture(photo);
 }
 
-bool TfrmCandidati::SalvaFotoScheda()
-{
-    // The picture stays on screen even when it cannot be written, so that
-    // the user can store the card again once the folder can be written.
-    return CardPhoto::save(CardNavigation::positionOf(lblPosizione->text()), imgFoto->picture());
-}
-
 void TfrmCandidati::MostraScheda(qint64 position, const TSchedaCandidato& card)
 {
     // Each field shows its text from the first character: an address longer

@@ -128,9 +128,6 @@ public:
     // The photo file of the card in the position label into the photo box;
     // the blank photo when it is missing or unreadable.
     void CaricaFotoScheda();
-    // The photo box into the photo file of the card in the position label.
-    // False when the folder or the file could not be written.
-    bool SalvaFotoScheda();
     // Card n on screen: its fields, check box and attachments, its position
     // and its photo.
     void MostraScheda(qint64 position, const TSchedaCandidato& card);
