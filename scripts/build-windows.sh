@@ -171,7 +171,9 @@ run_logged() {
   local step="$1" status=0
   shift
   nice -n 10 "$@" >>"$cache/logs/$step.log" 2>&1 || status=$?
-  if [ "$status" -gt 128 ]; then
+  # Ninja catches the signal itself and exits with 2, saying so in the log.
+  if [ "$status" -gt 128 ] || { [ "$status" -ne 0 ] &&
+    tail -n 3 "$cache/logs/$step.log" | grep -q "interrupted by user"; }; then
     touch "$cache/build/.$step.killed"
   fi
   return "$status"

@@ -21,6 +21,7 @@
 #include "shared/ui/PictureButton.h"
 #include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
+#include "ui_GridWindow.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -41,28 +42,6 @@
 namespace {
 
 const QList<double> kScales {0.0, 10.0, 30.0, 100.0};
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QTableWidget* table(QWidget* parent, const QString& name, const QString& accessible, const QStringList& headers)
-{
-    auto* t = new QTableWidget(0, int(headers.size()), parent);
-    t->setObjectName(name);
-    t->setAccessibleName(accessible);
-    t->setHorizontalHeaderLabels(headers);
-    t->setSortingEnabled(false);
-    t->setSelectionMode(QAbstractItemView::SingleSelection);
-    t->horizontalHeader()->setStretchLastSection(true);
-    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    return t;
-}
 
 QTableWidgetItem* readOnly(const QString& text)
 {
@@ -96,137 +75,53 @@ GridMember::Role roleAt(int index)
 
 GridWindow::GridWindow(TfrmTorneo* card)
     : QDialog(card)
+    , m_ui(new Ui::GridWindow)
     , m_card(card)
 {
     Formats::apply();
-    setObjectName(QStringLiteral("frmGrid"));
-    setWindowTitle(QStringLiteral(" Selvora - Griglia di valutazione"));
+    m_ui->setupUi(this);
+    tabPagine = m_ui->tabPagine;
+    lblScheda = m_ui->lblScheda;
+    grdPunteggi = m_ui->grdPunteggi;
+    lblTotale = m_ui->lblTotale;
+    grdCriteri = m_ui->grdCriteri;
+    grdCommissione = m_ui->grdCommissione;
+    btnAggiungiCriterio = m_ui->btnAggiungiCriterio;
+    btnEliminaCriterio = m_ui->btnEliminaCriterio;
+    btnAggiungiComponente = m_ui->btnAggiungiComponente;
+    btnEliminaComponente = m_ui->btnEliminaComponente;
+    cboScala = m_ui->cboScala;
+    txtMassimo = m_ui->txtMassimo;
+    btnApplica = m_ui->btnApplica;
+    btnImporta = m_ui->btnImporta;
+    btnSalva = m_ui->btnSalva;
+    btnStampa = m_ui->btnStampa;
+    btnAnteprima = m_ui->btnAnteprima;
+    btnPdf = m_ui->btnPdf;
+    btnChiudi = m_ui->btnChiudi;
+
     m_session = TextRules::trimmed(card->lblFile->text());
     m_position = TextRules::trimmed(card->lblPosizione->text()).toLongLong();
 
-    tabPagine = new QTabWidget(this);
-    tabPagine->setObjectName(QStringLiteral("tabPagine"));
-
-    // --- scoring ---------------------------------------------------------
-    auto* scoring = new QWidget(tabPagine);
-    lblScheda = new QLabel(scoring);
-    lblScheda->setObjectName(QStringLiteral("lblScheda"));
-    lblScheda->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblScheda->setWordWrap(true);
-    grdPunteggi = table(scoring, QStringLiteral("grdPunteggi"), QStringLiteral("Punteggi della commissione"), {});
-    grdPunteggi->setToolTip(
-        QStringLiteral("Un punteggio per criterio e per componente, da 0 al massimo del criterio."));
+    for (QTableWidget* t : {grdPunteggi, grdCriteri, grdCommissione})
+        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DecimalPoint::watchCells(grdPunteggi);
-    lblTotale = new QLabel(scoring);
-    lblTotale->setObjectName(QStringLiteral("lblTotale"));
-    lblTotale->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblTotale->setStyleSheet(QStringLiteral("color: #1f4e79;"));
-    auto* captionScores =
-        new QLabel(QStringLiteral("&Punteggi (righe: criteri; colonne: componenti con voto):"), scoring);
-    captionScores->setBuddy(grdPunteggi);
-    auto* scoringLayout = new QVBoxLayout(scoring);
-    scoringLayout->addWidget(lblScheda);
-    scoringLayout->addWidget(captionScores);
-    scoringLayout->addWidget(grdPunteggi, 1);
-    scoringLayout->addWidget(lblTotale);
-    tabPagine->addTab(scoring, QStringLiteral("&Valutazione"));
-
-    // --- set-up ----------------------------------------------------------
-    auto* setup = new QWidget(tabPagine);
-    grdCriteri = table(setup, QStringLiteral("grdCriteri"), QStringLiteral("Criteri di valutazione"),
-                       {QStringLiteral("Criterio"), QStringLiteral("Punteggio massimo"), QStringLiteral("Peso")});
     grdCriteri->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdCriteri->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grdCriteri->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     grdCriteri->horizontalHeader()->setStretchLastSection(false);
-    grdCommissione = table(setup, QStringLiteral("grdCommissione"), QStringLiteral("Componenti della commissione"),
-                           {QStringLiteral("Nome"), QStringLiteral("Ruolo")});
     grdCommissione->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdCommissione->horizontalHeader()->setStretchLastSection(false);
     grdCommissione->setColumnWidth(1, 220);
-    btnAggiungiCriterio = button(setup, QStringLiteral("btnAggiungiCriterio"), QStringLiteral("Aggiungi criterio"),
-                                 QStringLiteral("Aggiunge una riga per un nuovo criterio."));
-    btnEliminaCriterio = button(setup, QStringLiteral("btnEliminaCriterio"), QStringLiteral("Elimina criterio"),
-                                QStringLiteral("Elimina il criterio selezionato."));
-    btnAggiungiComponente =
-        button(setup, QStringLiteral("btnAggiungiComponente"), QStringLiteral("Aggiungi componente"),
-               QStringLiteral("Aggiunge una riga per un nuovo componente della commissione."));
-    btnEliminaComponente = button(setup, QStringLiteral("btnEliminaComponente"), QStringLiteral("Elimina componente"),
-                                  QStringLiteral("Elimina il componente selezionato."));
-    cboScala = new QComboBox(setup);
-    cboScala->setObjectName(QStringLiteral("cboScala"));
-    cboScala->addItems({QStringLiteral("Somma dei punteggi ponderati"), QStringLiteral("In decimi (su 10)"),
-                        QStringLiteral("In trentesimi (su 30)"), QStringLiteral("In centesimi (su 100)"),
-                        QStringLiteral("Su un altro massimo")});
-    txtMassimo = new QLineEdit(setup);
-    txtMassimo->setObjectName(QStringLiteral("txtMassimo"));
-    txtMassimo->setMaxLength(10);
-    txtMassimo->setMaximumWidth(120);
-    txtMassimo->setAccessibleName(QStringLiteral("Altro massimo della scala"));
-    btnApplica = button(setup, QStringLiteral("btnApplica"), QStringLiteral("Applica e salva"),
-                        QStringLiteral("Applica criteri, commissione e scala alla sessione e li salva."));
 
-    auto* captionCriteria = new QLabel(QStringLiteral("C&riteri (nome, punteggio massimo, peso):"), setup);
-    captionCriteria->setBuddy(grdCriteri);
-    auto* captionMembers = new QLabel(QStringLiteral("C&ommissione (nome, ruolo):"), setup);
-    captionMembers->setBuddy(grdCommissione);
-    auto* captionScale = new QLabel(QStringLiteral("&Scala del totale:"), setup);
-    captionScale->setBuddy(cboScala);
-    auto* captionMax = new QLabel(QStringLiteral("&Massimo:"), setup);
-    captionMax->setBuddy(txtMassimo);
-
-    auto* criteriaButtons = new QHBoxLayout;
-    criteriaButtons->addWidget(btnAggiungiCriterio);
-    criteriaButtons->addWidget(btnEliminaCriterio);
-    criteriaButtons->addStretch();
-    auto* memberButtons = new QHBoxLayout;
-    memberButtons->addWidget(btnAggiungiComponente);
-    memberButtons->addWidget(btnEliminaComponente);
-    memberButtons->addStretch();
-    auto* scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(captionScale);
-    scaleRow->addWidget(cboScala);
-    scaleRow->addWidget(captionMax);
-    scaleRow->addWidget(txtMassimo);
-    scaleRow->addStretch();
-    scaleRow->addWidget(btnApplica);
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(captionCriteria);
-    left->addWidget(grdCriteri, 1);
-    left->addLayout(criteriaButtons);
-    auto* right = new QVBoxLayout;
-    right->addWidget(captionMembers);
-    right->addWidget(grdCommissione, 1);
-    right->addLayout(memberButtons);
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
-    auto* setupLayout = new QVBoxLayout(setup);
-    setupLayout->addLayout(columns, 1);
-    setupLayout->addLayout(scaleRow);
-    tabPagine->addTab(setup, QStringLiteral("&Criteri e commissione"));
-
-    // --- commands --------------------------------------------------------
-    btnImporta = button(this, QStringLiteral("btnImporta"), QStringLiteral("Importa"),
-                        QStringLiteral("Riporta il totale della griglia nel punteggio totale della scheda."));
-    btnSalva = button(this, QStringLiteral("btnSalva"), QStringLiteral("Salva griglia"),
-                      QStringLiteral("Salva i punteggi della griglia senza modificare la scheda."));
-    btnStampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa verbale"),
-                       QStringLiteral("Stampa il verbale di valutazione della scheda."));
-    btnAnteprima = button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Anteprima verbale"),
-                          QStringLiteral("Mostra l'anteprima del verbale di valutazione."));
-    btnPdf = button(this, QStringLiteral("btnPdf"), QStringLiteral("Verbale in PDF"),
-                    QStringLiteral("Salva il verbale di valutazione in un file PDF."));
-    btnChiudi =
-        button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QStringLiteral("Chiude la griglia."));
+    // The help button heads the row of commands, and Tab reaches it between
+    // the set-up page and the window's commands.
     imgGuida = new PictureButton(QStringLiteral("imgGuida"), QStringLiteral("circle-help"), QString(),
                                  QStringLiteral("Guida"), this);
     imgGuida->setToolTip(QStringLiteral("Visualizza la pagina della guida dedicata alla griglia di valutazione."));
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(imgGuida);
-    commands->addStretch();
-    for (QPushButton* b : {btnImporta, btnSalva, btnStampa, btnAnteprima, btnPdf, btnChiudi})
-        commands->addWidget(b);
+    m_ui->commands->insertWidget(0, imgGuida);
+    setTabOrder(btnApplica, imgGuida);
+    setTabOrder(imgGuida, btnImporta);
 
     // Everything that stores the grid, or prepares a set-up that only
     // storing would keep, is refused in a read-only run; the grid is shown as
@@ -242,10 +137,8 @@ GridWindow::GridWindow(TfrmTorneo* card)
         }
     }
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabPagine, 1);
-    layout->addWidget(lblReadOnly);
-    layout->addLayout(commands);
+    // The reason line stands between the pages and the commands.
+    m_ui->layout->insertWidget(m_ui->layout->indexOf(m_ui->commands), lblReadOnly);
 
     connect(grdPunteggi, &QTableWidget::cellChanged, this, &GridWindow::scoreEdited);
     connect(grdCommissione, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
@@ -274,29 +167,9 @@ GridWindow::GridWindow(TfrmTorneo* card)
     connect(imgGuida, &QToolButton::clicked, this, &GridWindow::imgGuidaClick);
     connect(cboScala, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) { txtMassimo->setEnabled(index == 4); });
-
-    // Tab reads the set-up page as it is laid out: each table, then the
-    // commands under it, then the scale; the window's commands come last.
-    const QList<QWidget*> chain {grdCriteri,
-                                 btnAggiungiCriterio,
-                                 btnEliminaCriterio,
-                                 grdCommissione,
-                                 btnAggiungiComponente,
-                                 btnEliminaComponente,
-                                 cboScala,
-                                 txtMassimo,
-                                 btnApplica,
-                                 imgGuida,
-                                 btnImporta,
-                                 btnSalva,
-                                 btnStampa,
-                                 btnAnteprima,
-                                 btnPdf,
-                                 btnChiudi};
-    for (int i = 0; i + 1 < chain.size(); ++i)
-        setTabOrder(chain[i], chain[i + 1]);
-    resize(1100, 640);
 }
+
+GridWindow::~GridWindow() = default;
 
 bool GridWindow::load()
 {

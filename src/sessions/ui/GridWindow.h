@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,12 +20,17 @@ class QTabWidget;
 class PictureButton;
 class TfrmTorneo;
 
+namespace Ui {
+class GridWindow;
+}
+
 class GridWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit GridWindow(TfrmTorneo* card);
+    ~GridWindow() override;
 
     // Reads the side file and says what is wrong with it; false when the
     // window must not open (the user kept a damaged file, or it cannot be
@@ -86,6 +93,7 @@ private:
     GridReport::Card cardInfo() const;
     bool minutesAllowed();
 
+    std::unique_ptr<Ui::GridWindow> m_ui;
     TfrmTorneo* m_card;
     QString m_session;
     qint64 m_position = 0;
