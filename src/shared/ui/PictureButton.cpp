@@ -49,24 +49,33 @@ QPixmap selvoraPicture(const QString& name)
     return QPixmap(base + QStringLiteral(".png"));
 }
 
-PictureButton::PictureButton(const QString& objectName, const QString& icon, const QString& caption,
-                             const QString& accessibleName, QWidget* parent)
+PictureButton::PictureButton(QWidget* parent)
     : QToolButton(parent)
 {
-    setObjectName(objectName);
     setFocusPolicy(Qt::TabFocus);
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
-    if (!icon.isEmpty())
-        setIcon(selvoraIcon(icon));
     setIconSize(QSize(28, 28));
-    if (caption.isEmpty()) {
-        setToolButtonStyle(Qt::ToolButtonIconOnly);
-    } else {
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+}
+
+PictureButton::PictureButton(const QString& objectName, const QString& icon, const QString& caption,
+                             const QString& accessibleName, QWidget* parent)
+    : PictureButton(parent)
+{
+    setObjectName(objectName);
+    setPicture(icon);
+    if (!caption.isEmpty()) {
         setText(caption);
         setToolButtonStyle(icon.isEmpty() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
     }
     setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
+}
+
+void PictureButton::setPicture(const QString& icon)
+{
+    m_picture = icon;
+    setIcon(icon.isEmpty() ? QIcon() : selvoraIcon(icon));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event)

@@ -10,17 +10,28 @@
 class PictureButton : public QToolButton
 {
     Q_OBJECT
+    // The icon's name, so that a form can give it like any other property.
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
+    // A picture-only button with no icon yet, as a form creates it; the form
+    // then gives its picture, caption, style and accessible name.
+    explicit PictureButton(QWidget* parent = nullptr);
     // icon is a name from the program's icon set (resources/icons/<icon>.svg); an
     // empty caption makes a picture-only button, named for screen readers by
     // accessibleName.
     PictureButton(const QString& objectName, const QString& icon, const QString& caption, const QString& accessibleName,
                   QWidget* parent);
 
+    QString picture() const { return m_picture; }
+    void setPicture(const QString& icon);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_picture;
 };
 
 // The program's icons by name, from the PNG files the build renders of each

@@ -9,12 +9,19 @@
 class SpokenLabel : public QLabel
 {
     Q_OBJECT
+    Q_PROPERTY(QString prefix READ prefix WRITE setPrefix)
+    Q_PROPERTY(QString whenEmpty READ whenEmpty WRITE setWhenEmpty)
 
 public:
     // The name is prefix followed by the text shown (as plain text), or
     // whenEmpty while the label shows nothing.
     explicit SpokenLabel(QWidget* parent = nullptr, const QString& prefix = QString(),
                          const QString& whenEmpty = QString());
+
+    QString prefix() const { return m_prefix; }
+    void setPrefix(const QString& prefix) { m_prefix = prefix; }
+    QString whenEmpty() const { return m_whenEmpty; }
+    void setWhenEmpty(const QString& whenEmpty) { m_whenEmpty = whenEmpty; }
 
     // What a screen reader hears for the label now.
     QString spokenName() const;
