@@ -197,6 +197,25 @@ private slots:
         QCOMPARE(w->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     }
 
+    // Tab goes round the whole window in the order a user reads it: the
+    // card's fields with their pictures, then the commands.
+    void tabOrderIsTheReadingOrder()
+    {
+        open(QByteArray());
+        QStringList chain;
+        QWidget* at = w->txtConcorrente;
+        do {
+            if (at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus) && at->window() == w)
+                chain << at->objectName();
+            at = at->nextInFocusChain();
+        } while (at != w->txtConcorrente && chain.size() < 100);
+        QCOMPARE(chain.join(QLatin1Char(' ')),
+                 QStringLiteral("txtConcorrente txtResponsabile txtTelefono txtEmail btnData txtGare txtPunteggio "
+                                "btnCalcolatrice btnGriglia chkCompletato txtNote btnCandidato btnEmail cmdNuovo "
+                                "cmdSalva cmdTrova cmdAnteprima cmdStampa cmdPrimo cmdIndietro cmdAvanti cmdUltimo "
+                                "cmdExcel cmdNonPagati cmdGriglia cmdGuida cmdEsci"));
+    }
+
     void informationBar_data()
     {
         QTest::addColumn<QString>("name");

@@ -16,6 +16,7 @@
 #include "sessions/core/SchedaColloquio.h"
 #include "sessions/core/ScoreText.h"
 #include "sessions/ui/AnteprimaPagina.h"
+#include "sessions/ui/DetailsField.h"
 #include "sessions/ui/GridWindow.h"
 #include "sessions/ui/SealNotice.h"
 #include "sessions/ui/Segnalati.h"
@@ -39,6 +40,7 @@
 #include "tools/ui/Calendario.h"
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/PartitaIva.h"
+#include "ui_TfrmTorneo.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -63,97 +65,7 @@ const QString kArchivioVuoto = QStringLiteral("L'archivio non contiene nessuna s
 const QString kIdle = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QColor kStrip(0x1f, 0x4e, 0x79);
 
-// The interview details: a multi-line field whose limit counts each line
-// break as the two characters (CR LF) it takes in the record, so that what
-// the field accepts always fits the record whole.
-class DetailsField : public QPlainTextEdit
-{
-public:
-    DetailsField(int limit, QWidget* parent)
-        : QPlainTextEdit(parent)
-        , m_limit(limit)
-    {
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        const QString text = event->text();
-        const bool printable = !text.isEmpty() && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
-        if ((enter || printable) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const int needed = enter ? 2 : InterviewDetails::lengthInRecord(text);
-            if (needed > room())
-                return;
-        }
-        QPlainTextEdit::keyPressEvent(event);
-    }
-
-    void insertFromMimeData(const QMimeData* source) override
-    {
-        if (!source->hasText())
-            return;
-        QString text = source->text();
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        // Pasted text is cut to the room the record has left.
-        int budget = room();
-        QString piece;
-        for (const QChar c : text) {
-            const int cost = c == QLatin1Char('\n') ? 2 : 1;
-            if (cost > budget)
-                break;
-            budget -= cost;
-            piece += c;
-        }
-        if (!piece.isEmpty())
-            insertPlainText(piece);
-    }
-
-private:
-    int room() const
-    {
-        const int used = InterviewDetails::lengthInRecord(document()->toRawText());
-        const int freed = InterviewDetails::lengthInRecord(textCursor().selectedText());
-        return m_limit - used + freed;
-    }
-
-    int m_limit;
-};
-
-QLineEdit* makeField(QWidget* parent, const QString& name, int maxLength, const QString& accessible)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
-    field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    field->setAccessibleName(accessible);
-    field->setMinimumHeight(30);
-    FieldColour::install(field);
-    return field;
-}
-
-QLabel* didascalia(QWidget* parent, const QString& name, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    label->setStyleSheet(QStringLiteral("color: #1f4e79;"));
-    label->setBuddy(buddy);
-    return label;
-}
-
-PictureButton* makeCommand(QWidget* parent, const QString& name, const QString& icon, const QString& caption,
-                           const QString& accessible)
-{
-    auto* button = new PictureButton(name, icon, caption, accessible, parent);
-    button->setFont(QFont(QStringLiteral("Verdana"), 9));
-    button->setMinimumWidth(caption.isEmpty() ? 40 : 72);
-    button->setMinimumHeight(58);
-    return button;
-}
-
-bool soloModificatore(int key)
+bool isModifierOnly(int key)
 {
     switch (key) {
     case Qt::Key_Shift:
@@ -176,12 +88,48 @@ bool soloModificatore(int key)
 
 TfrmTorneo::TfrmTorneo(QWidget* parent)
     : ScreenWindow(parent)
+    , m_ui(new Ui::TfrmTorneo)
 {
     Formats::apply();
-    setObjectName(QStringLiteral("frmTorneo"));
-    setWindowTitle(QStringLiteral(" Selvora - Gestione sessione"));
+    m_ui->setupUi(this);
+    lblNome = m_ui->lblNome;
+    lblPosizione = m_ui->lblPosizione;
+    txtConcorrente = m_ui->txtConcorrente;
+    txtResponsabile = m_ui->txtResponsabile;
+    txtTelefono = m_ui->txtTelefono;
+    txtEmail = m_ui->txtEmail;
+    txtGare = m_ui->txtGare;
+    txtPunteggio = m_ui->txtPunteggio;
+    txtNote = m_ui->txtNote;
+    chkCompletato = m_ui->chkCompletato;
+    infConcorrente = m_ui->infConcorrente;
+    infResponsabile = m_ui->infResponsabile;
+    infTelefono = m_ui->infTelefono;
+    infEmail = m_ui->infEmail;
+    infGare = m_ui->infGare;
+    infPunteggio = m_ui->infPunteggio;
+    infNote = m_ui->infNote;
+    cmdNuovo = m_ui->cmdNuovo;
+    cmdSalva = m_ui->cmdSalva;
+    cmdTrova = m_ui->cmdTrova;
+    cmdAnteprima = m_ui->cmdAnteprima;
+    cmdStampa = m_ui->cmdStampa;
+    cmdPrimo = m_ui->cmdPrimo;
+    cmdIndietro = m_ui->cmdIndietro;
+    cmdAvanti = m_ui->cmdAvanti;
+    cmdUltimo = m_ui->cmdUltimo;
+    cmdExcel = m_ui->cmdExcel;
+    cmdNonPagati = m_ui->cmdNonPagati;
+    cmdGriglia = m_ui->cmdGriglia;
+    cmdGuida = m_ui->cmdGuida;
+    cmdEsci = m_ui->cmdEsci;
+    btnCandidato = m_ui->btnCandidato;
+    btnEmail = m_ui->btnEmail;
+    btnCalcolatrice = m_ui->btnCalcolatrice;
+    btnData = m_ui->btnData;
+    btnGriglia = m_ui->btnGriglia;
+
     setWindowIcon(selvoraIcon(QStringLiteral("trophy")));
-    setAutoFillBackground(true);
     {
         QPalette pal = palette();
         QLinearGradient gradient(0, 0, 0, 900);
@@ -190,232 +138,42 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
         pal.setBrush(QPalette::Window, gradient);
         setPalette(pal);
     }
-
-    lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
-
-    // Title strip with the session name.
-    lblNome = new SpokenLabel(this);
-    lblNome->setText(QStringLiteral("Nome Sessione"));
-    lblNome->setObjectName(QStringLiteral("lblNome"));
-    lblNome->setAlignment(Qt::AlignCenter);
-    lblNome->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblNome->setAutoFillBackground(true);
-    lblNome->setMinimumHeight(34);
     {
         QPalette pal = lblNome->palette();
         pal.setColor(QPalette::Window, QColor(0x2B, 0x5F, 0xA8));
         pal.setColor(QPalette::WindowText, Qt::yellow);
         lblNome->setPalette(pal);
     }
-    // A screen reader hears the session's name itself.
-    lblNome->setAccessibleDescription(QStringLiteral("Nome della sessione"));
+    lblFile = makeHiddenLabel(this, QStringLiteral("lblFile"));
 
-    // Command bar: each command in a white box.
-    auto* barra = new QFrame(this);
-    barra->setObjectName(QStringLiteral("panComandi"));
-    barra->setStyleSheet(
-        QStringLiteral("#panComandi { background: transparent; }"
-                       "#panComandi QToolButton { background: white; border: 1px solid #9DB9D9; border-radius: 6px;"
-                       " padding: 2px 6px; color: #1f4e79; }"
-                       "#panComandi QToolButton:hover { background: #EAF3FC; border-color: #4682B4; }"
-                       "#panComandi QToolButton:pressed { background: #D6E8F8; }"));
-    cmdNuovo = makeCommand(barra, QStringLiteral("cmdNuovo"), QStringLiteral("file-plus"), QStringLiteral("Nuovo"),
-                           QStringLiteral("Nuova scheda"));
-    cmdSalva = makeCommand(barra, QStringLiteral("cmdSalva"), QStringLiteral("save"), QStringLiteral("Salva"),
-                           QStringLiteral("Salva la scheda"));
-    cmdTrova = makeCommand(barra, QStringLiteral("cmdTrova"), QStringLiteral("search"), QStringLiteral("Trova"),
-                           QStringLiteral("Trova una scheda"));
-    cmdAnteprima = makeCommand(barra, QStringLiteral("cmdAnteprima"), QStringLiteral("eye"),
-                               QStringLiteral("Anteprima"), QStringLiteral("Anteprima di stampa"));
-    cmdStampa = makeCommand(barra, QStringLiteral("cmdStampa"), QStringLiteral("printer"), QStringLiteral("Stampa"),
-                            QStringLiteral("Stampa la scheda"));
-    cmdPrimo = makeCommand(barra, QStringLiteral("cmdPrimo"), QStringLiteral("chevrons-left"), QString(),
-                           QStringLiteral("Prima scheda"));
-    cmdIndietro = makeCommand(barra, QStringLiteral("cmdIndietro"), QStringLiteral("chevron-left"), QString(),
-                              QStringLiteral("Scheda precedente"));
-    cmdAvanti = makeCommand(barra, QStringLiteral("cmdAvanti"), QStringLiteral("chevron-right"), QString(),
-                            QStringLiteral("Scheda successiva"));
-    cmdUltimo = makeCommand(barra, QStringLiteral("cmdUltimo"), QStringLiteral("chevrons-right"), QString(),
-                            QStringLiteral("Ultima scheda"));
-    cmdExcel = makeCommand(barra, QStringLiteral("cmdExcel"), QStringLiteral("file-spreadsheet"),
-                           QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"));
-    cmdNonPagati = makeCommand(barra, QStringLiteral("cmdNonPagati"), QStringLiteral("list-checks"),
-                               QStringLiteral("Idonei"), QStringLiteral("Elenco degli idonei"));
-    cmdGriglia = makeCommand(barra, QStringLiteral("cmdGriglia"), QStringLiteral("users"), QStringLiteral("Griglia"),
-                             QStringLiteral("Griglia di valutazione"));
-    cmdGuida = makeCommand(barra, QStringLiteral("cmdGuida"), QStringLiteral("circle-help"), QStringLiteral("Guida"),
-                           QStringLiteral("Guida"));
-    cmdEsci = makeCommand(barra, QStringLiteral("cmdEsci"), QStringLiteral("log-out"), QStringLiteral("Esci"),
-                          QStringLiteral("Esci"));
-
-    lblPosizione = new SpokenLabel(barra, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
-    lblPosizione->setMinimumWidth(80);
-    lblPosizione->setStyleSheet(
-        QStringLiteral("color: #1f4e79; background: white; border: 1px solid #9DB9D9; border-radius: 6px;"));
-    lblPosizione->setAccessibleDescription(QStringLiteral("Posizione della scheda"));
-
-    auto* comandi = new QHBoxLayout(barra);
-    comandi->setContentsMargins(12, 6, 12, 6);
-    comandi->setSpacing(6);
-    for (QWidget* w :
-         {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdSalva), static_cast<QWidget*>(cmdTrova),
-          static_cast<QWidget*>(cmdAnteprima), static_cast<QWidget*>(cmdStampa)})
-        comandi->addWidget(w);
-    comandi->addSpacing(12);
-    comandi->addWidget(cmdPrimo);
-    comandi->addWidget(cmdIndietro);
-    comandi->addWidget(lblPosizione);
-    comandi->addWidget(cmdAvanti);
-    comandi->addWidget(cmdUltimo);
-    comandi->addSpacing(12);
-    comandi->addWidget(cmdExcel);
-    comandi->addWidget(cmdNonPagati);
-    comandi->addWidget(cmdGriglia);
-    comandi->addStretch();
-    comandi->addWidget(cmdGuida);
-    comandi->addWidget(cmdEsci);
-
-    // The card.
-    auto* scheda = new QFrame(this);
-    scheda->setObjectName(QStringLiteral("panScheda"));
-    scheda->setStyleSheet(
-        QStringLiteral("#panScheda { background: white; border: 2px solid #4682B4; border-radius: 8px; }"));
-    scheda->setMaximumWidth(1180);
-
-    txtConcorrente = makeField(scheda, QStringLiteral("txtConcorrente"), MaxConcorrente, QStringLiteral("Candidato"));
-    txtResponsabile =
-        makeField(scheda, QStringLiteral("txtResponsabile"), MaxResponsabile, QStringLiteral("Codice fiscale"));
-    txtTelefono = makeField(scheda, QStringLiteral("txtTelefono"), MaxTelefono, QStringLiteral("Provenienza"));
-    txtEmail = makeField(scheda, QStringLiteral("txtEmail"), MaxEmail, QStringLiteral("Data colloquio"));
-    txtEmail->setAlignment(Qt::AlignCenter);
-    txtEmail->setToolTip(QStringLiteral("Scrivere la data nella forma gg/mm/aaaa (per esempio 15/04/2025); "
-                                        "Alt+Giù o F4 aprono il calendario."));
-    txtPunteggio = makeField(scheda, QStringLiteral("txtPunteggio"), MaxPunteggio, QStringLiteral("Punteggio totale"));
-    txtPunteggio->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Only typed digits and commas reach the score: no menu, no drops, no
-    // middle-button paste.
-    txtPunteggio->setContextMenuPolicy(Qt::NoContextMenu);
-    txtPunteggio->setAcceptDrops(false);
+    // Each field takes as much as the card's record holds for it.
+    txtConcorrente->setMaxLength(MaxConcorrente);
+    txtResponsabile->setMaxLength(MaxResponsabile);
+    txtTelefono->setMaxLength(MaxTelefono);
+    txtEmail->setMaxLength(MaxEmail);
+    txtPunteggio->setMaxLength(MaxPunteggio);
+    txtNote->setMaxLength(MaxNote);
+    m_ui->txtGare->setLimit(MaxGare);
+    for (QLineEdit* f : {txtConcorrente, txtResponsabile, txtTelefono, txtEmail, txtPunteggio, txtNote})
+        FieldColour::install(f);
     // Right-aligned and pre-filled with "0,00": a click would put the cursor
-    // before the text and "8" would become "80,00".
+    // before the text and "8" would become "80,00". Only typed digits and
+    // commas reach the score: the form takes away its menu and drops.
     SelectOnClick::install(txtPunteggio);
-    txtNote = makeField(scheda, QStringLiteral("txtNote"), MaxNote, QStringLiteral("Note"));
-
-    txtGare = new DetailsField(MaxGare, scheda);
-    txtGare->setObjectName(QStringLiteral("txtGare"));
-    txtGare->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    txtGare->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtGare->setTabChangesFocus(true);
-    txtGare->setAccessibleName(QStringLiteral("Dettagli colloquio"));
-    txtGare->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; border: 1px solid #87CEEB; }"));
-    txtGare->setMinimumHeight(160);
-
-    chkCompletato = new QCheckBox(QStringLiteral("Idoneo"), scheda);
-    chkCompletato->setObjectName(QStringLiteral("chkCompletato"));
-    chkCompletato->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    chkCompletato->setStyleSheet(
-        QStringLiteral("QCheckBox { color: #1e8c3a; } QCheckBox::indicator { width: 20px; height: 20px; }"));
-
-    infConcorrente = didascalia(scheda, QStringLiteral("infConcorrente"), QStringLiteral("Candidato:"), txtConcorrente);
-    infResponsabile =
-        didascalia(scheda, QStringLiteral("infResponsabile"), QStringLiteral("Codice fiscale:"), txtResponsabile);
-    infTelefono = didascalia(scheda, QStringLiteral("infTelefono"), QStringLiteral("Provenienza:"), txtTelefono);
-    infEmail = didascalia(scheda, QStringLiteral("infEmail"), QStringLiteral("Data colloquio:"), txtEmail);
-    infPunteggio =
-        didascalia(scheda, QStringLiteral("infPunteggio"), QStringLiteral("Punteggio totale:"), txtPunteggio);
-    infNote = didascalia(scheda, QStringLiteral("infNote"), QStringLiteral("Note:"), txtNote);
-
-    // The heading of the details: a picture with its caption.
-    infGare = new QLabel(scheda);
-    infGare->setObjectName(QStringLiteral("infGare"));
-    infGare->setText(QStringLiteral("<table><tr><td><img src=':/icons/file-text-22.png' width='22' height='22'></td>"
-                                    "<td valign='middle'>&nbsp;DETTAGLI COLLOQUIO</td></tr></table>"));
-    infGare->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    infGare->setStyleSheet(QStringLiteral(
-        "color: #1f4e79; background: #EAF3FC; border: 1px solid #9DB9D9; border-radius: 4px; padding: 3px;"));
-    infGare->setBuddy(txtGare);
-    infGare->setAccessibleName(QStringLiteral("DETTAGLI COLLOQUIO"));
-
-    btnCandidato = new PictureButton(QStringLiteral("btnCandidato"), QStringLiteral("circle-arrow-right"), QString(),
-                                     QStringLiteral("Importa dall'archivio dei candidati"), scheda);
-    btnEmail = new PictureButton(QStringLiteral("btnEmail"), QStringLiteral("square-check"), QString(),
-                                 QStringLiteral("Verifica codice fiscale"), scheda);
-    btnCalcolatrice = new PictureButton(QStringLiteral("btnCalcolatrice"), QStringLiteral("calculator"), QString(),
-                                        QStringLiteral("Apri calcolatrice"), scheda);
-    btnData = new PictureButton(QStringLiteral("btnData"), QStringLiteral("calendar"), QString(),
-                                QStringLiteral("Scegli la data dal calendario"), scheda);
-    btnGriglia = new PictureButton(QStringLiteral("btnGriglia"), QStringLiteral("users"), QString(),
-                                   QStringLiteral("Apri la griglia di valutazione"), scheda);
 
     // The code, date and score fields are as wide as a fiscal code.
-    const int stretta =
+    const int narrow =
         QFontMetrics(txtResponsabile->font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")) * 3 / 4;
     for (QLineEdit* f : {txtResponsabile, txtEmail, txtPunteggio})
-        f->setFixedWidth(stretta);
+        f->setFixedWidth(narrow);
 
-    // One grid, so that every field starts at the same column: captions in
-    // column 0, fields from column 1.
-    auto* griglia = new QGridLayout;
-    griglia->setHorizontalSpacing(10);
-    griglia->setVerticalSpacing(10);
-    griglia->setColumnStretch(2, 1);
-    griglia->setColumnStretch(4, 2);
-    // Candidate and its import arrow.
-    griglia->addWidget(infConcorrente, 0, 0);
-    griglia->addWidget(txtConcorrente, 0, 1, 1, 4);
-    griglia->addWidget(btnCandidato, 0, 5);
-    // Fiscal code with its check, origin.
-    griglia->addWidget(infResponsabile, 1, 0);
-    griglia->addWidget(txtResponsabile, 1, 1);
-    griglia->addWidget(btnEmail, 1, 2, Qt::AlignLeft);
-    griglia->addWidget(infTelefono, 1, 3, Qt::AlignRight);
-    griglia->addWidget(txtTelefono, 1, 4, 1, 2);
-    // Interview date.
-    griglia->addWidget(infEmail, 2, 0);
-    griglia->addWidget(txtEmail, 2, 1);
-    griglia->addWidget(btnData, 2, 2, Qt::AlignLeft);
-    // Details.
-    griglia->addWidget(infGare, 3, 0, 1, 6);
-    griglia->addWidget(txtGare, 4, 0, 1, 6);
-    griglia->setRowStretch(4, 1);
-    // Score with the calculator, the suitable flag, notes.
-    griglia->addWidget(infPunteggio, 5, 0);
-    griglia->addWidget(txtPunteggio, 5, 1);
-    auto* dopoPunteggio = new QHBoxLayout;
-    dopoPunteggio->setSpacing(24);
-    dopoPunteggio->addWidget(btnCalcolatrice);
-    dopoPunteggio->addWidget(btnGriglia);
-    dopoPunteggio->addWidget(chkCompletato);
-    dopoPunteggio->addStretch();
-    griglia->addLayout(dopoPunteggio, 5, 2, 1, 3);
-    griglia->addWidget(infNote, 6, 0);
-    griglia->addWidget(txtNote, 6, 1, 1, 5);
-
-    auto* interno = new QVBoxLayout(scheda);
-    interno->setContentsMargins(24, 20, 24, 20);
-    interno->addLayout(griglia);
-
-    auto* corpo = new QHBoxLayout;
-    corpo->setContentsMargins(16, 8, 16, 12);
-    corpo->addStretch();
-    corpo->addWidget(scheda, 8);
-    corpo->addStretch();
-
+    // The information bar closes the window; the seal notice stands under
+    // the session's name.
     shpInfo = new InfoBar(kIdle, kStrip, this);
     panInfo = shpInfo->panInfo();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(lblNome);
+    m_ui->layout->addWidget(shpInfo);
     lblSigillo = SealNotice::create(this);
-    layout->addWidget(lblSigillo);
-    layout->addWidget(barra);
-    layout->addLayout(corpo, 1);
-    layout->addWidget(shpInfo);
+    m_ui->layout->insertWidget(1, lblSigillo);
 
     // Information bar texts (also the tooltips).
     shpInfo->describe(cmdNuovo, QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."));
@@ -441,8 +199,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     shpInfo->describe(chkCompletato,
                       QStringLiteral("Spunta questa casella per annotare che il candidato è risultato idoneo."));
     shpInfo->clearOver(this);
-    shpInfo->clearOver(barra);
-    shpInfo->clearOver(scheda);
+    shpInfo->clearOver(m_ui->panComandi);
+    shpInfo->clearOver(m_ui->panScheda);
     shpInfo->clearOver(lblNome);
 
     // Enter moves along the card; the date and score fields handle their own
@@ -454,17 +212,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     txtEmail->installEventFilter(this);
     txtPunteggio->installEventFilter(this);
 
-    setTabOrder(txtConcorrente, txtResponsabile);
-    setTabOrder(txtResponsabile, txtTelefono);
-    setTabOrder(txtTelefono, txtEmail);
-    setTabOrder(txtEmail, btnData);
-    setTabOrder(btnData, txtGare);
-    setTabOrder(txtGare, txtPunteggio);
-    // The score's own pictures follow it, so the grid is reachable from the keyboard.
-    setTabOrder(txtPunteggio, btnCalcolatrice);
-    setTabOrder(btnCalcolatrice, btnGriglia);
-    setTabOrder(btnGriglia, chkCompletato);
-    setTabOrder(chkCompletato, txtNote);
+    // Tab follows the card as the form orders it: the score's own pictures
+    // come after the score, so the grid is reachable from the keyboard.
 
     connect(cmdNuovo, &QToolButton::clicked, this, &TfrmTorneo::cmdNuovoClick);
     connect(cmdSalva, &QToolButton::clicked, this, &TfrmTorneo::cmdSalvaClick);
@@ -496,9 +245,9 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     // Command keys, pressed as the pictures are (and named in their tooltips).
     KeyCommands::bindCard(this, {cmdSalva, cmdNuovo, cmdTrova, cmdStampa, cmdAvanti, cmdIndietro, cmdGuida, cmdEsci});
     KeyCommands::bind(this, cmdGriglia, {KeyCommands::Grid});
-
-    resize(1280, 860);
 }
+
+TfrmTorneo::~TfrmTorneo() = default;
 
 void TfrmTorneo::showEvent(QShowEvent* event)
 {
@@ -793,7 +542,7 @@ bool TfrmTorneo::txtEmailKeyDown(QKeyEvent* key)
     }
     const QString text = key->text();
     const bool comando = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (comando || text.isEmpty() || soloModificatore(key->key()))
+    if (comando || text.isEmpty() || isModifierOnly(key->key()))
         return false; // editing and command keys, arrows, Tab
     const QChar c = text.at(0);
     if (text.size() == 1 && (c.isDigit() || c == QLatin1Char('/')))

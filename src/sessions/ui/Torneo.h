@@ -6,6 +6,8 @@
 #include "shared/ui/KeptWindow.h"
 #include "shared/ui/ScreenWindow.h"
 
+#include <memory>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -15,67 +17,72 @@ class PictureButton;
 class TfrmSegnalati;
 struct TSchedaColloquio;
 
+namespace Ui {
+class TfrmTorneo;
+}
+
 class TfrmTorneo : public ScreenWindow
 {
     Q_OBJECT
 
 public:
     explicit TfrmTorneo(QWidget* parent = nullptr);
+    ~TfrmTorneo() override;
 
     // Hidden: the full path of the session file, set by the session list.
-    QLabel* lblFile;
+    QLabel* lblFile = nullptr;
     // The session name in the title strip.
-    QLabel* lblNome;
+    QLabel* lblNome = nullptr;
     // The 1-based position of the card shown; empty for a new card.
-    QLabel* lblPosizione;
+    QLabel* lblPosizione = nullptr;
 
     // Fields, named as the record they fill (the names come from an older
     // use of the window: competitor, person in charge, telephone, e-mail,
     // matches).
-    QLineEdit* txtConcorrente; // Candidato
-    QLineEdit* txtResponsabile; // CodiceFiscale
-    QLineEdit* txtTelefono; // Provenienza
-    QLineEdit* txtEmail; // DataColloquio, typed or filled by the date picker
-    QPlainTextEdit* txtGare; // Dettagli
-    QLineEdit* txtPunteggio; // Punteggio
-    QLineEdit* txtNote; // Note
-    QCheckBox* chkCompletato; // Idoneo
+    QLineEdit* txtConcorrente = nullptr; // Candidato
+    QLineEdit* txtResponsabile = nullptr; // CodiceFiscale
+    QLineEdit* txtTelefono = nullptr; // Provenienza
+    QLineEdit* txtEmail = nullptr; // DataColloquio, typed or filled by the date picker
+    QPlainTextEdit* txtGare = nullptr; // Dettagli
+    QLineEdit* txtPunteggio = nullptr; // Punteggio
+    QLineEdit* txtNote = nullptr; // Note
+    QCheckBox* chkCompletato = nullptr; // Idoneo
 
     // Captions.
-    QLabel* infConcorrente;
-    QLabel* infResponsabile;
-    QLabel* infTelefono;
-    QLabel* infEmail;
-    QLabel* infGare;
-    QLabel* infPunteggio;
-    QLabel* infNote;
+    QLabel* infConcorrente = nullptr;
+    QLabel* infResponsabile = nullptr;
+    QLabel* infTelefono = nullptr;
+    QLabel* infEmail = nullptr;
+    QLabel* infGare = nullptr;
+    QLabel* infPunteggio = nullptr;
+    QLabel* infNote = nullptr;
 
     // Command bar.
-    PictureButton* cmdNuovo;
-    PictureButton* cmdSalva;
-    PictureButton* cmdTrova;
-    PictureButton* cmdAnteprima;
-    PictureButton* cmdStampa;
-    PictureButton* cmdPrimo;
-    PictureButton* cmdIndietro;
-    PictureButton* cmdAvanti;
-    PictureButton* cmdUltimo;
-    PictureButton* cmdExcel;
-    PictureButton* cmdNonPagati;
-    PictureButton* cmdGriglia; // the committee's scoring grid
-    PictureButton* cmdGuida;
-    PictureButton* cmdEsci;
+    PictureButton* cmdNuovo = nullptr;
+    PictureButton* cmdSalva = nullptr;
+    PictureButton* cmdTrova = nullptr;
+    PictureButton* cmdAnteprima = nullptr;
+    PictureButton* cmdStampa = nullptr;
+    PictureButton* cmdPrimo = nullptr;
+    PictureButton* cmdIndietro = nullptr;
+    PictureButton* cmdAvanti = nullptr;
+    PictureButton* cmdUltimo = nullptr;
+    PictureButton* cmdExcel = nullptr;
+    PictureButton* cmdNonPagati = nullptr;
+    PictureButton* cmdGriglia = nullptr; // the committee's scoring grid
+    PictureButton* cmdGuida = nullptr;
+    PictureButton* cmdEsci = nullptr;
     // Small pictures beside the fields.
-    PictureButton* btnCandidato;
-    PictureButton* btnEmail;
-    PictureButton* btnCalcolatrice;
-    PictureButton* btnData; // the date picker, beside the interview date
-    PictureButton* btnGriglia; // the scoring grid, beside the calculator
+    PictureButton* btnCandidato = nullptr;
+    PictureButton* btnEmail = nullptr;
+    PictureButton* btnCalcolatrice = nullptr;
+    PictureButton* btnData = nullptr; // the date picker, beside the interview date
+    PictureButton* btnGriglia = nullptr; // the scoring grid, beside the calculator
 
-    InfoBar* shpInfo;
-    QLabel* panInfo;
+    InfoBar* shpInfo = nullptr;
+    QLabel* panInfo = nullptr;
     // Shown while the session's published ranking no longer matches it.
-    QLabel* lblSigillo;
+    QLabel* lblSigillo = nullptr;
 
     // The new-card routine: empty fields, today's date, score "0,00", no
     // position, the focus in the candidate field.
@@ -127,5 +134,6 @@ private:
     void txtPunteggioExit();
     void openDatePicker();
 
+    std::unique_ptr<Ui::TfrmTorneo> m_ui;
     KeptWindow<TfrmSegnalati> m_suitableList;
 };
