@@ -63,7 +63,10 @@ QString defaultTitlesSource()
 {
     const QStringList notes = resourceLines(true);
     // The second and third lines of the notes name the source and its date.
-    return notes.mid(1, 2).join(QLatin1Char(' '));
+    QString source = notes.mid(1, 2).join(QLatin1Char(' '));
+    if (source.startsWith(QStringLiteral("Fonte:")))
+        source = source.mid(6).trimmed();
+    return source;
 }
 
 int reservedPosts(const CompetitionReserve& reserve, int posts)

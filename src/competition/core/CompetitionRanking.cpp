@@ -522,7 +522,9 @@ CompetitionResult build(const Competition& competition, const QList<QList<TestCa
         lastPosition = line.position;
         ++winners;
     }
-    rule << QStringLiteral("I restanti posti sono assegnati nell'ordine della graduatoria di merito.");
+    rule << (competition.reserves.isEmpty() && rule.size() == 1
+                 ? QStringLiteral("I posti sono assegnati nell'ordine della graduatoria di merito.")
+                 : QStringLiteral("I restanti posti sono assegnati nell'ordine della graduatoria di merito."));
     for (CompetitionLine& line : result.ranked) {
         if (line.outcome == CompetitionLine::Outcome::None) {
             line.outcome = CompetitionLine::Outcome::Eligible;

@@ -4,6 +4,8 @@
 #include "base/core/ProgramFolder.h"
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
+#include "candidates/core/SchedaCandidato.h"
+#include "competition/ui/CompetitionWindow.h"
 #include "rankings/ui/Classifica.h"
 #include "rankings/ui/ExpClassifica.h"
 #include "rankings/ui/OfficialRankingWindow.h"
@@ -56,6 +58,10 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
                                  QStringLiteral("GRADUATORIA FINALE"), QStringLiteral("Graduatoria finale"), panel);
     btnFinal->setToolTip(QStringLiteral(
         "Visualizza la graduatoria finale della sessione selezionata: posizioni, ex aequo, spareggi e pubblicazione."));
+    btnConcorso = new PictureButton(QStringLiteral("btnConcorso"), QStringLiteral("list"), QStringLiteral("CONCORSO…"),
+                                    QStringLiteral("Concorso"), panel);
+    btnConcorso->setToolTip(QStringLiteral("Un concorso di più prove: punteggio finale, titoli di preferenza, "
+                                           "riserve, vincitori e idonei."));
     btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale."));
     imgGuida = CataloguePanel::helpButton(panel);
 
@@ -67,12 +73,13 @@ TfrmApriClassifica::TfrmApriClassifica(QWidget* parent)
     inner->addWidget(sessions.caption);
     inner->addWidget(lstFiles, 1);
     inner->addWidget(lblCreati);
-    inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApri, btnExcel, btnFinal, btnAnnulla}));
+    inner->addLayout(CataloguePanel::commandRow({imgGuida}, {btnApri, btnExcel, btnFinal, btnConcorso, btnAnnulla}));
     CataloguePanel::centre(this, panel, 4, 0);
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriClassifica::btnApriClick);
     connect(btnExcel, &QToolButton::clicked, this, &TfrmApriClassifica::btnExcelClick);
     connect(btnFinal, &QToolButton::clicked, this, &TfrmApriClassifica::btnFinalClick);
+    connect(btnConcorso, &QToolButton::clicked, this, &TfrmApriClassifica::btnConcorsoClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriClassifica::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriClassifica::imgGuidaClick);
     // The keyboard: Enter on the list opens the final ranking of the chosen session, Escape leaves as
@@ -147,6 +154,12 @@ void TfrmApriClassifica::btnFinalClick()
     std::unique_ptr<OfficialRankingWindow> dialog(
         new OfficialRankingWindow(lblFile->text(), SessionCatalogue::sessionName(session), this));
     Modal::run(dialog.get());
+}
+
+void TfrmApriClassifica::btnConcorsoClick()
+{
+    CompetitionWindow dialog(ProgramFolder::path(), CandidateArchive::path(), this);
+    Modal::run(&dialog);
 }
 
 void TfrmApriClassifica::btnAnnullaClick()

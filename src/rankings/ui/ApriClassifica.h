@@ -24,6 +24,7 @@ public:
     PictureButton* btnApri;
     PictureButton* btnExcel;
     PictureButton* btnFinal; // the official ranking
+    PictureButton* btnConcorso; // the competitions made of several sessions
     PictureButton* btnAnnulla;
     PictureButton* imgGuida;
     QLabel* lblFile;
@@ -35,6 +36,7 @@ private slots:
     void btnApriClick();
     void btnExcelClick();
     void btnFinalClick();
+    void btnConcorsoClick();
     void btnAnnullaClick();
     void imgGuidaClick();
 

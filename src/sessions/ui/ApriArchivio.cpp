@@ -4,6 +4,9 @@
 #include "base/core/ProgramFolder.h"
 #include "base/core/TextRules.h"
 #include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
+#include "candidates/core/SchedaCandidato.h"
+#include "competition/ui/CompetitionWindow.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/Torneo.h"
 #include "shared/ui/CataloguePanel.h"
@@ -46,6 +49,10 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     btnElimina = new PictureButton(QStringLiteral("btnElimina"), QStringLiteral("trash-2"), QString(),
                                    QStringLiteral("Elimina la sessione selezionata"), panel);
     btnElimina->setToolTip(QStringLiteral("Elimina la sessione selezionata."));
+    btnConcorso = new PictureButton(QStringLiteral("btnConcorso"), QStringLiteral("list"), QStringLiteral("CONCORSO…"),
+                                    QStringLiteral("Concorso"), panel);
+    btnConcorso->setToolTip(QStringLiteral("Un concorso di più prove: punteggio finale, titoli di preferenza, "
+                                           "riserve, vincitori e idonei."));
     btnAnnulla = CataloguePanel::cancelButton(panel, QStringLiteral("Torna al menu principale."));
     imgGuida = CataloguePanel::helpButton(panel);
 
@@ -57,12 +64,13 @@ TfrmApriArchivio::TfrmApriArchivio(QWidget* parent)
     inner->addWidget(sessions.caption);
     inner->addWidget(lstFiles, 1);
     inner->addWidget(lblCreati);
-    inner->addLayout(CataloguePanel::commandRow({imgGuida, btnElimina}, {btnApri, btnAnnulla}));
+    inner->addLayout(CataloguePanel::commandRow({imgGuida, btnElimina}, {btnApri, btnConcorso, btnAnnulla}));
     CataloguePanel::centre(this, panel, 4, 0);
 
     connect(btnApri, &QToolButton::clicked, this, &TfrmApriArchivio::btnApriClick);
     connect(btnElimina, &QToolButton::clicked, this, &TfrmApriArchivio::btnEliminaClick);
     WriteGuard::mark(btnElimina);
+    connect(btnConcorso, &QToolButton::clicked, this, &TfrmApriArchivio::btnConcorsoClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &TfrmApriArchivio::btnAnnullaClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmApriArchivio::imgGuidaClick);
     // The keyboard: Enter on the list opens the chosen session, Escape leaves as
@@ -157,6 +165,12 @@ void TfrmApriArchivio::btnEliminaClick()
     lblMemory->setText(QStringLiteral("avvio"));
     lblFile->clear();
     listSessions();
+}
+
+void TfrmApriArchivio::btnConcorsoClick()
+{
+    CompetitionWindow dialog(ProgramFolder::path(), CandidateArchive::path(), this);
+    Modal::run(&dialog);
 }
 
 void TfrmApriArchivio::btnAnnullaClick()

@@ -19,6 +19,7 @@ public:
     QLabel* lblCreati;
     PictureButton* btnApri;
     PictureButton* btnElimina;
+    PictureButton* btnConcorso; // the competitions made of several sessions
     PictureButton* btnAnnulla;
     PictureButton* imgGuida;
     QLabel* lblMemory;
@@ -31,6 +32,7 @@ protected:
 private slots:
     void btnApriClick();
     void btnEliminaClick();
+    void btnConcorsoClick();
     void btnAnnullaClick();
     void imgGuidaClick();
 

@@ -1,0 +1,41 @@
+// What the competition window asks of the files: the cards of every test's
+// session, the birth dates the candidate archive gives, the checks of the
+// scores against the tests' maximums, the ranking in one call, and the
+// side file stored in one call.
+#pragma once
+
+#include "competition/core/CompetitionRanking.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace CompetitionStore {
+
+// The cards of each test's session in the folder; problems says, in
+// Italian, which session is missing or cannot be read.
+bool readTests(const QString& folder, const Competition& competition, QList<QList<TestCard>>* cards,
+               QStringList* problems);
+
+// A score above its test's maximum, or one that is not a number.
+QStringList scoreProblems(const Competition& competition, const QList<QList<TestCard>>& cards);
+
+// Names of the archive with exactly one birth date ("gg/mm/aaaa" on the
+// card), upper case and with single blanks; a missing archive gives none.
+QHash<QString, QDate> archiveBirthDates(const QString& archivePath);
+
+struct Outcome
+{
+    CompetitionResult result;
+    QStringList problems; // when not empty, there is no result
+};
+// Everything the ranking needs, read and checked, then the ranking.
+Outcome rank(const QString& folder, const QString& archivePath, const Competition& competition, const QDate& today);
+
+// Checks and writes the side file of the competition in folder; false with
+// the Italian message when the set-up is not valid or the write failed.
+bool store(const QString& folder, const Competition& competition, QString* message);
+
+} // namespace CompetitionStore

@@ -1,0 +1,244 @@
+// The competition window driven as a user would: a competition set up over
+// two sessions and stored with Ctrl+S, its merit ranking, the titles of a
+// candidate changing a tie, cards joined from the list to be checked, and
+// bad input refused with the reason and nothing stored.
+#include "base/platform/Messages.h"
+#include "base/platform/Modal.h"
+#include "competition/core/CompetitionFile.h"
+#include "competition/ui/CompetitionWindow.h"
+#include "competition/ui/TitlesWindow.h"
+#include "sessions/core/SchedaColloquio.h"
+#include "support/Fixtures.h"
+#include "support/TestMain.h"
+#include "tools/core/FiscalCodeCheckLetter.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+QString code(const QString& letters6, int year)
+{
+    const QString first15 = letters6 + QString::number(year % 100) + QStringLiteral("A01H501");
+    return first15 + FiscalCodeCheckLetter::carattereDiControllo(first15);
+}
+
+QByteArray card(const QString& name, const QString& cf, const QString& score)
+{
+    TSchedaColloquio c;
+    c.Candidato = name;
+    c.CodiceFiscale = cf;
+    c.Punteggio = score;
+    c.Idoneo = QStringLiteral("Sì");
+    return c.encode();
+}
+
+void setCell(QTableWidget* t, int row, int column, const QString& text)
+{
+    t->setItem(row, column, new QTableWidgetItem(text));
+}
+
+QStringList column(QTableWidget* t, int c)
+{
+    QStringList out;
+    for (int r = 0; r < t->rowCount(); ++r)
+        out << (t->item(r, c) ? t->item(r, c)->text() : QString());
+    return out;
+}
+
+} // namespace
+
+class TestCompetitionWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+    const QString m_rossi = code(QStringLiteral("RSSMRA"), 1980);
+    const QString m_bianchi = code(QStringLiteral("BNCLCU"), 1990);
+
+    // Two written tests of two candidates equal in the end, and a third
+    // candidate whose written cards have a name and no code.
+    void sessions()
+    {
+        m_folder->write(QStringLiteral("Scritta A.vai"),
+                        card(QStringLiteral("ROSSI MARIO"), m_rossi, QStringLiteral("24,00")) +
+                            card(QStringLiteral("BIANCHI LUCA"), m_bianchi, QStringLiteral("26,00")) +
+                            card(QStringLiteral("VERDI ANNA"), QString(), QStringLiteral("22,00")));
+        m_folder->write(QStringLiteral("Scritta B.vai"),
+                        card(QStringLiteral("BIANCHI LUCA"), m_bianchi, QStringLiteral("24,00")) +
+                            card(QStringLiteral("ROSSI MARIO"), m_rossi, QStringLiteral("26,00")) +
+                            card(QStringLiteral("Verdi Anna"), QString(), QStringLiteral("23,00")));
+    }
+
+    std::unique_ptr<CompetitionWindow> open()
+    {
+        auto w = std::make_unique<CompetitionWindow>(m_folder->path(), m_folder->file(QStringLiteral("Candidati.dat")));
+        w->show();
+        return w;
+    }
+
+    // Two written tests, 21 out of 30 to pass, one post.
+    void setUp(CompetitionWindow* w, const QString& posts)
+    {
+        w->txtNome->setText(QStringLiteral("Istruttore 2026"));
+        w->btnAggiungiProva->click();
+        w->btnAggiungiProva->click();
+        QCOMPARE(w->grdProve->rowCount(), 2);
+        for (int row = 0; row < 2; ++row) {
+            auto* session = qobject_cast<QComboBox*>(w->grdProve->cellWidget(row, 0));
+            session->setCurrentIndex(
+                session->findData(row == 0 ? QStringLiteral("Scritta A.vai") : QStringLiteral("Scritta B.vai")));
+            setCell(w->grdProve, row, 2, QStringLiteral("30"));
+            setCell(w->grdProve, row, 3, QStringLiteral("21"));
+        }
+        w->txtPosti->setText(posts);
+    }
+
+private slots:
+    void init()
+    {
+        resetSeams();
+        m_folder = std::make_unique<TempProgramFolder>();
+        sessions();
+    }
+    void cleanup()
+    {
+        m_folder.reset();
+        QVERIFY2(seamsLeftovers().isEmpty(), qPrintable(seamsLeftovers()));
+    }
+
+    void setUpRankAndBreakATie()
+    {
+        auto w = open();
+        // A new competition starts from the legal list of titles.
+        QCOMPARE(w->cboConcorso->currentText(), QStringLiteral("(nuovo concorso)"));
+        QVERIFY(w->txtTitoli->toPlainText().startsWith(QStringLiteral("Insigniti di medaglia")));
+        QVERIFY(w->lblFonte->text().contains(QStringLiteral("n. 82")));
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(activate(w.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Istruttore 2026.concorso.json"))));
+        QCOMPARE(w->cboConcorso->currentText(), QStringLiteral("Istruttore 2026"));
+
+        // Rossi and Bianchi both have 25: the younger comes first, and
+        // Verdi's cards are to be checked, not joined.
+        QCOMPARE(column(w->grdGraduatoria, 1),
+                 (QStringList {QStringLiteral("BIANCHI LUCA"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("minore età"));
+        QCOMPARE(w->grdVerifica->rowCount(), 1);
+        QCOMPARE(w->tabPagine->tabText(2), QStringLiteral("Da &verificare (1)"));
+
+        // Rossi declares a title: Enter on his line opens the titles window.
+        w->tabPagine->setCurrentIndex(1);
+        w->grdGraduatoria->setCurrentCell(1, 1);
+        Modal::queueHook([](QDialog* d) {
+            auto* titles = qobject_cast<TitlesWindow*>(d);
+            QVERIFY(titles);
+            QCOMPARE(titles->lblCandidato->text(), QStringLiteral("ROSSI MARIO"));
+            titles->lstTitoli->item(3)->setCheckState(Qt::Checked);
+            titles->spnFigli->setValue(1);
+            titles->btnOk->click();
+        });
+        w->grdGraduatoria->setFocus();
+        QTest::keyClick(w->grdGraduatoria, Qt::Key_Return);
+        QCOMPARE(column(w->grdGraduatoria, 1),
+                 (QStringList {QStringLiteral("ROSSI MARIO"), QStringLiteral("BIANCHI LUCA")}));
+        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("titoli di preferenza"));
+        QCOMPARE(w->grdGraduatoria->item(0, 6)->text(), QStringLiteral("vincitore"));
+        QCOMPARE(w->grdGraduatoria->item(1, 6)->text(), QStringLiteral("idoneo"));
+        // The focus followed Rossi to his new place.
+        QCOMPARE(w->grdGraduatoria->currentRow(), 0);
+
+        // Verdi's two cards are the same person: joined, ranked third.
+        w->grdVerifica->setCurrentCell(0, 0);
+        w->btnCollega->click();
+        QCOMPARE(w->grdVerifica->rowCount(), 0);
+        QCOMPARE(w->grdGraduatoria->rowCount(), 3);
+        QCOMPARE(w->grdGraduatoria->item(2, 1)->text(), QStringLiteral("VERDI ANNA"));
+
+        // All of it is in the side file, and a new window shows it again.
+        Competition stored;
+        QString problem;
+        QCOMPARE(int(CompetitionFile::read(m_folder->file(QStringLiteral("Istruttore 2026.concorso.json")), &stored,
+                                           &problem)),
+                 int(CompetitionFile::Status::Read));
+        QCOMPARE(stored.facts.value(m_rossi).children, 1);
+        QCOMPARE(stored.links.size(), 1);
+        auto again = open();
+        QCOMPARE(again->txtNome->text(), QStringLiteral("Istruttore 2026"));
+        QCOMPARE(again->grdGraduatoria->rowCount(), 3);
+        // The sessions were only read.
+        QCOMPARE(m_folder->read(QStringLiteral("Scritta A.vai")).size(), 3 * TSchedaColloquio::Size);
+    }
+
+    void badInputIsRefused_data()
+    {
+        QTest::addColumn<QString>("posts");
+        QTest::addColumn<QString>("passMark");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("posts not a number")
+            << QStringLiteral("due") << QStringLiteral("21") << int(Messages::Kind::Warning)
+            << QStringLiteral("Il numero dei posti messi a concorso deve essere un numero intero.");
+        QTest::newRow("pass mark not a number")
+            << QStringLiteral("1") << QStringLiteral("ventuno") << int(Messages::Kind::Warning)
+            << QStringLiteral(
+                   "Nella riga 1 delle prove il massimo, il minimo o il peso non è un numero (per esempio 30 "
+                   "oppure 21,5).");
+        QTest::newRow("no pass mark")
+            << QStringLiteral("1") << QString() << int(Messages::Kind::Error)
+            << QStringLiteral("Il concorso non è stato salvato:\r\nLa prova «Scritta A.vai» (prova scritta) non ha il "
+                              "punteggio minimo per superarla (per esempio 21 su 30).");
+    }
+    void badInputIsRefused()
+    {
+        QFETCH(QString, posts);
+        QFETCH(QString, passMark);
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        auto w = open();
+        setUp(w.get(), posts);
+        setCell(w->grdProve, 0, 3, passMark);
+        QVERIFY(!w->btnSalvaClick());
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(int(shown.at(0).kind), kind);
+        QCOMPARE(shown.at(0).text, message);
+        QVERIFY(CompetitionFile::list(m_folder->path()).isEmpty());
+    }
+
+    // A score above the test's maximum is named, card by card, and no
+    // ranking is shown.
+    void scoreAboveTheMaximum()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        setCell(w->grdProve, 1, 2, QStringLiteral("25"));
+        QVERIFY(w->btnSalvaClick());
+        QCOMPARE(w->grdGraduatoria->rowCount(), 0);
+        QVERIFY2(w->lblVincitori->text().contains(
+                     QStringLiteral("Nella sessione «Scritta B.vai» la scheda n. 2 (ROSSI MARIO) ha 26,00 punti, più "
+                                    "del massimo della prova (25,00).")),
+                 qPrintable(w->lblVincitori->text()));
+    }
+
+    void escapeCloses()
+    {
+        auto w = open();
+        QVERIFY(activate(w.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+};
+
+SELVORA_TEST_MAIN(TestCompetitionWindow)
+#include "tst_competitionwindow.moc"
