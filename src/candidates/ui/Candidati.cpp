@@ -31,62 +31,24 @@
 #include "shared/ui/InfoBar.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/PictureButton.h"
-#include "shared/ui/SpokenLabel.h"
 #include "shared/ui/UnstorableLetters.h"
 #include "shared/ui/WriteGuard.h"
 #include "tools/ui/CodFisc.h"
 #include "tools/ui/FiscalCodeGuard.h"
 #include "tools/ui/PartitaIva.h"
+#include "ui_TfrmCandidati.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include <memory>
 
 namespace {
-
-struct FieldEntry
-{
-    const char* name;
-    const char* caption;
-};
-
-// The 25 text fields in record order, which is also the Enter chain and the
-// tab order; each one's typing limit is its record field's width.
-const FieldEntry kFields[25] = {
-    {"txtCandidato", "Cognome e nome:"},
-    {"txtSesso", "Sesso:"},
-    {"txtDataNasc", "Data nascita:"},
-    {"txtCittadinanza", "Cittadinanza:"},
-    {"txtLuogoNasc", "Luogo nascita:"},
-    {"txtIndirizzo", "Indirizzo residenza:"},
-    {"txtCitta", "Città:"},
-    {"txtCap", "CAP:"},
-    {"txtSettore", "Settore professionale:"},
-    {"txtCodFisc", "Codice fiscale:"},
-    {"txtPartitaIva", "Partita IVA:"},
-    {"txtPatente", "Patente di guida:"},
-    {"txtStudio", "Titolo di studio:"},
-    {"txtLingue", "Lingue conosciute:"},
-    {"txtEmail", "E-mail:"},
-    {"txtTel", "Tel. casa:"},
-    {"txtCel", "Tel. cellulare:"},
-    {"txtDocumento", "Documento (tipo e numero):"},
-    {"txtEnteRil", "Ente di rilascio:"},
-    {"txtInizioTes", "Data rilascio:"},
-    {"txtFineTes", "Data scadenza:"},
-    {"txtEsperienze", "Esperienze lavorative:"},
-    {"txtCompetenze", "Competenze informatiche:"},
-    {"txtDisponibilita", "Disponibilità:"},
-    {"txtNote", "Note:"},
-};
 
 const QColor kStrip(0x1F, 0x4E, 0x79);
 
@@ -95,96 +57,96 @@ QString idleText()
     return QStringLiteral("Pronto per archiviare una nuova scheda...");
 }
 
-// A caption above its field (and the field's small button, if any).
-QWidget* cell(QWidget* parent, QLabel* caption, QLineEdit* field, QWidget* button = nullptr)
-{
-    auto* box = new QWidget(parent);
-    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* v = new QVBoxLayout(box);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(1);
-    v->addWidget(caption);
-    if (button) {
-        auto* h = new QHBoxLayout;
-        h->setSpacing(2);
-        h->addWidget(field, 1);
-        h->addWidget(button);
-        v->addLayout(h);
-    } else {
-        v->addWidget(field);
-    }
-    return box;
-}
-
-PictureButton* smallButton(QWidget* parent, const char* name, const char* icon, const QString& what)
-{
-    auto* b = new PictureButton(QString::fromLatin1(name), QString::fromLatin1(icon), QString(), what, parent);
-    b->setIconSize(QSize(18, 18));
-    b->setFixedSize(26, 26);
-    return b;
-}
-
 } // namespace
 
 TfrmCandidati::TfrmCandidati(QWidget* parent)
     : ScreenWindow(parent)
+    , m_ui(new Ui::TfrmCandidati)
 {
     // The program-wide comma and "dd/mm/yyyy", as every window sets them.
     Formats::apply();
     build();
 }
 
+TfrmCandidati::~TfrmCandidati() = default;
+
 void TfrmCandidati::build()
 {
-    setObjectName(QStringLiteral("frmCandidati"));
-    setWindowTitle(QStringLiteral(" Selvora - Archivio Candidati"));
+    m_ui->setupUi(this);
+    txtCandidato = m_ui->txtCandidato;
+    txtSesso = m_ui->txtSesso;
+    txtDataNasc = m_ui->txtDataNasc;
+    txtCittadinanza = m_ui->txtCittadinanza;
+    txtLuogoNasc = m_ui->txtLuogoNasc;
+    txtIndirizzo = m_ui->txtIndirizzo;
+    txtCitta = m_ui->txtCitta;
+    txtCap = m_ui->txtCap;
+    txtSettore = m_ui->txtSettore;
+    txtCodFisc = m_ui->txtCodFisc;
+    txtPartitaIva = m_ui->txtPartitaIva;
+    txtPatente = m_ui->txtPatente;
+    txtStudio = m_ui->txtStudio;
+    txtLingue = m_ui->txtLingue;
+    txtEmail = m_ui->txtEmail;
+    txtTel = m_ui->txtTel;
+    txtCel = m_ui->txtCel;
+    txtDocumento = m_ui->txtDocumento;
+    txtEnteRil = m_ui->txtEnteRil;
+    txtInizioTes = m_ui->txtInizioTes;
+    txtFineTes = m_ui->txtFineTes;
+    txtEsperienze = m_ui->txtEsperienze;
+    txtCompetenze = m_ui->txtCompetenze;
+    txtDisponibilita = m_ui->txtDisponibilita;
+    txtNote = m_ui->txtNote;
+    chkRicontatta = m_ui->chkRicontatta;
+    icoRicontatta = m_ui->icoRicontatta;
+    lblPosizione = m_ui->lblPosizione;
+    cmdNuovo = m_ui->cmdNuovo;
+    cmdDuplica = m_ui->cmdDuplica;
+    cmdSalva = m_ui->cmdSalva;
+    cmdTrova = m_ui->cmdTrova;
+    cmdFile = m_ui->cmdFile;
+    cmdAnteprima = m_ui->cmdAnteprima;
+    cmdStampa = m_ui->cmdStampa;
+    cmdPrimo = m_ui->cmdPrimo;
+    cmdIndietro = m_ui->cmdIndietro;
+    cmdAvanti = m_ui->cmdAvanti;
+    cmdUltimo = m_ui->cmdUltimo;
+    cmdScadute = m_ui->cmdScadute;
+    cmdEsporta = m_ui->cmdEsporta;
+    cmdImporta = m_ui->cmdImporta;
+    cmdCancellaDati = m_ui->cmdCancellaDati;
+    cmdConservazione = m_ui->cmdConservazione;
+    cmdGuida = m_ui->cmdGuida;
+    cmdEsci = m_ui->cmdEsci;
+    btnCaricaFoto = m_ui->btnCaricaFoto;
+    btnWebcam = m_ui->btnWebcam;
+    btnSalvaFoto = m_ui->btnSalvaFoto;
+    btnCancFoto = m_ui->btnCancFoto;
+    btnZoomFoto = m_ui->btnZoomFoto;
+    btnCodFisc = m_ui->btnCodFisc;
+    btnPartitaIva = m_ui->btnPartitaIva;
+    btnEmail = m_ui->btnEmail;
+    btnFillFromCode = m_ui->btnFillFromCode;
+    panCandidati = m_ui->panCandidati;
+    titScheda = m_ui->titScheda;
+
     setWindowIcon(selvoraIcon(QStringLiteral("users")));
-    setAutoFillBackground(true);
     {
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(0xDD, 0xE8, 0xF3));
         setPalette(pal);
     }
 
-    panCandidati = new QFrame(this);
-    panCandidati->setObjectName(QStringLiteral("panCandidati"));
-    panCandidati->setFixedSize(996, 692);
-    panCandidati->setStyleSheet(QStringLiteral("#panCandidati { background: #F4F8FC; border: 1px solid #4682B4; }"));
-    QWidget* pan = panCandidati;
-
     // --- fields -------------------------------------------------------------
-    QLineEdit** targets[25] = {
-        &txtCandidato,  &txtSesso,      &txtDataNasc,      &txtCittadinanza, &txtLuogoNasc, &txtIndirizzo, &txtCitta,
-        &txtCap,        &txtSettore,    &txtCodFisc,       &txtPartitaIva,   &txtPatente,   &txtStudio,    &txtLingue,
-        &txtEmail,      &txtTel,        &txtCel,           &txtDocumento,    &txtEnteRil,   &txtInizioTes, &txtFineTes,
-        &txtEsperienze, &txtCompetenze, &txtDisponibilita, &txtNote,
-    };
-    QLabel* captions[25];
-    const QFont captionFont(QStringLiteral("Verdana"), 8);
-    const QFont fieldFont(QStringLiteral("Verdana"), 9);
-    for (int i = 0; i < 25; ++i) {
-        auto* field = new QLineEdit(pan);
-        field->setObjectName(QString::fromLatin1(kFields[i].name));
-        field->setMaxLength(TSchedaCandidato::maxChars(fieldOf(i)));
-        field->setFont(fieldFont);
-        field->setFixedHeight(26);
-        const QString caption = QString::fromUtf8(kFields[i].caption);
-        field->setAccessibleName(caption.left(caption.size() - 1));
-        auto* label = new QLabel(caption, pan);
-        label->setObjectName(QStringLiteral("inf") + field->objectName().mid(3));
-        label->setFont(captionFont);
-        label->setBuddy(field);
-        captions[i] = label;
-        *targets[i] = field;
-        m_fields << field;
-    }
-    txtSesso->setAlignment(Qt::AlignCenter);
-    txtSesso->setFixedWidth(44);
-    for (QLineEdit* f : {txtDataNasc, txtCap, txtInizioTes, txtFineTes})
-        f->setFixedWidth(96);
-    // The VAT number takes digits only: no pasting by menu or drop either.
-    txtPartitaIva->setContextMenuPolicy(Qt::NoContextMenu);
-    txtPartitaIva->setAcceptDrops(false);
+    // The 25 text fields in record order, which is also the Enter chain and
+    // the tab order; each one's typing limit is its record field's width.
+    m_fields = {txtCandidato,  txtSesso,      txtDataNasc,      txtCittadinanza, txtLuogoNasc, txtIndirizzo, txtCitta,
+                txtCap,        txtSettore,    txtCodFisc,       txtPartitaIva,   txtPatente,   txtStudio,    txtLingue,
+                txtEmail,      txtTel,        txtCel,           txtDocumento,    txtEnteRil,   txtInizioTes, txtFineTes,
+                txtEsperienze, txtCompetenze, txtDisponibilita, txtNote};
+    for (int i = 0; i < 25; ++i)
+        m_fields[i]->setMaxLength(TSchedaCandidato::maxChars(fieldOf(i)));
 
     FieldColour::install(txtCandidato, FieldColour::Beige);
     for (int i = 1; i < 25; ++i)
@@ -192,15 +154,7 @@ void TfrmCandidati::build()
     for (int i = 0; i < 25; ++i)
         EnterChain::link(m_fields[i], m_fields[(i + 1) % 25]);
 
-    chkRicontatta = new QCheckBox(QStringLiteral("Da ricontattare"), pan);
-    chkRicontatta->setObjectName(QStringLiteral("chkRicontatta"));
-    chkRicontatta->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    icoRicontatta = new QLabel(pan);
-    icoRicontatta->setObjectName(QStringLiteral("icoRicontatta"));
     icoRicontatta->setPixmap(selvoraIcon(QStringLiteral("phone-call")).pixmap(24, 24));
-
-    for (int i = 0; i < 25; ++i)
-        setTabOrder(m_fields[i], i + 1 < 25 ? static_cast<QWidget*>(m_fields[i + 1]) : chkRicontatta);
 
     lblFile01 = makeHiddenLabel(this, QStringLiteral("lblFile01"));
     lblFile02 = makeHiddenLabel(this, QStringLiteral("lblFile02"));
@@ -215,189 +169,37 @@ void TfrmCandidati::build()
     btnFocus->setFocusPolicy(Qt::NoFocus);
 
     // --- photo --------------------------------------------------------------
-    imgFoto = new PhotoBox(QStringLiteral("imgFoto"), pan);
+    // The photo heads the column of its commands.
+    imgFoto = new PhotoBox(QStringLiteral("imgFoto"), panCandidati);
     imgFoto->setFixedSize(258, 331);
     imgFoto->setAccessibleName(QStringLiteral("Foto del candidato"));
     imgFoto->setStyleSheet(QStringLiteral("#imgFoto { border: 1px solid #4682B4; }"));
+    m_ui->photo->insertWidget(0, imgFoto);
     imgBianco = new PhotoBox(QStringLiteral("imgBianco"), this);
     imgBianco->setVisible(false);
     imgBianco->setPicture(QImage(QStringLiteral(":/images/foto_bianco.png")));
 
-    btnCaricaFoto = new PictureButton(QStringLiteral("btnCaricaFoto"), QStringLiteral("upload"),
-                                      QStringLiteral("Carica"), QStringLiteral("Carica foto"), pan);
-    btnCaricaFoto->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    btnCaricaFoto->setIconSize(QSize(20, 20));
-    btnWebcam = smallButton(pan, "btnWebcam", "camera", QStringLiteral("Cattura foto con webcam"));
-    btnSalvaFoto = smallButton(pan, "btnSalvaFoto", "download", QStringLiteral("Salva foto su disco"));
-    btnCancFoto = smallButton(pan, "btnCancFoto", "eraser", QStringLiteral("Cancella foto"));
-    btnZoomFoto = smallButton(pan, "btnZoomFoto", "zoom-in", QStringLiteral("Ingrandisci foto"));
-    for (PictureButton* b : {btnWebcam, btnSalvaFoto, btnCancFoto, btnZoomFoto}) {
-        b->setIconSize(QSize(22, 22));
-        b->setFixedSize(34, 32);
-    }
-
-    btnCodFisc = smallButton(pan, "btnCodFisc", "circle-check", QStringLiteral("Controlla codice fiscale"));
-    btnPartitaIva = smallButton(pan, "btnPartitaIva", "circle-check", QStringLiteral("Controlla partita IVA"));
-    btnEmail = smallButton(pan, "btnEmail", "mail", QStringLiteral("Invia e-mail"));
-    btnFillFromCode = smallButton(pan, "btnFillFromCode", "file-plus", QStringLiteral("Compila dal codice fiscale"));
-
-    // --- command bar ----------------------------------------------------------
-    auto command = [pan](const char* name, const char* icon, const QString& caption, const QString& what) {
-        auto* b = new PictureButton(QString::fromLatin1(name), QString::fromLatin1(icon), caption, what, pan);
-        b->setIconSize(QSize(30, 30));
-        if (!caption.isEmpty())
-            b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        return b;
-    };
-    cmdNuovo = command("cmdNuovo", "file-plus", QString(), QStringLiteral("Nuova scheda"));
-    cmdDuplica = command("cmdDuplica", "copy", QString(), QStringLiteral("Duplica scheda"));
-    cmdSalva = command("cmdSalva", "save", QString(), QStringLiteral("Salva scheda"));
-    cmdTrova = command("cmdTrova", "search", QString(), QStringLiteral("Trova scheda"));
-    cmdFile = command("cmdFile", "paperclip", QString(), QStringLiteral("Allega file"));
-    cmdAnteprima = command("cmdAnteprima", "eye", QStringLiteral("Anteprima"), QStringLiteral("Anteprima di stampa"));
-    cmdStampa = command("cmdStampa", "printer", QStringLiteral("Stampa"), QStringLiteral("Stampa scheda"));
-    cmdPrimo = command("cmdPrimo", "chevrons-left", QString(), QStringLiteral("Prima scheda"));
-    cmdIndietro = command("cmdIndietro", "chevron-left", QString(), QStringLiteral("Scheda precedente"));
-    cmdAvanti = command("cmdAvanti", "chevron-right", QString(), QStringLiteral("Scheda successiva"));
-    cmdUltimo = command("cmdUltimo", "chevrons-right", QString(), QStringLiteral("Ultima scheda"));
-    cmdScadute = command("cmdScadute", "phone-call", QString(), QStringLiteral("Candidati da ricontattare"));
-    cmdEsporta = command("cmdEsporta", "file-spreadsheet", QString(), QStringLiteral("Esporta archivio"));
-    cmdImporta = command("cmdImporta", "download", QString(), QStringLiteral("Importa candidati da file…"));
-    cmdCancellaDati = command("cmdCancellaDati", "eraser", QString(), QStringLiteral("Cancella dati personali..."));
-    cmdConservazione =
-        command("cmdConservazione", "calendar", QString(), QStringLiteral("Candidati da conservare ancora?"));
-    cmdGuida = command("cmdGuida", "circle-help", QString(), QStringLiteral("Guida"));
-    cmdEsci = command("cmdEsci", "log-out", QString(), QStringLiteral("Esci"));
-
-    lblPosizione = new SpokenLabel(pan, QStringLiteral("Scheda "), QStringLiteral("Nuova scheda"));
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    lblPosizione->setMinimumWidth(64);
-    lblPosizione->setAccessibleDescription(QStringLiteral("Posizione della scheda"));
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1f4e79;"));
-
-    auto separator = [pan]() {
-        auto* line = new QFrame(pan);
-        line->setFrameShape(QFrame::VLine);
-        line->setFrameShadow(QFrame::Sunken);
-        return line;
-    };
-    auto* bar = new QHBoxLayout;
-    bar->setSpacing(2);
-    for (QWidget* w :
-         {static_cast<QWidget*>(cmdNuovo), static_cast<QWidget*>(cmdDuplica), static_cast<QWidget*>(cmdSalva),
-          static_cast<QWidget*>(cmdTrova), static_cast<QWidget*>(cmdFile)})
-        bar->addWidget(w);
-    bar->addWidget(separator());
-    bar->addWidget(cmdAnteprima);
-    bar->addWidget(separator());
-    bar->addWidget(cmdStampa);
-    bar->addWidget(separator());
-    bar->addWidget(cmdPrimo);
-    bar->addWidget(cmdIndietro);
-    bar->addWidget(lblPosizione);
-    bar->addWidget(cmdAvanti);
-    bar->addWidget(cmdUltimo);
-    bar->addWidget(separator());
-    bar->addWidget(cmdScadute);
-    bar->addWidget(cmdEsporta);
-    bar->addWidget(cmdImporta);
-    bar->addWidget(cmdCancellaDati);
-    bar->addWidget(cmdConservazione);
-    bar->addStretch();
-    bar->addWidget(cmdGuida);
-    bar->addWidget(cmdEsci);
-
-    // --- body -------------------------------------------------------------------
-    auto* photoButtons = new QHBoxLayout;
-    photoButtons->setSpacing(2);
-    photoButtons->addWidget(btnCaricaFoto);
-    photoButtons->addStretch();
-    for (PictureButton* b : {btnWebcam, btnSalvaFoto, btnCancFoto, btnZoomFoto})
-        photoButtons->addWidget(b);
-    auto* left = new QVBoxLayout;
-    left->addWidget(imgFoto);
-    left->addLayout(photoButtons);
-    left->addStretch();
-
-    titScheda = new QLabel(QStringLiteral("SCHEDA CANDIDATO"), pan);
-    titScheda->setObjectName(QStringLiteral("titScheda"));
-    titScheda->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    titScheda->setStyleSheet(QStringLiteral("#titScheda { background: #4682B4; color: white; padding: 4px 8px; }"));
-
-    auto row = [&](std::initializer_list<std::pair<QWidget*, int>> cells) {
-        auto* h = new QHBoxLayout;
-        h->setSpacing(8);
-        for (const auto& c : cells)
-            h->addWidget(c.first, c.second);
-        return h;
-    };
-    auto c = [&](int i, QWidget* button = nullptr) { return cell(pan, captions[i], m_fields[i], button); };
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(9);
-    right->addWidget(titScheda);
-    right->addLayout(row({{c(0), 5}, {c(1), 0}, {c(2), 0}, {c(3), 3}}));
-    right->addLayout(row({{c(4), 3}, {c(5), 5}}));
-    right->addLayout(row({{c(6), 4}, {c(7), 0}, {c(8), 4}}));
-    // The fill command sits beside the check button of the fiscal code.
-    auto* codeButtons = new QWidget(pan);
-    auto* codeButtonsRow = new QHBoxLayout(codeButtons);
-    codeButtonsRow->setContentsMargins(0, 0, 0, 0);
-    codeButtonsRow->setSpacing(2);
-    codeButtonsRow->addWidget(btnCodFisc);
-    codeButtonsRow->addWidget(btnFillFromCode);
-    right->addLayout(row({{c(9, codeButtons), 4}, {c(10, btnPartitaIva), 3}, {c(11), 4}}));
-    right->addLayout(row({{c(12), 1}, {c(13), 1}}));
-    right->addLayout(row({{c(14, btnEmail), 4}, {c(15), 3}, {c(16), 3}}));
-    right->addLayout(row({{c(17), 4}, {c(18), 4}, {c(19), 0}, {c(20), 0}}));
-    right->addLayout(row({{c(21), 1}}));
-    right->addLayout(row({{c(22), 3}, {c(23), 2}}));
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(14);
-    body->addLayout(left);
-    body->addLayout(right, 1);
-
-    auto* noteRow = new QHBoxLayout;
-    noteRow->setSpacing(8);
-    noteRow->addWidget(c(24), 1);
-    auto* flag = new QHBoxLayout;
-    flag->setSpacing(4);
-    flag->addWidget(icoRicontatta);
-    flag->addWidget(chkRicontatta);
-    auto* flagBox = new QVBoxLayout;
-    flagBox->addStretch();
-    flagBox->addLayout(flag);
-    noteRow->addLayout(flagBox);
-
-    shpInfo = new InfoBar(idleText(), kStrip, pan);
+    // The information bar closes the card.
+    shpInfo = new InfoBar(idleText(), kStrip, panCandidati);
     panInfo = shpInfo->panInfo();
+    m_ui->card->addWidget(shpInfo);
 
-    auto* inner = new QVBoxLayout(pan);
-    inner->setContentsMargins(10, 6, 10, 6);
-    inner->setSpacing(8);
-    inner->addLayout(bar);
-    auto* rule = new QFrame(pan);
-    rule->setObjectName(QStringLiteral("bkgBarra"));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    inner->addWidget(rule);
-    inner->addLayout(body);
-    inner->addSpacing(6);
-    inner->addLayout(noteRow);
-    inner->addStretch();
-    inner->addWidget(shpInfo);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addStretch();
-    auto* centreRow = new QHBoxLayout;
-    centreRow->addStretch();
-    centreRow->addWidget(panCandidati);
-    centreRow->addStretch();
-    outer->addLayout(centreRow);
-    outer->addStretch();
+    // The form makes the panel's parts in the order of its layout; a screen
+    // reader meets them in the order the card has always had: the flag, the
+    // photo and its commands, the command bar, the title, the fields from the
+    // name to the notes, the information bar and the rule under the commands.
+    for (QWidget* part : std::initializer_list<QWidget*> {
+             chkRicontatta,    icoRicontatta, imgFoto,      btnCaricaFoto,    btnWebcam,        btnSalvaFoto,
+             btnCancFoto,      btnZoomFoto,   cmdNuovo,     cmdDuplica,       cmdSalva,         cmdTrova,
+             cmdFile,          cmdAnteprima,  cmdStampa,    cmdPrimo,         cmdIndietro,      cmdAvanti,
+             cmdUltimo,        cmdScadute,    cmdEsporta,   cmdImporta,       cmdCancellaDati,  cmdConservazione,
+             cmdGuida,         cmdEsci,       lblPosizione, m_ui->separator1, m_ui->separator2, m_ui->separator3,
+             m_ui->separator4, titScheda})
+        part->raise();
+    for (QLineEdit* field : m_fields)
+        field->parentWidget()->raise();
+    shpInfo->raise();
+    m_ui->bkgBarra->raise();
 
     // --- information bar ----------------------------------------------------------
     const struct
@@ -440,7 +242,7 @@ void TfrmCandidati::build()
     KeyCommands::bindCard(this, {cmdSalva, cmdNuovo, cmdTrova, cmdStampa, cmdAvanti, cmdIndietro, cmdGuida, cmdEsci});
     for (QWidget* background :
          {static_cast<QWidget*>(this), static_cast<QWidget*>(panCandidati), static_cast<QWidget*>(titScheda),
-          static_cast<QWidget*>(rule), static_cast<QWidget*>(imgFoto), static_cast<QWidget*>(icoRicontatta)})
+          static_cast<QWidget*>(m_ui->bkgBarra), static_cast<QWidget*>(imgFoto), static_cast<QWidget*>(icoRicontatta)})
         shpInfo->clearOver(background);
 
     // --- handlers -------------------------------------------------------------------
@@ -484,7 +286,6 @@ void TfrmCandidati::build()
     txtPartitaIva->installEventFilter(this);
 
     showBlankPhoto();
-    resize(1100, 760);
 }
 
 // --- window routines ------------------------------------------------------------

@@ -10,6 +10,8 @@
 
 #include <QList>
 
+#include <memory>
+
 class InfoBar;
 class PhotoBox;
 class PictureButton;
@@ -24,99 +26,104 @@ namespace CardNavigation {
 struct Step;
 }
 
+namespace Ui {
+class TfrmCandidati;
+}
+
 class TfrmCandidati : public ScreenWindow
 {
     Q_OBJECT
 
 public:
     explicit TfrmCandidati(QWidget* parent = nullptr);
+    ~TfrmCandidati() override;
 
     // The 25 text fields, in the order of the Enter chain.
-    QLineEdit* txtCandidato;
-    QLineEdit* txtSesso;
-    QLineEdit* txtDataNasc;
-    QLineEdit* txtCittadinanza;
-    QLineEdit* txtLuogoNasc;
-    QLineEdit* txtIndirizzo;
-    QLineEdit* txtCitta;
-    QLineEdit* txtCap;
-    QLineEdit* txtSettore;
-    QLineEdit* txtCodFisc;
-    QLineEdit* txtPartitaIva;
-    QLineEdit* txtPatente;
-    QLineEdit* txtStudio;
-    QLineEdit* txtLingue;
-    QLineEdit* txtEmail;
-    QLineEdit* txtTel;
-    QLineEdit* txtCel;
-    QLineEdit* txtDocumento;
-    QLineEdit* txtEnteRil;
-    QLineEdit* txtInizioTes;
-    QLineEdit* txtFineTes;
-    QLineEdit* txtEsperienze;
-    QLineEdit* txtCompetenze;
-    QLineEdit* txtDisponibilita;
-    QLineEdit* txtNote;
+    QLineEdit* txtCandidato = nullptr;
+    QLineEdit* txtSesso = nullptr;
+    QLineEdit* txtDataNasc = nullptr;
+    QLineEdit* txtCittadinanza = nullptr;
+    QLineEdit* txtLuogoNasc = nullptr;
+    QLineEdit* txtIndirizzo = nullptr;
+    QLineEdit* txtCitta = nullptr;
+    QLineEdit* txtCap = nullptr;
+    QLineEdit* txtSettore = nullptr;
+    QLineEdit* txtCodFisc = nullptr;
+    QLineEdit* txtPartitaIva = nullptr;
+    QLineEdit* txtPatente = nullptr;
+    QLineEdit* txtStudio = nullptr;
+    QLineEdit* txtLingue = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtTel = nullptr;
+    QLineEdit* txtCel = nullptr;
+    QLineEdit* txtDocumento = nullptr;
+    QLineEdit* txtEnteRil = nullptr;
+    QLineEdit* txtInizioTes = nullptr;
+    QLineEdit* txtFineTes = nullptr;
+    QLineEdit* txtEsperienze = nullptr;
+    QLineEdit* txtCompetenze = nullptr;
+    QLineEdit* txtDisponibilita = nullptr;
+    QLineEdit* txtNote = nullptr;
 
-    QCheckBox* chkRicontatta;
-    QLabel* icoRicontatta;
+    QCheckBox* chkRicontatta = nullptr;
+    QLabel* icoRicontatta = nullptr;
 
     // The current card's attachments (names and descriptions), invisible.
-    QLabel* lblFile01;
-    QLabel* lblFile02;
-    QLabel* lblFile03;
-    QLabel* lblDesc01;
-    QLabel* lblDesc02;
-    QLabel* lblDesc03;
+    QLabel* lblFile01 = nullptr;
+    QLabel* lblFile02 = nullptr;
+    QLabel* lblFile03 = nullptr;
+    QLabel* lblDesc01 = nullptr;
+    QLabel* lblDesc02 = nullptr;
+    QLabel* lblDesc03 = nullptr;
 
     // The card's photo, and the invisible placeholder shown when there is
     // none (307 x 394 pixels).
-    PhotoBox* imgFoto;
-    PhotoBox* imgBianco;
+    PhotoBox* imgFoto = nullptr;
+    PhotoBox* imgBianco = nullptr;
 
     // The position of the card on screen; empty for a new card.
-    QLabel* lblPosizione;
+    QLabel* lblPosizione = nullptr;
 
     // Command bar.
-    PictureButton* cmdNuovo;
-    PictureButton* cmdDuplica;
-    PictureButton* cmdSalva;
-    PictureButton* cmdTrova;
-    PictureButton* cmdFile;
-    PictureButton* cmdAnteprima;
-    PictureButton* cmdStampa;
-    PictureButton* cmdPrimo;
-    PictureButton* cmdIndietro;
-    PictureButton* cmdAvanti;
-    PictureButton* cmdUltimo;
-    PictureButton* cmdScadute;
-    PictureButton* cmdEsporta;
-    PictureButton* cmdImporta; // "Importa candidati da file…"
+    PictureButton* cmdNuovo = nullptr;
+    PictureButton* cmdDuplica = nullptr;
+    PictureButton* cmdSalva = nullptr;
+    PictureButton* cmdTrova = nullptr;
+    PictureButton* cmdFile = nullptr;
+    PictureButton* cmdAnteprima = nullptr;
+    PictureButton* cmdStampa = nullptr;
+    PictureButton* cmdPrimo = nullptr;
+    PictureButton* cmdIndietro = nullptr;
+    PictureButton* cmdAvanti = nullptr;
+    PictureButton* cmdUltimo = nullptr;
+    PictureButton* cmdScadute = nullptr;
+    PictureButton* cmdEsporta = nullptr;
+    PictureButton* cmdImporta = nullptr; // "Importa candidati da file…"
     // Data protection: erasure of this candidate, and the retention list.
-    PictureButton* cmdCancellaDati;
-    PictureButton* cmdConservazione;
-    PictureButton* cmdGuida;
-    PictureButton* cmdEsci;
+    PictureButton* cmdCancellaDati = nullptr;
+    PictureButton* cmdConservazione = nullptr;
+    PictureButton* cmdGuida = nullptr;
+    PictureButton* cmdEsci = nullptr;
 
     // Photo buttons under the photo box.
-    PictureButton* btnCaricaFoto;
-    PictureButton* btnWebcam;
-    PictureButton* btnSalvaFoto;
-    PictureButton* btnCancFoto;
-    PictureButton* btnZoomFoto;
+    PictureButton* btnCaricaFoto = nullptr;
+    PictureButton* btnWebcam = nullptr;
+    PictureButton* btnSalvaFoto = nullptr;
+    PictureButton* btnCancFoto = nullptr;
+    PictureButton* btnZoomFoto = nullptr;
 
     // Small buttons beside the fields.
-    PictureButton* btnCodFisc;
-    PictureButton* btnPartitaIva;
-    PictureButton* btnEmail;
+    PictureButton* btnCodFisc = nullptr;
+    PictureButton* btnPartitaIva = nullptr;
+    PictureButton* btnEmail = nullptr;
     // "Compila dal codice fiscale": sex, birth date and birthplace from the code.
-    PictureButton* btnFillFromCode;
+    PictureButton* btnFillFromCode = nullptr;
 
-    QPushButton* btnFocus;
-    QFrame* panCandidati;
-    QLabel* titScheda;
-    InfoBar* shpInfo;
-    QLabel* panInfo;
+    QPushButton* btnFocus = nullptr;
+    QFrame* panCandidati = nullptr;
+    QLabel* titScheda = nullptr;
+    InfoBar* shpInfo = nullptr;
+    QLabel* panInfo = nullptr;
 
     // The fields in Enter-chain order, and the record field each one holds.
     QList<QLineEdit*> fields() const { return m_fields; }
@@ -182,6 +189,8 @@ private:
     void browse(Rule rule);
     void accessError();
 
+    // The layout, drawn in TfrmCandidati.ui.
+    std::unique_ptr<Ui::TfrmCandidati> m_ui;
     QList<QLineEdit*> m_fields;
     KeptWindow<TfrmDaRicontattare> m_recontactList;
 };
