@@ -8,6 +8,8 @@
 # MinGW-w64 into a cache folder outside the tree, once per set of versions:
 #   SELVORA_WINDOWS_CACHE   cache folder (default ~/.cache/selvora-windows)
 #   SELVORA_WINDOWS_JOBS    parallel jobs (default: number of cores)
+#   SELVORA_WINDOWS_CAMERA  OFF leaves out the shader tools, Qt Multimedia
+#                           and so the camera module (a quicker first build)
 #   SELVORA_SIGN_CERT, SELVORA_SIGN_KEY [, SELVORA_SIGN_PASS]
 #                           sign the .exe files with osslsigncode
 # Options:
@@ -389,6 +391,13 @@ build_toolchain() {
   run_step qtbase "$k_base" qt6-base "$v_base" do_qtbase qtbase_src "$qt/bin/qt-cmake" "$qt/bin/Qt6Core.dll" \
     "$qt/bin/Qt6Widgets.dll" "$qt/bin/Qt6Test.dll" "$qt/plugins/platforms/qwindows.dll" \
     "$qt/plugins/imageformats/qjpeg.dll"
+  if [ "${SELVORA_WINDOWS_CAMERA:-ON}" = OFF ]; then
+    say "camera: left out (SELVORA_WINDOWS_CAMERA=OFF); no shader tools, no Qt Multimedia"
+    current_step="toolchain"
+    current_package=""
+    say "toolchain ready in $cache ($(du -sh "$cache" | cut -f1))"
+    return 0
+  fi
   run_step shadertools "$k_shader" qt6-shadertools "$v_shader" do_shadertools shadertools_src \
     "$qt/bin/Qt6ShaderTools.dll"
 
