@@ -2,14 +2,17 @@
 // two sessions and stored with Ctrl+S, its merit ranking, the titles of a
 // candidate changing a tie, cards joined from the list to be checked, and
 // bad input refused with the reason and nothing stored.
+#include "base/platform/FileDialogs.h"
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
 #include "competition/core/CompetitionFile.h"
 #include "competition/ui/CompetitionWindow.h"
 #include "competition/ui/TitlesWindow.h"
+#include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
+#include "support/core/PdfText.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QComboBox>
@@ -229,6 +232,45 @@ private slots:
                      QStringLiteral("Nella sessione «Scritta B.vai» la scheda n. 2 (ROSSI MARIO) ha 26,00 punti, più "
                                     "del massimo della prova (25,00).")),
                  qPrintable(w->lblVincitori->text()));
+    }
+
+    // The merit ranking in PDF, read back with a real reader: the table with
+    // one column per test, the winners and how they were chosen, and the
+    // candidates not admitted with why.
+    void rankingInPdf()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        setCell(w->grdProve, 1, 3, QStringLiteral("24,5"));
+        QVERIFY(w->btnSalvaClick());
+        const QString pdf = m_folder->file(QStringLiteral("Merito.pdf"));
+        FileDialogs::queueFileName(pdf);
+        w->btnPdf->click();
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).text, QStringLiteral("La graduatoria è stata salvata nel file \"%1\".").arg(pdf));
+        const QStringList lines = PdfText::lines(pdf);
+        const QString text = lines.join(QLatin1Char('\n'));
+        QVERIFY2(text.contains(QStringLiteral("Graduatoria di merito - Istruttore 2026")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Scritta A")) && text.contains(QStringLiteral("Scritta B")),
+                 qPrintable(text));
+        // Bianchi had 24 in the second test, under its 24,50: not admitted.
+        QRegularExpression rossi(QStringLiteral("^1 +ROSSI MARIO +24,00 +26,00 +25,00 +vincitore"));
+        bool found = false;
+        for (const QString& l : lines)
+            found = found || rossi.match(l).hasMatch();
+        QVERIFY2(found, qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("VINCITORI")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("CANDIDATI NON AMMESSI")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("VERDI ANNA")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Il presidente")), qPrintable(text));
+
+        // Printing asks first; a ranking with nobody in it is not printed.
+        Messages::queueAnswer(Messages::Answer::Yes);
+        ReportPrinter::queueAnswer(ReportPrinter::Answer::Ok);
+        w->btnStampa->click();
+        QCOMPARE(ReportPrinter::takePrinted().size(), 1);
+        Messages::takeShown();
     }
 
     void escapeCloses()

@@ -9,19 +9,25 @@
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
 #include "competition/core/CompetitionFile.h"
+#include "competition/core/CompetitionReport.h"
 #include "competition/core/CompetitionStore.h"
 #include "competition/ui/TitlesWindow.h"
+#include "report/core/Report.h"
+#include "report/ui/ReportPrinter.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "shared/ui/KeyCommands.h"
+#include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
 #include "ui_CompetitionWindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -91,6 +97,9 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     lblVincitori = m_ui->lblVincitori;
     grdNonAmmessi = m_ui->grdNonAmmessi;
     btnTitoli = m_ui->btnTitoli;
+    btnAnteprima = m_ui->btnAnteprima;
+    btnStampa = m_ui->btnStampa;
+    btnPdf = m_ui->btnPdf;
     grdVerifica = m_ui->grdVerifica;
     btnCollega = m_ui->btnCollega;
     btnSepara = m_ui->btnSepara;
@@ -123,11 +132,15 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     connect(btnEliminaRiserva, &QPushButton::clicked, this, &CompetitionWindow::removeReserve);
     connect(btnRipristinaTitoli, &QPushButton::clicked, this, &CompetitionWindow::restoreTitles);
     connect(btnTitoli, &QPushButton::clicked, this, &CompetitionWindow::btnTitoliClick);
+    connect(btnAnteprima, &QPushButton::clicked, this, &CompetitionWindow::btnAnteprimaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &CompetitionWindow::btnStampaClick);
+    connect(btnPdf, &QPushButton::clicked, this, &CompetitionWindow::btnPdfClick);
     connect(btnCollega, &QPushButton::clicked, this, &CompetitionWindow::btnCollegaClick);
     connect(btnSepara, &QPushButton::clicked, this, &CompetitionWindow::btnSeparaClick);
     connect(btnSalva, &QPushButton::clicked, this, &CompetitionWindow::btnSalvaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     KeyCommands::bind(this, btnSalva, {KeyCommands::Store});
+    KeyCommands::bind(this, btnStampa, {KeyCommands::Print});
     KeyCommands::onEnter(grdGraduatoria, [this] { btnTitoli->click(); });
     KeyCommands::onEnter(grdVerifica, [this] { btnCollega->setFocus(Qt::OtherFocusReason); });
 
@@ -481,4 +494,61 @@ void CompetitionWindow::btnSeparaClick()
     Competition c = m_competition;
     c.separations.append({m_result.doubtful.at(row).cardA, m_result.doubtful.at(row).cardB});
     storeAndRank(c);
+}
+
+bool CompetitionWindow::printable()
+{
+    if (!m_problems.isEmpty() || m_result.ranked.isEmpty()) {
+        Messages::warning(this,
+                          QStringLiteral("Operazione di stampa non applicabile: la graduatoria del concorso "
+                                         "non contiene nessun candidato."));
+        return false;
+    }
+    return true;
+}
+
+void CompetitionWindow::btnAnteprimaClick()
+{
+    if (!printable())
+        return;
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    report->prepare();
+    ReportPrinter::preview(this, *report);
+}
+
+void CompetitionWindow::btnStampaClick()
+{
+    if (!printable())
+        return;
+    if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la graduatoria di merito del concorso?")))
+        return;
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    report->prepare();
+    ReportPrinter::print(this, *report);
+}
+
+void CompetitionWindow::btnPdfClick()
+{
+    if (!printable())
+        return;
+    // A read-only program folder cannot take the file: the user's documents
+    // are proposed instead.
+    const QString folder = AccessMode::readOnly()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        : m_folder;
+    const QString proposed =
+        QDir(folder).filePath(QStringLiteral("Graduatoria di merito %1.pdf").arg(m_competition.name));
+    const QString path = SaveName::ask(this, QStringLiteral("Salva la graduatoria di merito in PDF"), proposed,
+                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    report->prepare();
+    QString error;
+    if (!report->exportPdf(path, &error)) {
+        Messages::error(this,
+                        QStringLiteral("Attenzione: non è stato possibile salvare la graduatoria (%1).").arg(error));
+        return;
+    }
+    Messages::information(this, QStringLiteral("La graduatoria è stata salvata nel file \"%1\".").arg(path));
 }

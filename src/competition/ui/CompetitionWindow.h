@@ -50,6 +50,9 @@ public:
     QLabel* lblVincitori = nullptr;
     QTableWidget* grdNonAmmessi = nullptr;
     QPushButton* btnTitoli = nullptr;
+    QPushButton* btnAnteprima = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QPushButton* btnPdf = nullptr;
     QTableWidget* grdVerifica = nullptr;
     QPushButton* btnCollega = nullptr;
     QPushButton* btnSepara = nullptr;
@@ -70,6 +73,9 @@ private slots:
     void removeReserve();
     void restoreTitles();
     void btnTitoliClick();
+    void btnAnteprimaClick();
+    void btnStampaClick();
+    void btnPdfClick();
     void btnCollegaClick();
     void btnSeparaClick();
 
@@ -84,6 +90,8 @@ private:
     bool storeAndRank(const Competition& competition);
     void rank();
     void showRanking();
+    // False, having said why, when there is nothing to print.
+    bool printable();
 
     std::unique_ptr<Ui::CompetitionWindow> m_ui;
     QString m_folder;
