@@ -10,6 +10,8 @@
 #include "competition/ui/TitlesWindow.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "sheets/core/SheetTable.h"
+#include "sheets/core/XlsxReader.h"
 #include "support/Fixtures.h"
 #include "support/TestMain.h"
 #include "support/core/PdfText.h"
@@ -271,6 +273,39 @@ private slots:
         w->btnStampa->click();
         QCOMPARE(ReportPrinter::takePrinted().size(), 1);
         Messages::takeShown();
+    }
+
+    // The table for a spreadsheet, read back by the .xlsx reader: a row per
+    // candidate, a column per test, the final score, the outcome; the .csv
+    // with the Italian separator.
+    void exportedTable()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(w->btnSalvaClick());
+        const QString xlsx = m_folder->file(QStringLiteral("Concorso.xlsx"));
+        FileDialogs::queueFileName(xlsx);
+        w->btnEsporta->click();
+        QCOMPARE(Messages::takeShown().size(), 1);
+        SheetTable sheet;
+        QString error;
+        QVERIFY2(XlsxReader::read(xlsx, &sheet, &error), qPrintable(error));
+        QCOMPARE(sheet.rowCount(), 5); // heading, two ranked, Verdi's two unjoined cards
+        QCOMPARE(sheet.cell(0, 3).toString(), QStringLiteral("Scritta A"));
+        QCOMPARE(sheet.cell(0, 5).toString(), QStringLiteral("Punteggio finale"));
+        QCOMPARE(sheet.cell(1, 0).toString(), QStringLiteral("1"));
+        QCOMPARE(sheet.cell(1, 1).toString(), QStringLiteral("BIANCHI LUCA"));
+        QCOMPARE(sheet.cell(1, 8).toString(), QStringLiteral("vincitore"));
+        QCOMPARE(sheet.cell(3, 8).toString(), QStringLiteral("non ammesso"));
+
+        const QString csv = m_folder->file(QStringLiteral("Concorso.csv"));
+        FileDialogs::queueFileName(csv);
+        w->btnEsporta->click();
+        QCOMPARE(Messages::takeShown().size(), 1);
+        const QByteArray bytes = m_folder->read(QStringLiteral("Concorso.csv"));
+        QVERIFY(
+            bytes.startsWith("\xEF\xBB\xBFPosizione;Candidato;Codice fiscale;Scritta A;Scritta B;Punteggio finale;"));
+        QVERIFY(bytes.contains("\r\n2;ROSSI MARIO;"));
     }
 
     void escapeCloses()

@@ -8,6 +8,7 @@
 #include "base/core/Formats.h"
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
+#include "competition/core/CompetitionExport.h"
 #include "competition/core/CompetitionFile.h"
 #include "competition/core/CompetitionReport.h"
 #include "competition/core/CompetitionStore.h"
@@ -100,6 +101,7 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     btnAnteprima = m_ui->btnAnteprima;
     btnStampa = m_ui->btnStampa;
     btnPdf = m_ui->btnPdf;
+    btnEsporta = m_ui->btnEsporta;
     grdVerifica = m_ui->grdVerifica;
     btnCollega = m_ui->btnCollega;
     btnSepara = m_ui->btnSepara;
@@ -135,6 +137,7 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     connect(btnAnteprima, &QPushButton::clicked, this, &CompetitionWindow::btnAnteprimaClick);
     connect(btnStampa, &QPushButton::clicked, this, &CompetitionWindow::btnStampaClick);
     connect(btnPdf, &QPushButton::clicked, this, &CompetitionWindow::btnPdfClick);
+    connect(btnEsporta, &QPushButton::clicked, this, &CompetitionWindow::btnEsportaClick);
     connect(btnCollega, &QPushButton::clicked, this, &CompetitionWindow::btnCollegaClick);
     connect(btnSepara, &QPushButton::clicked, this, &CompetitionWindow::btnSeparaClick);
     connect(btnSalva, &QPushButton::clicked, this, &CompetitionWindow::btnSalvaClick);
@@ -551,4 +554,33 @@ void CompetitionWindow::btnPdfClick()
         return;
     }
     Messages::information(this, QStringLiteral("La graduatoria è stata salvata nel file \"%1\".").arg(path));
+}
+
+void CompetitionWindow::btnEsportaClick()
+{
+    if (!m_problems.isEmpty() || (m_result.ranked.isEmpty() && m_result.notAdmitted.isEmpty())) {
+        Messages::warning(this,
+                          QStringLiteral("Operazione non applicabile: il concorso non ha ancora una "
+                                         "graduatoria da esportare."));
+        return;
+    }
+    const QString folder = AccessMode::readOnly()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        : m_folder;
+    const QString proposed = QDir(folder).filePath(QStringLiteral("Concorso %1.xlsx").arg(m_competition.name));
+    const QString path =
+        SaveName::ask(this, QStringLiteral("Esporta la tabella del concorso"), proposed,
+                      QStringLiteral("Cartella di lavoro di Excel (*.xlsx);;Testo separato da punto e virgola (*.csv)"),
+                      QStringLiteral("xlsx"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!CompetitionExport::write(path, m_competition, m_result, &error)) {
+        Messages::error(this,
+                        QStringLiteral("Attenzione: la tabella non è stata esportata (%1). Un file con lo "
+                                       "stesso nome è rimasto com'era.")
+                            .arg(error));
+        return;
+    }
+    Messages::information(this, QStringLiteral("La tabella del concorso è stata esportata nel file \"%1\".").arg(path));
 }

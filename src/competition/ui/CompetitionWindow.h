@@ -53,6 +53,7 @@ public:
     QPushButton* btnAnteprima = nullptr;
     QPushButton* btnStampa = nullptr;
     QPushButton* btnPdf = nullptr;
+    QPushButton* btnEsporta = nullptr;
     QTableWidget* grdVerifica = nullptr;
     QPushButton* btnCollega = nullptr;
     QPushButton* btnSepara = nullptr;
@@ -76,6 +77,7 @@ private slots:
     void btnAnteprimaClick();
     void btnStampaClick();
     void btnPdfClick();
+    void btnEsportaClick();
     void btnCollegaClick();
     void btnSeparaClick();
 
