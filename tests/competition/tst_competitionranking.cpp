@@ -166,6 +166,14 @@ private slots:
         QVERIFY(r.ranked.at(7).flagged);
         QVERIFY(!r.ranked.at(6).flagged);
 
+        // The committee's order moves only within the lines it decides.
+        QCOMPARE(r.ranked.at(6).manualGroup, r.ranked.at(7).manualGroup);
+        QVERIFY(r.ranked.at(6).manualGroup > 0);
+        QCOMPARE(r.ranked.at(0).manualGroup, 0);
+        QCOMPARE(CompetitionRanking::moved(r, c.manualOrder, h, +1), (QStringList {QStringLiteral("Scritta 1#7"), h}));
+        QCOMPARE(CompetitionRanking::moved(r, c.manualOrder, h, -1), c.manualOrder);
+        QCOMPARE(CompetitionRanking::moved(r, c.manualOrder, b, +1), c.manualOrder);
+
         QCOMPARE(r.notAdmitted.size(), 2);
         QCOMPARE(r.notAdmitted.at(0).name, QStringLiteral("IOTA IRMA"));
         QCOMPARE(r.notAdmitted.at(0).notAdmittedReason,

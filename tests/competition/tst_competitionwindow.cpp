@@ -7,6 +7,7 @@
 #include "base/platform/Modal.h"
 #include "competition/core/CompetitionFile.h"
 #include "competition/ui/CompetitionWindow.h"
+#include "competition/ui/OverrideWindow.h"
 #include "competition/ui/TitlesWindow.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
@@ -306,6 +307,60 @@ private slots:
         QVERIFY(
             bytes.startsWith("\xEF\xBB\xBFPosizione;Candidato;Codice fiscale;Scritta A;Scritta B;Punteggio finale;"));
         QVERIFY(bytes.contains("\r\n2;ROSSI MARIO;"));
+    }
+
+    // Two candidates born the same day stay tied after every legal rule:
+    // the committee orders them, and can give an outcome against the
+    // computed one only with a written reason.
+    void committeeOrderAndDecision()
+    {
+        const QString twin = code(QStringLiteral("NRELCA"), 1980);
+        m_folder->write(QStringLiteral("Scritta A.vai"),
+                        card(QStringLiteral("ROSSI MARIO"), m_rossi, QStringLiteral("25,00")) +
+                            card(QStringLiteral("NERI LUCA"), twin, QStringLiteral("25,00")));
+        m_folder->write(QStringLiteral("Scritta B.vai"),
+                        card(QStringLiteral("NERI LUCA"), twin, QStringLiteral("25,00")) +
+                            card(QStringLiteral("ROSSI MARIO"), m_rossi, QStringLiteral("25,00")));
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(w->btnSalvaClick());
+        QCOMPARE(column(w->grdGraduatoria, 0),
+                 (QStringList {QStringLiteral("1 ex aequo"), QStringLiteral("1 ex aequo")}));
+        QCOMPARE(column(w->grdGraduatoria, 1),
+                 (QStringList {QStringLiteral("NERI LUCA"), QStringLiteral("ROSSI MARIO")}));
+        QCOMPARE(w->grdGraduatoria->item(1, 6)->text(),
+                 QStringLiteral("idoneo - pari merito con l'ultimo vincitore: decide la commissione"));
+
+        w->grdGraduatoria->setCurrentCell(1, 1);
+        w->btnSu->click();
+        QCOMPARE(column(w->grdGraduatoria, 1),
+                 (QStringList {QStringLiteral("ROSSI MARIO"), QStringLiteral("NERI LUCA")}));
+        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("ordine stabilito dalla commissione"));
+        QCOMPARE(w->grdGraduatoria->currentRow(), 0);
+
+        // A decision without its reason is refused; with it, it is printed.
+        w->grdGraduatoria->setCurrentCell(1, 1);
+        Modal::queueHook([](QDialog* d) {
+            auto* o = qobject_cast<OverrideWindow*>(d);
+            QVERIFY(o);
+            o->cboEsito->setCurrentIndex(1);
+            o->btnOk->click();
+            const QList<Messages::Shown> shown = Messages::takeShown();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown.at(0).text, QStringLiteral("Scrivere la motivazione della decisione della commissione."));
+            QVERIFY(o->isVisible());
+            o->txtMotivo->setPlainText(QStringLiteral("Rinuncia del primo classificato"));
+            o->btnOk->click();
+        });
+        w->btnEsito->click();
+        QCOMPARE(w->grdGraduatoria->item(1, 6)->text(),
+                 QStringLiteral("vincitore - decisione della commissione: Rinuncia del primo classificato"));
+        Competition stored;
+        QString problem;
+        CompetitionFile::read(m_folder->file(QStringLiteral("Istruttore 2026.concorso.json")), &stored, &problem);
+        QCOMPARE(stored.manualOrder.size(), 2);
+        QCOMPARE(stored.overrides.size(), 1);
     }
 
     void escapeCloses()

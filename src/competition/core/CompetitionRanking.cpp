@@ -107,6 +107,7 @@ struct TieBreaks
     const Competition& competition;
     QHash<QString, QList<int>> titles;
     QHash<QString, int> manual;
+    int manualGroups = 0;
 
     QList<Group> refine(Group group, int stage)
     {
@@ -143,6 +144,9 @@ struct TieBreaks
             });
         } else {
             rule = kByCommittee;
+            ++manualGroups;
+            for (CompetitionLine& line : group)
+                line.manualGroup = manualGroups;
             pieces = split(group, [this](const CompetitionLine& a, const CompetitionLine& b) {
                 const int ia = manual.value(a.person, INT_MAX);
                 const int ib = manual.value(b.person, INT_MAX);
@@ -189,6 +193,30 @@ QString FinalScore::text() const
 }
 
 namespace CompetitionRanking {
+
+QStringList moved(const CompetitionResult& result, const QStringList& manualOrder, const QString& person, int step)
+{
+    int group = 0;
+    for (const CompetitionLine& line : result.ranked)
+        if (line.person == person)
+            group = line.manualGroup;
+    if (group == 0)
+        return manualOrder;
+    QStringList members;
+    for (const CompetitionLine& line : result.ranked)
+        if (line.manualGroup == group)
+            members << line.person;
+    const int at = int(members.indexOf(person));
+    const int to = at + step;
+    if (at < 0 || to < 0 || to >= members.size())
+        return manualOrder;
+    members.swapItemsAt(at, to);
+    QStringList out;
+    for (const QString& p : manualOrder)
+        if (!members.contains(p))
+            out << p;
+    return out + members;
+}
 
 QString cardKey(const QString& session, qint64 card)
 {

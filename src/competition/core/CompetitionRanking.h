@@ -47,6 +47,9 @@ struct CompetitionLine
     bool exAequo = false;
     QString placedBy; // the rule that placed it among equals
     bool flagged = false; // a tie-break needed a birth date that is missing
+    // Lines that stood equal when the committee's order came to them share
+    // a group number (from 1); 0 for the others.
+    int manualGroup = 0;
     // Shares its position with the last winner, and no rule told them apart.
     bool tiedForLastPost = false;
     enum class Outcome
@@ -87,6 +90,10 @@ using ArchiveBirthDate = std::function<QDate(const QString& name)>;
 // cards. The competition must have no problems().
 CompetitionResult build(const Competition& competition, const QList<QList<TestCard>>& cards,
                         const ArchiveBirthDate& archive, const QDate& today);
+
+// The committee's order after moving a person one place up (-1) or down
+// (+1) among the lines of its group; unchanged when it cannot move.
+QStringList moved(const CompetitionResult& result, const QStringList& manualOrder, const QString& person, int step);
 
 // The key of a card: "<session>#<card>".
 QString cardKey(const QString& session, qint64 card);

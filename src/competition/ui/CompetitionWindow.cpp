@@ -12,6 +12,7 @@
 #include "competition/core/CompetitionFile.h"
 #include "competition/core/CompetitionReport.h"
 #include "competition/core/CompetitionStore.h"
+#include "competition/ui/OverrideWindow.h"
 #include "competition/ui/TitlesWindow.h"
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
@@ -98,6 +99,9 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     lblVincitori = m_ui->lblVincitori;
     grdNonAmmessi = m_ui->grdNonAmmessi;
     btnTitoli = m_ui->btnTitoli;
+    btnSu = m_ui->btnSu;
+    btnGiu = m_ui->btnGiu;
+    btnEsito = m_ui->btnEsito;
     btnAnteprima = m_ui->btnAnteprima;
     btnStampa = m_ui->btnStampa;
     btnPdf = m_ui->btnPdf;
@@ -125,7 +129,7 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
 
     // Storing is the window's only write: refused in a read-only run, where
     // a competition is shown and ranked as it is.
-    WriteGuard::mark({btnSalva, btnTitoli, btnCollega, btnSepara});
+    WriteGuard::mark({btnSalva, btnTitoli, btnSu, btnGiu, btnEsito, btnCollega, btnSepara});
 
     connect(cboConcorso, qOverload<int>(&QComboBox::currentIndexChanged), this, &CompetitionWindow::cboConcorsoChanged);
     connect(btnAggiungiProva, &QPushButton::clicked, this, &CompetitionWindow::addTest);
@@ -134,6 +138,9 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     connect(btnEliminaRiserva, &QPushButton::clicked, this, &CompetitionWindow::removeReserve);
     connect(btnRipristinaTitoli, &QPushButton::clicked, this, &CompetitionWindow::restoreTitles);
     connect(btnTitoli, &QPushButton::clicked, this, &CompetitionWindow::btnTitoliClick);
+    connect(btnSu, &QPushButton::clicked, this, [this] { move(-1); });
+    connect(btnGiu, &QPushButton::clicked, this, [this] { move(+1); });
+    connect(btnEsito, &QPushButton::clicked, this, &CompetitionWindow::btnEsitoClick);
     connect(btnAnteprima, &QPushButton::clicked, this, &CompetitionWindow::btnAnteprimaClick);
     connect(btnStampa, &QPushButton::clicked, this, &CompetitionWindow::btnStampaClick);
     connect(btnPdf, &QPushButton::clicked, this, &CompetitionWindow::btnPdfClick);
@@ -456,27 +463,81 @@ void CompetitionWindow::showRanking()
                               : QStringLiteral("Da &verificare (%1)").arg(m_result.doubtful.size()));
 }
 
-void CompetitionWindow::btnTitoliClick()
+int CompetitionWindow::selectedLine()
 {
     const int row = grdGraduatoria->currentRow();
     if (row < 0 || row >= m_result.ranked.size()) {
         Messages::warning(this, QStringLiteral("Selezionare un candidato della graduatoria."));
-        return;
+        return -1;
     }
-    const CompetitionLine& line = m_result.ranked.at(row);
+    return row;
+}
+
+void CompetitionWindow::selectPerson(const QString& person)
+{
+    // The focus stays on the candidate, wherever the change moved them.
+    for (int r = 0; r < m_result.ranked.size(); ++r)
+        if (m_result.ranked.at(r).person == person)
+            grdGraduatoria->setCurrentCell(r, 1);
+    grdGraduatoria->setFocus(Qt::OtherFocusReason);
+}
+
+void CompetitionWindow::btnTitoliClick()
+{
+    const int row = selectedLine();
+    if (row < 0)
+        return;
+    const CompetitionLine line = m_result.ranked.at(row);
     TitlesWindow dialog(line.name, m_competition, m_competition.facts.value(line.person), this);
     if (Modal::run(&dialog) != QDialog::Accepted)
         return;
     Competition c = m_competition;
     c.facts.insert(line.person, dialog.facts());
-    const QString person = line.person;
-    if (storeAndRank(c)) {
-        // The focus stays on the candidate, wherever the titles moved them.
-        for (int r = 0; r < m_result.ranked.size(); ++r)
-            if (m_result.ranked.at(r).person == person)
-                grdGraduatoria->setCurrentCell(r, 1);
-        grdGraduatoria->setFocus(Qt::OtherFocusReason);
+    if (storeAndRank(c))
+        selectPerson(line.person);
+}
+
+void CompetitionWindow::move(int step)
+{
+    const int row = selectedLine();
+    if (row < 0)
+        return;
+    const CompetitionLine& line = m_result.ranked.at(row);
+    if (line.manualGroup == 0) {
+        Messages::warning(this,
+                          QStringLiteral("Il candidato non è a pari merito con altri dopo titoli, figli a "
+                                         "carico ed età: la sua posizione non si sposta a mano."));
+        return;
     }
+    const QStringList order = CompetitionRanking::moved(m_result, m_competition.manualOrder, line.person, step);
+    if (order == m_competition.manualOrder)
+        return;
+    const QString person = line.person;
+    Competition c = m_competition;
+    c.manualOrder = order;
+    if (storeAndRank(c))
+        selectPerson(person);
+}
+
+void CompetitionWindow::btnEsitoClick()
+{
+    const int row = selectedLine();
+    if (row < 0)
+        return;
+    const CompetitionLine line = m_result.ranked.at(row);
+    std::optional<OutcomeOverride> current;
+    if (m_competition.overrides.contains(line.person))
+        current = m_competition.overrides.value(line.person);
+    OverrideWindow dialog(line.name, current, this);
+    if (Modal::run(&dialog) != QDialog::Accepted)
+        return;
+    Competition c = m_competition;
+    if (const std::optional<OutcomeOverride> decision = dialog.decision())
+        c.overrides.insert(line.person, *decision);
+    else
+        c.overrides.remove(line.person);
+    if (storeAndRank(c))
+        selectPerson(line.person);
 }
 
 void CompetitionWindow::btnCollegaClick()

@@ -50,6 +50,9 @@ public:
     QLabel* lblVincitori = nullptr;
     QTableWidget* grdNonAmmessi = nullptr;
     QPushButton* btnTitoli = nullptr;
+    QPushButton* btnSu = nullptr;
+    QPushButton* btnGiu = nullptr;
+    QPushButton* btnEsito = nullptr;
     QPushButton* btnAnteprima = nullptr;
     QPushButton* btnStampa = nullptr;
     QPushButton* btnPdf = nullptr;
@@ -75,6 +78,8 @@ private slots:
     void restoreTitles();
     void btnTitoliClick();
     void btnAnteprimaClick();
+    void btnEsitoClick();
+    void move(int step);
     void btnStampaClick();
     void btnPdfClick();
     void btnEsportaClick();
@@ -94,6 +99,10 @@ private:
     void showRanking();
     // False, having said why, when there is nothing to print.
     bool printable();
+    // The selected line of the ranking; -1, having said so, when none is.
+    int selectedLine();
+    // Puts the selection back on the person after the ranking changed.
+    void selectPerson(const QString& person);
 
     std::unique_ptr<Ui::CompetitionWindow> m_ui;
     QString m_folder;
