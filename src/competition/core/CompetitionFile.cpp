@@ -1,7 +1,7 @@
 #include "competition/core/CompetitionFile.h"
 
 #include "base/core/SafeWrite.h"
-#include "base/core/SystemError.h"
+#include "base/core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -299,20 +299,14 @@ bool fromJson(const QByteArray& bytes, Competition* competition, QString* proble
 Status read(const QString& path, Competition* competition, QString* problem)
 {
     *competition = Competition();
-    const QFileInfo info(path);
-    if (!info.exists())
+    QByteArray bytes;
+    switch (WholeFile::read(path, &bytes, problem)) {
+    case WholeFile::Status::Missing:
         return Status::Missing;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (problem)
-            *problem = info.isDir() ? QStringLiteral("al suo posto c'è una cartella.") : SystemError::of(file);
+    case WholeFile::Status::Failed:
         return Status::Failed;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (problem)
-            *problem = SystemError::of(file);
-        return Status::Failed;
+    case WholeFile::Status::Read:
+        break;
     }
     return fromJson(bytes, competition, problem) ? Status::Read : Status::Damaged;
 }

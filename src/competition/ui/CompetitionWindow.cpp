@@ -3,7 +3,6 @@
 // writes the side file; the sessions are only read.
 #include "competition/ui/CompetitionWindow.h"
 
-#include "base/core/AccessMode.h"
 #include "base/core/Clock.h"
 #include "base/core/Formats.h"
 #include "base/platform/Messages.h"
@@ -29,7 +28,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -595,11 +593,7 @@ void CompetitionWindow::btnPdfClick()
 {
     if (!printable())
         return;
-    // A read-only program folder cannot take the file: the user's documents
-    // are proposed instead.
-    const QString folder = AccessMode::readOnly()
-        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-        : m_folder;
+    const QString folder = SaveName::folder(m_folder);
     const QString proposed =
         QDir(folder).filePath(QStringLiteral("Graduatoria di merito %1.pdf").arg(m_competition.name));
     const QString path = SaveName::ask(this, QStringLiteral("Salva la graduatoria di merito in PDF"), proposed,
@@ -625,9 +619,7 @@ void CompetitionWindow::btnEsportaClick()
                                          "graduatoria da esportare."));
         return;
     }
-    const QString folder = AccessMode::readOnly()
-        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-        : m_folder;
+    const QString folder = SaveName::folder(m_folder);
     const QString proposed = QDir(folder).filePath(QStringLiteral("Concorso %1.xlsx").arg(m_competition.name));
     const QString path =
         SaveName::ask(this, QStringLiteral("Esporta la tabella del concorso"), proposed,

@@ -5,7 +5,7 @@
 
 #include "base/core/NumberText.h"
 #include "base/core/SafeWrite.h"
-#include "base/core/SystemError.h"
+#include "base/core/WholeFile.h"
 #include "sessions/core/GridMath.h"
 
 #include <QCryptographicHash>
@@ -351,21 +351,14 @@ Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, boo
 {
     *grid = ScoringGrid();
     grid->sessionFile = QFileInfo(sessionPath).fileName();
-    const QString path = pathFor(sessionPath);
-    const QFileInfo info(path);
-    if (!info.exists())
+    QByteArray bytes;
+    switch (WholeFile::read(pathFor(sessionPath), &bytes, problem)) {
+    case WholeFile::Status::Missing:
         return Status::Missing;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (problem)
-            *problem = info.isDir() ? QStringLiteral("al suo posto c'è una cartella.") : SystemError::of(file);
+    case WholeFile::Status::Failed:
         return Status::Failed;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (problem)
-            *problem = SystemError::of(file);
-        return Status::Failed;
+    case WholeFile::Status::Read:
+        break;
     }
     if (!ScoringGrid::fromJson(bytes, QFileInfo(sessionPath).fileName(), grid, problem, withScores)) {
         grid->sessionFile = QFileInfo(sessionPath).fileName();

@@ -34,7 +34,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QShowEvent>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -542,12 +541,7 @@ void GridWindow::btnPdfClick()
 {
     if (!minutesAllowed())
         return;
-    // A read-only program folder cannot take the file: the user's documents
-    // are proposed instead.
-    const QString folder = AccessMode::readOnly()
-        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-        : ProgramFolder::path();
-    const QString proposed = folder +
+    const QString proposed = SaveName::folder(ProgramFolder::path()) +
         QStringLiteral("Verbale %1 scheda %2.pdf").arg(TextRules::trimmed(m_card->lblNome->text())).arg(m_position);
     const QString path = SaveName::ask(this, QStringLiteral("Salva il verbale in PDF"), proposed,
                                        QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));

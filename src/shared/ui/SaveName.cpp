@@ -1,12 +1,23 @@
 #include "shared/ui/SaveName.h"
 
+#include "base/core/AccessMode.h"
 #include "base/core/FileNameRule.h"
 #include "base/platform/FileDialogs.h"
 #include "base/platform/Messages.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace SaveName {
+
+QString folder(const QString& preferred)
+{
+    QString out =
+        AccessMode::readOnly() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : preferred;
+    if (!out.endsWith(QLatin1Char('/')))
+        out += QLatin1Char('/');
+    return out;
+}
 
 QString ask(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
             const QString& defaultSuffix)

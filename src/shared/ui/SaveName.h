@@ -9,6 +9,11 @@ class QWidget;
 
 namespace SaveName {
 
+// The folder to propose for a file the user saves, with a trailing "/":
+// preferred, or the user's documents in a read-only run, whose program
+// folder cannot take the file.
+QString folder(const QString& preferred);
+
 QString ask(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
             const QString& defaultSuffix);
 
