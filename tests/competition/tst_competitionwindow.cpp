@@ -19,6 +19,8 @@
 #include "tools/core/FiscalCodeCheckLetter.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -361,6 +363,70 @@ private slots:
         CompetitionFile::read(m_folder->file(QStringLiteral("Istruttore 2026.concorso.json")), &stored, &problem);
         QCOMPARE(stored.manualOrder.size(), 2);
         QCOMPARE(stored.overrides.size(), 1);
+    }
+
+    // The publication copy says only who, where and with how much; its seal
+    // holds while the files stay as they were and names the file that
+    // changed afterwards.
+    void publicationAndSeal()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(w->btnSalvaClick());
+        // Not before every candidate is known for sure.
+        w->btnPubblica->click();
+        QCOMPARE(Messages::takeShown().size(), 1);
+        w->grdVerifica->setCurrentCell(0, 0);
+        w->btnCollega->click();
+        QCOMPARE(w->lblSigillo->text(), QStringLiteral("La graduatoria del concorso non è stata pubblicata."));
+
+        const QString pdf = m_folder->file(QStringLiteral("Pubblicazione.pdf"));
+        FileDialogs::queueFileName(pdf);
+        w->btnPubblica->click();
+        QCOMPARE(Messages::takeShown().size(), 1);
+        const QString text = PdfText::lines(pdf).join(QLatin1Char('\n'));
+        QVERIFY2(text.contains(QStringLiteral("BIANCHI LUCA")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("vincitore")), qPrintable(text));
+        QVERIFY2(!text.contains(m_rossi) && !text.contains(m_bianchi), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("minore età")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Scritta A.vai: ")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Istruttore 2026.concorso.json: ")), qPrintable(text));
+        QCOMPARE(w->lblSigillo->text(),
+                 QStringLiteral("Graduatoria sigillata: nessun file è cambiato dopo la pubblicazione."));
+
+        // One more card in a session after the publication.
+        QFile session(m_folder->file(QStringLiteral("Scritta B.vai")));
+        QVERIFY(session.open(QIODevice::Append));
+        session.write(card(QStringLiteral("GIALLI ADA"), QString(), QStringLiteral("30,00")));
+        session.close();
+        w->btnVerificaSigillo->click();
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).text,
+                 QStringLiteral("Attenzione: dopo la pubblicazione sono cambiati questi file: Scritta B.vai. La copia "
+                                "pubblicata non corrisponde più ai dati."));
+    }
+
+    // A seal that cannot be written: the copy is not kept either, so no
+    // publication exists that could not be checked.
+    void sealWriteFails()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(w->btnSalvaClick());
+        w->grdVerifica->setCurrentCell(0, 0);
+        w->btnCollega->click();
+        QVERIFY(QDir().mkpath(m_folder->file(QStringLiteral("Istruttore 2026.concorso.sigillo.json"))));
+        const QString pdf = m_folder->file(QStringLiteral("Pubblicazione.pdf"));
+        FileDialogs::queueFileName(pdf);
+        w->btnPubblica->click();
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(int(shown.at(0).kind), int(Messages::Kind::Error));
+        QVERIFY2(shown.at(0).text.startsWith(QStringLiteral("Attenzione: il sigillo della pubblicazione non è stato "
+                                                            "salvato")),
+                 qPrintable(shown.at(0).text));
+        QVERIFY(!QFileInfo::exists(pdf));
     }
 
     void escapeCloses()

@@ -10,6 +10,7 @@
 #include "competition/core/CompetitionExport.h"
 #include "competition/core/CompetitionFile.h"
 #include "competition/core/CompetitionReport.h"
+#include "competition/core/CompetitionSeal.h"
 #include "competition/core/CompetitionStore.h"
 #include "competition/ui/OverrideWindow.h"
 #include "competition/ui/TitlesWindow.h"
@@ -23,6 +24,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +106,9 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     btnStampa = m_ui->btnStampa;
     btnPdf = m_ui->btnPdf;
     btnEsporta = m_ui->btnEsporta;
+    btnPubblica = m_ui->btnPubblica;
+    btnVerificaSigillo = m_ui->btnVerificaSigillo;
+    lblSigillo = m_ui->lblSigillo;
     grdVerifica = m_ui->grdVerifica;
     btnCollega = m_ui->btnCollega;
     btnSepara = m_ui->btnSepara;
@@ -127,7 +132,7 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
 
     // Storing is the window's only write: refused in a read-only run, where
     // a competition is shown and ranked as it is.
-    WriteGuard::mark({btnSalva, btnTitoli, btnSu, btnGiu, btnEsito, btnCollega, btnSepara});
+    WriteGuard::mark({btnSalva, btnTitoli, btnSu, btnGiu, btnEsito, btnCollega, btnSepara, btnPubblica});
 
     connect(cboConcorso, qOverload<int>(&QComboBox::currentIndexChanged), this, &CompetitionWindow::cboConcorsoChanged);
     connect(btnAggiungiProva, &QPushButton::clicked, this, &CompetitionWindow::addTest);
@@ -143,6 +148,8 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     connect(btnStampa, &QPushButton::clicked, this, &CompetitionWindow::btnStampaClick);
     connect(btnPdf, &QPushButton::clicked, this, &CompetitionWindow::btnPdfClick);
     connect(btnEsporta, &QPushButton::clicked, this, &CompetitionWindow::btnEsportaClick);
+    connect(btnPubblica, &QPushButton::clicked, this, &CompetitionWindow::btnPubblicaClick);
+    connect(btnVerificaSigillo, &QPushButton::clicked, this, &CompetitionWindow::btnVerificaSigilloClick);
     connect(btnCollega, &QPushButton::clicked, this, &CompetitionWindow::btnCollegaClick);
     connect(btnSepara, &QPushButton::clicked, this, &CompetitionWindow::btnSeparaClick);
     connect(btnSalva, &QPushButton::clicked, this, &CompetitionWindow::btnSalvaClick);
@@ -455,6 +462,7 @@ void CompetitionWindow::showRanking()
         grdVerifica->setItem(row, 6, readOnly(d.reason));
     }
     grdVerifica->resizeColumnsToContents();
+    showSeal();
     tabPagine->setTabText(2,
                           m_result.doubtful.isEmpty()
                               ? QStringLiteral("Da &verificare")
@@ -636,4 +644,68 @@ void CompetitionWindow::btnEsportaClick()
         return;
     }
     Messages::information(this, QStringLiteral("La tabella del concorso è stata esportata nel file \"%1\".").arg(path));
+}
+
+void CompetitionWindow::showSeal()
+{
+    if (m_competition.name.isEmpty()) {
+        lblSigillo->clear();
+        return;
+    }
+    QStringList changed;
+    const CompetitionSeal::State state = CompetitionSeal::check(m_folder, m_competition, &changed);
+    lblSigillo->setText(CompetitionSeal::stateText(state, changed));
+    lblSigillo->setStyleSheet(state == CompetitionSeal::State::Changed ? QStringLiteral("color: maroon;") : QString());
+}
+
+void CompetitionWindow::btnVerificaSigilloClick()
+{
+    showSeal();
+    Messages::information(this, lblSigillo->text());
+}
+
+void CompetitionWindow::btnPubblicaClick()
+{
+    if (!printable())
+        return;
+    if (!m_result.doubtful.isEmpty()) {
+        Messages::warning(this,
+                          QStringLiteral("Prima della pubblicazione verificare le schede della pagina "
+                                         "\"Da verificare\": ogni candidato deve essere riconosciuto con "
+                                         "certezza."));
+        return;
+    }
+    const QString proposed =
+        QDir(SaveName::folder(m_folder))
+            .filePath(QStringLiteral("Graduatoria di merito %1 - pubblicazione.pdf").arg(m_competition.name));
+    const QString path = SaveName::ask(this, QStringLiteral("Salva la copia per la pubblicazione"), proposed,
+                                       QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    CompetitionSeal::Seal seal;
+    QString problem;
+    if (!CompetitionSeal::make(m_folder, m_competition, &seal, &problem)) {
+        Messages::error(this, QStringLiteral("Attenzione: la graduatoria non è stata pubblicata: %1").arg(problem));
+        return;
+    }
+    auto report = CompetitionSeal::publicationReport(m_competition, m_result, seal, Clock::today());
+    report->prepare();
+    QString error;
+    if (!report->exportPdf(path, &error)) {
+        Messages::error(
+            this, QStringLiteral("Attenzione: la copia per la pubblicazione non è stata salvata (%1).").arg(error));
+        return;
+    }
+    if (!CompetitionSeal::write(m_folder, m_competition, seal, &error)) {
+        // A copy without its seal could not be checked later: it goes.
+        QFile::remove(path);
+        Messages::error(this,
+                        QStringLiteral("Attenzione: il sigillo della pubblicazione non è stato salvato (%1); "
+                                       "la copia non è stata tenuta.")
+                            .arg(error));
+        return;
+    }
+    showSeal();
+    Messages::information(this,
+                          QStringLiteral("La copia per la pubblicazione è stata salvata nel file \"%1\".").arg(path));
 }

@@ -57,6 +57,9 @@ public:
     QPushButton* btnStampa = nullptr;
     QPushButton* btnPdf = nullptr;
     QPushButton* btnEsporta = nullptr;
+    QPushButton* btnPubblica = nullptr;
+    QPushButton* btnVerificaSigillo = nullptr;
+    QLabel* lblSigillo = nullptr;
     QTableWidget* grdVerifica = nullptr;
     QPushButton* btnCollega = nullptr;
     QPushButton* btnSepara = nullptr;
@@ -83,6 +86,8 @@ private slots:
     void btnStampaClick();
     void btnPdfClick();
     void btnEsportaClick();
+    void btnPubblicaClick();
+    void btnVerificaSigilloClick();
     void btnCollegaClick();
     void btnSeparaClick();
 
@@ -97,6 +102,7 @@ private:
     bool storeAndRank(const Competition& competition);
     void rank();
     void showRanking();
+    void showSeal();
     // False, having said why, when there is nothing to print.
     bool printable();
     // The selected line of the ranking; -1, having said so, when none is.
