@@ -89,6 +89,7 @@ private slots:
                      QStringLiteral("Importazione dei candidati da un foglio di calcolo"),
                      QStringLiteral("Backup, ripristino e sola lettura"),
                      QStringLiteral("Cancellazione dei dati personali"),
+                     QStringLiteral("Concorso di più prove"),
                  }));
     }
 
@@ -103,6 +104,7 @@ private slots:
         QTest::newRow("sessions") << "Gestione sessioni colloqui di lavoro" << 6 << 14;
         QTest::newRow("session export") << "Esportazione archivio candidati esaminati in Microsoft Excel" << 3 << 3;
         QTest::newRow("rankings") << "Visualizzazione graduatorie" << 3 << 8;
+        QTest::newRow("competition") << "Concorso di più prove" << 7 << 7;
     }
     void paragraphs()
     {

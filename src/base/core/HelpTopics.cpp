@@ -61,7 +61,7 @@ const QStringList kPages = {
     QStringLiteral("launcher"), QStringLiteral("candidates"),     QStringLiteral("candidates-export"),
     QStringLiteral("sessions"), QStringLiteral("session-export"), QStringLiteral("rankings"),
     QStringLiteral("grid"),     QStringLiteral("fiscal"),         QStringLiteral("import"),
-    QStringLiteral("backup"),   QStringLiteral("erasure")};
+    QStringLiteral("backup"),   QStringLiteral("erasure"),        QStringLiteral("competition")};
 
 const QList<Page>& pages()
 {
@@ -111,6 +111,11 @@ QString rankings()
 QString grid()
 {
     return QStringLiteral("Griglia di valutazione e graduatoria finale");
+}
+
+QString competition()
+{
+    return QStringLiteral("Concorso di più prove");
 }
 
 QList<Topic> all()

@@ -21,6 +21,7 @@ QString sessions(); // "Gestione sessioni colloqui di lavoro"
 QString sessionExport(); // "Esportazione archivio candidati esaminati in Microsoft Excel"
 QString rankings(); // "Visualizzazione graduatorie"
 QString grid(); // "Griglia di valutazione e graduatoria finale"
+QString competition(); // "Concorso di più prove"
 
 // Every topic, in the order of the manual.
 QList<Topic> all();

@@ -5,6 +5,7 @@
 
 #include "base/core/Clock.h"
 #include "base/core/Formats.h"
+#include "base/core/HelpTopics.h"
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
 #include "competition/core/CompetitionExport.h"
@@ -17,6 +18,7 @@
 #include "report/core/Report.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SessionCatalogue.h"
+#include "shared/ui/Help.h"
 #include "shared/ui/KeyCommands.h"
 #include "shared/ui/SaveName.h"
 #include "shared/ui/WriteGuard.h"
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -156,6 +159,9 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     KeyCommands::bind(this, btnSalva, {KeyCommands::Store});
     KeyCommands::bind(this, btnStampa, {KeyCommands::Print});
+    // F1 opens the competition's help page; the window has no picture for it.
+    auto* help = new QShortcut(KeyCommands::HelpKey, this);
+    connect(help, &QShortcut::activated, this, [this] { Help::showTopic(this, HelpTopics::competition()); });
     KeyCommands::onEnter(grdGraduatoria, [this] { btnTitoli->click(); });
     KeyCommands::onEnter(grdVerifica, [this] { btnCollega->setFocus(Qt::OtherFocusReason); });
 
