@@ -95,8 +95,17 @@ private slots:
     // order; a reserve that takes a lower-placed candidate's post; a
     // percentage that leaves a fraction of a post to merit; an unused
     // reserve going to merit; two candidates not admitted, each with why.
+    void workedCompetition_data()
+    {
+        QTest::addColumn<int>("fillers");
+        QTest::newRow("the cases alone") << 0;
+        // The same cases among 292 more candidates, all of them tied below
+        // the cases and told apart by age alone.
+        QTest::newRow("among 300 candidates") << 292;
+    }
     void workedCompetition()
     {
+        QFETCH(int, fillers);
         Competition c = fourTests();
         const QString a = code(QStringLiteral("AAAAAA"), 1990, 'A', 1);
         const QString b = code(QStringLiteral("BBBBBB"), 1985, 'A', 1);
@@ -105,7 +114,7 @@ private slots:
         const QString e = code(QStringLiteral("EEEEEE"), 1995, 'A', 1);
         const QString f = code(QStringLiteral("FFFFFF"), 1993, 'A', 1);
         const QString h = code(QStringLiteral("HHHHHH"), 1960, 'A', 1);
-        const QList<Person> people {
+        QList<Person> people {
             {QStringLiteral("ALFA ANNA"),
              a,
              {QStringLiteral("24,00"), QStringLiteral("26,00"), QStringLiteral("25,00"), QStringLiteral("2,00")}},
@@ -139,6 +148,14 @@ private slots:
              code(QStringLiteral("KKKKKK"), 1990, 'A', 1),
              {QStringLiteral("25,00"), QStringLiteral("25,00"), {}, {}}},
         };
+        for (int i = 0; i < fillers; ++i) {
+            QString letters;
+            for (int k = 0, v = i; k < 3; ++k, v /= 26)
+                letters += QChar('A' + v % 26);
+            people.append({QStringLiteral("RIEMPITIVO %1").arg(i),
+                           code(letters + QStringLiteral("XYZ"), 1950 + i % 50, 'A', 1 + i / 50),
+                           {QStringLiteral("21,00"), QStringLiteral("21,00"), QStringLiteral("21,00"), {}}});
+        }
         c.facts[b].titles = {QStringLiteral("Terzo titolo")};
         c.facts[d].children = 2;
         c.facts[f].reserves = {QStringLiteral("Volontari FF.AA.")};
@@ -161,7 +178,17 @@ private slots:
             QStringLiteral("7 TETA UGO 43,00 [ordine stabilito dalla commissione] idoneo"),
             QStringLiteral("8 ETA GINO 43,00 [ordine stabilito dalla commissione] idoneo"),
         };
-        QCOMPARE(lines, expected);
+        QCOMPARE(lines.mid(0, 8), expected);
+        QCOMPARE(r.ranked.size(), 8 + fillers);
+        for (int i = 8; i < r.ranked.size(); ++i) {
+            const CompetitionLine& l = r.ranked.at(i);
+            QCOMPARE(l.position, i + 1);
+            QCOMPARE(l.finalScore.text(), QStringLiteral("42,00"));
+            QCOMPARE(l.placedBy, QStringLiteral("minore età"));
+            QCOMPARE(int(l.outcome), int(CompetitionLine::Outcome::Eligible));
+            if (i > 8)
+                QVERIFY(r.ranked.at(i - 1).birthDate > l.birthDate);
+        }
         // The age could not be asked of the candidate with no date.
         QVERIFY(r.ranked.at(7).flagged);
         QVERIFY(!r.ranked.at(6).flagged);

@@ -429,6 +429,30 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
     }
 
+    // A side file from a newer version is named and left alone: the window
+    // shows an empty set-up and never writes over it unasked.
+    void newerSideFileIsLeftAlone()
+    {
+        const QByteArray newer = "{\"format\": \"selvora-concorso\", \"version\": 9, \"name\": \"Futuro\"}";
+        m_folder->write(QStringLiteral("Futuro.concorso.json"), newer);
+        auto w = open();
+        const QList<Messages::Shown> shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(int(shown.at(0).kind), int(Messages::Kind::Error));
+        QVERIFY2(
+            shown.at(0).text.endsWith(QStringLiteral("è stato scritto da una versione più recente del programma.")),
+            qPrintable(shown.at(0).text));
+        QCOMPARE(w->grdProve->rowCount(), 0);
+        // Set up anew under the same name, it is not written over.
+        setUp(w.get(), QStringLiteral("1"));
+        w->txtNome->setText(QStringLiteral("Futuro"));
+        QVERIFY(!w->btnSalvaClick());
+        QCOMPARE(Messages::takeShown().at(0).text,
+                 QStringLiteral("Esiste già un concorso chiamato «Futuro»: per modificarlo lo si sceglie dall'elenco, "
+                                "altrimenti si usa un altro nome."));
+        QCOMPARE(m_folder->read(QStringLiteral("Futuro.concorso.json")), newer);
+    }
+
     void escapeCloses()
     {
         auto w = open();

@@ -109,7 +109,7 @@ Outcome rank(const QString& folder, const QString& archivePath, const Competitio
     return outcome;
 }
 
-bool store(const QString& folder, const Competition& competition, QString* message)
+bool store(const QString& folder, const Competition& competition, const QString& storedAs, QString* message)
 {
     const QString refusal = FileNameRule::refusal(competition.name.trimmed());
     if (competition.name.trimmed().isEmpty() || !refusal.isEmpty()) {
@@ -121,8 +121,15 @@ bool store(const QString& folder, const Competition& competition, QString* messa
         *message = QStringLiteral("Il concorso non è stato salvato:\r\n") + problems.join(QStringLiteral("\r\n"));
         return false;
     }
+    const QString path = CompetitionFile::pathFor(folder, competition.name.trimmed());
+    if (competition.name.trimmed().compare(storedAs, Qt::CaseInsensitive) != 0 && QFileInfo::exists(path)) {
+        *message = QStringLiteral("Esiste già un concorso chiamato «%1»: per modificarlo lo si sceglie dall'elenco, "
+                                  "altrimenti si usa un altro nome.")
+                       .arg(competition.name.trimmed());
+        return false;
+    }
     QString error;
-    if (!CompetitionFile::write(CompetitionFile::pathFor(folder, competition.name.trimmed()), competition, &error)) {
+    if (!CompetitionFile::write(path, competition, &error)) {
         *message = CompetitionFile::writeFailedMessage(error);
         return false;
     }

@@ -36,6 +36,9 @@ Outcome rank(const QString& folder, const QString& archivePath, const Competitio
 
 // Checks and writes the side file of the competition in folder; false with
 // the Italian message when the set-up is not valid or the write failed.
-bool store(const QString& folder, const Competition& competition, QString* message);
+// storedAs is the name the competition was read under (empty for a new
+// one): a competition is never written over another one's file, nor over a
+// file that could not be read.
+bool store(const QString& folder, const Competition& competition, const QString& storedAs, QString* message);
 
 } // namespace CompetitionStore

@@ -193,11 +193,15 @@ void CompetitionWindow::cboConcorsoChanged(int index)
         QString problem;
         const CompetitionFile::Status status = CompetitionFile::read(path, &c, &problem);
         if (status != CompetitionFile::Status::Read) {
+            // The file stays as it is; the window starts a new set-up.
             Messages::error(this, CompetitionFile::damagedMessage(path, problem));
             c = Competition();
+            c.preferenceTitles = CompetitionRules::defaultPreferenceTitles();
+            c.titlesSource = CompetitionRules::defaultTitlesSource();
         }
     }
     m_competition = c;
+    m_storedAs = c.name;
     showCompetition(c);
     rank();
 }
@@ -377,11 +381,12 @@ bool CompetitionWindow::btnSalvaClick()
 bool CompetitionWindow::storeAndRank(const Competition& c)
 {
     QString message;
-    if (!CompetitionStore::store(m_folder, c, &message)) {
+    if (!CompetitionStore::store(m_folder, c, m_storedAs, &message)) {
         Messages::error(this, message);
         return false;
     }
     m_competition = c;
+    m_storedAs = c.name;
     rank();
     return true;
 }

@@ -115,6 +115,7 @@ private:
     QString m_archive;
     QStringList m_sessions;
     Competition m_competition;
+    QString m_storedAs; // the name its file was read or written under
     CompetitionResult m_result;
     QStringList m_problems;
 };
