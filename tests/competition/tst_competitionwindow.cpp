@@ -460,6 +460,25 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!w->isVisible());
     }
+
+    // A set-up typed and not stored: Escape asks first, and No keeps it.
+    void escapeAsksBeforeLosingTheSetUp()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(activate(w.get()));
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->grdProve->rowCount(), 2);
+        QCOMPARE(Messages::takeShown().size(), 1);
+        // Stored, it closes without a question.
+        QVERIFY(w->btnSalvaClick());
+        QVERIFY(activate(w.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+        QVERIFY(Messages::takeShown().isEmpty());
+    }
 };
 
 SELVORA_TEST_MAIN(TestCompetitionWindow)

@@ -3,6 +3,7 @@
 // writes the side file; the sessions are only read.
 #include "competition/ui/CompetitionWindow.h"
 
+#include "base/core/AccessMode.h"
 #include "base/core/Clock.h"
 #include "base/core/Formats.h"
 #include "base/core/HelpTopics.h"
@@ -376,6 +377,21 @@ bool CompetitionWindow::btnSalvaClick()
         return false;
     listCompetitions(c.name);
     return true;
+}
+
+void CompetitionWindow::reject()
+{
+    Competition typed;
+    QString message;
+    const bool unreadable = !fromControls(&typed, &message);
+    const bool empty = m_storedAs.isEmpty() && typed.name.isEmpty() && typed.tests.isEmpty();
+    if (!empty && !AccessMode::readOnly() &&
+        (unreadable || CompetitionFile::toJson(typed) != CompetitionFile::toJson(m_competition)) &&
+        !Messages::confirm(this,
+                           QStringLiteral("Le modifiche al concorso non sono state salvate. Si vuole chiudere "
+                                          "la finestra senza salvarle?")))
+        return;
+    QDialog::reject();
 }
 
 bool CompetitionWindow::storeAndRank(const Competition& c)

@@ -72,6 +72,10 @@ public:
 public slots:
     bool btnSalvaClick();
 
+protected:
+    // A set-up typed and not stored is not lost without a question.
+    void reject() override;
+
 private slots:
     void cboConcorsoChanged(int index);
     void addTest();
