@@ -3,6 +3,7 @@
 // their legal order, the winners with reserved posts, and the set-ups that
 // cannot be ranked.
 #include "competition/core/CompetitionRanking.h"
+#include "competition/core/CompetitionSeal.h"
 #include "support/core/CoreTestMain.h"
 #include "tools/core/FiscalCodeCheckLetter.h"
 
@@ -266,6 +267,13 @@ private slots:
         CompetitionResult r = CompetitionRanking::build(c, sessionsOf(people, 4), {}, kToday);
         QCOMPARE(r.ranked.size(), 2);
         QVERIFY(r.doubtful.isEmpty());
+
+        // The publication tells namesakes apart by the birth date alone, and
+        // shows no code.
+        const QStringList published = CompetitionSeal::publicationLines(r);
+        QVERIFY(published.at(2).contains(QStringLiteral("ROSSI MARIO (nato/a il 01/01/1980)")));
+        QVERIFY(published.at(3).contains(QStringLiteral("ROSSI MARIO (nato/a il 01/01/1981)")));
+        QVERIFY(!published.join(QString()).contains(one));
 
         people.append({QStringLiteral("ROSSI MARIO"), one.toLower(), {QStringLiteral("26,00"), {}, {}, {}}});
         r = CompetitionRanking::build(c, sessionsOf(people, 4), {}, kToday);
