@@ -453,6 +453,18 @@ private slots:
         QCOMPARE(m_folder->read(QStringLiteral("Futuro.concorso.json")), newer);
     }
 
+    // From the keyboard the boxes of a test's row are reached like cells.
+    void testRowBoxesTakeTheFocus()
+    {
+        auto w = open();
+        setUp(w.get(), QStringLiteral("1"));
+        QVERIFY(activate(w.get()));
+        w->grdProve->setFocus();
+        w->grdProve->setCurrentCell(1, 2);
+        QTest::keyClick(w->grdProve, Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), w->grdProve->cellWidget(1, 1));
+    }
+
     void escapeCloses()
     {
         auto w = open();

@@ -133,6 +133,13 @@ CompetitionWindow::CompetitionWindow(const QString& folder, const QString& archi
         t->setSelectionBehavior(QAbstractItemView::SelectRows);
     }
     m_sessions = SessionCatalogue::list(folder);
+    // The session and the kind of a test are boxes over their cells:
+    // reaching the cell with the keyboard reaches the box.
+    connect(grdProve, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (column <= 1 && grdProve->hasFocus())
+            if (QWidget* box = grdProve->cellWidget(row, column))
+                box->setFocus(Qt::TabFocusReason);
+    });
 
     // Storing is the window's only write: refused in a read-only run, where
     // a competition is shown and ranked as it is.
