@@ -11,6 +11,7 @@
 #include "competition/ui/TitlesWindow.h"
 #include "report/ui/ReportPrinter.h"
 #include "sessions/core/SchedaColloquio.h"
+#include "sessions/core/ScoringGrid.h"
 #include "sheets/core/SheetTable.h"
 #include "sheets/core/XlsxReader.h"
 #include "support/Fixtures.h"
@@ -244,6 +245,14 @@ private slots:
     // candidates not admitted with why.
     void rankingInPdf()
     {
+        // The first test's grid names the committee, who sign the print.
+        ScoringGrid grid;
+        grid.sessionFile = QStringLiteral("Scritta A.vai");
+        grid.criteria = {{QStringLiteral("Conoscenze"), 30.0, 1.0}};
+        grid.members = {{QStringLiteral("Galli"), GridMember::Role::President},
+                        {QStringLiteral("Conti"), GridMember::Role::Secretary}};
+        QString gridError;
+        QVERIFY(GridFile::write(m_folder->file(QStringLiteral("Scritta A.vai")), grid, &gridError));
         auto w = open();
         setUp(w.get(), QStringLiteral("1"));
         setCell(w->grdProve, 1, 3, QStringLiteral("24,5"));
@@ -268,7 +277,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("VINCITORI")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("CANDIDATI NON AMMESSI")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("VERDI ANNA")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Il presidente")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Commissione: Galli (presidente), Conti (segretario")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Galli (presidente) ____")), qPrintable(text));
 
         // Printing asks first; a ranking with nobody in it is not printed.
         Messages::queueAnswer(Messages::Answer::Yes);

@@ -2,6 +2,7 @@
 
 #include "output/core/DocumentReport.h"
 #include "report/core/Report.h"
+#include "sessions/core/GridMath.h"
 #include "sessions/core/SessionCatalogue.h"
 
 namespace {
@@ -106,7 +107,7 @@ QStringList tableLines(const Competition& competition, const CompetitionResult& 
 }
 
 std::unique_ptr<Report> rankingReport(const Competition& competition, const CompetitionResult& result,
-                                      const QDate& date)
+                                      const QList<GridMember>& committee, const QDate& date)
 {
     DocumentReport::Content c;
     c.reportName = QStringLiteral("Graduatoria di merito del concorso");
@@ -127,12 +128,23 @@ std::unique_ptr<Report> rankingReport(const Competition& competition, const Comp
                                        "orale e i titoli"))
               << QStringLiteral("Spareggi: titoli di preferenza, figli a carico, minore età, ordine stabilito "
                                 "dalla commissione");
+    if (!committee.isEmpty()) {
+        QStringList names;
+        for (const GridMember& m : committee)
+            names << QStringLiteral("%1 (%2)").arg(m.name, GridMath::roleText(m.role));
+        c.heading << QStringLiteral("Commissione: %1").arg(names.join(QStringLiteral(", ")));
+    }
     c.body = tableLines(competition, result);
-    c.closing << QStringLiteral("Firme della commissione:") << QString()
-              << QStringLiteral("Il presidente   ____________________________________") << QString()
-              << QStringLiteral("I componenti    ____________________________________") << QString()
-              << QStringLiteral("                ____________________________________") << QString()
-              << QStringLiteral("Il segretario   ____________________________________");
+    c.closing << QStringLiteral("Firme della commissione:") << QString();
+    for (const GridMember& m : committee)
+        c.closing
+            << QStringLiteral("%1 (%2)   ____________________________________").arg(m.name, GridMath::roleText(m.role))
+            << QString();
+    if (committee.isEmpty())
+        c.closing << QStringLiteral("Il presidente   ____________________________________") << QString()
+                  << QStringLiteral("I componenti    ____________________________________") << QString()
+                  << QStringLiteral("                ____________________________________") << QString()
+                  << QStringLiteral("Il segretario   ____________________________________");
     return DocumentReport::create(c);
 }
 

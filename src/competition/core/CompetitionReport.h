@@ -5,6 +5,7 @@
 #pragma once
 
 #include "competition/core/CompetitionRanking.h"
+#include "sessions/core/ScoringGrid.h"
 
 #include <QDate>
 #include <QStringList>
@@ -18,7 +19,10 @@ namespace CompetitionReport {
 // The printed table, a line each.
 QStringList tableLines(const Competition& competition, const CompetitionResult& result);
 
+// The committee signs under the ranking: its members by name when the
+// tests' grids name them, else blank lines for the president, members and
+// secretary.
 std::unique_ptr<Report> rankingReport(const Competition& competition, const CompetitionResult& result,
-                                      const QDate& date);
+                                      const QList<GridMember>& committee, const QDate& date);
 
 } // namespace CompetitionReport

@@ -90,6 +90,24 @@ QHash<QString, QDate> archiveBirthDates(const QString& archivePath)
     return out;
 }
 
+QList<GridMember> committee(const QString& folder, const Competition& competition)
+{
+    QList<GridMember> out;
+    QSet<QString> seen;
+    for (const CompetitionTest& t : competition.tests) {
+        ScoringGrid grid;
+        if (GridFile::read(QDir(folder).filePath(t.session), &grid, nullptr, false) != GridFile::Status::Read)
+            continue;
+        for (const GridMember& m : grid.members) {
+            if (seen.contains(m.name.trimmed().toUpper()))
+                continue;
+            seen.insert(m.name.trimmed().toUpper());
+            out.append(m);
+        }
+    }
+    return out;
+}
+
 Outcome rank(const QString& folder, const QString& archivePath, const Competition& competition, const QDate& today)
 {
     Outcome outcome;
@@ -102,6 +120,7 @@ Outcome rank(const QString& folder, const QString& archivePath, const Competitio
     outcome.problems = scoreProblems(competition, cards);
     if (!outcome.problems.isEmpty())
         return outcome;
+    outcome.committee = committee(folder, competition);
     const QHash<QString, QDate> dates = archiveBirthDates(archivePath);
     outcome.result = CompetitionRanking::build(
         competition, cards,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "competition/core/CompetitionRanking.h"
+#include "sessions/core/ScoringGrid.h"
 
 #include <QDate>
 #include <QHash>
@@ -26,9 +27,14 @@ QStringList scoreProblems(const Competition& competition, const QList<QList<Test
 // card), upper case and with single blanks; a missing archive gives none.
 QHash<QString, QDate> archiveBirthDates(const QString& archivePath);
 
+// The committee as the tests' scoring grids name it: every member once, in
+// the order they first appear; empty when no test has a grid.
+QList<GridMember> committee(const QString& folder, const Competition& competition);
+
 struct Outcome
 {
     CompetitionResult result;
+    QList<GridMember> committee;
     QStringList problems; // when not empty, there is no result
 };
 // Everything the ranking needs, read and checked, then the ranking.

@@ -417,10 +417,12 @@ bool CompetitionWindow::storeAndRank(const Competition& c)
 void CompetitionWindow::rank()
 {
     m_result = CompetitionResult();
+    m_committee.clear();
     m_problems.clear();
     if (!m_competition.name.isEmpty()) {
         CompetitionStore::Outcome outcome = CompetitionStore::rank(m_folder, m_archive, m_competition, Clock::today());
         m_result = std::move(outcome.result);
+        m_committee = outcome.committee;
         m_problems = outcome.problems;
     }
     showRanking();
@@ -615,7 +617,7 @@ void CompetitionWindow::btnAnteprimaClick()
 {
     if (!printable())
         return;
-    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, m_committee, Clock::today());
     report->prepare();
     ReportPrinter::preview(this, *report);
 }
@@ -626,7 +628,7 @@ void CompetitionWindow::btnStampaClick()
         return;
     if (!Messages::confirm(this, QStringLiteral("Si vuole stampare la graduatoria di merito del concorso?")))
         return;
-    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, m_committee, Clock::today());
     report->prepare();
     ReportPrinter::print(this, *report);
 }
@@ -642,7 +644,7 @@ void CompetitionWindow::btnPdfClick()
                                        QStringLiteral("File PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    auto report = CompetitionReport::rankingReport(m_competition, m_result, Clock::today());
+    auto report = CompetitionReport::rankingReport(m_competition, m_result, m_committee, Clock::today());
     report->prepare();
     QString error;
     if (!report->exportPdf(path, &error)) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "competition/core/CompetitionRanking.h"
+#include "sessions/core/ScoringGrid.h"
 
 #include <QDialog>
 
@@ -121,5 +122,6 @@ private:
     Competition m_competition;
     QString m_storedAs; // the name its file was read or written under
     CompetitionResult m_result;
+    QList<GridMember> m_committee;
     QStringList m_problems;
 };
