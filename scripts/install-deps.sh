@@ -16,7 +16,7 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
   packages+=(
     clang
-    poppler-utils
+    poppler-utils python3-icalendar
     dpkg-dev file desktop-file-utils appstream lintian
     libreoffice-calc-nogui
   )
