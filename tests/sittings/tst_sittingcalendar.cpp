@@ -1,6 +1,7 @@
 // The calendar of the interviews: candidates placed in their order around
 // the breaks, clashes and a day that runs over named, and the invitations
 // read back by a real calendar parser (Python's icalendar, from Debian).
+#include "sittings/core/CalendarFile.h"
 #include "sittings/core/IcsCalendar.h"
 #include "sittings/core/SittingCalendar.h"
 #include "support/core/CoreTestMain.h"
@@ -182,6 +183,39 @@ private slots:
         const QByteArray again = IcsCalendar::committeeCalendar(c, QStringLiteral("Istruttore 2027"), first.addDays(7));
         QByteArray before = folder.read(QStringLiteral("commissione.ics"));
         QCOMPARE(before.replace("20270301T080000Z", "20270308T080000Z"), again);
+    }
+
+    // The side file: what is written is read back, the same bytes when
+    // unchanged; another session's file and a newer version are refused.
+    void sideFile()
+    {
+        TempProgramFolder folder;
+        const QString session = folder.file(QStringLiteral("Istruttore 2027.vai"));
+        SittingCalendar c = morning();
+        c.order = SittingCalendar::Order::DrawnLetter;
+        c.letter = QLatin1Char('R');
+        c.interviews = CalendarPlanner::place(c, kFive);
+        QString error;
+        QVERIFY2(CalendarFile::write(session, c, &error), qPrintable(error));
+        const QByteArray first = folder.read(QStringLiteral("Istruttore 2027.calendario.json"));
+        SittingCalendar back;
+        QString problem;
+        QCOMPARE(int(CalendarFile::read(session, &back, &problem)), int(CalendarFile::Status::Read));
+        QCOMPARE(back.interviews.size(), 5);
+        QCOMPARE(back.interviews.at(2).start, QTime(10, 15));
+        QCOMPARE(back.letter, QLatin1Char('R'));
+        QCOMPARE(CalendarFile::toJson(back), first);
+
+        QCOMPARE(int(CalendarFile::read(folder.file(QStringLiteral("Altra.vai")), &back, &problem)),
+                 int(CalendarFile::Status::Missing));
+        folder.write(QStringLiteral("Altra.calendario.json"), first);
+        QCOMPARE(int(CalendarFile::read(folder.file(QStringLiteral("Altra.vai")), &back, &problem)),
+                 int(CalendarFile::Status::Damaged));
+        QCOMPARE(problem, QStringLiteral("appartiene alla sessione \"Istruttore 2027.vai\"."));
+        QByteArray newer = first;
+        newer.replace("\"version\": 1", "\"version\": 2");
+        QVERIFY(!CalendarFile::fromJson(newer, &back, &problem));
+        QCOMPARE(problem, QStringLiteral("è stato scritto da una versione più recente del programma."));
     }
 
     // Lines are folded at 75 octets and never inside a UTF-8 character.
