@@ -213,7 +213,7 @@ private slots:
                  QStringLiteral("txtConcorrente txtResponsabile txtTelefono txtEmail btnData txtGare txtPunteggio "
                                 "btnCalcolatrice btnGriglia chkCompletato txtNote btnCandidato btnEmail cmdNuovo "
                                 "cmdSalva cmdTrova cmdAnteprima cmdStampa cmdPrimo cmdIndietro cmdAvanti cmdUltimo "
-                                "cmdExcel cmdNonPagati cmdGriglia cmdGuida cmdEsci"));
+                                "cmdExcel cmdNonPagati cmdGriglia cmdCalendario cmdGuida cmdEsci"));
     }
 
     void informationBar_data()

@@ -35,6 +35,7 @@
 #include "shared/ui/SpokenLabel.h"
 #include "shared/ui/UnstorableLetters.h"
 #include "shared/ui/WriteGuard.h"
+#include "sittings/ui/CalendarWindow.h"
 #include "tools/core/DatePickerRules.h"
 #include "tools/ui/Calcolatrice_Scientifica.h"
 #include "tools/ui/Calendario.h"
@@ -121,6 +122,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     cmdExcel = m_ui->cmdExcel;
     cmdNonPagati = m_ui->cmdNonPagati;
     cmdGriglia = m_ui->cmdGriglia;
+    cmdCalendario = m_ui->cmdCalendario;
     cmdGuida = m_ui->cmdGuida;
     cmdEsci = m_ui->cmdEsci;
     btnCandidato = m_ui->btnCandidato;
@@ -193,6 +195,8 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     shpInfo->describe(btnEmail, QStringLiteral("Verifica codice fiscale."));
     shpInfo->describe(btnCalcolatrice, QStringLiteral("Apri calcolatrice."));
     shpInfo->describe(btnData, QStringLiteral("Scegli la data del colloquio dal calendario (Alt+Giù o F4)."));
+    shpInfo->describe(cmdCalendario,
+                      QStringLiteral("Prepara il calendario dei colloqui della sessione e gli inviti di calendario."));
     shpInfo->describe(cmdGriglia,
                       QStringLiteral("Apri la griglia di valutazione della commissione per la scheda corrente."));
     shpInfo->describe(btnGriglia, QStringLiteral("Calcola il punteggio totale con la griglia di valutazione."));
@@ -239,6 +243,7 @@ TfrmTorneo::TfrmTorneo(QWidget* parent)
     connect(btnCalcolatrice, &QToolButton::clicked, this, &TfrmTorneo::btnCalcolatriceClick);
     connect(btnData, &QToolButton::clicked, this, &TfrmTorneo::openDatePicker);
     connect(cmdGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
+    connect(cmdCalendario, &QToolButton::clicked, this, &TfrmTorneo::cmdCalendarioClick);
     connect(btnGriglia, &QToolButton::clicked, this, &TfrmTorneo::cmdGrigliaClick);
     connect(txtResponsabile, &QLineEdit::textEdited, this, &TfrmTorneo::txtResponsabileTyping);
 
@@ -595,6 +600,12 @@ void TfrmTorneo::btnCalcolatriceClick()
         txtPunteggio->setFocus();
     });
     Modal::run(dlg.get());
+}
+
+void TfrmTorneo::cmdCalendarioClick()
+{
+    CalendarWindow dialog(TextRules::trimmed(lblFile->text()), TextRules::trimmed(lblNome->text()), this);
+    Modal::run(&dialog);
 }
 
 void TfrmTorneo::cmdGrigliaClick()

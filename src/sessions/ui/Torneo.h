@@ -70,6 +70,7 @@ public:
     PictureButton* cmdExcel = nullptr;
     PictureButton* cmdNonPagati = nullptr;
     PictureButton* cmdGriglia = nullptr; // the committee's scoring grid
+    PictureButton* cmdCalendario = nullptr; // the calendar of the interviews
     PictureButton* cmdGuida = nullptr;
     PictureButton* cmdEsci = nullptr;
     // Small pictures beside the fields.
@@ -124,6 +125,7 @@ private slots:
     void btnEmailClick();
     void btnCalcolatriceClick();
     void cmdGrigliaClick();
+    void cmdCalendarioClick();
     void txtResponsabileTyping(const QString& text);
 
 private:
