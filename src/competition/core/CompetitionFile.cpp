@@ -1,5 +1,6 @@
 #include "competition/core/CompetitionFile.h"
 
+#include "base/core/JsonSideFile.h"
 #include "base/core/SafeWrite.h"
 #include "base/core/WholeFile.h"
 
@@ -181,18 +182,11 @@ bool fromJson(const QByteArray& bytes, Competition* competition, QString* proble
             *problem = why;
         return false;
     };
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return fail(QStringLiteral("il testo non è leggibile (errore al carattere %1).").arg(error.offset));
-    const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() != QString::fromLatin1(Format))
-        return fail(QStringLiteral("non è un file di concorso di Selvora."));
-    const int version = root.value(QStringLiteral("version")).toInt(0);
-    if (version < 1)
-        return fail(QStringLiteral("manca il numero di versione."));
-    if (version > Competition::Version)
-        return fail(QStringLiteral("è stato scritto da una versione più recente del programma."));
+    QJsonObject root;
+    QString why;
+    if (!JsonSideFile::open(bytes, QString::fromLatin1(Format), Competition::Version, QStringLiteral("di concorso"),
+                            &root, &why))
+        return fail(why);
 
     Competition c;
     c.name = root.value(QStringLiteral("name")).toString();

@@ -3,6 +3,7 @@
 // one safe step.
 #include "sessions/core/GridFile.h"
 
+#include "base/core/JsonSideFile.h"
 #include "base/core/NumberText.h"
 #include "base/core/SafeWrite.h"
 #include "base/core/WholeFile.h"
@@ -308,25 +309,17 @@ bool ScoringGrid::fromJson(const QByteArray& bytes, const QString& expectedSessi
             *problem = why;
         return false;
     };
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return fail(QStringLiteral("il testo non è leggibile (errore al carattere %1).").arg(error.offset));
-    const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() != kFormat)
-        return fail(QStringLiteral("non è un file di griglia di valutazione di Selvora."));
-    const int version = root.value(QStringLiteral("version")).toInt(0);
-    if (version < 1)
-        return fail(QStringLiteral("manca il numero di versione."));
-    if (version > Version)
-        return fail(QStringLiteral("è stato scritto da una versione più recente del programma."));
+    QJsonObject root;
+    QString why;
+    if (!JsonSideFile::open(bytes, kFormat, Version, QStringLiteral("di griglia di valutazione"), &root, &why))
+        return fail(why);
     const QString session = root.value(QStringLiteral("session")).toString();
     if (session.compare(expectedSession, Qt::CaseInsensitive) != 0)
         return fail(QStringLiteral("appartiene alla sessione \"%1\", non a \"%2\".").arg(session, expectedSession));
     grid->sessionFile = session;
-    const QString why = parse(root, grid, withScores);
-    if (!why.isEmpty())
-        return fail(why);
+    const QString wrong = parse(root, grid, withScores);
+    if (!wrong.isEmpty())
+        return fail(wrong);
     if (grid->seal.isSet()) {
         QJsonObject content = root;
         content.remove(QStringLiteral("publication"));

@@ -1,5 +1,6 @@
 #include "sittings/core/CalendarFile.h"
 
+#include "base/core/JsonSideFile.h"
 #include "base/core/SafeWrite.h"
 #include "base/core/WholeFile.h"
 
@@ -79,18 +80,10 @@ bool fromJson(const QByteArray& bytes, SittingCalendar* calendar, QString* probl
             *problem = why;
         return false;
     };
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return fail(QStringLiteral("il testo non è leggibile (errore al carattere %1).").arg(error.offset));
-    const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() != kFormat)
-        return fail(QStringLiteral("non è un file di calendario di Selvora."));
-    const int version = root.value(QStringLiteral("version")).toInt(0);
-    if (version < 1)
-        return fail(QStringLiteral("manca il numero di versione."));
-    if (version > SittingCalendar::Version)
-        return fail(QStringLiteral("è stato scritto da una versione più recente del programma."));
+    QJsonObject root;
+    QString why;
+    if (!JsonSideFile::open(bytes, kFormat, SittingCalendar::Version, QStringLiteral("di calendario"), &root, &why))
+        return fail(why);
     SittingCalendar c;
     c.session = root.value(QStringLiteral("session")).toString();
     c.date = QDate::fromString(root.value(QStringLiteral("date")).toString(), Qt::ISODate);
