@@ -54,14 +54,6 @@ void setCell(QTableWidget* t, int row, int column, const QString& text)
     t->setItem(row, column, new QTableWidgetItem(text));
 }
 
-QStringList column(QTableWidget* t, int c)
-{
-    QStringList out;
-    for (int r = 0; r < t->rowCount(); ++r)
-        out << (t->item(r, c) ? t->item(r, c)->text() : QString());
-    return out;
-}
-
 } // namespace
 
 class TestCompetitionWindow : public QObject
@@ -138,9 +130,9 @@ private slots:
 
         // Rossi and Bianchi both have 25: the younger comes first, and
         // Verdi's cards are to be checked, not joined.
-        QCOMPARE(column(w->grdGraduatoria, 1),
+        QCOMPARE(columnTexts(w->grdGraduatoria, 1),
                  (QStringList {QStringLiteral("BIANCHI LUCA"), QStringLiteral("ROSSI MARIO")}));
-        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(columnTexts(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
         QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("minore età"));
         QCOMPARE(w->grdVerifica->rowCount(), 1);
         QCOMPARE(w->tabPagine->tabText(2), QStringLiteral("Da &verificare (1)"));
@@ -158,9 +150,9 @@ private slots:
         });
         w->grdGraduatoria->setFocus();
         QTest::keyClick(w->grdGraduatoria, Qt::Key_Return);
-        QCOMPARE(column(w->grdGraduatoria, 1),
+        QCOMPARE(columnTexts(w->grdGraduatoria, 1),
                  (QStringList {QStringLiteral("ROSSI MARIO"), QStringLiteral("BIANCHI LUCA")}));
-        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(columnTexts(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
         QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("titoli di preferenza"));
         QCOMPARE(w->grdGraduatoria->item(0, 6)->text(), QStringLiteral("vincitore"));
         QCOMPARE(w->grdGraduatoria->item(1, 6)->text(), QStringLiteral("idoneo"));
@@ -336,18 +328,18 @@ private slots:
         auto w = open();
         setUp(w.get(), QStringLiteral("1"));
         QVERIFY(w->btnSalvaClick());
-        QCOMPARE(column(w->grdGraduatoria, 0),
+        QCOMPARE(columnTexts(w->grdGraduatoria, 0),
                  (QStringList {QStringLiteral("1 ex aequo"), QStringLiteral("1 ex aequo")}));
-        QCOMPARE(column(w->grdGraduatoria, 1),
+        QCOMPARE(columnTexts(w->grdGraduatoria, 1),
                  (QStringList {QStringLiteral("NERI LUCA"), QStringLiteral("ROSSI MARIO")}));
         QCOMPARE(w->grdGraduatoria->item(1, 6)->text(),
                  QStringLiteral("idoneo - pari merito con l'ultimo vincitore: decide la commissione"));
 
         w->grdGraduatoria->setCurrentCell(1, 1);
         w->btnSu->click();
-        QCOMPARE(column(w->grdGraduatoria, 1),
+        QCOMPARE(columnTexts(w->grdGraduatoria, 1),
                  (QStringList {QStringLiteral("ROSSI MARIO"), QStringLiteral("NERI LUCA")}));
-        QCOMPARE(column(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(columnTexts(w->grdGraduatoria, 0), (QStringList {QStringLiteral("1"), QStringLiteral("2")}));
         QCOMPARE(w->grdGraduatoria->item(0, 5)->text(), QStringLiteral("ordine stabilito dalla commissione"));
         QCOMPARE(w->grdGraduatoria->currentRow(), 0);
 

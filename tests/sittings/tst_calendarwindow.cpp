@@ -29,14 +29,6 @@ QByteArray card(const QString& name)
     return c.encode();
 }
 
-QStringList column(QTableWidget* t, int c)
-{
-    QStringList out;
-    for (int r = 0; r < t->rowCount(); ++r)
-        out << (t->item(r, c) ? t->item(r, c)->text() : QString());
-    return out;
-}
-
 } // namespace
 
 class TestCalendarWindow : public QObject
@@ -80,9 +72,9 @@ private slots:
         w->txtInizio->setText(QStringLiteral("9:00"));
         w->txtDurata->setText(QStringLiteral("20"));
         w->btnDisponi->click();
-        QCOMPARE(column(w->grdColloqui, 0),
+        QCOMPARE(columnTexts(w->grdColloqui, 0),
                  (QStringList {QStringLiteral("09:00"), QStringLiteral("09:20"), QStringLiteral("09:40")}));
-        QCOMPARE(column(w->grdColloqui, 1),
+        QCOMPARE(columnTexts(w->grdColloqui, 1),
                  (QStringList {QStringLiteral("Bianchi Luca"), QStringLiteral("Rossi Mario"),
                                QStringLiteral("Verdi Anna")}));
         QVERIFY(w->lblProblemi->text().isEmpty());

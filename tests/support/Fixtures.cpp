@@ -6,6 +6,8 @@
 #include "base/platform/OpenURL.h"
 #include "report/ui/ReportPrinter.h"
 
+#include <QTableWidget>
+
 void resetSeams()
 {
     Messages::resetTestState();
@@ -33,6 +35,14 @@ QString seamsLeftovers()
     if (ReportPrinter::unscripted())
         left << QStringLiteral("%1 unscripted print dialogs").arg(ReportPrinter::unscripted());
     return left.join(QStringLiteral("; "));
+}
+
+QStringList columnTexts(const QTableWidget* table, int column)
+{
+    QStringList out;
+    for (int r = 0; r < table->rowCount(); ++r)
+        out << (table->item(r, column) ? table->item(r, column)->text() : QString());
+    return out;
 }
 
 bool activate(QWidget* w)

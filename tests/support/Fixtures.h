@@ -5,7 +5,10 @@
 
 #include "support/core/TempProgramFolder.h"
 
+#include <QStringList>
 #include <QWidget>
+
+class QTableWidget;
 #include <QtTest>
 
 // Clears every scripted answer and record of the platform seams.
@@ -24,6 +27,10 @@ T* control(QObject* root, const QString& name)
         QTest::qFail(qPrintable(QStringLiteral("control %1 not found").arg(name)), __FILE__, __LINE__);
     return found;
 }
+// The texts of one column of a table, top to bottom (empty for a missing
+// cell).
+QStringList columnTexts(const QTableWidget* table, int column);
+
 // Makes w the active window (offscreen too) so that focus and focus colours
 // can be checked; true when it is.
 bool activate(QWidget* w);

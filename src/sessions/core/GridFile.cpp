@@ -8,6 +8,7 @@
 #include "base/core/SafeWrite.h"
 #include "base/core/WholeFile.h"
 #include "sessions/core/GridMath.h"
+#include "sessions/core/SessionCatalogue.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -333,11 +334,7 @@ namespace GridFile {
 
 QString pathFor(const QString& sessionPath)
 {
-    const QFileInfo info(sessionPath);
-    QString base = info.fileName();
-    if (base.size() > 4 && base.right(4).compare(QStringLiteral(".vai"), Qt::CaseInsensitive) == 0)
-        base.chop(4);
-    return info.dir().filePath(base + QStringLiteral(".griglia.json"));
+    return SessionCatalogue::sidePath(sessionPath, QStringLiteral(".griglia.json"));
 }
 
 Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, bool withScores)

@@ -91,4 +91,13 @@ bool removeSession(const QString& path, QString* error)
     return ok;
 }
 
+QString sidePath(const QString& sessionPath, const QString& suffix)
+{
+    const QFileInfo info(sessionPath);
+    QString base = info.fileName();
+    if (base.size() > 4 && base.right(4).compare(QStringLiteral(".vai"), Qt::CaseInsensitive) == 0)
+        base.chop(4);
+    return info.dir().filePath(base + suffix);
+}
+
 } // namespace SessionCatalogue

@@ -30,6 +30,10 @@ int createEmpty(const QString& path);
 // characters.
 QString sessionName(const QString& fileName);
 
+// A side file of the session: "Nome<suffix>" beside "Nome.vai" (a name not
+// ending in ".vai" keeps its whole name).
+QString sidePath(const QString& sessionPath, const QString& suffix);
+
 } // namespace SessionCatalogue
 
 namespace SessionCatalogue {

@@ -3,6 +3,7 @@
 #include "base/core/JsonSideFile.h"
 #include "base/core/SafeWrite.h"
 #include "base/core/WholeFile.h"
+#include "sessions/core/SessionCatalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,11 +39,7 @@ namespace CalendarFile {
 
 QString pathFor(const QString& sessionPath)
 {
-    const QFileInfo info(sessionPath);
-    QString base = info.fileName();
-    if (base.size() > 4 && base.right(4).compare(QStringLiteral(".vai"), Qt::CaseInsensitive) == 0)
-        base.chop(4);
-    return info.dir().filePath(base + QStringLiteral(".calendario.json"));
+    return SessionCatalogue::sidePath(sessionPath, QStringLiteral(".calendario.json"));
 }
 
 QByteArray toJson(const SittingCalendar& c)
