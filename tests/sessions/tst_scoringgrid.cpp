@@ -314,6 +314,9 @@ private slots:
         TempProgramFolder folder;
         folder.write(QStringLiteral("Concorso.vai"), filled(5865, 'x'));
         folder.write(QStringLiteral("Concorso.griglia.json"), "{}");
+        // Its calendar goes with it: a new session of the same name must
+        // not find the old day's calendar.
+        folder.write(QStringLiteral("Concorso.calendario.json"), "{}");
         folder.write(QStringLiteral("Concorso2.vai"), QByteArray());
         folder.write(QStringLiteral("Concorso2.griglia.json"), "{}");
         QString error;

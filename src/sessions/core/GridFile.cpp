@@ -334,7 +334,7 @@ namespace GridFile {
 
 QString pathFor(const QString& sessionPath)
 {
-    return SessionCatalogue::sidePath(sessionPath, QStringLiteral(".griglia.json"));
+    return SessionCatalogue::sidePath(sessionPath, SessionCatalogue::GridSuffix);
 }
 
 Status read(const QString& sessionPath, ScoringGrid* grid, QString* problem, bool withScores)

@@ -2,7 +2,6 @@
 #include "base/core/SystemError.h"
 
 #include "base/core/TextRules.h"
-#include "sessions/core/ScoringGrid.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +79,7 @@ namespace SessionCatalogue {
 bool removeSession(const QString& path, QString* error)
 {
     bool ok = true;
-    for (const QString& file : {path, GridFile::pathFor(path)}) {
+    for (const QString& file : {path, sidePath(path, GridSuffix), sidePath(path, CalendarSuffix)}) {
         QFile f(file);
         if (f.exists() && !f.remove()) {
             ok = false;

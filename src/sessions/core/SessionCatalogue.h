@@ -34,10 +34,15 @@ QString sessionName(const QString& fileName);
 // ending in ".vai" keeps its whole name).
 QString sidePath(const QString& sessionPath, const QString& suffix);
 
+// The endings of a session's side files: its scoring grid and its calendar.
+inline const QString GridSuffix = QStringLiteral(".griglia.json");
+inline const QString CalendarSuffix = QStringLiteral(".calendario.json");
+
 } // namespace SessionCatalogue
 
 namespace SessionCatalogue {
-// Deletes a session file and the scoring grid kept beside it. False (with the
-// reason) when either is still there afterwards.
+// Deletes a session file and the side files kept beside it (scoring grid,
+// calendar). False (with the reason) when any of them is still there
+// afterwards.
 bool removeSession(const QString& path, QString* error);
 } // namespace SessionCatalogue

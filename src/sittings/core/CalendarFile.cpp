@@ -39,7 +39,7 @@ namespace CalendarFile {
 
 QString pathFor(const QString& sessionPath)
 {
-    return SessionCatalogue::sidePath(sessionPath, QStringLiteral(".calendario.json"));
+    return SessionCatalogue::sidePath(sessionPath, SessionCatalogue::CalendarSuffix);
 }
 
 QByteArray toJson(const SittingCalendar& c)
