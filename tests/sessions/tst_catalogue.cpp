@@ -331,6 +331,29 @@ private slots:
         QCOMPARE(vaiFiles(m_folder->path()), QStringList {QStringLiteral("spazio iniziale.vai")});
     }
 
+    // A session that is a test of a competition: a second question names
+    // the competition, and No keeps the session.
+    void deleteNamesTheCompetition()
+    {
+        m_folder->write("Tecnici.vai", QByteArray(5865, 'x'));
+        m_folder->write("Istruttore.concorso.json",
+                        "{\"format\": \"selvora-concorso\", \"version\": 1, \"name\": \"Istruttore\", \"rule\": "
+                        "\"usuale\", \"posts\": 1, \"tests\": [{\"session\": \"Tecnici.vai\", \"role\": \"scritta\", "
+                        "\"max\": 30, \"passMark\": 21}]}");
+        showApri();
+        apri()->lstFiles->setCurrentRow(0);
+        Messages::queueAnswer(Messages::Answer::Yes);
+        Messages::queueAnswer(Messages::Answer::No);
+        QTest::mouseClick(apri()->btnElimina, Qt::LeftButton);
+        QVERIFY(QFileInfo::exists(m_folder->file("Tecnici.vai")));
+        const auto shown = Messages::takeShown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].text,
+                 QStringLiteral("La sessione è una prova del concorso «Istruttore». Eliminandola, la "
+                                "graduatoria del concorso non potrà più essere calcolata.\r\n\r\nSi "
+                                "vuole eliminarla comunque?"));
+    }
+
     void deleteAsksThenDeletes()
     {
         m_folder->write("Tecnici.vai", QByteArray(5865, 'x'));

@@ -128,6 +128,23 @@ Outcome rank(const QString& folder, const QString& archivePath, const Competitio
     return outcome;
 }
 
+QStringList competitionsUsing(const QString& folder, const QString& sessionFile)
+{
+    QStringList out;
+    for (const QString& name : CompetitionFile::list(folder)) {
+        Competition c;
+        if (CompetitionFile::read(CompetitionFile::pathFor(folder, name), &c, nullptr) != CompetitionFile::Status::Read)
+            continue;
+        for (const CompetitionTest& t : c.tests) {
+            if (t.session.compare(sessionFile, Qt::CaseInsensitive) == 0) {
+                out << name;
+                break;
+            }
+        }
+    }
+    return out;
+}
+
 bool store(const QString& folder, const Competition& competition, const QString& storedAs, QString* message)
 {
     const QString refusal = FileNameRule::refusal(competition.name.trimmed());

@@ -40,6 +40,11 @@ struct Outcome
 // Everything the ranking needs, read and checked, then the ranking.
 Outcome rank(const QString& folder, const QString& archivePath, const Competition& competition, const QDate& today);
 
+// The competitions in folder that have the session (its file name) among
+// their tests, by name; a competition file that cannot be read counts as
+// none.
+QStringList competitionsUsing(const QString& folder, const QString& sessionFile);
+
 // Checks and writes the side file of the competition in folder; false with
 // the Italian message when the set-up is not valid or the write failed.
 // storedAs is the name the competition was read under (empty for a new

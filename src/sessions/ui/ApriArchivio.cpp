@@ -6,6 +6,7 @@
 #include "base/platform/Messages.h"
 #include "base/platform/Modal.h"
 #include "candidates/core/SchedaCandidato.h"
+#include "competition/core/CompetitionStore.h"
 #include "competition/ui/CompetitionWindow.h"
 #include "sessions/core/SessionCatalogue.h"
 #include "sessions/ui/Torneo.h"
@@ -147,6 +148,16 @@ void TfrmApriArchivio::btnEliminaClick()
                            QStringLiteral("Si sta per eliminare la sessione selezionata. Si ricorda che il file "
                                           "eliminato non potrà essere recuperato.\r\n\r\n"
                                           "Si conferma l'eliminazione dell'archivio?")))
+        return;
+    // A session that is a test of a competition takes that competition's
+    // ranking with it: said before anything is deleted.
+    const QStringList competitions = CompetitionStore::competitionsUsing(ProgramFolder::path(), item->text());
+    if (!competitions.isEmpty() &&
+        !Messages::confirm(this,
+                           QStringLiteral("La sessione è una prova del concorso «%1». Eliminandola, la "
+                                          "graduatoria del concorso non potrà più essere calcolata.\r\n\r\n"
+                                          "Si vuole eliminarla comunque?")
+                               .arg(competitions.join(QStringLiteral("», «")))))
         return;
     const QString path = ProgramFolder::path() + item->text();
     lblFile->setText(path);
