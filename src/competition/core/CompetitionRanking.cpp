@@ -346,7 +346,8 @@ CompetitionResult build(const Competition& competition, const QList<QList<TestCa
                 reported.insert(pk);
                 result.doubtful.append({a.key, b.key,
                                         QStringLiteral("stesso nome senza codice fiscale o data di nascita "
-                                                       "che confermino che è la stessa persona")});
+                                                       "che confermino che è la stessa persona"),
+                                        a.card, b.card});
             }
         }
     }
@@ -384,8 +385,9 @@ CompetitionResult build(const Competition& competition, const QList<QList<TestCa
                 const QString pk = pairKey(first.key, c.key);
                 if (!reported.contains(pk)) {
                     reported.insert(pk);
-                    result.doubtful.append(
-                        {first.key, c.key, QStringLiteral("la stessa persona ha due schede nella stessa prova")});
+                    result.doubtful.append({first.key, c.key,
+                                            QStringLiteral("la stessa persona ha due schede nella stessa prova"),
+                                            first.card, c.card});
                 }
                 continue;
             }

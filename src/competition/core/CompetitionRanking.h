@@ -70,6 +70,9 @@ struct DoubtfulMatch
     QString cardA; // "session#card"
     QString cardB;
     QString reason;
+    // The two cards as the sessions hold them, to be shown side by side.
+    TestCard a;
+    TestCard b;
 };
 
 struct CompetitionResult

@@ -476,19 +476,10 @@ void CompetitionWindow::showRanking()
         lblVincitori->setText(m_result.winnerRule);
 
     grdVerifica->setRowCount(int(m_result.doubtful.size()));
-    QHash<QString, TestCard> byKey;
-    // The two cards side by side need their names and codes again.
-    QList<QList<TestCard>> cards;
-    QStringList ignored;
-    if (!m_result.doubtful.isEmpty() && CompetitionStore::readTests(m_folder, m_competition, &cards, &ignored)) {
-        for (int t = 0; t < cards.size(); ++t)
-            for (const TestCard& c : cards.at(t))
-                byKey.insert(CompetitionRanking::cardKey(m_competition.tests.at(t).session, c.card), c);
-    }
     for (int row = 0; row < m_result.doubtful.size(); ++row) {
         const DoubtfulMatch& d = m_result.doubtful.at(row);
-        const TestCard a = byKey.value(d.cardA);
-        const TestCard b = byKey.value(d.cardB);
+        const TestCard& a = d.a;
+        const TestCard& b = d.b;
         grdVerifica->setItem(row, 0, readOnly(d.cardA));
         grdVerifica->setItem(row, 1, readOnly(a.candidato.trimmed()));
         grdVerifica->setItem(row, 2, readOnly(a.codiceFiscale.trimmed()));

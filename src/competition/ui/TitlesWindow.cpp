@@ -94,7 +94,8 @@ TitlesWindow::TitlesWindow(const QString& candidate, const Competition& competit
     layout->addWidget(captionReserves);
     layout->addWidget(lstRiserve);
     layout->addLayout(commands);
-    resize(720, 560);
+    // Wide enough for the longest legal title.
+    resize(980, 560);
     lstTitoli->setFocus(Qt::OtherFocusReason);
 }
 
